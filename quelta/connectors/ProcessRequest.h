@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <optional>
+
+namespace quelta {
+
+// One child-process run.
+struct ProcessRequest {
+    QString executable;
+    QStringList arguments;
+    // Absent: the child inherits this process's environment unchanged.
+    std::optional<QMap<QString, QString>> environment;
+    std::optional<QString> workingDirectory;
+    std::chrono::milliseconds timeout{0};
+    std::optional<QByteArray> standardInput;
+    // How long after launch the child's standard input is closed.
+    std::chrono::milliseconds closeInputDelay{0};
+};
+
+// Everything the child wrote to standard output and standard error, interleaved as written.
+struct ProcessOutput {
+    qint32 status = 0;
+    QByteArray standardOutput;
+
+    bool operator==(const ProcessOutput &) const = default;
+};
+
+} // namespace quelta

@@ -1,0 +1,33 @@
+#include "ReferenceDate.h"
+
+#include <QTimeZone>
+
+#include <cmath>
+
+namespace quelta {
+
+namespace {
+constexpr qint64 referenceDateUnixSeconds = 978'307'200; // 2001-01-01T00:00:00Z
+}
+
+double secondsSince1970(const QDateTime &date)
+{
+    return double(date.toMSecsSinceEpoch()) / 1000.0;
+}
+
+QDateTime dateFromSecondsSince1970(double seconds)
+{
+    return QDateTime::fromMSecsSinceEpoch(qint64(std::llround(seconds * 1000.0)), Qt::UTC);
+}
+
+double secondsSinceReferenceDate(const QDateTime &date)
+{
+    return secondsSince1970(date) - double(referenceDateUnixSeconds);
+}
+
+QDateTime dateFromSecondsSinceReferenceDate(double seconds)
+{
+    return dateFromSecondsSince1970(seconds + double(referenceDateUnixSeconds));
+}
+
+} // namespace quelta
