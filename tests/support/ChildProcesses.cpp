@@ -7,10 +7,13 @@
 
 namespace quelta::test {
 
-QList<int> childProcessIds()
+namespace {
+
+// Calls `visit(pid, fields)` for every process, where fields start at the state field of
+// /proc/<pid>/stat ("pid (comm) state ppid pgrp ..."; comm may hold spaces).
+template <typename Visitor>
+void forEachProcess(Visitor visit)
 {
-    QList<int> children;
-    const QString self = QString::number(::getpid());
     for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         bool numeric = false;
         const int pid = entry.toInt(&numeric);
@@ -19,13 +22,33 @@ QList<int> childProcessIds()
         QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
         if (!stat.open(QIODevice::ReadOnly))
             continue;
-        // "pid (comm) state ppid ..."; comm may hold spaces, so split after the last ')'.
         const QByteArray line = stat.readAll();
-        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1 && fields.at(1) == self.toLatin1())
-            children.append(pid);
+        visit(pid, line.mid(line.lastIndexOf(')') + 2).split(' '));
     }
+}
+
+} // namespace
+
+QList<int> childProcessIds()
+{
+    QList<int> children;
+    const QByteArray self = QByteArray::number(::getpid());
+    forEachProcess([&](int pid, const QList<QByteArray> &fields) {
+        if (fields.size() > 1 && fields.at(1) == self)
+            children.append(pid);
+    });
     return children;
+}
+
+QList<int> processGroupMembers(int groupId)
+{
+    QList<int> members;
+    const QByteArray group = QByteArray::number(groupId);
+    forEachProcess([&](int pid, const QList<QByteArray> &fields) {
+        if (fields.size() > 2 && fields.at(2) == group && fields.at(0) != "Z")
+            members.append(pid);
+    });
+    return members;
 }
 
 } // namespace quelta::test

@@ -8,3 +8,10 @@ namespace quelta::test {
 QList<int> childProcessIds();
 
 } // namespace quelta::test
+
+namespace quelta::test {
+
+// Live processes whose process group is `groupId`.
+QList<int> processGroupMembers(int groupId);
+
+} // namespace quelta::test
