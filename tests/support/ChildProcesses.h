@@ -7,10 +7,6 @@ namespace quelta::test {
 // Process ids whose parent is this test process (zombies included), read from /proc.
 QList<int> childProcessIds();
 
-} // namespace quelta::test
-
-namespace quelta::test {
-
 // Live processes whose process group is `groupId`.
 QList<int> processGroupMembers(int groupId);
 
