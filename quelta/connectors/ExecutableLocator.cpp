@@ -37,14 +37,14 @@ bool isExecutableFile(const QString &path)
     return info.isFile() && info.isExecutable();
 }
 
-QString userName()
+} // namespace
+
+QString currentUserName()
 {
     if (const passwd *entry = ::getpwuid(::getuid()); entry && entry->pw_name)
         return QString::fromLocal8Bit(entry->pw_name);
     return qEnvironmentVariable("USER");
 }
-
-} // namespace
 
 QStringList executableSearchDirectories()
 {
@@ -105,7 +105,7 @@ QMap<QString, QString> childProcessEnvironment(const QString &executable)
                                                + executableSearchDirectories());
     environment.insert(QStringLiteral("PATH"), path.join(QLatin1Char(':')));
     environment.insert(QStringLiteral("HOME"), QDir::homePath());
-    const QString user = userName();
+    const QString user = currentUserName();
     environment.insert(QStringLiteral("USER"), user);
     environment.insert(QStringLiteral("LOGNAME"), user);
     return environment;

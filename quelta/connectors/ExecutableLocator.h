@@ -21,4 +21,7 @@ QStringList nodeVersionCandidates(const QString &name);
 // The environment for the vendor tools: ours, with a PATH that finds their siblings first.
 QMap<QString, QString> childProcessEnvironment(const QString &executable);
 
+// The login name of the user running this process.
+QString currentUserName();
+
 } // namespace quelta

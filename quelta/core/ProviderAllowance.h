@@ -62,6 +62,17 @@ struct RawValues<ProviderID> {
     };
 };
 
+template <>
+struct RawValues<ConnectionState> {
+    static constexpr std::array table{
+        std::pair{ConnectionState::loading, std::string_view("loading")},
+        std::pair{ConnectionState::connected, std::string_view("connected")},
+        std::pair{ConnectionState::needsConnection, std::string_view("needsConnection")},
+        std::pair{ConnectionState::unsupported, std::string_view("unsupported")},
+        std::pair{ConnectionState::unavailable, std::string_view("unavailable")},
+    };
+};
+
 // The one provider order for every list, default set and persisted array.
 inline constexpr std::array displayOrder{ProviderID::framer, ProviderID::codex, ProviderID::claudeCode};
 

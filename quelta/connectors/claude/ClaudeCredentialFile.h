@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ClaudeCredentialSource.h"
+
+#include <QString>
+
+namespace quelta {
+
+// Claude Code on Linux keeps its sign-in in `.credentials.json` in its configuration folder.
+class ClaudeCredentialFile final : public ClaudeCredentialSource
+{
+public:
+    explicit ClaudeCredentialFile(QString path = defaultPath());
+
+    QCoro::Task<std::optional<QByteArray>> readCredentialText() override;
+
+    // In $CLAUDE_CONFIG_DIR, or in ~/.claude when that is unset.
+    static QString defaultPath();
+
+private:
+    QString m_path;
+};
+
+} // namespace quelta

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/ServiceAddresses.h"
+
+#include <QString>
+#include <QUrl>
+
+#include <chrono>
+#include <memory>
+
+namespace quelta {
+
+class AuthStatusCache;
+class ClaudeCredentialSource;
+class Clock;
+class ProviderHttpSession;
+
+// Everything the Claude connector talks to. `standard()` is the product's; tests build their own.
+struct ClaudeEnvironment {
+    QUrl apiHost = serviceAddresses::claudeApiHost();
+    QString subscriptionAuthMethod = serviceAddresses::claudeSubscriptionAuthMethod();
+    QString localAccountPath;
+    std::shared_ptr<ClaudeCredentialSource> credentials;
+    Clock *clock = nullptr;
+    ProviderHttpSession *session = nullptr;
+    AuthStatusCache *authStatusCache = nullptr;
+
+    std::chrono::milliseconds authStatusTimeout = std::chrono::seconds(10);
+    std::chrono::milliseconds signInTimeout = std::chrono::seconds(300);
+    std::chrono::milliseconds signInPollInterval = std::chrono::milliseconds(250);
+    int signInPolls = 20;
+
+    static ClaudeEnvironment standard();
+};
+
+} // namespace quelta
