@@ -52,4 +52,16 @@ std::size_t ManualClock::pendingCount() const
     return std::size_t(std::count_if(m_pending.begin(), m_pending.end(), [](const Pending &p) { return !p.context.isNull(); }));
 }
 
+std::optional<Clock::Duration> ManualClock::nextDelay() const
+{
+    std::optional<Duration> earliest;
+    for (const Pending &pending : m_pending) {
+        if (!pending.context.isNull() && (!earliest || pending.due < *earliest))
+            earliest = pending.due;
+    }
+    if (!earliest)
+        return std::nullopt;
+    return *earliest - m_elapsed;
+}
+
 } // namespace quelta::test

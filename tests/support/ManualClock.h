@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTimeZone>
 
+#include <optional>
 #include <vector>
 
 namespace quelta::test {
@@ -23,6 +24,8 @@ public:
     // Moves the wall clock alone, as a user changing the system time would.
     void setNow(const QDateTime &now);
     std::size_t pendingCount() const;
+    // How long until the earliest callback whose context is still alive; absent when none is.
+    std::optional<Duration> nextDelay() const;
 
 private:
     struct Pending {

@@ -403,7 +403,8 @@ private Q_SLOTS:
         auto task = claude.signIn();
         // Polls are 0.25 s apart: after each wait exactly one more status read runs.
         for (int poll = 1; poll < polls; ++poll) {
-            QTRY_COMPARE(commandRuns(QStringLiteral("auth status")), poll);
+            QTRY_VERIFY(m_clock->nextDelay() == std::optional<Clock::Duration>(250ms));
+            QCOMPARE(commandRuns(QStringLiteral("auth status")), poll);
             QVERIFY(!task.isReady());
             m_clock->advance(249ms);
             QTest::qWait(50);
