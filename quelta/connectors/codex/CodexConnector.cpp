@@ -1,0 +1,135 @@
+#include "CodexConnector.h"
+
+#include "CodexRateLimits.h"
+
+#include "connectors/ExecutableLocator.h"
+#include "connectors/ProcessRunner.h"
+#include "connectors/ProviderConnectorError.h"
+#include "platform/Clock.h"
+
+#include <QDir>
+#include <QJsonDocument>
+
+#include <array>
+#include <cmath>
+
+namespace quelta {
+
+namespace {
+
+using Kind = ProviderConnectorError::Kind;
+
+constexpr int rateLimitsRequestID = 2;
+
+QByteArray compactLine(const QJsonObject &message)
+{
+    return QJsonDocument(message).toJson(QJsonDocument::Compact) + '\n';
+}
+
+bool isRateLimitsReply(const QJsonDocument &line)
+{
+    if (!line.isObject())
+        return false;
+    const QJsonValue id = line.object().value(QLatin1String("id"));
+    // Booleans and strings are not ids here, and neither is 2.5.
+    return id.isDouble() && std::isfinite(id.toDouble()) && id.toDouble() == rateLimitsRequestID
+        && line.object().value(QLatin1String("result")).isObject();
+}
+
+bool mentionsSignInProblem(const QByteArray &output)
+{
+    const QString text = QString::fromUtf8(output).toLower();
+    static const std::array phrases{"not logged in", "login required", "authentication", "unauthorized", "401"};
+    return std::any_of(phrases.begin(), phrases.end(), [&](const char *phrase) { return text.contains(QLatin1String(phrase)); });
+}
+
+QString requireCodexExecutable()
+{
+    const std::optional<QString> executable = CodexConnector::executableURL();
+    if (!executable)
+        throw ProviderConnectorError(Kind::executableMissing);
+    return *executable;
+}
+
+} // namespace
+
+CodexConnector::CodexConnector()
+    : CodexConnector(Clock::system(), Timing{})
+{
+}
+
+CodexConnector::CodexConnector(Clock &clock, Timing timing)
+    : m_clock(clock)
+    , m_timing(timing)
+{
+}
+
+std::optional<QString> CodexConnector::executableURL()
+{
+    const QString home = QDir::homePath() + QLatin1Char('/');
+    const QString chatGpt = QStringLiteral("Applications/ChatGPT.app/Contents/Resources/codex");
+    const QString codex = QStringLiteral("Applications/Codex.app/Contents/Resources/codex");
+    return locateExecutable(QStringLiteral("codex"),
+                            {QLatin1Char('/') + chatGpt, home + chatGpt, QLatin1Char('/') + codex, home + codex});
+}
+
+QByteArray CodexConnector::requestLines()
+{
+    const QJsonObject clientInfo{{QStringLiteral("name"), QStringLiteral("quelta")},
+                                 {QStringLiteral("version"), QStringLiteral("0.1.0")}};
+    return compactLine({{QStringLiteral("id"), 1},
+                        {QStringLiteral("method"), QStringLiteral("initialize")},
+                        {QStringLiteral("params"), QJsonObject{{QStringLiteral("clientInfo"), clientInfo}}}})
+        + compactLine({{QStringLiteral("method"), QStringLiteral("initialized")}, {QStringLiteral("params"), QJsonObject()}})
+        + compactLine({{QStringLiteral("id"), rateLimitsRequestID},
+                       {QStringLiteral("method"), QStringLiteral("account/rateLimits/read")},
+                       {QStringLiteral("params"), QJsonObject()}});
+}
+
+QJsonObject CodexConnector::rateLimitsResult(const QByteArray &output)
+{
+    const QList<QByteArray> lines = QString::fromUtf8(output).toUtf8().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.isEmpty())
+            continue;
+        const QJsonDocument document = QJsonDocument::fromJson(line);
+        if (isRateLimitsReply(document))
+            return document.object().value(QLatin1String("result")).toObject();
+    }
+    throw ProviderConnectorError(mentionsSignInProblem(output) ? Kind::connectionRequired : Kind::invalidResponse);
+}
+
+QCoro::Task<ProviderAllowance> CodexConnector::fetchAllowance()
+{
+    const QString executable = requireCodexExecutable();
+    ProcessRequest request;
+    request.executable = executable;
+    request.arguments = {QStringLiteral("-s"), QStringLiteral("read-only"), QStringLiteral("-a"), QStringLiteral("never"),
+                         QStringLiteral("app-server")};
+    request.environment = childProcessEnvironment(executable);
+    request.timeout = m_timing.readDeadline;
+    request.standardInput = requestLines();
+    request.closeInputDelay = m_timing.closeInputDelay;
+
+    const ProcessOutput output = co_await runProcess(request, {}, m_clock);
+    if (output.status != 0 && output.standardOutput.isEmpty())
+        throw ProviderConnectorError(Kind::processFailed);
+    const QJsonObject result = rateLimitsResult(output.standardOutput);
+    co_return codexAllowance(result, m_clock.now());
+}
+
+QCoro::Task<void> CodexConnector::signIn()
+{
+    const QString executable = requireCodexExecutable();
+    ProcessRequest request;
+    request.executable = executable;
+    request.arguments = {QStringLiteral("login")};
+    request.environment = childProcessEnvironment(executable);
+    request.timeout = m_timing.signInDeadline;
+
+    const ProcessOutput output = co_await runProcess(request, {}, m_clock);
+    if (output.status != 0)
+        throw ProviderConnectorError(Kind::processFailed);
+}
+
+} // namespace quelta

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "connectors/ProviderConnector.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+
+#include <chrono>
+#include <optional>
+
+namespace quelta {
+
+class Clock;
+
+// ChatGPT's Codex limits, read from the Codex tool's app-server over three JSON-RPC lines.
+class CodexConnector final : public ProviderConnector
+{
+public:
+    struct Timing {
+        std::chrono::milliseconds readDeadline = std::chrono::seconds(20);
+        // The app-server keeps running after it answers; closing its input lets it finish.
+        std::chrono::milliseconds closeInputDelay = std::chrono::seconds(5);
+        std::chrono::milliseconds signInDeadline = std::chrono::seconds(300);
+    };
+
+    CodexConnector();
+    CodexConnector(Clock &clock, Timing timing);
+
+    QCoro::Task<ProviderAllowance> fetchAllowance() override;
+    // Runs `codex login` and returns once it has exited successfully.
+    QCoro::Task<void> signIn();
+
+    static std::optional<QString> executableURL();
+
+    // The initialize request, the initialized notification and the rate-limits request.
+    static QByteArray requestLines();
+    // The `result` of the first reply to request 2; otherwise throws connectionRequired when the
+    // output speaks of a sign-in problem, invalidResponse when not.
+    static QJsonObject rateLimitsResult(const QByteArray &output);
+
+private:
+    Clock &m_clock;
+    Timing m_timing;
+};
+
+} // namespace quelta
