@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 namespace quelta::serviceAddresses {
@@ -11,5 +12,15 @@ namespace quelta::serviceAddresses {
 inline QUrl claudeApiHost() { return QUrl(QStringLiteral("https://api.anthropic.com")); }
 // How the Claude Code tool names a sign-in with a Claude subscription account.
 inline QString claudeSubscriptionAuthMethod() { return QStringLiteral("claude.ai"); }
+
+inline QString framerSite() { return QStringLiteral("framer.com"); }
+inline QString framerUserContentDomain() { return QStringLiteral("framerusercontent.com"); }
+inline QString framerApiHost() { return QStringLiteral("api.framer.com"); }
+inline QUrl framerStartPage() { return QUrl(QStringLiteral("https://framer.com/projects/")); }
+// Framer signs in with Google inside the same page.
+inline QStringList googleDomains()
+{
+    return {QStringLiteral("google.com"), QStringLiteral("gstatic.com"), QStringLiteral("googleusercontent.com")};
+}
 
 } // namespace quelta::serviceAddresses

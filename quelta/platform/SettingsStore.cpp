@@ -17,6 +17,12 @@ SettingsStore::SettingsStore(const QString &directory, const QString &suiteName)
 {
 }
 
+SettingsStore &SettingsStore::standard()
+{
+    static auto *store = new SettingsStore(defaultDirectory());
+    return *store;
+}
+
 QString SettingsStore::defaultDirectory()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1String("/quelta");

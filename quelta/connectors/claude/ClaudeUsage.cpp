@@ -1,5 +1,6 @@
 #include "ClaudeUsage.h"
 
+#include "connectors/InternetDateTime.h"
 #include "connectors/NumericValue.h"
 #include "connectors/ResetCountdownText.h"
 
@@ -113,7 +114,7 @@ std::optional<UsageLimit> limitFromEntry(const QJsonObject &entry, const QDateTi
     if (!used)
         return std::nullopt;
     const NameAndWindow naming = nameAndWindowOf(entry);
-    return makeLimit(naming.name, *used, parseResetDate(entry.value(QLatin1String("resets_at"))), naming.window, now);
+    return makeLimit(naming.name, *used, parseInternetDateTime(entry.value(QLatin1String("resets_at"))), naming.window, now);
 }
 
 std::optional<UsageLimit> limitFromLegacyKey(const QJsonObject &body, const LegacyWindow &window, const QDateTime &now)
@@ -133,7 +134,7 @@ std::optional<UsageLimit> limitFromLegacyKey(const QJsonObject &body, const Lega
     const std::optional<double> used = numericValue(object.value(QLatin1String("utilization")));
     if (!used)
         return std::nullopt;
-    return makeLimit(QString::fromUtf8(window.name), *used, parseResetDate(object.value(QLatin1String("resets_at"))),
+    return makeLimit(QString::fromUtf8(window.name), *used, parseInternetDateTime(object.value(QLatin1String("resets_at"))),
                      window.duration, now);
 }
 
@@ -177,23 +178,6 @@ QString slugOf(const QString &name)
     while (slug.endsWith(QLatin1Char('-')))
         slug.chop(1);
     return slug;
-}
-
-std::optional<QDateTime> parseResetDate(const QJsonValue &value)
-{
-    // Internet date-time: a full date, a time, and a zone ("Z" or an offset), nothing else.
-    static const QRegularExpression internetDateTime(
-        QStringLiteral("^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2}(\\.\\d+)?(Z|[+-]\\d{2}:\\d{2})$"),
-        QRegularExpression::CaseInsensitiveOption);
-    if (!value.isString())
-        return std::nullopt;
-    const QString text = value.toString();
-    if (!internetDateTime.match(text).hasMatch())
-        return std::nullopt;
-    const QDateTime date = QDateTime::fromString(text, Qt::ISODateWithMs);
-    if (!date.isValid())
-        return std::nullopt;
-    return date.toUTC();
 }
 
 } // namespace quelta

@@ -32,7 +32,4 @@ QList<UsageLimit> parseUsageLimits(const QJsonObject &body, const QDateTime &now
 // "Weekly · all models" becomes "weekly-all-models".
 QString slugOf(const QString &name);
 
-// An ISO 8601 internet date-time, with or without fractional seconds.
-std::optional<QDateTime> parseResetDate(const QJsonValue &value);
-
 } // namespace quelta

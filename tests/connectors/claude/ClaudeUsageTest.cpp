@@ -1,3 +1,4 @@
+#include "connectors/InternetDateTime.h"
 #include "connectors/ResetCountdownText.h"
 #include "connectors/claude/ClaudeCredentials.h"
 #include "connectors/claude/ClaudeLocalAccount.h"
@@ -115,7 +116,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(QDateTime, date);
-        const std::optional<QDateTime> parsed = parseResetDate(QJsonValue(text));
+        const std::optional<QDateTime> parsed = parseInternetDateTime(QJsonValue(text));
         QCOMPARE(parsed.value_or(QDateTime()), date);
     }
 

@@ -1,0 +1,249 @@
+#include "FramerConnector.h"
+
+#include "FramerCreditScript.h"
+#include "FramerCredits.h"
+
+#include "connectors/ProviderConnectorError.h"
+#include "platform/Clock.h"
+#include "platform/SettingsStore.h"
+#include "platform/WebPage.h"
+
+#include <QCoroSignal>
+#include <QDesktopServices>
+#include <QJsonArray>
+#include <QWebEngineHistory>
+
+namespace quelta {
+
+namespace {
+
+using Kind = ProviderConnectorError::Kind;
+
+constexpr int textCheckAttempt = 15;
+constexpr double rateLimitRetrySeconds = 60;
+
+const QString rejectedLinkMessage = QStringLiteral("Copy the Framer sign-in link from your email, then try again.");
+const QString failedLinkMessage = QStringLiteral("Framer couldn't open that sign-in link.");
+
+struct LaterDeleter {
+    void operator()(QObject *object) const { object->deleteLater(); }
+};
+
+} // namespace
+
+// The caller of load() waiting for its navigation; resumed exactly once.
+class FramerConnector::PendingNavigation final : public QObject
+{
+    Q_OBJECT
+public:
+    std::exception_ptr error;
+
+Q_SIGNALS:
+    void ended();
+};
+
+FramerConnector::Environment FramerConnector::Environment::standard()
+{
+    Environment environment;
+    environment.clock = &Clock::system();
+    environment.settings = &SettingsStore::standard();
+    environment.openInBrowser = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    environment.makeProfile = [] { return WebPage::persistentProfile(QStringLiteral("framer")); };
+    return environment;
+}
+
+FramerConnector::FramerConnector(Environment environment, QObject *parent)
+    : QObject(parent)
+    , m_environment(std::move(environment))
+{
+}
+
+FramerConnector::~FramerConnector() = default;
+
+FramerConnector &FramerConnector::shared()
+{
+    static auto *connector = new FramerConnector(Environment::standard());
+    return *connector;
+}
+
+WebPage &FramerConnector::page()
+{
+    if (m_page)
+        return *m_page;
+    m_page = new WebPage(m_environment.makeProfile(), *m_environment.clock, this);
+    m_page->setNavigationPolicy([this](const QUrl &url, WebPage::NavigationKind kind, bool isMainFrame) {
+        return allowsNavigation(url, kind == WebPage::NavigationKind::linkClicked, isMainFrame);
+    });
+    m_page->setNewWindowHandler([this](const QUrl &url, WebPage::NavigationKind kind) {
+        onNewWindow(url, kind == WebPage::NavigationKind::linkClicked);
+    });
+    connect(m_page, &WebPage::navigationSucceeded, this, &FramerConnector::onNavigationSucceeded);
+    connect(m_page, &WebPage::navigationFailed, this, &FramerConnector::onNavigationFailed);
+    return *m_page;
+}
+
+void FramerConnector::setProgress(FramerConnectionProgress progress)
+{
+    if (m_progress == progress)
+        return;
+    m_progress = std::move(progress);
+    Q_EMIT connectionProgressChanged();
+}
+
+void FramerConnector::loadStartPage()
+{
+    page().load(m_environment.configuration.startPage);
+}
+
+void FramerConnector::prepareForConnection()
+{
+    if (m_progress.kind != FramerConnectionProgress::Kind::openingMagicLink)
+        setProgress({});
+    if (page().url().isEmpty())
+        loadStartPage();
+}
+
+void FramerConnector::openMagicLink(const QString &pastedText)
+{
+    const QUrl url(pastedText.trimmed(), QUrl::StrictMode);
+    const bool accepted = url.isValid() && url.scheme().toLower() == QLatin1String("https")
+        && m_environment.configuration.isFramerHost(url.host());
+    if (!accepted) {
+        setProgress(FramerConnectionProgress::failed(rejectedLinkMessage));
+        return;
+    }
+    setProgress({FramerConnectionProgress::Kind::openingMagicLink, {}});
+    page().load(url);
+}
+
+bool FramerConnector::navigateBack()
+{
+    if (!m_page || m_page->url().isEmpty())
+        return false;
+    const QUrl current = m_page->url();
+    QString path = current.path();
+    while (path.startsWith(QLatin1Char('/')))
+        path.remove(0, 1);
+    while (path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    if (m_environment.configuration.isFramerHost(current.host()) && path == QLatin1String("login"))
+        return false;
+    setProgress({});
+    if (m_page->history()->canGoBack())
+        m_page->triggerAction(QWebEnginePage::Back);
+    else
+        loadStartPage();
+    return true;
+}
+
+QCoro::Task<void> FramerConnector::load(QUrl url)
+{
+    if (m_navigation)
+        throw ProviderConnectorError(Kind::processFailed);
+    std::unique_ptr<PendingNavigation, LaterDeleter> navigation(new PendingNavigation);
+    m_navigation = navigation.get();
+    WebPage &webPage = page();
+    m_environment.clock->callAfter(m_environment.navigationTimeout, navigation.get(), [this, &webPage] {
+        finishNavigation(std::make_exception_ptr(ProviderConnectorError(Kind::timedOut)));
+        webPage.triggerAction(QWebEnginePage::Stop);
+    });
+    webPage.load(url);
+    co_await qCoro(navigation.get(), &PendingNavigation::ended);
+    if (navigation->error)
+        std::rethrow_exception(navigation->error);
+}
+
+void FramerConnector::finishNavigation(std::exception_ptr error)
+{
+    PendingNavigation *navigation = m_navigation;
+    if (!navigation)
+        return;
+    m_navigation = nullptr;
+    navigation->error = std::move(error);
+    Q_EMIT navigation->ended();
+}
+
+void FramerConnector::onNavigationSucceeded()
+{
+    finishNavigation(nullptr);
+    m_environment.clock->callAfter(m_environment.connectedCheckDelay, m_page, [this] {
+        const QUrl url = m_page->url();
+        if (m_environment.configuration.isFramerHost(url.host()) && url.path().startsWith(QLatin1String("/projects")))
+            setProgress({FramerConnectionProgress::Kind::connected, {}});
+    });
+}
+
+void FramerConnector::onNavigationFailed(const QString &message, int code)
+{
+    finishNavigation(std::make_exception_ptr(WebNavigationError(message.toStdString(), code)));
+    if (m_progress.kind == FramerConnectionProgress::Kind::openingMagicLink)
+        setProgress(FramerConnectionProgress::failed(failedLinkMessage));
+}
+
+bool FramerConnector::allowsNavigation(const QUrl &url, bool linkClicked, bool isMainFrame)
+{
+    if (!isMainFrame || url.isEmpty() || isAllowedInApp(url))
+        return true;
+    if (linkClicked && url.scheme().toLower() == QLatin1String("https"))
+        m_environment.openInBrowser(url);
+    return false;
+}
+
+void FramerConnector::onNewWindow(const QUrl &url, bool linkClicked)
+{
+    if (isAllowedInApp(url)) {
+        page().load(url);
+        return;
+    }
+    if (linkClicked && url.scheme().toLower() == QLatin1String("https"))
+        m_environment.openInBrowser(url);
+}
+
+QCoro::Task<bool> FramerConnector::pageTextMentionsSignIn()
+{
+    const QString script = QStringLiteral("return document.body?.innerText || '';");
+    const QJsonArray noArguments;
+    const QJsonValue text = co_await page().runAsyncFunction(script, noArguments, m_environment.scriptTimeout);
+    co_return text.toString().contains(QLatin1String("sign in"), Qt::CaseInsensitive);
+}
+
+QCoro::Task<QJsonObject> FramerConnector::pollCredits()
+{
+    const QString preferredTeamID = m_environment.settings->stringValue(QLatin1String(teamIDKey)).value_or(QString());
+    const QString script = framerCreditScript(m_environment.configuration.apiHost);
+    Clock &clock = *m_environment.clock;
+    const Clock::Duration deadline = clock.elapsed() + m_environment.pollingDeadline;
+    const QJsonArray arguments{preferredTeamID};
+    for (int attempt = 0;; ++attempt) {
+        if (clock.elapsed() >= deadline)
+            throw ProviderConnectorError(Kind::timedOut);
+        const QJsonValue answer = co_await page().runAsyncFunction(script, arguments, m_environment.scriptTimeout);
+        const QJsonObject result = answer.toObject();
+        if (result.value(QLatin1String("connectionRequired")).toBool())
+            throw ProviderConnectorError(Kind::connectionRequired);
+        if (result.value(QLatin1String("rateLimited")).toBool())
+            throw ProviderConnectorError::rateLimited(rateLimitRetrySeconds);
+        if (result.value(QLatin1String("funds")).isArray())
+            co_return result;
+
+        co_await clock.sleep(m_environment.pollInterval);
+        if (attempt == textCheckAttempt) {
+            const bool mentionsSignIn = co_await pageTextMentionsSignIn();
+            throw ProviderConnectorError(mentionsSignIn ? Kind::connectionRequired : Kind::processFailed);
+        }
+    }
+}
+
+QCoro::Task<ProviderAllowance> FramerConnector::fetchAllowance()
+{
+    co_await load(m_environment.configuration.startPage);
+    const QJsonObject result = co_await pollCredits();
+    const QJsonValue teamID = result.value(QLatin1String("teamID"));
+    if (teamID.isString())
+        m_environment.settings->setString(QLatin1String(teamIDKey), teamID.toString());
+    co_return framerAllowance(result, m_environment.clock->now());
+}
+
+} // namespace quelta
+
+#include "FramerConnector.moc"
