@@ -1,0 +1,56 @@
+#include "AlertMetric.h"
+
+#include <algorithm>
+
+namespace quelta {
+
+namespace {
+
+std::optional<AlertMetric> metricOf(const ProviderAllowance &provider, const ProviderLimit &limit)
+{
+    if (!limit.percentage)
+        return std::nullopt;
+    const int percentage = limit.percentageStyle == AllowancePercentageStyle::used ? 100 - *limit.percentage : *limit.percentage;
+    AlertMetric metric;
+    metric.key = toRawValue(provider.id) + QLatin1Char(':') + limit.id;
+    metric.providerID = provider.id;
+    metric.providerName = provider.name;
+    metric.limitName = limit.name;
+    metric.remaining = std::clamp(percentage, 0, 100);
+    metric.resetDetail = limit.detail ? limit.detail : std::optional<QString>(provider.detail);
+    metric.resetsAt = limit.resetsAt;
+    metric.windowDuration = limit.windowDuration;
+    return metric;
+}
+
+} // namespace
+
+QList<AlertMetric> alertMetrics(const ProviderAllowance &provider)
+{
+    QList<ProviderLimit> considered;
+    if (provider.id == ProviderID::claudeCode) {
+        if (std::optional<ProviderLimit> displayed = provider.displayedLimit())
+            considered.append(*displayed);
+    } else {
+        considered = provider.limits;
+    }
+
+    QList<AlertMetric> metrics;
+    for (const ProviderLimit &limit : considered) {
+        if (std::optional<AlertMetric> metric = metricOf(provider, limit))
+            metrics.append(*metric);
+    }
+    if (!metrics.isEmpty() || !provider.remaining)
+        return metrics;
+
+    AlertMetric summary;
+    summary.key = toRawValue(provider.id) + QStringLiteral(":summary");
+    summary.providerID = provider.id;
+    summary.providerName = provider.name;
+    summary.limitName = provider.id == ProviderID::framer ? QStringLiteral("Agent credits") : QStringLiteral("Usage limit");
+    summary.remaining = std::clamp(*provider.remaining, 0, 100);
+    summary.resetDetail = provider.detail;
+    return {summary};
+}
+
+} // namespace quelta

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/ProviderAllowance.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace quelta {
+
+// One tracked limit of one provider, built afresh on every refresh.
+struct AlertMetric {
+    QString key;
+    ProviderID providerID = ProviderID::codex;
+    QString providerName;
+    QString limitName;
+    int remaining = 0;
+    std::optional<QString> resetDetail;
+    std::optional<QDateTime> resetsAt;
+    std::optional<double> windowDuration;
+
+    bool operator==(const AlertMetric &) const = default;
+};
+
+// One metric per considered limit, or one provider-level ":summary" metric, or none.
+QList<AlertMetric> alertMetrics(const ProviderAllowance &provider);
+
+} // namespace quelta

@@ -1,0 +1,122 @@
+#include "AlertRules.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quelta {
+
+namespace {
+
+constexpr double minimumResetShift = 900;
+constexpr double resetShiftWithoutWindow = 1800;
+constexpr double riskMargin = 1800;
+
+} // namespace
+
+std::optional<int> lowAllowanceThreshold(std::optional<int> previous, int current, const QSet<int> &delivered)
+{
+    for (const int threshold : {10, 25}) {
+        if (current > threshold)
+            continue;
+        if ((previous && *previous <= threshold) || delivered.contains(threshold))
+            return std::nullopt;
+        return threshold;
+    }
+    return std::nullopt;
+}
+
+bool hasReset(const AlertMetric &metric, const MetricState &state)
+{
+    if (!state.lastRemaining)
+        return false;
+    const int previous = *state.lastRemaining;
+    if (metric.remaining - previous >= 50)
+        return true;
+    if (previous < 95 && metric.remaining >= 95)
+        return true;
+    if (!state.lastResetAt || !metric.resetsAt)
+        return false;
+    const double shift = metric.windowDuration ? std::max(0.25 * *metric.windowDuration, minimumResetShift)
+                                               : resetShiftWithoutWindow;
+    return double(state.lastResetAt->msecsTo(*metric.resetsAt)) / 1000.0 >= shift;
+}
+
+std::optional<PaceProjection> paceProjection(const AlertMetric &metric, const QDateTime &now)
+{
+    if (!metric.resetsAt || !metric.windowDuration || !(*metric.windowDuration > 0))
+        return std::nullopt;
+    const double window = *metric.windowDuration;
+    const double untilReset = double(now.msecsTo(*metric.resetsAt)) / 1000.0;
+    if (untilReset <= 0 || untilReset > window)
+        return std::nullopt;
+    const double elapsed = window - untilReset;
+    if (elapsed <= 0)
+        return std::nullopt;
+
+    PaceProjection projection;
+    projection.usedPercent = 100 - metric.remaining;
+    projection.timeUntilReset = untilReset;
+    const double rate = projection.usedPercent / elapsed;
+    projection.timeUntilEmpty = rate <= 0 ? INFINITY : metric.remaining / rate;
+    projection.isAtRisk = untilReset - projection.timeUntilEmpty >= riskMargin && untilReset > riskMargin
+        && metric.remaining > 25 && projection.usedPercent > 4 && elapsed / window >= 0.03;
+    return projection;
+}
+
+QString formatDuration(double seconds)
+{
+    const qint64 s = std::max<qint64>(0, qint64(std::round(seconds)));
+    if (s >= 86'400) {
+        const qint64 days = s / 86'400;
+        const qint64 rest = s % 86'400;
+        return rest < 3600 ? QStringLiteral("%1d").arg(days) : QStringLiteral("%1d %2h").arg(days).arg(rest / 3600);
+    }
+    if (s >= 3600) {
+        const qint64 hours = s / 3600;
+        const qint64 rest = s % 3600;
+        return rest < 60 ? QStringLiteral("%1h").arg(hours) : QStringLiteral("%1h %2m").arg(hours).arg(rest / 60);
+    }
+    return QStringLiteral("%1m").arg(s < 60 ? 1 : s / 60);
+}
+
+UsageAlert lowAllowanceAlert(const AlertMetric &metric, int threshold)
+{
+    QString body = QStringLiteral("%1 has %2% remaining.").arg(metric.limitName).arg(metric.remaining);
+    if (metric.resetDetail)
+        body += QLatin1Char(' ') + *metric.resetDetail + QLatin1Char('.');
+    const QString title = metric.providerName + (threshold == 10 ? QStringLiteral(" is almost out") : QStringLiteral(" is running low"));
+    return {title, body, metric.providerID};
+}
+
+UsageAlert resetAlert(const AlertMetric &metric)
+{
+    return {metric.providerName + QStringLiteral(" limit reset"),
+            QStringLiteral("%1 is back to %2% remaining.").arg(metric.limitName).arg(metric.remaining), metric.providerID};
+}
+
+UsageAlert rapidUsageAlert(const AlertMetric &metric, int drop, const std::optional<PaceProjection> &projection)
+{
+    const QString limit = metric.limitName.toLower();
+    const QString rising = metric.providerName + QStringLiteral(" usage is rising quickly");
+    const QString recent = QStringLiteral("You’ve used %1% of your %2 within 30 minutes.").arg(drop).arg(limit);
+    if (!projection || !projection->isAtRisk)
+        return {rising, recent, metric.providerID};
+    if (drop >= 5) {
+        return {rising,
+                recent + QStringLiteral(" At this pace, you may run out before it resets in %1.").arg(formatDuration(projection->timeUntilReset)),
+                metric.providerID};
+    }
+    return {metric.providerName + QStringLiteral(" usage is ahead of pace"),
+            QStringLiteral("You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.")
+                .arg(projection->usedPercent)
+                .arg(limit, formatDuration(projection->timeUntilReset), formatDuration(projection->timeUntilEmpty)),
+            metric.providerID};
+}
+
+UsageAlert disconnectedAlert(const ProviderAllowance &provider)
+{
+    return {provider.name + QStringLiteral(" disconnected"),
+            QStringLiteral("Reconnect %1 to keep its usage up to date in Quelta.").arg(provider.name), provider.id};
+}
+
+} // namespace quelta

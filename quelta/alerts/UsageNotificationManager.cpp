@@ -1,0 +1,319 @@
+#include "UsageNotificationManager.h"
+
+#include "AlertRules.h"
+
+#include "platform/Clock.h"
+#include "platform/FreedesktopNotificationCenter.h"
+#include "platform/SettingsStore.h"
+
+#include <QPointer>
+
+#include <algorithm>
+
+namespace quelta {
+
+namespace {
+
+constexpr qint64 historySeconds = 7200;
+constexpr qint64 recentSeconds = 1800;
+constexpr qint64 snoozeSeconds = 3600;
+
+const QString deliveryErrorText = QStringLiteral("Quelta couldn’t deliver alerts. Check Notifications in System Settings.");
+
+bool allowsDelivery(NotificationCenter::AuthorizationStatus status)
+{
+    using Status = NotificationCenter::AuthorizationStatus;
+    return status == Status::authorized || status == Status::provisional || status == Status::ephemeral;
+}
+
+qint64 ageInSeconds(const QDateTime &timestamp, const QDateTime &now)
+{
+    return timestamp.secsTo(now);
+}
+
+} // namespace
+
+UsageNotificationManager::UsageNotificationManager(SettingsStore &settings, Clock &clock, NotificationCenter &center,
+                                                   QObject *parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_clock(clock)
+    , m_center(center)
+    , m_permissionRequestID(QUuid::createUuid())
+{
+    m_notificationsEnabled = m_settings.boolValue(QLatin1String(enabledKey)).value_or(false);
+    // A kind counts as set when anything at all is stored under its key.
+    const auto kind = [this](const char *key) {
+        return !m_settings.contains(QLatin1String(key)) || m_settings.boolValue(QLatin1String(key)).value_or(false);
+    };
+    m_rapidUsageEnabled = kind(rapidUsageKey);
+    m_lowAllowanceEnabled = kind(lowAllowanceKey);
+    m_resetAlertsEnabled = kind(resetAlertsKey);
+    m_disconnectedAlertsEnabled = kind(disconnectedAlertsKey);
+    loadAlertData();
+    connect(&m_center, &NotificationCenter::responseReceived, this, &UsageNotificationManager::onResponse);
+}
+
+UsageNotificationManager::~UsageNotificationManager() = default;
+
+UsageNotificationManager &UsageNotificationManager::shared()
+{
+    static auto *center = new FreedesktopNotificationCenter();
+    static auto *manager = new UsageNotificationManager(SettingsStore::standard(), Clock::system(), *center);
+    return *manager;
+}
+
+void UsageNotificationManager::loadAlertData()
+{
+    if (const std::optional<QByteArray> data = m_settings.dataValue(QLatin1String(samplesKey)))
+        m_samples = decodeSamples(*data).value_or(QList<UsageSample>{});
+    if (const std::optional<QByteArray> data = m_settings.dataValue(QLatin1String(metricStatesKey)))
+        m_metricStates = decodeMetricStates(*data).value_or(MetricStates{});
+    if (const std::optional<QByteArray> data = m_settings.dataValue(QLatin1String(snoozesKey)))
+        m_snoozedUntil = decodeSnoozes(*data).value_or(Snoozes{});
+}
+
+void UsageNotificationManager::configure(std::function<void()> openQuelta)
+{
+    m_openQuelta = std::move(openQuelta);
+    m_center.setCategory(QLatin1String(categoryIdentifier),
+                         {{QLatin1String(openActionIdentifier), QStringLiteral("Open Quelta")},
+                          {QLatin1String(snoozeActionIdentifier), QStringLiteral("Snooze 1h")}});
+    refreshAuthorizationStatus();
+}
+
+void UsageNotificationManager::recordUsage(const ProviderAllowance &provider)
+{
+    if (provider.connectionState != ConnectionState::connected)
+        return;
+    const QDateTime now = m_clock.now();
+    const QList<AlertMetric> metrics = alertMetrics(provider);
+    m_samples.erase(std::remove_if(m_samples.begin(), m_samples.end(),
+                                   [&](const UsageSample &sample) { return ageInSeconds(sample.timestamp, now) > historySeconds; }),
+                    m_samples.end());
+    for (const AlertMetric &metric : metrics) {
+        evaluate(metric, now);
+        m_samples.append(UsageSample{metric.key, metric.remaining, now});
+    }
+    persistAlertData();
+}
+
+void UsageNotificationManager::evaluate(const AlertMetric &metric, const QDateTime &now)
+{
+    MetricState state = m_metricStates.value(metric.key);
+    const std::optional<int> previous = state.lastRemaining;
+
+    if (hasReset(metric, state)) {
+        state.deliveredLowThresholds.clear();
+        state.lastRapidAlertAt.reset();
+        state.consecutiveRiskChecks = 0;
+        state.consecutiveRecoveryChecks = 0;
+        state.deliveredPaceAlert = false;
+        if (m_resetAlertsEnabled && canDeliver(metric.providerID, now))
+            deliver(resetAlert(metric));
+    } else {
+        bool alerted = false;
+        if (m_lowAllowanceEnabled && canDeliver(metric.providerID, now)) {
+            if (const std::optional<int> threshold = lowAllowanceThreshold(previous, metric.remaining, state.deliveredLowThresholds)) {
+                deliver(lowAllowanceAlert(metric, *threshold));
+                state.deliveredLowThresholds.insert(*threshold);
+                if (*threshold == 10)
+                    state.deliveredLowThresholds.insert(25);
+                alerted = true;
+            }
+        }
+        if (m_rapidUsageEnabled)
+            evaluateRapidUsage(metric, state, now, alerted);
+    }
+
+    state.lastRemaining = metric.remaining;
+    state.lastResetAt = metric.resetsAt;
+    m_metricStates.insert(metric.key, state);
+}
+
+void UsageNotificationManager::evaluateRapidUsage(const AlertMetric &metric, MetricState &state, const QDateTime &now,
+                                                  bool alertedAlready)
+{
+    const UsageSample *oldest = nullptr;
+    for (const UsageSample &sample : m_samples) {
+        if (sample.metricKey != metric.key || ageInSeconds(sample.timestamp, now) > recentSeconds)
+            continue;
+        if (!oldest || sample.timestamp < oldest->timestamp)
+            oldest = &sample;
+    }
+    const int drop = oldest ? std::max(oldest->remaining - metric.remaining, 0) : 0;
+    const std::optional<PaceProjection> projection = paceProjection(metric, now);
+    const bool atRisk = projection ? projection->isAtRisk : drop >= 10;
+
+    if (!atRisk) {
+        state.consecutiveRiskChecks = 0;
+        state.consecutiveRecoveryChecks = state.consecutiveRecoveryChecks.value_or(0) + 1;
+        if (*state.consecutiveRecoveryChecks >= 2)
+            state.deliveredPaceAlert = false;
+        return;
+    }
+    state.consecutiveRiskChecks = state.consecutiveRiskChecks.value_or(0) + 1;
+    state.consecutiveRecoveryChecks = 0;
+    if (*state.consecutiveRiskChecks < 2 || alertedAlready || state.deliveredPaceAlert.value_or(false)
+        || !canDeliver(metric.providerID, now))
+        return;
+    deliver(rapidUsageAlert(metric, drop, projection));
+    state.deliveredPaceAlert = true;
+    state.lastRapidAlertAt = now;
+}
+
+void UsageNotificationManager::providerDidDisconnect(const ProviderAllowance &provider)
+{
+    const QDateTime now = m_clock.now();
+    if (m_disconnectedAlertsEnabled && canDeliver(provider.id, now))
+        deliver(disconnectedAlert(provider));
+}
+
+void UsageNotificationManager::setNotificationsEnabled(bool enabled)
+{
+    m_permissionRequestID = QUuid::createUuid();
+    m_notificationsEnabled = enabled;
+    Q_EMIT changed();
+    if (enabled) {
+        requestPermission(m_permissionRequestID);
+        return;
+    }
+    m_settings.setBool(QLatin1String(enabledKey), false);
+    Q_EMIT refreshLoopRestartRequested();
+}
+
+void UsageNotificationManager::setKindSetting(bool &field, const char *key, bool enabled)
+{
+    field = enabled;
+    m_settings.setBool(QLatin1String(key), enabled);
+    Q_EMIT changed();
+}
+
+void UsageNotificationManager::setRapidUsageEnabled(bool enabled)
+{
+    setKindSetting(m_rapidUsageEnabled, rapidUsageKey, enabled);
+    Q_EMIT refreshLoopRestartRequested();
+}
+
+void UsageNotificationManager::setLowAllowanceEnabled(bool enabled)
+{
+    setKindSetting(m_lowAllowanceEnabled, lowAllowanceKey, enabled);
+}
+
+void UsageNotificationManager::setResetAlertsEnabled(bool enabled)
+{
+    setKindSetting(m_resetAlertsEnabled, resetAlertsKey, enabled);
+}
+
+void UsageNotificationManager::setDisconnectedAlertsEnabled(bool enabled)
+{
+    setKindSetting(m_disconnectedAlertsEnabled, disconnectedAlertsKey, enabled);
+}
+
+QCoro::Task<void> UsageNotificationManager::requestPermission(QUuid requestID)
+{
+    QPointer<UsageNotificationManager> self(this);
+    const bool granted = co_await m_center.requestAuthorization();
+    if (!self)
+        co_return;
+    co_await refreshAuthorizationStatus();
+    if (!self || m_permissionRequestID != requestID)
+        co_return;
+    m_notificationsEnabled = granted || allowsDelivery(m_authorizationStatus);
+    m_settings.setBool(QLatin1String(enabledKey), m_notificationsEnabled);
+    Q_EMIT changed();
+    Q_EMIT refreshLoopRestartRequested();
+}
+
+QCoro::Task<void> UsageNotificationManager::refreshAuthorizationStatus()
+{
+    QPointer<UsageNotificationManager> self(this);
+    const NotificationCenter::Settings settings = co_await m_center.notificationSettings();
+    if (!self)
+        co_return;
+    m_authorizationStatus = settings.authorizationStatus;
+    m_alertPresentationEnabled = settings.alertsEnabled;
+    if (m_authorizationStatus == AuthorizationStatus::denied) {
+        m_notificationsEnabled = false;
+        m_settings.setBool(QLatin1String(enabledKey), false);
+    }
+    Q_EMIT changed();
+}
+
+bool UsageNotificationManager::alertsBlockedBySystem() const
+{
+    if (m_authorizationStatus == AuthorizationStatus::denied)
+        return true;
+    return allowsDelivery(m_authorizationStatus) && !m_alertPresentationEnabled;
+}
+
+bool UsageNotificationManager::canDeliver(ProviderID provider, const QDateTime &now) const
+{
+    if (!m_notificationsEnabled || !allowsDelivery(m_authorizationStatus) || !m_alertPresentationEnabled)
+        return false;
+    const auto snoozed = m_snoozedUntil.constFind(toRawValue(provider));
+    return snoozed == m_snoozedUntil.constEnd() || *snoozed <= now;
+}
+
+void UsageNotificationManager::deliver(const UsageAlert &alert)
+{
+    if (!m_notificationsEnabled)
+        return;
+    NotificationCenter::Request request;
+    request.identifier = QStringLiteral("quelta-usage-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+    request.title = alert.title;
+    request.body = alert.body;
+    request.categoryIdentifier = QLatin1String(categoryIdentifier);
+    request.userInfo = {{QStringLiteral("providerID"), toRawValue(alert.providerID)}};
+    post(request);
+}
+
+QCoro::Task<void> UsageNotificationManager::post(NotificationCenter::Request request)
+{
+    QPointer<UsageNotificationManager> self(this);
+    bool delivered = true;
+    try {
+        co_await m_center.add(request);
+    } catch (const NotificationDeliveryError &) {
+        delivered = false;
+    }
+    if (!self)
+        co_return;
+    m_lastDeliveryError = delivered ? std::nullopt : std::optional(deliveryErrorText);
+    Q_EMIT changed();
+}
+
+void UsageNotificationManager::onResponse(const QString &, const QString &action, const QVariantMap &userInfo)
+{
+    const QVariant provider = userInfo.value(QStringLiteral("providerID"));
+    const bool hasProvider = provider.typeId() == QMetaType::QString;
+    if (action == QLatin1String(snoozeActionIdentifier)) {
+        if (hasProvider)
+            snooze(provider.toString());
+        return;
+    }
+    if ((action == QLatin1String(openActionIdentifier) || action == QLatin1String(NotificationCenter::defaultActionIdentifier))
+        && m_openQuelta)
+        m_openQuelta();
+}
+
+void UsageNotificationManager::snooze(const QString &providerRawID)
+{
+    m_snoozedUntil.insert(providerRawID, m_clock.now().addSecs(snoozeSeconds));
+    persistAlertData();
+    Q_EMIT changed();
+}
+
+void UsageNotificationManager::persistAlertData()
+{
+    m_settings.setData(QLatin1String(samplesKey), encodeSamples(m_samples));
+    m_settings.setData(QLatin1String(metricStatesKey), encodeMetricStates(m_metricStates));
+    m_settings.setData(QLatin1String(snoozesKey), encodeSnoozes(m_snoozedUntil));
+}
+
+void UsageNotificationManager::openNotificationSettings()
+{
+    m_center.openSettings();
+}
+
+} // namespace quelta

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "AlertMetric.h"
+#include "UsageAlertData.h"
+
+#include "platform/NotificationCenter.h"
+
+#include <QObject>
+#include <QUuid>
+
+#include <functional>
+#include <optional>
+
+namespace quelta {
+
+class Clock;
+class SettingsStore;
+
+// Watches every refreshed provider, decides when a usage alert is due, and posts it as a
+// desktop notification, within the user's alert settings. One per process.
+class UsageNotificationManager final : public QObject
+{
+    Q_OBJECT
+public:
+    using AuthorizationStatus = NotificationCenter::AuthorizationStatus;
+
+    static constexpr const char *enabledKey = "usageNotifications.enabled.v1";
+    static constexpr const char *rapidUsageKey = "usageNotifications.rapidUsage.v1";
+    static constexpr const char *lowAllowanceKey = "usageNotifications.lowAllowance.v1";
+    static constexpr const char *resetAlertsKey = "usageNotifications.resetAlerts.v1";
+    static constexpr const char *disconnectedAlertsKey = "usageNotifications.disconnectedAlerts.v1";
+    static constexpr const char *samplesKey = "usageNotifications.samples.v1";
+    static constexpr const char *metricStatesKey = "usageNotifications.metricStates.v1";
+    static constexpr const char *snoozesKey = "usageNotifications.snoozes.v1";
+
+    static constexpr const char *categoryIdentifier = "QUELTA_USAGE_ALERT";
+    static constexpr const char *openActionIdentifier = "QUELTA_OPEN";
+    static constexpr const char *snoozeActionIdentifier = "QUELTA_SNOOZE_ONE_HOUR";
+
+    UsageNotificationManager(SettingsStore &settings, Clock &clock, NotificationCenter &center, QObject *parent = nullptr);
+    ~UsageNotificationManager() override;
+
+    static UsageNotificationManager &shared();
+
+    // Once at launch: the open callback, the category, and a first read of the permission.
+    void configure(std::function<void()> openQuelta);
+
+    // The rule half.
+    void recordUsage(const ProviderAllowance &provider);
+    void providerDidDisconnect(const ProviderAllowance &provider);
+
+    // Settings.
+    bool notificationsEnabled() const { return m_notificationsEnabled; }
+    void setNotificationsEnabled(bool enabled);
+    bool rapidUsageEnabled() const { return m_rapidUsageEnabled; }
+    void setRapidUsageEnabled(bool enabled);
+    bool lowAllowanceEnabled() const { return m_lowAllowanceEnabled; }
+    void setLowAllowanceEnabled(bool enabled);
+    bool resetAlertsEnabled() const { return m_resetAlertsEnabled; }
+    void setResetAlertsEnabled(bool enabled);
+    bool disconnectedAlertsEnabled() const { return m_disconnectedAlertsEnabled; }
+    void setDisconnectedAlertsEnabled(bool enabled);
+
+    // Permission and delivery.
+    AuthorizationStatus authorizationStatus() const { return m_authorizationStatus; }
+    bool alertPresentationEnabled() const { return m_alertPresentationEnabled; }
+    std::optional<QString> lastDeliveryError() const { return m_lastDeliveryError; }
+    bool alertsBlockedBySystem() const;
+    QCoro::Task<void> refreshAuthorizationStatus();
+    bool canDeliver(ProviderID provider, const QDateTime &now) const;
+    void deliver(const UsageAlert &alert);
+    void snooze(const QString &providerRawID);
+    void persistAlertData();
+    void openNotificationSettings();
+
+    const QList<UsageSample> &samples() const { return m_samples; }
+    const MetricStates &metricStates() const { return m_metricStates; }
+    const Snoozes &snoozedUntil() const { return m_snoozedUntil; }
+
+Q_SIGNALS:
+    void changed();
+    // The monitor's automatic refresh depends on the alert settings; its owner restarts it.
+    void refreshLoopRestartRequested();
+
+private:
+    void evaluate(const AlertMetric &metric, const QDateTime &now);
+    void evaluateRapidUsage(const AlertMetric &metric, MetricState &state, const QDateTime &now, bool alertedAlready);
+    void setKindSetting(bool &field, const char *key, bool enabled);
+    void loadAlertData();
+    QCoro::Task<void> requestPermission(QUuid requestID);
+    QCoro::Task<void> post(NotificationCenter::Request request);
+    void onResponse(const QString &requestIdentifier, const QString &action, const QVariantMap &userInfo);
+
+    SettingsStore &m_settings;
+    Clock &m_clock;
+    NotificationCenter &m_center;
+
+    bool m_notificationsEnabled = false;
+    bool m_rapidUsageEnabled = true;
+    bool m_lowAllowanceEnabled = true;
+    bool m_resetAlertsEnabled = true;
+    bool m_disconnectedAlertsEnabled = true;
+    AuthorizationStatus m_authorizationStatus = AuthorizationStatus::notDetermined;
+    bool m_alertPresentationEnabled = true;
+    std::optional<QString> m_lastDeliveryError;
+
+    QUuid m_permissionRequestID;
+    std::function<void()> m_openQuelta;
+    QList<UsageSample> m_samples;
+    MetricStates m_metricStates;
+    Snoozes m_snoozedUntil;
+};
+
+} // namespace quelta

@@ -1,0 +1,108 @@
+#include "FreedesktopNotificationCenter.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDBusPendingReply>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QCoroDBus>
+
+namespace quelta {
+
+namespace {
+
+const QString service = QStringLiteral("org.freedesktop.Notifications");
+const QString path = QStringLiteral("/org/freedesktop/Notifications");
+const QString interface = QStringLiteral("org.freedesktop.Notifications");
+
+QDBusMessage call(const QString &method)
+{
+    return QDBusMessage::createMethodCall(service, path, interface, method);
+}
+
+} // namespace
+
+FreedesktopNotificationCenter::FreedesktopNotificationCenter(QDBusConnection bus, QObject *parent)
+    : NotificationCenter(parent)
+    , m_bus(std::move(bus))
+{
+    m_bus.connect(service, path, interface, QStringLiteral("ActionInvoked"), this, SLOT(onActionInvoked(uint, QString)));
+    m_bus.connect(service, path, interface, QStringLiteral("NotificationClosed"), this, SLOT(onNotificationClosed(uint, uint)));
+}
+
+QCoro::Task<bool> FreedesktopNotificationCenter::serverReachable()
+{
+    const QDBusPendingCall pending = m_bus.asyncCall(call(QStringLiteral("GetServerInformation")));
+    const QDBusMessage reply = co_await pending;
+    co_return reply.type() == QDBusMessage::ReplyMessage;
+}
+
+QCoro::Task<NotificationCenter::Settings> FreedesktopNotificationCenter::notificationSettings()
+{
+    const bool reachable = co_await serverReachable();
+    co_return Settings{reachable ? AuthorizationStatus::authorized : AuthorizationStatus::notDetermined, true};
+}
+
+QCoro::Task<bool> FreedesktopNotificationCenter::requestAuthorization()
+{
+    // The desktop asks nobody: a server that answers will show what it is sent.
+    co_return co_await serverReachable();
+}
+
+void FreedesktopNotificationCenter::setCategory(const QString &identifier, const QList<Action> &actions)
+{
+    m_categoryIdentifier = identifier;
+    m_categoryActions = actions;
+}
+
+QCoro::Task<void> FreedesktopNotificationCenter::add(Request request)
+{
+    QStringList actions;
+    if (request.categoryIdentifier == m_categoryIdentifier) {
+        for (const Action &action : m_categoryActions)
+            actions << action.identifier << action.title;
+        // A click on the body; servers show no button for it.
+        if (!m_categoryActions.isEmpty())
+            actions << QLatin1String(defaultActionIdentifier) << m_categoryActions.first().title;
+    }
+    QDBusMessage message = call(QStringLiteral("Notify"));
+    message << QStringLiteral("Quelta") << uint(0) << QString() << request.title << request.body << actions
+            << QVariantMap{} << int(-1);
+    const QDBusPendingCall pending = m_bus.asyncCall(message);
+    const QDBusMessage reply = co_await pending;
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        throw NotificationDeliveryError(reply.errorMessage().toStdString());
+    m_posted.insert(reply.arguments().constFirst().toUInt(), request);
+}
+
+void FreedesktopNotificationCenter::openSettings()
+{
+    // The desktops' own notification panels, where one is installed.
+    const QList<QStringList> panels{
+        {QStringLiteral("gnome-control-center"), QStringLiteral("notifications")},
+        {QStringLiteral("systemsettings"), QStringLiteral("kcm_notifications")},
+        {QStringLiteral("xfce4-notifyd-config")},
+    };
+    for (const QStringList &panel : panels) {
+        const QString program = QStandardPaths::findExecutable(panel.first());
+        if (!program.isEmpty()) {
+            QProcess::startDetached(program, panel.mid(1));
+            return;
+        }
+    }
+}
+
+void FreedesktopNotificationCenter::onActionInvoked(uint id, const QString &actionKey)
+{
+    const auto posted = m_posted.constFind(id);
+    if (posted == m_posted.constEnd())
+        return;
+    Q_EMIT responseReceived(posted->identifier, actionKey, posted->userInfo);
+}
+
+void FreedesktopNotificationCenter::onNotificationClosed(uint id, uint)
+{
+    m_posted.remove(id);
+}
+
+} // namespace quelta

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "NotificationCenter.h"
+
+#include <QDBusConnection>
+#include <QHash>
+
+namespace quelta {
+
+// Desktop Notifications over the session bus. A reachable server counts as permission granted
+// with banners on; no server counts as not determined.
+class FreedesktopNotificationCenter final : public NotificationCenter
+{
+    Q_OBJECT
+public:
+    explicit FreedesktopNotificationCenter(QDBusConnection bus = QDBusConnection::sessionBus(), QObject *parent = nullptr);
+
+    QCoro::Task<Settings> notificationSettings() override;
+    QCoro::Task<bool> requestAuthorization() override;
+    void setCategory(const QString &identifier, const QList<Action> &actions) override;
+    QCoro::Task<void> add(Request request) override;
+    void openSettings() override;
+
+private Q_SLOTS:
+    void onActionInvoked(uint id, const QString &actionKey);
+    void onNotificationClosed(uint id, uint reason);
+
+private:
+    QCoro::Task<bool> serverReachable();
+
+    QDBusConnection m_bus;
+    QString m_categoryIdentifier;
+    QList<Action> m_categoryActions;
+    // Server id → the request it showed, until the notification is closed.
+    QHash<uint, Request> m_posted;
+};
+
+} // namespace quelta
