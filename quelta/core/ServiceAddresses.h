@@ -23,4 +23,6 @@ inline QStringList googleDomains()
     return {QStringLiteral("google.com"), QStringLiteral("gstatic.com"), QStringLiteral("googleusercontent.com")};
 }
 
+inline QUrl telemetryIngestBase() { return QUrl(QStringLiteral("https://nom.telemetrydeck.com/")); }
+
 } // namespace quelta::serviceAddresses

@@ -1,0 +1,191 @@
+#include "AnalyticsManager.h"
+
+#include "TelemetryClockAdapter.h"
+
+#include "core/BundleInformation.h"
+#include "core/ServiceAddresses.h"
+#include "platform/Clock.h"
+#include "platform/SettingsStore.h"
+#include "telemetry/TelemetryDeck.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+
+#include <cmath>
+
+namespace quelta {
+
+namespace {
+
+constexpr int countCap = 10'000;
+
+QByteArray encodeHealth(const AnalyticsManager::Health &health)
+{
+    return QJsonDocument(QJsonObject{{QStringLiteral("day"), double(health.day)},
+                                     {QStringLiteral("success"), health.success},
+                                     {QStringLiteral("partial"), health.partial},
+                                     {QStringLiteral("failed"), health.failed}})
+        .toJson(QJsonDocument::Compact);
+}
+
+std::optional<qint64> integerAt(const QJsonObject &object, const char *key)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (!value.isDouble() || std::trunc(value.toDouble()) != value.toDouble())
+        return std::nullopt;
+    return qint64(value.toDouble());
+}
+
+std::optional<AnalyticsManager::Health> decodeHealth(const QByteArray &data)
+{
+    const QJsonObject object = QJsonDocument::fromJson(data).object();
+    const std::optional<qint64> day = integerAt(object, "day");
+    const std::optional<qint64> success = integerAt(object, "success");
+    const std::optional<qint64> partial = integerAt(object, "partial");
+    const std::optional<qint64> failed = integerAt(object, "failed");
+    if (!day || !success || !partial || !failed)
+        return std::nullopt;
+    for (const qint64 count : {*success, *partial, *failed}) {
+        if (count < 0 || count > countCap)
+            return std::nullopt;
+    }
+    return AnalyticsManager::Health{*day, int(*success), int(*partial), int(*failed)};
+}
+
+} // namespace
+
+AnalyticsManager::TelemetrySetup AnalyticsManager::TelemetrySetup::standard()
+{
+    return TelemetrySetup{QString::fromUtf8(bundleInformation::telemetryDeckAppID), serviceAddresses::telemetryIngestBase(), {}, {}};
+}
+
+AnalyticsManager::AnalyticsManager(SettingsStore &settings, Clock &clock, TelemetrySetup setup, std::optional<Sender> sender,
+                                   QObject *parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_clock(clock)
+    , m_setup(std::move(setup))
+    , m_sender(std::move(sender))
+    , m_telemetryClock(std::make_unique<TelemetryClockAdapter>(clock))
+{
+    if (!m_settings.contains(QLatin1String(enabledKey)))
+        m_settings.setBool(QLatin1String(enabledKey), true);
+    m_enabled = m_settings.boolValue(QLatin1String(enabledKey)).value_or(false);
+    if (!m_enabled)
+        m_settings.remove(QLatin1String(pendingHealthKey));
+}
+
+AnalyticsManager::~AnalyticsManager()
+{
+    if (m_configured)
+        telemetrydeck::TelemetryDeck::terminate();
+}
+
+AnalyticsManager &AnalyticsManager::shared()
+{
+    static auto *manager = new AnalyticsManager(SettingsStore::standard(), Clock::system(), TelemetrySetup::standard());
+    return *manager;
+}
+
+qint64 AnalyticsManager::dayNumber(const QDateTime &date)
+{
+    return qint64(std::floor(double(date.toMSecsSinceEpoch()) / 1000.0 / 86'400.0));
+}
+
+void AnalyticsManager::configureIfNeeded()
+{
+    if (m_sender || m_configured || m_setup.appID.isEmpty())
+        return;
+    auto configuration = std::make_shared<telemetrydeck::TelemetryManagerConfiguration>(m_setup.appID, QString(), m_setup.ingestBaseURL);
+    m_session = new QNetworkAccessManager(this);
+    m_session->setTransferTimeout(20'000);
+    configuration->network = m_session;
+    configuration->defaultSignalPrefix = QStringLiteral("Quelta.");
+    configuration->clock = m_telemetryClock.get();
+    if (!m_setup.storageDirectory.isEmpty())
+        configuration->storageDirectory = m_setup.storageDirectory;
+    if (!m_setup.cacheDirectory.isEmpty())
+        configuration->cacheDirectory = m_setup.cacheDirectory;
+    telemetrydeck::TelemetryDeck::initialize(configuration);
+    m_configured = true;
+}
+
+void AnalyticsManager::track(const QueltaAnalyticsEvent &event)
+{
+    if (!m_enabled)
+        return;
+    if (m_sender) {
+        (*m_sender)(event);
+        return;
+    }
+    configureIfNeeded();
+    if (!m_configured)
+        return;
+    telemetrydeck::TelemetryDeck::signal(event.name(), event.parameters());
+}
+
+std::optional<AnalyticsManager::Health> AnalyticsManager::pendingHealth() const
+{
+    const std::optional<QByteArray> data = m_settings.dataValue(QLatin1String(pendingHealthKey));
+    return data ? decodeHealth(*data) : std::nullopt;
+}
+
+void AnalyticsManager::flushPendingBackgroundHealth()
+{
+    if (!m_enabled)
+        return;
+    const std::optional<Health> health = pendingHealth();
+    if (!health || health->day >= dayNumber(m_clock.now()))
+        return;
+    m_settings.remove(QLatin1String(pendingHealthKey));
+    track(QueltaAnalyticsEvent::backgroundRefreshSummary(health->success, health->partial, health->failed));
+}
+
+void AnalyticsManager::recordBackgroundRefresh(RefreshResult result)
+{
+    if (!m_enabled)
+        return;
+    flushPendingBackgroundHealth();
+    const qint64 today = dayNumber(m_clock.now());
+    Health health = pendingHealth().value_or(Health{today, 0, 0, 0});
+    if (health.day != today)
+        health = Health{today, 0, 0, 0};
+    int &count = result == RefreshResult::success ? health.success : result == RefreshResult::partial ? health.partial : health.failed;
+    count = std::min(count + 1, countCap);
+    m_settings.setData(QLatin1String(pendingHealthKey), encodeHealth(health));
+}
+
+void AnalyticsManager::recordMenuOpened()
+{
+    if (!m_enabled)
+        return;
+    const qint64 today = dayNumber(m_clock.now());
+    const std::optional<qint64> last = m_settings.integerValue(QLatin1String(lastMenuOpenDayKey));
+    if (last && today <= *last)
+        return;
+    m_settings.setInteger(QLatin1String(lastMenuOpenDayKey), today);
+    track(QueltaAnalyticsEvent::of(QueltaAnalyticsEvent::Kind::menuOpenedToday));
+    flushPendingBackgroundHealth();
+}
+
+void AnalyticsManager::setEnabled(bool enabled)
+{
+    if (enabled == m_enabled)
+        return;
+    m_enabled = enabled;
+    m_settings.setBool(QLatin1String(enabledKey), enabled);
+    Q_EMIT enabledChanged(enabled);
+    if (enabled) {
+        configureIfNeeded();
+        return;
+    }
+    m_settings.remove(QLatin1String(pendingHealthKey));
+    if (m_configured)
+        telemetrydeck::TelemetryDeck::terminate();
+    // Deleting the session aborts whatever it still has in flight.
+    delete m_session;
+    m_configured = false;
+}
+
+} // namespace quelta
