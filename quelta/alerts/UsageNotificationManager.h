@@ -3,6 +3,7 @@
 #include "AlertMetric.h"
 #include "UsageAlertData.h"
 
+#include "core/MonitorServices.h"
 #include "platform/NotificationCenter.h"
 
 #include <QObject>
@@ -18,7 +19,7 @@ class SettingsStore;
 
 // Watches every refreshed provider, decides when a usage alert is due, and posts it as a
 // desktop notification, within the user's alert settings. One per process.
-class UsageNotificationManager final : public QObject
+class UsageNotificationManager final : public QObject, public UsageAlertSink
 {
     Q_OBJECT
 public:
@@ -46,8 +47,9 @@ public:
     void configure(std::function<void()> openQuelta);
 
     // The rule half.
-    void recordUsage(const ProviderAllowance &provider);
-    void providerDidDisconnect(const ProviderAllowance &provider);
+    void recordUsage(const ProviderAllowance &provider) override;
+    void providerDidDisconnect(const ProviderAllowance &provider) override;
+    bool wantsFrequentRefresh() const override { return m_notificationsEnabled && m_rapidUsageEnabled; }
 
     // Settings.
     bool notificationsEnabled() const { return m_notificationsEnabled; }

@@ -156,6 +156,26 @@ void AnalyticsManager::recordBackgroundRefresh(RefreshResult result)
     m_settings.setData(QLatin1String(pendingHealthKey), encodeHealth(health));
 }
 
+bool AnalyticsManager::firstConnectionObserved() const
+{
+    return m_settings.boolValue(QLatin1String(firstConnectionObservedKey)).value_or(false);
+}
+
+void AnalyticsManager::setFirstConnectionObserved()
+{
+    m_settings.setBool(QLatin1String(firstConnectionObservedKey), true);
+}
+
+void AnalyticsManager::trackFirstConnection()
+{
+    track(QueltaAnalyticsEvent::of(QueltaAnalyticsEvent::Kind::firstConnectionSucceeded));
+}
+
+void AnalyticsManager::trackManualRefreshCompleted(RefreshResult result)
+{
+    track(QueltaAnalyticsEvent::manualRefreshCompleted(result));
+}
+
 void AnalyticsManager::recordMenuOpened()
 {
     if (!m_enabled)

@@ -2,6 +2,8 @@
 
 #include "QueltaAnalyticsEvent.h"
 
+#include "core/MonitorServices.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QUrl>
@@ -23,7 +25,7 @@ class SettingsStore;
 
 // Quelta's anonymous, opt-out analytics: the switch, the events, the daily background tally and
 // the once-a-day menu signal. One per process.
-class AnalyticsManager final : public QObject
+class AnalyticsManager final : public QObject, public RefreshAnalytics
 {
     Q_OBJECT
 public:
@@ -66,7 +68,13 @@ public:
     void configureIfNeeded();
     void flushPendingBackgroundHealth();
     void track(const QueltaAnalyticsEvent &event);
-    void recordBackgroundRefresh(RefreshResult result);
+    void recordBackgroundRefresh(RefreshResult result) override;
+
+    // The monitor's part.
+    bool firstConnectionObserved() const override;
+    void setFirstConnectionObserved() override;
+    void trackFirstConnection() override;
+    void trackManualRefreshCompleted(RefreshResult result) override;
     void recordMenuOpened();
     void setEnabled(bool enabled);
 

@@ -1,7 +1,7 @@
 #include "ProcessRunner.h"
 
 #include "ProcessLaunchError.h"
-#include "ProviderConnectorError.h"
+#include "core/ProviderConnectorError.h"
 #include "platform/Clock.h"
 #include "platform/OperationCancelled.h"
 

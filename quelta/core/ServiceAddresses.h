@@ -25,4 +25,8 @@ inline QStringList googleDomains()
 
 inline QUrl telemetryIngestBase() { return QUrl(QStringLiteral("https://nom.telemetrydeck.com/")); }
 
+// Where users get the vendor tools; shown in advice, never fetched.
+inline QString claudeCodeDownloadSite() { return QStringLiteral("claude.com/product/claude-code"); }
+inline QString codexDownloadSite() { return QStringLiteral("developers.openai.com/codex"); }
+
 } // namespace quelta::serviceAddresses

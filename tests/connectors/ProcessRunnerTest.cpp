@@ -3,7 +3,7 @@
 #include "WaitFor.h"
 #include "connectors/ProcessLaunchError.h"
 #include "connectors/ProcessRunner.h"
-#include "connectors/ProviderConnectorError.h"
+#include "core/ProviderConnectorError.h"
 #include "platform/OperationCancelled.h"
 
 #include <QFile>

@@ -10,7 +10,7 @@
 #include "connectors/HttpTransportError.h"
 #include "connectors/ProcessLaunchError.h"
 #include "connectors/ProcessRunner.h"
-#include "connectors/ProviderConnectorError.h"
+#include "core/ProviderConnectorError.h"
 #include "connectors/ProviderHttpSession.h"
 #include "platform/Clock.h"
 

@@ -4,7 +4,7 @@
 
 #include "connectors/ExecutableLocator.h"
 #include "connectors/ProcessRunner.h"
-#include "connectors/ProviderConnectorError.h"
+#include "core/ProviderConnectorError.h"
 #include "platform/Clock.h"
 
 #include <QDir>

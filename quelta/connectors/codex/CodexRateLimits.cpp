@@ -1,7 +1,7 @@
 #include "CodexRateLimits.h"
 
 #include "connectors/NumericValue.h"
-#include "connectors/ProviderConnectorError.h"
+#include "core/ProviderConnectorError.h"
 #include "connectors/ResetCountdownText.h"
 #include "core/ReferenceDate.h"
 

@@ -3,7 +3,7 @@
 #include "FramerCreditScript.h"
 #include "FramerCredits.h"
 
-#include "connectors/ProviderConnectorError.h"
+#include "core/ProviderConnectorError.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 #include "platform/WebPage.h"

@@ -1,7 +1,7 @@
 #include "FramerCredits.h"
 
 #include "connectors/InternetDateTime.h"
-#include "connectors/ProviderConnectorError.h"
+#include "core/ProviderConnectorError.h"
 
 #include <QJsonArray>
 

@@ -1,7 +1,7 @@
 #include "ChildProcesses.h"
 #include "ManualClock.h"
 #include "WaitFor.h"
-#include "connectors/ProviderConnectorError.h"
+#include "core/ProviderConnectorError.h"
 #include "connectors/ProviderHttpSession.h"
 #include "connectors/claude/AuthStatusCache.h"
 #include "connectors/claude/ClaudeConnector.h"

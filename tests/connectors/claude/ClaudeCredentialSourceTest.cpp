@@ -2,7 +2,7 @@
 #include "ManualClock.h"
 #include "WaitFor.h"
 #include "connectors/ExecutableLocator.h"
-#include "connectors/ProviderConnectorError.h"
+#include "core/ProviderConnectorError.h"
 #include "connectors/claude/ClaudeCredentialFile.h"
 #include "connectors/claude/KeychainCredentialCommand.h"
 

@@ -1,4 +1,4 @@
-#include "connectors/ProviderConnectorError.h"
+#include "core/ProviderConnectorError.h"
 #include "connectors/ResetCountdownText.h"
 #include "connectors/codex/CodexConnector.h"
 #include "connectors/codex/CodexRateLimits.h"

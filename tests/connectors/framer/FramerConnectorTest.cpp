@@ -1,6 +1,6 @@
 #include "ManualClock.h"
 #include "WaitFor.h"
-#include "connectors/ProviderConnectorError.h"
+#include "core/ProviderConnectorError.h"
 #include "connectors/framer/FramerConnector.h"
 #include "platform/SettingsStore.h"
 #include "platform/WebPage.h"

@@ -1,4 +1,4 @@
-#include "connectors/ProviderConnectorError.h"
+#include "core/ProviderConnectorError.h"
 #include "connectors/framer/FramerConfiguration.h"
 #include "connectors/framer/FramerCredits.h"
 

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "AllowanceStore.h"
+#include "MonitorServices.h"
+#include "ProviderConnectionAttemptState.h"
+#include "ProviderLoadResult.h"
+#include "RefreshResult.h"
+
+#include <QCoroTask>
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stop_token>
+
+namespace quelta {
+
+class Clock;
+class SettingsStore;
+
+// The one observable store of the application: the three provider records, when each is loaded
+// again, the outcome of every load, what survives a restart, and the background refresh loop.
+class AllowanceMonitor final : public QObject
+{
+    Q_OBJECT
+public:
+    enum class RefreshSource { background, manual, connection, foreground };
+
+    // Loads one provider; throws on failure, normally a ProviderConnectorError.
+    using ProviderLoader = std::function<QCoro::Task<ProviderAllowance>(ProviderID, ClaudeTrackedLimit)>;
+
+    struct Services {
+        // The real connectors, or a substitute that then also silences the alerts.
+        ProviderLoader connectors;
+        bool isSubstituteLoader = false;
+        UsageAlertSink *alerts = nullptr;
+        RefreshAnalytics *analytics = nullptr;
+    };
+
+    AllowanceMonitor(SettingsStore &settings, Clock &clock, Services services, QObject *parent = nullptr);
+    ~AllowanceMonitor() override;
+
+    // Published state.
+    const QList<ProviderAllowance> &providers() const { return m_providers; }
+    const ProviderSet &enabledProviderIDs() const { return m_enabledProviderIDs; }
+    ClaudeTrackedLimit claudeTrackedLimit() const { return m_claudeTrackedLimit; }
+    std::optional<QDateTime> lastUpdated() const { return m_lastUpdated; }
+    bool isRefreshing() const { return m_isRefreshing; }
+    bool lastRefreshFailed() const { return m_lastRefreshFailed; }
+    const QHash<ProviderID, QString> &refreshIssues() const { return m_refreshIssues; }
+    const ProviderSet &staleProviderIDs() const { return m_staleProviderIDs; }
+    bool isShowingManualRefresh() const { return m_isShowingManualRefresh; }
+    ProviderConnectionAttemptState connectionAttemptState(ProviderID id) const;
+    void setConnectionAttemptState(ProviderID id, ProviderConnectionAttemptState state);
+    const ProviderDates &retryDates() const { return m_retryDates; }
+    const ProviderSet &authorizedProviderIDs() const { return m_authorizedProviderIDs; }
+
+    void refresh(bool manual);
+    void refreshStaleProviders(double olderThanSeconds);
+    void beginConnecting(ProviderID id);
+    QCoro::Task<bool> connect(ProviderID id);
+    void setProvider(ProviderID id, bool enabled);
+    void setClaudeTrackedLimit(ClaudeTrackedLimit limit);
+    void noteInteraction();
+    void scheduleAutomaticRefresh();
+    // Cancels the running loop and starts it again, so that a new interval applies.
+    void restartAutomaticRefresh();
+    bool hasAutomaticRefresh() const { return m_loopStop.has_value(); }
+    // The interval the loop would sleep now.
+    double automaticRefreshInterval() const;
+
+    QList<ProviderAllowance> visibleProviders() const;
+    QString statusText() const;
+
+    bool isDue(ProviderID id, const QDateTime &now) const;
+    bool needsRefresh(ProviderID id, const QDateTime &now, double maxAge) const;
+
+    // The record a failed load shows, with the rate-limit delay where one applies.
+    static ProviderLoadResult resultForError(ProviderID id, std::exception_ptr error);
+
+Q_SIGNALS:
+    void changed();
+
+private:
+    void startRefresh(const QList<ProviderID> &providerIDs, bool showsManualRefresh, RefreshSource source);
+    QCoro::Task<void> load(ProviderID id);
+    void handle(ProviderID id, const ProviderLoadResult &result);
+    void applyConnected(ProviderID id, const ProviderAllowance &provider, bool wasConnected);
+    void applyNeedsConnection(ProviderID id, const ProviderAllowance &provider, bool wasConnected);
+    void applyUnsupported(ProviderID id, const ProviderAllowance &provider);
+    void applyUnavailable(ProviderID id, const ProviderAllowance &provider);
+    void replaceRecord(const ProviderAllowance &provider);
+    const ProviderAllowance &record(ProviderID id) const;
+    void clearRetryDate(ProviderID id);
+    void dropSnapshot(ProviderID id);
+    void persistDates();
+    void updateLastUpdated();
+    void finishRefreshIfComplete();
+    QCoro::Task<void> runAutomaticRefresh(std::stop_token token);
+
+    SettingsStore &m_settings;
+    Clock &m_clock;
+    Services m_services;
+    ProviderSet m_authorizedProviderIDs;
+
+    QList<ProviderAllowance> m_providers;
+    ProviderSet m_enabledProviderIDs;
+    ClaudeTrackedLimit m_claudeTrackedLimit = ClaudeTrackedLimit::weeklyAllModels;
+    std::optional<QDateTime> m_lastUpdated;
+    bool m_isRefreshing = false;
+    bool m_lastRefreshFailed = false;
+    QHash<ProviderID, QString> m_refreshIssues;
+    ProviderSet m_staleProviderIDs;
+    bool m_isShowingManualRefresh = false;
+    QHash<ProviderID, ProviderConnectionAttemptState> m_connectionAttemptStates;
+
+    std::optional<std::stop_source> m_loopStop;
+    ProviderSet m_pendingProviderIDs;
+    ProviderSet m_successfulProviderIDs;
+    ProviderSet m_failedProviderIDs;
+    ProviderDates m_retryDates;
+    ProviderDates m_lastAttemptDates;
+    std::optional<QDateTime> m_lastInteractionAt;
+    ProviderSnapshots m_snapshots;
+    ProviderDates m_lastSuccessfulAt;
+    RefreshSource m_refreshSource = RefreshSource::background;
+};
+
+} // namespace quelta

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "CachedProviderSnapshot.h"
+#include "ClaudeTrackedLimit.h"
+#include "ProviderAllowance.h"
+
+#include <QDateTime>
+#include <QMap>
+#include <QSet>
+
+namespace quelta {
+
+class SettingsStore;
+
+using ProviderSet = QSet<ProviderID>;
+using ProviderDates = QMap<ProviderID, QDateTime>;
+using ProviderSnapshots = QMap<ProviderID, CachedProviderSnapshot>;
+
+// The monitor's persisted state. No read fails: anything unreadable degrades to the default.
+namespace allowanceStore {
+
+inline constexpr const char *enabledProvidersKey = "enabledProviders.v1";
+inline constexpr const char *authorizedProvidersKey = "authorizedProviders.v1";
+inline constexpr const char *snapshotsKey = "allowanceSnapshots.v1";
+inline constexpr const char *claudeTrackedLimitKey = "claudeTrackedLimit.v1";
+inline constexpr const char *retryDatesKey = "providerRetryDates.v1";
+inline constexpr const char *lastAttemptDatesKey = "providerLastAttemptDates.v1";
+inline constexpr const char *hasCompletedOnboardingKey = "hasCompletedOnboarding.v1";
+
+ProviderSet loadEnabledProviders(const SettingsStore &store);
+void saveEnabledProviders(SettingsStore &store, const ProviderSet &enabled);
+ProviderSet loadAuthorizedProviders(const SettingsStore &store);
+void saveAuthorizedProviders(SettingsStore &store, const ProviderSet &authorized);
+
+// Snapshots of known providers not saved more than 60 s after `now`; the latest per provider.
+ProviderSnapshots loadSnapshots(const SettingsStore &store, const QDateTime &now);
+void persistSnapshots(SettingsStore &store, const ProviderSnapshots &snapshots);
+CachedProviderSnapshot makeSnapshot(const ProviderAllowance &allowance, const QDateTime &savedAt);
+
+// Dates kept as seconds since 1970.
+ProviderDates loadDates(const SettingsStore &store, const char *key);
+void saveDates(SettingsStore &store, const ProviderDates &dates, const char *key);
+
+ClaudeTrackedLimit loadClaudeTrackedLimit(const SettingsStore &store);
+void saveClaudeTrackedLimit(SettingsStore &store, ClaudeTrackedLimit limit);
+
+} // namespace allowanceStore
+
+} // namespace quelta

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ProviderAllowance.h"
+#include "RefreshResult.h"
+
+namespace quelta {
+
+// What the monitor tells the usage alerts.
+class UsageAlertSink
+{
+public:
+    virtual ~UsageAlertSink() = default;
+    virtual void recordUsage(const ProviderAllowance &provider) = 0;
+    virtual void providerDidDisconnect(const ProviderAllowance &provider) = 0;
+    // Usage and rapid-usage alerts are on, so the background refresh runs every 5 minutes.
+    virtual bool wantsFrequentRefresh() const = 0;
+};
+
+// What the monitor tells analytics.
+class RefreshAnalytics
+{
+public:
+    virtual ~RefreshAnalytics() = default;
+    virtual bool firstConnectionObserved() const = 0;
+    virtual void setFirstConnectionObserved() = 0;
+    virtual void trackFirstConnection() = 0;
+    virtual void trackManualRefreshCompleted(RefreshResult result) = 0;
+    virtual void recordBackgroundRefresh(RefreshResult result) = 0;
+};
+
+} // namespace quelta

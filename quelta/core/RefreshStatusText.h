@@ -1,0 +1,25 @@
+#pragma once
+
+#include "AllowanceStore.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+namespace quelta {
+
+// What the footer's status line is derived from.
+struct RefreshStatus {
+    bool isShowingManualRefresh = false;
+    bool isRefreshing = false;
+    bool lastRefreshFailed = false;
+    std::optional<QDateTime> lastUpdated;
+    ProviderSet enabledProviderIDs;
+    ProviderDates retryDates;
+};
+
+// "Updating…", "Claude checks again in 30m", "Refresh incomplete · Try again", "Updated 5m ago", …
+QString refreshStatusText(const RefreshStatus &status, const QDateTime &now);
+
+} // namespace quelta

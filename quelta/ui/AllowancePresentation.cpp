@@ -1,0 +1,74 @@
+#include "AllowancePresentation.h"
+
+namespace quelta {
+
+QString percentText(const ProviderAllowance &provider)
+{
+    if (provider.connectionState == ConnectionState::loading)
+        return QStringLiteral("…");
+    const std::optional<int> value = provider.displayPercentage ? provider.displayPercentage : provider.remaining;
+    if (!value)
+        return QStringLiteral("—");
+    return QString::number(*value) + QLatin1Char('%');
+}
+
+QString subtitle(const ProviderAllowance &provider, const ProviderRowState &row)
+{
+    if (row.attemptState == ProviderConnectionAttemptState::connecting)
+        return QStringLiteral("Complete sign-in in your browser");
+    if (row.attemptState == ProviderConnectionAttemptState::failed)
+        return QStringLiteral("Couldn’t connect · Try again");
+    if (provider.connectionState == ConnectionState::needsConnection)
+        return QStringLiteral("Requires connection");
+    if (row.refreshIssue)
+        return *row.refreshIssue;
+    if (row.isStale && (provider.displayPercentage || provider.remaining))
+        return QStringLiteral("Showing last update");
+    if (row.isHovered) {
+        if (const std::optional<QString> caption = hoverCaption(provider))
+            return *caption;
+    }
+    return provider.detail;
+}
+
+std::optional<QString> hoverCaption(const ProviderAllowance &provider)
+{
+    if (provider.connectionState != ConnectionState::connected || provider.detail == QLatin1String("No active session"))
+        return std::nullopt;
+    if (provider.id == ProviderID::framer) {
+        for (const ProviderLimit &limit : provider.limits) {
+            if (limit.id == QLatin1String("credits-left"))
+                return compactCredits(limit.value) + QStringLiteral(" credits left");
+        }
+    }
+    const std::optional<ProviderLimit> limit = provider.displayedLimit();
+    if (!limit)
+        return std::nullopt;
+    const QString name = limit->name;
+    if (name.contains(QLatin1String("5-hour"), Qt::CaseInsensitive))
+        return QStringLiteral("5-hour limit");
+    if (name.contains(QLatin1String("weekly"), Qt::CaseInsensitive))
+        return QStringLiteral("Weekly limit");
+    if (name.contains(QLatin1String("daily"), Qt::CaseInsensitive))
+        return QStringLiteral("Daily limit");
+    return name;
+}
+
+QString compactCredits(const QString &text)
+{
+    QString digits;
+    for (const QChar character : text) {
+        if (character.isDigit())
+            digits += character;
+    }
+    if (digits.isEmpty())
+        return text;
+    bool ok = false;
+    const qlonglong number = digits.toLongLong(&ok);
+    if (!ok || number < 1000)
+        return text;
+    const double thousands = double(number) / 1000.0;
+    return number % 1000 == 0 ? QString::asprintf("%.0fk", thousands) : QString::asprintf("%.1fk", thousands);
+}
+
+} // namespace quelta
