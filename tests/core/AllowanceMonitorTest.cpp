@@ -1,0 +1,380 @@
+#include "ManualClock.h"
+#include "WaitFor.h"
+#include "MonitorTestSupport.h"
+#include "core/AllowanceStore.h"
+#include "core/ProviderConnectorError.h"
+#include "platform/SettingsStore.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quelta;
+using namespace std::chrono_literals;
+using Kind = ProviderConnectorError::Kind;
+
+Q_DECLARE_METATYPE(std::optional<double>)
+
+namespace {
+
+std::function<ProviderAllowance()> answer(ProviderAllowance allowance)
+{
+    return [allowance] { return allowance; };
+}
+
+std::function<ProviderAllowance()> failing(ProviderConnectorError error)
+{
+    return [error]() -> ProviderAllowance { throw error; };
+}
+
+} // namespace
+
+class AllowanceMonitorTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<test::ManualClock> m_clock;
+    std::unique_ptr<test::ScriptedLoads> m_loads;
+    test::RecordingAnalytics m_analytics;
+    test::RecordingAlerts m_alerts;
+
+    std::unique_ptr<AllowanceMonitor> makeMonitor(bool substitute = true)
+    {
+        AllowanceMonitor::Services services{m_loads->loader(), substitute, &m_alerts, &m_analytics};
+        return std::make_unique<AllowanceMonitor>(*m_store, *m_clock, services);
+    }
+
+    void authorize(const QList<ProviderID> &ids)
+    {
+        allowanceStore::saveAuthorizedProviders(*m_store, ProviderSet(ids.begin(), ids.end()));
+    }
+
+    void finish(AllowanceMonitor &monitor) { QTRY_VERIFY(!monitor.isRefreshing()); }
+
+    static ProviderAllowance recordOf(const AllowanceMonitor &monitor, ProviderID id)
+    {
+        for (const ProviderAllowance &provider : monitor.providers()) {
+            if (provider.id == id)
+                return provider;
+        }
+        return {};
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_store = std::make_unique<SettingsStore>(m_dir->path());
+        m_clock = std::make_unique<test::ManualClock>();
+        m_loads = std::make_unique<test::ScriptedLoads>();
+        m_analytics = {};
+        m_alerts = {};
+        for (ProviderID id : displayOrder)
+            m_loads->answers.insert(id, answer(test::connectedAllowance(id, 50)));
+    }
+
+    void firstLaunchWithoutState()
+    {
+        auto monitor = makeMonitor();
+        QCOMPARE(monitor->providers().size(), 3);
+        for (const ProviderAllowance &provider : monitor->providers())
+            QCOMPARE(provider.connectionState, ConnectionState::needsConnection);
+        monitor->refresh(true);
+        QVERIFY(m_loads->calls.isEmpty());
+        QVERIFY(!monitor->isRefreshing());
+        QCOMPARE(monitor->statusText(), QStringLiteral("Not updated yet"));
+
+        authorize({ProviderID::codex});
+        auto authorized = makeMonitor();
+        QCOMPARE(recordOf(*authorized, ProviderID::codex).connectionState, ConnectionState::loading);
+        authorized->refresh(false);
+        finish(*authorized);
+        QCOMPARE(m_loads->calls, QList<ProviderID>{ProviderID::codex});
+        QCOMPARE(recordOf(*authorized, ProviderID::codex).remaining, 50);
+        QCOMPARE(authorized->statusText(), QStringLiteral("Updated just now"));
+        QCOMPARE(m_analytics.firstConnections, 1);
+    }
+
+    void cachedSnapshotsAtLaunch()
+    {
+        authorize({ProviderID::codex, ProviderID::claudeCode});
+        const QDateTime now = m_clock->now();
+        const auto snapshot = [](ProviderID id, int remaining, const QDateTime &savedAt) {
+            return allowanceStore::makeSnapshot(test::connectedAllowance(id, remaining), savedAt).toJson();
+        };
+        const QJsonArray stored{snapshot(ProviderID::codex, 10, now.addSecs(-300)), snapshot(ProviderID::codex, 20, now.addSecs(-100)),
+                                snapshot(ProviderID::claudeCode, 30, now.addSecs(-50)),
+                                snapshot(ProviderID::framer, 40, now.addSecs(-10)),
+                                snapshot(ProviderID::claudeCode, 99, now.addSecs(120))};
+        m_store->setData(QLatin1String(allowanceStore::snapshotsKey), QJsonDocument(stored).toJson());
+
+        auto monitor = makeMonitor();
+        QCOMPARE(recordOf(*monitor, ProviderID::codex).remaining, 20);
+        QCOMPARE(recordOf(*monitor, ProviderID::claudeCode).remaining, 30);
+        // Framer is not authorized: its snapshot is not shown.
+        QCOMPARE(recordOf(*monitor, ProviderID::framer).connectionState, ConnectionState::needsConnection);
+        QCOMPARE(monitor->staleProviderIDs(), (ProviderSet{ProviderID::codex, ProviderID::claudeCode}));
+        QCOMPARE(monitor->lastUpdated(), now.addSecs(-100));
+        QVERIFY(m_analytics.observed);
+    }
+
+    void claudeIsSpacedThirtyMinutesEvenWhenAsked()
+    {
+        authorize({ProviderID::codex, ProviderID::claudeCode});
+        auto monitor = makeMonitor();
+        monitor->refresh(true);
+        finish(*monitor);
+        m_loads->calls.clear();
+        m_clock->advance(29min);
+        monitor->refresh(true);
+        finish(*monitor);
+        QCOMPARE(m_loads->calls, QList<ProviderID>{ProviderID::codex});
+        m_clock->advance(1min);
+        m_loads->calls.clear();
+        monitor->refresh(true);
+        finish(*monitor);
+        QCOMPARE(m_loads->calls, (QList<ProviderID>{ProviderID::codex, ProviderID::claudeCode}));
+        QCOMPARE(m_analytics.manualResults, (QList<RefreshResult>{RefreshResult::success, RefreshResult::success, RefreshResult::success}));
+    }
+
+    void nothingDueSendsNothing()
+    {
+        authorize({ProviderID::claudeCode});
+        allowanceStore::saveEnabledProviders(*m_store, {ProviderID::claudeCode});
+        auto monitor = makeMonitor();
+        monitor->refresh(true);
+        finish(*monitor);
+        m_clock->advance(10min);
+        monitor->refresh(true);
+        QVERIFY(!monitor->isRefreshing());
+        QVERIFY(!monitor->lastRefreshFailed());
+        QCOMPARE(m_analytics.manualResults.size(), 1);
+    }
+
+    void rateLimitDelays_data()
+    {
+        QTest::addColumn<int>("provider");
+        QTest::addColumn<std::optional<double>>("suggested");
+        QTest::addColumn<int>("retrySeconds");
+        QTest::newRow("5 s on Claude") << int(ProviderID::claudeCode) << std::optional(5.0) << 1800;
+        QTest::newRow("10 days on ChatGPT") << int(ProviderID::codex) << std::optional(864000.0) << 60;
+        QTest::newRow("none on Framer") << int(ProviderID::framer) << std::optional<double>() << 60;
+        QTest::newRow("two hours on ChatGPT") << int(ProviderID::codex) << std::optional(7200.0) << 7200;
+    }
+
+    void rateLimitDelays()
+    {
+        QFETCH(int, provider);
+        QFETCH(std::optional<double>, suggested);
+        QFETCH(int, retrySeconds);
+        const ProviderID id = ProviderID(provider);
+        authorize({id});
+        m_loads->answers.insert(id, failing(ProviderConnectorError::rateLimited(suggested)));
+        auto monitor = makeMonitor();
+        monitor->refresh(false);
+        finish(*monitor);
+        QCOMPARE(monitor->retryDates().value(id), m_clock->now().addSecs(retrySeconds));
+        QCOMPARE(recordOf(*monitor, id).detail, QStringLiteral("Temporarily rate limited"));
+
+        // Honoured after a restart, until the date has passed.
+        m_loads->calls.clear();
+        auto restarted = makeMonitor();
+        QCOMPARE(recordOf(*restarted, id).detail, QStringLiteral("Temporarily rate limited"));
+        QVERIFY(restarted->statusText().contains(QStringLiteral(" checks again in ")));
+        m_clock->advance(std::chrono::seconds(retrySeconds - 1));
+        restarted->refresh(true);
+        QVERIFY(m_loads->calls.isEmpty());
+        m_clock->advance(1s);
+        m_loads->answers.insert(id, answer(test::connectedAllowance(id, 70)));
+        restarted->refresh(true);
+        finish(*restarted);
+        QCOMPARE(m_loads->calls, QList<ProviderID>{id});
+        QVERIFY(restarted->retryDates().isEmpty());
+    }
+
+    void connectedProviderThatTimesOutKeepsItsFigures()
+    {
+        authorize({ProviderID::codex, ProviderID::framer});
+        auto monitor = makeMonitor();
+        monitor->refresh(false);
+        finish(*monitor);
+        m_loads->answers.insert(ProviderID::codex, failing(ProviderConnectorError(Kind::timedOut)));
+        monitor->refresh(false);
+        finish(*monitor);
+        QCOMPARE(recordOf(*monitor, ProviderID::codex).remaining, 50);
+        QVERIFY(monitor->staleProviderIDs().contains(ProviderID::codex));
+        QVERIFY(!monitor->refreshIssues().contains(ProviderID::codex));
+        QVERIFY(monitor->lastRefreshFailed());
+        QCOMPARE(monitor->statusText(), QStringLiteral("Refresh incomplete · Try again"));
+        QCOMPARE(m_analytics.backgroundResults, (QList<RefreshResult>{RefreshResult::success, RefreshResult::partial}));
+    }
+
+    void expiredClaudeAccessNamesTheIssue()
+    {
+        authorize({ProviderID::claudeCode});
+        auto monitor = makeMonitor();
+        monitor->refresh(false);
+        finish(*monitor);
+        m_clock->advance(31min);
+        m_loads->answers.insert(ProviderID::claudeCode, failing(ProviderConnectorError(Kind::usageAccessExpired)));
+        monitor->refresh(false);
+        finish(*monitor);
+        QCOMPARE(recordOf(*monitor, ProviderID::claudeCode).connectionState, ConnectionState::connected);
+        QCOMPARE(monitor->refreshIssues().value(ProviderID::claudeCode), QStringLiteral("Open Claude Code to renew access"));
+    }
+
+    void errorsBecomeRecords_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<int>("state");
+        QTest::newRow("connection required") << int(Kind::connectionRequired) << QStringLiteral("Requires connection") << int(ConnectionState::needsConnection);
+        QTest::newRow("tool missing") << int(Kind::executableMissing) << QStringLiteral("Requires connection") << int(ConnectionState::needsConnection);
+        QTest::newRow("free plan") << int(Kind::unsupportedPlan) << QStringLiteral("Claude Free doesn’t include Claude Code") << int(ConnectionState::unsupported);
+        QTest::newRow("process failed") << int(Kind::processFailed) << QStringLiteral("Allowance unavailable") << int(ConnectionState::unavailable);
+    }
+
+    void errorsBecomeRecords()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, detail);
+        QFETCH(int, state);
+        const ProviderLoadResult result =
+            AllowanceMonitor::resultForError(ProviderID::claudeCode, std::make_exception_ptr(ProviderConnectorError(Kind(kind))));
+        QCOMPARE(result.provider.detail, detail);
+        QCOMPARE(int(result.provider.connectionState), state);
+        QVERIFY(!result.retryAfter);
+        const ProviderLoadResult other =
+            AllowanceMonitor::resultForError(ProviderID::codex, std::make_exception_ptr(std::runtime_error("boom")));
+        QCOMPARE(other.provider.detail, QStringLiteral("Allowance unavailable"));
+    }
+
+    void disconnectionDropsTheSnapshotAndTellsTheAlerts()
+    {
+        authorize({ProviderID::codex});
+        auto monitor = makeMonitor(false);
+        monitor->refresh(false);
+        finish(*monitor);
+        QCOMPARE(m_alerts.recorded, QList<ProviderID>{ProviderID::codex});
+        m_loads->answers.insert(ProviderID::codex, failing(ProviderConnectorError(Kind::connectionRequired)));
+        monitor->refresh(false);
+        finish(*monitor);
+        QCOMPARE(m_alerts.disconnected, QList<ProviderID>{ProviderID::codex});
+        QVERIFY(allowanceStore::loadSnapshots(*m_store, m_clock->now()).isEmpty());
+    }
+
+    void substituteLoaderSilencesTheAlerts()
+    {
+        authorize({ProviderID::codex});
+        auto monitor = makeMonitor(true);
+        monitor->refresh(false);
+        finish(*monitor);
+        QVERIFY(m_alerts.recorded.isEmpty());
+    }
+
+    void manualClickDuringABackgroundRefresh()
+    {
+        authorize({ProviderID::codex});
+        m_loads->holds = true;
+        auto monitor = makeMonitor();
+        monitor->refresh(false);
+        QVERIFY(monitor->isRefreshing());
+        QCOMPARE(monitor->statusText(), QStringLiteral("Checking allowances"));
+        monitor->refresh(true);
+        QCOMPARE(monitor->statusText(), QStringLiteral("Updating…"));
+        QCOMPARE(m_loads->calls.size(), 1);
+        m_loads->release();
+        finish(*monitor);
+        QCOMPARE(m_analytics.manualResults, QList<RefreshResult>{RefreshResult::success});
+        QCOMPARE(m_analytics.backgroundResults, QList<RefreshResult>{RefreshResult::success});
+    }
+
+    void lastEnabledProviderStays()
+    {
+        allowanceStore::saveEnabledProviders(*m_store, {ProviderID::framer});
+        auto monitor = makeMonitor();
+        const auto storedBytes = [this] {
+            QFile file(m_store->filePath());
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray before = storedBytes();
+        monitor->setProvider(ProviderID::framer, false);
+        QCOMPARE(monitor->enabledProviderIDs(), ProviderSet{ProviderID::framer});
+        QCOMPARE(storedBytes(), before);
+
+        monitor->setProvider(ProviderID::codex, true);
+        monitor->setProvider(ProviderID::framer, false);
+        QCOMPARE(allowanceStore::loadEnabledProviders(*m_store), ProviderSet{ProviderID::codex});
+    }
+
+    void resultsForADisabledProviderAreDropped()
+    {
+        authorize({ProviderID::codex, ProviderID::framer});
+        m_loads->holds = true;
+        auto monitor = makeMonitor();
+        monitor->refresh(false);
+        monitor->setProvider(ProviderID::codex, false);
+        m_loads->release();
+        finish(*monitor);
+        QCOMPARE(recordOf(*monitor, ProviderID::codex).connectionState, ConnectionState::loading);
+        QCOMPARE(recordOf(*monitor, ProviderID::framer).connectionState, ConnectionState::connected);
+    }
+
+    void connectClearsBackoffAndSpacing()
+    {
+        authorize({ProviderID::claudeCode});
+        m_loads->answers.insert(ProviderID::claudeCode, failing(ProviderConnectorError::rateLimited(600)));
+        auto monitor = makeMonitor();
+        monitor->refresh(false);
+        finish(*monitor);
+        QVERIFY(monitor->retryDates().contains(ProviderID::claudeCode));
+        m_loads->answers.insert(ProviderID::claudeCode, answer(test::connectedAllowance(ProviderID::claudeCode, 80)));
+        monitor->beginConnecting(ProviderID::claudeCode);
+        QCOMPARE(monitor->connectionAttemptState(ProviderID::claudeCode), ProviderConnectionAttemptState::connecting);
+        auto task = monitor->connect(ProviderID::claudeCode);
+        for (int i = 0; i < 20 && !task.isReady(); ++i) {
+            QTest::qWait(5);
+            m_clock->advance(250ms);
+        }
+        QVERIFY(task.isReady());
+        QVERIFY(test::waitFor(task));
+        QCOMPARE(recordOf(*monitor, ProviderID::claudeCode).remaining, 80);
+        QCOMPARE(monitor->connectionAttemptState(ProviderID::claudeCode), ProviderConnectionAttemptState::idle);
+    }
+
+    void loopIntervals()
+    {
+        auto monitor = makeMonitor();
+        QCOMPARE(monitor->automaticRefreshInterval(), 900.0);
+        monitor->noteInteraction();
+        QCOMPARE(monitor->automaticRefreshInterval(), 120.0);
+        m_clock->advance(601s);
+        QCOMPARE(monitor->automaticRefreshInterval(), 300.0);
+        m_clock->advance(3000s);
+        QCOMPARE(monitor->automaticRefreshInterval(), 900.0);
+        m_alerts.frequent = true;
+        monitor->noteInteraction();
+        QCOMPARE(monitor->automaticRefreshInterval(), 300.0);
+    }
+
+    void loopRefreshesOnItsInterval()
+    {
+        authorize({ProviderID::codex});
+        auto monitor = makeMonitor();
+        monitor->scheduleAutomaticRefresh();
+        monitor->noteInteraction();
+        m_clock->advance(119s);
+        QVERIFY(m_loads->calls.isEmpty());
+        m_clock->advance(1s);
+        QTRY_COMPARE(m_loads->calls.size(), 1);
+        finish(*monitor);
+        m_clock->advance(120s);
+        QTRY_COMPARE(m_loads->calls.size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(AllowanceMonitorTest)
+#include "AllowanceMonitorTest.moc"
