@@ -4,6 +4,8 @@
 #include "codex/CodexConnector.h"
 #include "framer/FramerConnector.h"
 
+#include "platform/Clock.h"
+
 namespace quelta {
 
 namespace {
@@ -15,9 +17,9 @@ QCoro::Task<ProviderAllowance> fetchClaude(ClaudeTrackedLimit limit, ClaudeEnvir
     co_return allowance;
 }
 
-QCoro::Task<ProviderAllowance> fetchCodex()
+QCoro::Task<ProviderAllowance> fetchCodex(Clock &clock, CodexConnector::Timing timing)
 {
-    CodexConnector connector;
+    CodexConnector connector(clock, timing);
     const ProviderAllowance allowance = co_await connector.fetchAllowance();
     co_return allowance;
 }
@@ -27,22 +29,24 @@ QCoro::Task<ProviderAllowance> fetchCodex()
 ProviderConnectors ProviderConnectors::standard()
 {
     ProviderConnectors connectors;
-    connectors.framer = [] () -> FramerConnector & { return FramerConnector::shared(); };
+    connectors.framer = []() -> FramerConnector & { return FramerConnector::shared(); };
+    connectors.clock = &Clock::system();
     return connectors;
 }
 
 AllowanceMonitor::ProviderLoader ProviderConnectors::loader() const
 {
-    return [claude = claudeEnvironment, framer = framer](ProviderID id, ClaudeTrackedLimit limit) -> QCoro::Task<ProviderAllowance> {
+    return [claude = claudeEnvironment, framer = framer, clock = clock, timing = codexTiming](
+               ProviderID id, ClaudeTrackedLimit limit) -> QCoro::Task<ProviderAllowance> {
         switch (id) {
         case ProviderID::claudeCode:
             return fetchClaude(limit, claude());
         case ProviderID::codex:
-            return fetchCodex();
+            return fetchCodex(*clock, timing);
         case ProviderID::framer:
             return framer().fetchAllowance();
         }
-        return fetchCodex();
+        return fetchCodex(*clock, timing);
     };
 }
 

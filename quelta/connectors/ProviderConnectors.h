@@ -1,6 +1,7 @@
 #pragma once
 
 #include "claude/ClaudeEnvironment.h"
+#include "codex/CodexConnector.h"
 
 #include "core/AllowanceMonitor.h"
 
@@ -15,6 +16,8 @@ class FramerConnector;
 struct ProviderConnectors {
     std::function<ClaudeEnvironment()> claudeEnvironment = &ClaudeEnvironment::standard;
     std::function<FramerConnector &()> framer;
+    Clock *clock = nullptr;
+    CodexConnector::Timing codexTiming;
 
     static ProviderConnectors standard();
     AllowanceMonitor::ProviderLoader loader() const;

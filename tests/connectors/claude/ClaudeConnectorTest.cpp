@@ -21,18 +21,7 @@ namespace {
 
 using Kind = ProviderConnectorError::Kind;
 
-// Answers `auth status` with the file status.out and `auth login` with the exit code in
-// login-exit, then takes on after-login.out as its status. Logs every call.
-constexpr const char *standInScript = R"sh(#!/bin/sh
-echo "$*" >> "$HOME/calls"
-env > "$HOME/last-environment"
-case "$1 $2" in
-"auth status") cat "$HOME/status.out" 2>/dev/null ;;
-"auth login")
-  [ -f "$HOME/after-login.out" ] && cp "$HOME/after-login.out" "$HOME/status.out"
-  exit "$(cat "$HOME/login-exit" 2>/dev/null || echo 0)" ;;
-esac
-)sh";
+
 
 const QByteArray signedOut = R"({"loggedIn":false})";
 const QByteArray subscriptionPro = R"({"loggedIn":true,"authMethod":"claude.ai","subscriptionType":"pro"})";
@@ -101,9 +90,8 @@ class ClaudeConnectorTest : public QObject
 
     void installStandIn()
     {
-        writeHomeFile(QStringLiteral(".local/bin/claude"), standInScript);
-        QFile::setPermissions(homeFile(QStringLiteral(".local/bin/claude")),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(QDir().mkpath(homeFile(QStringLiteral(".local/bin"))));
+        QVERIFY(QFile::copy(QStringLiteral(CLAUDE_STAND_IN), homeFile(QStringLiteral(".local/bin/claude"))));
     }
 
     int commandRuns(const QString &command) const

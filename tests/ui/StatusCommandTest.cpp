@@ -1,0 +1,178 @@
+#include "ManualClock.h"
+#include "WaitFor.h"
+#include "connectors/ProviderConnectors.h"
+#include "connectors/ProviderHttpSession.h"
+#include "connectors/claude/AuthStatusCache.h"
+#include "connectors/claude/ClaudeCredentialFile.h"
+#include "core/AllowanceMonitor.h"
+#include "core/AllowanceStore.h"
+#include "platform/SettingsStore.h"
+#include "ui/cli/CommandLine.h"
+
+#include <QDir>
+#include <QHttpServer>
+#include <QHttpServerResponse>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quelta;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QByteArray codexReply =
+    R"({"id":2,"result":{"rateLimits":{"primary":{"usedPercent":25,"windowDurationMins":300},"secondary":{"usedPercent":10,"windowDurationMins":10080}}}})";
+const QByteArray usageBody = R"({"five_hour":null,"seven_day":{"utilization":42.7,"resets_at":"2026-03-02T12:00:00Z"}})";
+
+QJsonObject providerNamed(const QJsonObject &report, const QString &id)
+{
+    for (const QJsonValue &provider : report.value(QStringLiteral("providers")).toArray()) {
+        if (provider.toObject().value(QStringLiteral("id")).toString() == id)
+            return provider.toObject();
+    }
+    return {};
+}
+
+} // namespace
+
+class StatusCommandTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_home;
+    QByteArray m_savedHome;
+    QHttpServer m_server;
+    quint16 m_port = 0;
+    int m_usageRequests = 0;
+    test::ManualClock m_clock;
+
+    void write(const QString &name, const QByteArray &content)
+    {
+        QDir().mkpath(QFileInfo(m_home.filePath(name)).absolutePath());
+        QFile file(m_home.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
+
+    // One run of `quelta <arguments>` as a fresh process would do it, on the shared store.
+    QString run(const QStringList &arguments, int *status = nullptr)
+    {
+        SettingsStore store(m_home.filePath(QStringLiteral(".config/quelta")));
+        ProviderHttpSession session(m_clock, ProviderHttpSession::Timeouts{});
+        AuthStatusCache cache(m_clock);
+
+        ProviderConnectors connectors;
+        connectors.clock = &Clock::system();
+        connectors.codexTiming.closeInputDelay = 100ms;
+        connectors.claudeEnvironment = [&] {
+            ClaudeEnvironment environment;
+            environment.apiHost = QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_port));
+            environment.localAccountPath = m_home.filePath(QStringLiteral(".claude.json"));
+            environment.credentials = std::make_shared<ClaudeCredentialFile>(m_home.filePath(QStringLiteral(".claude/.credentials.json")));
+            environment.clock = &m_clock;
+            environment.session = &session;
+            environment.authStatusCache = &cache;
+            return environment;
+        };
+        AllowanceMonitor monitor(store, m_clock, AllowanceMonitor::Services{connectors.loader(), false, nullptr, nullptr});
+
+        QString output;
+        QString errors;
+        QTextStream out(&output);
+        QTextStream err(&errors);
+        CommandLineServices services{[&]() -> AllowanceMonitor & { return monitor; }, {}, {}};
+        const int exitStatus = test::waitFor(runCommandLine(arguments, services, out, err));
+        if (status)
+            *status = exitStatus;
+        out.flush();
+        err.flush();
+        return output + errors;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_server.route("/api/oauth/usage", [this] {
+            ++m_usageRequests;
+            return QHttpServerResponse(QByteArrayLiteral("application/json"), usageBody);
+        });
+        m_port = m_server.listen(QHostAddress::LocalHost);
+        QVERIFY(m_port != 0);
+
+        m_savedHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        QVERIFY(QDir().mkpath(m_home.filePath(QStringLiteral(".local/bin"))));
+        QVERIFY(QFile::copy(QStringLiteral(CLAUDE_STAND_IN), m_home.filePath(QStringLiteral(".local/bin/claude"))));
+        QVERIFY(QFile::link(QStringLiteral(CODEX_STAND_IN), m_home.filePath(QStringLiteral(".local/bin/codex"))));
+        write(QStringLiteral("status.out"), R"({"loggedIn":true,"authMethod":"claude.ai","subscriptionType":"max"})");
+        write(QStringLiteral(".claude/.credentials.json"), R"({"claudeAiOauth":{"accessToken":"token","subscriptionType":"max"}})");
+        write(QStringLiteral(".claude.json"), R"({"hasAvailableSubscription":true})");
+        write(QStringLiteral("codex-scenario.json"), QJsonDocument(QJsonObject{{QStringLiteral("output"), QString::fromUtf8(codexReply + "\n")}}).toJson());
+
+        SettingsStore store(m_home.filePath(QStringLiteral(".config/quelta")));
+        allowanceStore::saveAuthorizedProviders(store, {ProviderID::codex, ProviderID::claudeCode});
+        allowanceStore::saveEnabledProviders(store, {ProviderID::codex, ProviderID::claudeCode});
+    }
+
+    void cleanupTestCase() { qputenv("HOME", m_savedHome); }
+
+    void statusThroughTheRealConnectors()
+    {
+        int status = -1;
+        const QJsonObject report = QJsonDocument::fromJson(run({QStringLiteral("status"), QStringLiteral("--json")}, &status).toUtf8()).object();
+        QCOMPARE(status, 0);
+        QCOMPARE(report.value(QStringLiteral("providers")).toArray().size(), 2);
+        const QJsonObject chatGpt = providerNamed(report, QStringLiteral("codex"));
+        QCOMPARE(chatGpt.value(QStringLiteral("percentText")).toString(), QStringLiteral("75%"));
+        QCOMPARE(chatGpt.value(QStringLiteral("connectionState")).toString(), QStringLiteral("connected"));
+        QCOMPARE(chatGpt.value(QStringLiteral("limits")).toArray().size(), 2);
+        const QJsonObject claude = providerNamed(report, QStringLiteral("claudeCode"));
+        QCOMPARE(claude.value(QStringLiteral("remaining")).toInt(), 58);
+        QCOMPARE(claude.value(QStringLiteral("subtitle")).toString(), QStringLiteral("Resets in 1d 0h"));
+        QCOMPARE(claude.value(QStringLiteral("stale")).toBool(), false);
+        QCOMPARE(report.value(QStringLiteral("status")).toString(), QStringLiteral("Updated just now"));
+        QCOMPARE(m_usageRequests, 1);
+
+        // Ten minutes later Claude is not due: its figures come from the store, unasked.
+        m_clock.advance(10min);
+        const QJsonObject again = QJsonDocument::fromJson(run({QStringLiteral("status"), QStringLiteral("--json")}).toUtf8()).object();
+        QCOMPARE(m_usageRequests, 1);
+        const QJsonObject cachedClaude = providerNamed(again, QStringLiteral("claudeCode"));
+        QCOMPARE(cachedClaude.value(QStringLiteral("remaining")).toInt(), 58);
+        QCOMPARE(cachedClaude.value(QStringLiteral("stale")).toBool(), true);
+        QCOMPARE(cachedClaude.value(QStringLiteral("subtitle")).toString(), QStringLiteral("Showing last update"));
+
+        const QString text = run({QStringLiteral("status"), QStringLiteral("--cached")});
+        QVERIFY2(text.startsWith(QStringLiteral("ChatGPT  75%   Showing last update\n")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("\nClaude   58%   Showing last update\n")), qPrintable(text));
+    }
+
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::newRow("unknown command") << QStringList{QStringLiteral("frobnicate")} << 2;
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("status"), QStringLiteral("--yaml")} << 2;
+        QTest::newRow("unknown provider") << QStringList{QStringLiteral("connect"), QStringLiteral("gemini")} << 2;
+        QTest::newRow("framer") << QStringList{QStringLiteral("connect"), QStringLiteral("framer")} << 1;
+        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0;
+        QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0;
+    }
+
+    void usageErrors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        int exitStatus = -1;
+        const QString output = run(arguments, &exitStatus);
+        QCOMPARE(exitStatus, status);
+        if (status == 2)
+            QVERIFY(output.contains(QStringLiteral("Usage: quelta")));
+    }
+};
+
+QTEST_GUILESS_MAIN(StatusCommandTest)
+#include "StatusCommandTest.moc"
