@@ -1,6 +1,7 @@
 #include "ClaudeUsage.h"
 
 #include "connectors/InternetDateTime.h"
+#include "connectors/JsonArrays.h"
 #include "connectors/NumericValue.h"
 #include "connectors/ResetCountdownText.h"
 
@@ -35,14 +36,6 @@ constexpr std::array usageWindowTable{
 const QString allModelsName = QStringLiteral("Weekly · all models");
 const QString sessionName = QStringLiteral("5-hour limit");
 const QString genericName = QStringLiteral("Usage limit");
-
-bool isArrayOfObjects(const QJsonValue &value)
-{
-    if (!value.isArray())
-        return false;
-    const QJsonArray array = value.toArray();
-    return std::all_of(array.begin(), array.end(), [](const QJsonValue &entry) { return entry.isObject(); });
-}
 
 int clampedPercentage(double used)
 {

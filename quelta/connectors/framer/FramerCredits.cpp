@@ -1,6 +1,7 @@
 #include "FramerCredits.h"
 
 #include "connectors/InternetDateTime.h"
+#include "connectors/JsonArrays.h"
 #include "core/ProviderConnectorError.h"
 
 #include <QJsonArray>
@@ -34,14 +35,6 @@ std::optional<CreditGrant> readGrant(const QJsonObject &object)
     grant.validAt = parseInternetDateTime(object.value(QLatin1String("validAt")));
     grant.expiresAt = parseInternetDateTime(object.value(QLatin1String("expiresAt")));
     return grant;
-}
-
-bool isArrayOfObjects(const QJsonValue &value)
-{
-    if (!value.isArray())
-        return false;
-    const QJsonArray array = value.toArray();
-    return std::all_of(array.begin(), array.end(), [](const QJsonValue &entry) { return entry.isObject(); });
 }
 
 std::optional<CreditFund> readFund(const QJsonObject &object, const QDateTime &now)
