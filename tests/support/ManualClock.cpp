@@ -23,6 +23,7 @@ void ManualClock::setNow(const QDateTime &now)
 
 void ManualClock::callAfter(Duration delay, QObject *context, std::function<void()> callback)
 {
+    m_requestedDelays.append(delay);
     m_pending.push_back({m_elapsed + std::max(delay, Duration::zero()), m_nextOrder++, context, std::move(callback)});
 }
 

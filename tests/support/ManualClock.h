@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 
+#include <QList>
 #include <QPointer>
 #include <QTimeZone>
 
@@ -26,6 +27,8 @@ public:
     std::size_t pendingCount() const;
     // How long until the earliest callback whose context is still alive; absent when none is.
     std::optional<Duration> nextDelay() const;
+    // Every delay ever asked of callAfter, in order.
+    const QList<Duration> &requestedDelays() const { return m_requestedDelays; }
 
 private:
     struct Pending {
@@ -39,6 +42,7 @@ private:
     Duration m_elapsed{0};
     quint64 m_nextOrder = 0;
     std::vector<Pending> m_pending;
+    QList<Duration> m_requestedDelays;
 };
 
 } // namespace quelta::test

@@ -82,20 +82,20 @@ class FramerConnectorTest : public QObject
 
     // Lets the short waits pending on the manual clock pass (the post-navigation check, each
     // poll's half-second pause) until the task ends; the long guards never come due here.
-    // Returns how many half-second pauses passed, or -1 when the task never ended.
+    // Returns how many half-second pauses were asked for, or -1 when the task never ended.
     template <typename T>
     int driveSleeps(QCoro::Task<T> &task)
     {
-        int sleeps = 0;
+        const qsizetype before = m_clock->requestedDelays().size();
         for (int spin = 0; spin < 3000 && !task.isReady(); ++spin) {
             QTest::qWait(5);
-            const std::optional<Clock::Duration> next = m_clock->nextDelay();
-            if (!next || *next > 500ms)
-                continue;
-            sleeps += *next == 500ms ? 1 : 0;
-            m_clock->advance(*next);
+            if (const std::optional<Clock::Duration> next = m_clock->nextDelay(); next && *next <= 500ms)
+                m_clock->advance(*next);
         }
-        return task.isReady() ? sleeps : -1;
+        if (!task.isReady())
+            return -1;
+        const QList<Clock::Duration> delays = m_clock->requestedDelays().mid(before);
+        return int(std::count(delays.begin(), delays.end(), Clock::Duration(500ms)));
     }
 
     QString fetchOutcome(int *sleeps = nullptr)
