@@ -1,4 +1,5 @@
 #include "ChildProcesses.h"
+#include "ConnectorErrors.h"
 #include "ManualClock.h"
 #include "WaitFor.h"
 #include "connectors/ProcessLaunchError.h"
@@ -23,16 +24,6 @@ ProcessRequest shell(const QString &script, std::chrono::milliseconds timeout = 
     request.arguments = {QStringLiteral("-c"), script};
     request.timeout = timeout;
     return request;
-}
-
-std::optional<Kind> connectorErrorOf(QCoro::Task<ProcessOutput> &task)
-{
-    try {
-        test::waitFor(task);
-    } catch (const ProviderConnectorError &error) {
-        return error.kind();
-    }
-    return std::nullopt;
 }
 
 int readPid(const QString &path)
@@ -108,7 +99,7 @@ private Q_SLOTS:
         QTRY_VERIFY(QFile::exists(closed));
         QVERIFY(!task.isReady());
         clock.advance(15s);
-        QCOMPARE(connectorErrorOf(task), Kind::timedOut);
+        QCOMPARE(test::connectorErrorOf(task), Kind::timedOut);
     }
 
     void childIgnoringTerminateIsKilledAfterTheGracePeriod()
@@ -128,7 +119,7 @@ private Q_SLOTS:
         QVERIFY2(!task.isReady(), "gave up before the grace period");
         QCOMPARE(test::processGroupMembers(group).size(), 2);
         clock.advance(100ms);
-        QCOMPARE(connectorErrorOf(task), Kind::timedOut);
+        QCOMPARE(test::connectorErrorOf(task), Kind::timedOut);
         QTRY_COMPARE(test::processGroupMembers(group), QList<int>());
     }
 
@@ -137,7 +128,7 @@ private Q_SLOTS:
         QElapsedTimer timer;
         timer.start();
         auto task = runProcess(shell(QStringLiteral("exec sleep 30"), 200ms));
-        QCOMPARE(connectorErrorOf(task), Kind::timedOut);
+        QCOMPARE(test::connectorErrorOf(task), Kind::timedOut);
         QVERIFY(timer.elapsed() < 5000);
     }
 
@@ -158,7 +149,7 @@ private Q_SLOTS:
                                          : QStringLiteral("head -c %1 /dev/zero; echo -n").arg(bytes);
         auto task = runProcess(shell(script));
         if (!accepted) {
-            QCOMPARE(connectorErrorOf(task), Kind::invalidResponse);
+            QCOMPARE(test::connectorErrorOf(task), Kind::invalidResponse);
             return;
         }
         QCOMPARE(test::waitFor(task).standardOutput.size(), bytes);

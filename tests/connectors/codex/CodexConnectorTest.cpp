@@ -1,4 +1,5 @@
 #include "ChildProcesses.h"
+#include "ConnectorErrors.h"
 #include "ManualClock.h"
 #include "WaitFor.h"
 #include "core/ProviderConnectorError.h"
@@ -33,17 +34,6 @@ QString outcomeOf(CodexConnector &connector, test::ManualClock &clock)
     } catch (const ProviderConnectorError &error) {
         return QStringLiteral("error: ") + QString::fromLatin1(error.what());
     }
-}
-
-template <typename T>
-QString errorOf(QCoro::Task<T> &&task)
-{
-    try {
-        test::waitFor(task);
-    } catch (const ProviderConnectorError &error) {
-        return QString::fromLatin1(error.what());
-    }
-    return QStringLiteral("no error");
 }
 
 } // namespace
@@ -166,12 +156,7 @@ private Q_SLOTS:
         clock.advance(1s);
         QTest::qWait(100);
         clock.advance(100ms); // the kill after the grace period, should terminate not suffice
-        try {
-            test::waitFor(task);
-            QFAIL("no time-out");
-        } catch (const ProviderConnectorError &error) {
-            QCOMPARE(error.kind(), ProviderConnectorError::Kind::timedOut);
-        }
+        QCOMPARE(test::connectorErrorOf(task), ProviderConnectorError::Kind::timedOut);
     }
 
     void signIn_data()
@@ -204,8 +189,8 @@ private Q_SLOTS:
         if (CodexConnector::executableURL())
             QSKIP("this machine has Codex installed");
         CodexConnector connector;
-        QCOMPARE(errorOf(connector.fetchAllowance()), QStringLiteral("executableMissing"));
-        QCOMPARE(errorOf(connector.signIn()), QStringLiteral("executableMissing"));
+        QCOMPARE(test::connectorErrorOf(connector.fetchAllowance()), ProviderConnectorError::Kind::executableMissing);
+        QCOMPARE(test::connectorErrorOf(connector.signIn()), ProviderConnectorError::Kind::executableMissing);
     }
 };
 
