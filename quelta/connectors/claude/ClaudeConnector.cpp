@@ -27,15 +27,7 @@ using Kind = ProviderConnectorError::Kind;
 ProviderAllowance claudeAllowance(const QString &detail, ConnectionState state,
                                   std::optional<QString> planName = std::nullopt)
 {
-    ProviderAllowance allowance;
-    allowance.id = ProviderID::claudeCode;
-    allowance.name = QStringLiteral("Claude");
-    allowance.detail = detail;
-    allowance.percentageStyle = AllowancePercentageStyle::remaining;
-    allowance.planName = std::move(planName);
-    allowance.assetName = QStringLiteral("Anthropic");
-    allowance.connectionState = state;
-    return allowance;
+    return ProviderAllowance::failure(ProviderID::claudeCode, detail, state, planName);
 }
 
 ProviderAllowance signInNeeded()

@@ -104,14 +104,7 @@ std::optional<ProviderLimit> resetCreditsLimit(const QJsonObject &result)
 
 ProviderAllowance chatGptAllowance(const QString &detail)
 {
-    ProviderAllowance allowance;
-    allowance.id = ProviderID::codex;
-    allowance.name = QStringLiteral("ChatGPT");
-    allowance.detail = detail;
-    allowance.percentageStyle = AllowancePercentageStyle::remaining;
-    allowance.assetName = QStringLiteral("Codex");
-    allowance.connectionState = ConnectionState::connected;
-    return allowance;
+    return ProviderAllowance::failure(ProviderID::codex, detail, ConnectionState::connected);
 }
 
 QList<CodexWindow> windowsOfResult(const QJsonObject &result)

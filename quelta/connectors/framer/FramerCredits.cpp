@@ -166,15 +166,9 @@ ProviderAllowance framerAllowance(const QJsonObject &result, const QDateTime &no
     limit.resetsAt = resetDate;
     limit.windowDuration = windowDurationOf(selected);
 
-    ProviderAllowance allowance;
-    allowance.id = ProviderID::framer;
-    allowance.name = QStringLiteral("Framer");
-    allowance.detail = detail;
+    ProviderAllowance allowance = ProviderAllowance::failure(ProviderID::framer, detail, ConnectionState::connected);
     allowance.remaining = percentage;
-    allowance.percentageStyle = AllowancePercentageStyle::remaining;
     allowance.limits = {limit};
-    allowance.assetName = QStringLiteral("Framer");
-    allowance.connectionState = ConnectionState::connected;
     return allowance;
 }
 
