@@ -5,6 +5,19 @@
 
 namespace quelta {
 
+ProviderLimit ProviderLimit::remainingPercent(QString id, QString name, int remaining, std::optional<QString> detail,
+                                              std::optional<QDateTime> resetsAt, std::optional<double> windowDuration)
+{
+    return ProviderLimit{std::move(id),
+                         std::move(name),
+                         QString::number(remaining) + QLatin1Char('%'),
+                         remaining,
+                         AllowancePercentageStyle::remaining,
+                         std::move(detail),
+                         std::move(resetsAt),
+                         windowDuration};
+}
+
 QJsonObject ProviderLimit::toJson() const
 {
     QJsonObject object{

@@ -23,6 +23,10 @@ struct ProviderLimit {
 
     bool operator==(const ProviderLimit &) const = default;
 
+    // A window shown as the percentage left of it, e.g. "58%".
+    static ProviderLimit remainingPercent(QString id, QString name, int remaining, std::optional<QString> detail,
+                                          std::optional<QDateTime> resetsAt, std::optional<double> windowDuration);
+
     // Persisted form: keys are the field names, optional keys only when present,
     // dates as seconds since 2001-01-01T00:00:00Z.
     QJsonObject toJson() const;

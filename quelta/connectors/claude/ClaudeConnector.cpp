@@ -84,17 +84,8 @@ QString requireClaudeExecutable()
 
 ProviderLimit providerLimitOf(const UsageLimit &usage)
 {
-    const int remaining = 100 - usage.usedPercentage;
-    ProviderLimit limit;
-    limit.id = usage.id;
-    limit.name = usage.name;
-    limit.value = QString::number(remaining) + QLatin1Char('%');
-    limit.percentage = remaining;
-    limit.percentageStyle = AllowancePercentageStyle::remaining;
-    limit.detail = usage.detail;
-    limit.resetsAt = usage.resetsAt;
-    limit.windowDuration = usage.windowDuration;
-    return limit;
+    return ProviderLimit::remainingPercent(usage.id, usage.name, 100 - usage.usedPercentage, usage.detail, usage.resetsAt,
+                                           usage.windowDuration);
 }
 
 } // namespace

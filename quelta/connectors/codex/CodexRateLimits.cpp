@@ -71,17 +71,10 @@ std::optional<CodexWindow> windowOf(const QJsonObject &snapshot, const QString &
 
 ProviderLimit providerLimitOf(const CodexWindow &window, const QDateTime &now)
 {
-    ProviderLimit limit;
-    limit.id = window.id;
-    limit.name = window.name;
-    limit.value = QString::number(window.remaining) + QLatin1Char('%');
-    limit.percentage = window.remaining;
-    limit.percentageStyle = AllowancePercentageStyle::remaining;
-    if (window.resetsAt)
-        limit.detail = resetCountdownText(*window.resetsAt, now);
-    limit.resetsAt = window.resetsAt;
-    limit.windowDuration = window.windowDuration;
-    return limit;
+    const std::optional<QString> detail =
+        window.resetsAt ? std::optional(resetCountdownText(*window.resetsAt, now)) : std::nullopt;
+    return ProviderLimit::remainingPercent(window.id, window.name, window.remaining, detail, window.resetsAt,
+                                           window.windowDuration);
 }
 
 std::optional<ProviderLimit> resetCreditsLimit(const QJsonObject &result)
