@@ -3,6 +3,7 @@
 #include "TelemetryClockAdapter.h"
 
 #include "core/BundleInformation.h"
+#include "core/JsonObjectReader.h"
 #include "core/ServiceAddresses.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
@@ -29,28 +30,20 @@ QByteArray encodeHealth(const AnalyticsManager::Health &health)
         .toJson(QJsonDocument::Compact);
 }
 
-std::optional<qint64> integerAt(const QJsonObject &object, const char *key)
-{
-    const QJsonValue value = object.value(QLatin1String(key));
-    if (!value.isDouble() || std::trunc(value.toDouble()) != value.toDouble())
-        return std::nullopt;
-    return qint64(value.toDouble());
-}
-
 std::optional<AnalyticsManager::Health> decodeHealth(const QByteArray &data)
 {
-    const QJsonObject object = QJsonDocument::fromJson(data).object();
-    const std::optional<qint64> day = integerAt(object, "day");
-    const std::optional<qint64> success = integerAt(object, "success");
-    const std::optional<qint64> partial = integerAt(object, "partial");
-    const std::optional<qint64> failed = integerAt(object, "failed");
-    if (!day || !success || !partial || !failed)
+    JsonObjectReader reader(QJsonDocument::fromJson(data).object());
+    const std::optional<int> day = reader.optionalInteger(QStringLiteral("day"));
+    const std::optional<int> success = reader.optionalInteger(QStringLiteral("success"));
+    const std::optional<int> partial = reader.optionalInteger(QStringLiteral("partial"));
+    const std::optional<int> failed = reader.optionalInteger(QStringLiteral("failed"));
+    if (!reader.isValid() || !day || !success || !partial || !failed)
         return std::nullopt;
-    for (const qint64 count : {*success, *partial, *failed}) {
+    for (const int count : {*success, *partial, *failed}) {
         if (count < 0 || count > countCap)
             return std::nullopt;
     }
-    return AnalyticsManager::Health{*day, int(*success), int(*partial), int(*failed)};
+    return AnalyticsManager::Health{*day, *success, *partial, *failed};
 }
 
 } // namespace
