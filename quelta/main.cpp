@@ -2,6 +2,7 @@
 #include "connectors/codex/CodexConnector.h"
 #include "core/AllowanceMonitor.h"
 #include "core/BundleInformation.h"
+#include "platform/TerminationSignals.h"
 #include "ui/AppServices.h"
 #include "ui/cli/CommandLine.h"
 
@@ -61,6 +62,12 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QString::fromLatin1(quelta::bundleInformation::shortVersion));
 
     int status = 0;
+    // Ending through the event loop lets everything written on quit be written.
+    quelta::TerminationSignals terminations;
+    QObject::connect(&terminations, &quelta::TerminationSignals::received, &app, [&app, &status](int signalNumber) {
+        status = 128 + signalNumber;
+        app.exit(status);
+    });
     auto task = run(app, status);
     if (task.isReady())
         return status;

@@ -46,6 +46,13 @@ QByteArray encodeSessions(const QList<StoredSession> &sessions)
     return QJsonDocument(array).toJson(QJsonDocument::Compact);
 }
 
+// A program without windows has no notion of focus and counts as active throughout.
+bool isApplicationActive()
+{
+    return !qobject_cast<QGuiApplication *>(QCoreApplication::instance())
+        || QGuiApplication::applicationState() == Qt::ApplicationActive;
+}
+
 } // namespace
 
 SessionManager::SessionManager(SharedConfiguration configuration, QSettings &store,
@@ -100,8 +107,9 @@ void SessionManager::startNewSession()
     }
     m_currentSessionStartedAt = now;
     m_currentSessionDuration = 0;
-    updateSessionDuration();
-    startTicking();
+    // A tray app starts without focus: its session time starts when a window of it is active.
+    if (isApplicationActive())
+        handleWillEnterForeground();
 }
 
 void SessionManager::startTicking()

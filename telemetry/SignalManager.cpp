@@ -15,6 +15,18 @@ namespace telemetrydeck {
 
 namespace {
 
+// Uploads are bounded by the session's time-out; a session the caller hands in brings its own.
+QNetworkAccessManager *ownNetwork(QObject *parent)
+{
+    auto *network = new QNetworkAccessManager(parent);
+    network->setTransferTimeout(20'000);
+    return network;
+}
+
+} // namespace
+
+namespace {
+
 // Statuses after which the same batch would never be accepted.
 QString rejectionReason(int status)
 {
@@ -46,7 +58,7 @@ SignalManager::SignalManager(SharedConfiguration configuration, QObject *parent)
     : QObject(parent)
     , m_configuration(std::move(configuration))
     , m_cache(std::make_unique<SignalCache>(m_configuration, SignalCache::defaultFilePath(*m_configuration)))
-    , m_network(m_configuration->network ? m_configuration->network : new QNetworkAccessManager(this))
+    , m_network(m_configuration->network ? m_configuration->network : ownNetwork(this))
 {
     if (QCoreApplication *application = QCoreApplication::instance())
         connect(application, &QCoreApplication::aboutToQuit, this, &SignalManager::appWillTerminate);
@@ -101,7 +113,6 @@ void SignalManager::sendAttempt()
     }
     QNetworkRequest request(endpoint);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
-    request.setTransferTimeout(60'000);
     QNetworkReply *reply = m_network->post(request, uploadBody(batch));
     connect(reply, &QNetworkReply::finished, this, [this, reply, batch] { onReply(reply, batch); });
 }

@@ -66,7 +66,9 @@ void signal(const QString &name, const Parameters &parameters, std::optional<dou
     const Parameters own = prefixedParameters(parameters, configuration->defaultParameterPrefix);
     const Parameters defaults = prefixedParameters(configuration->defaultParameters(), configuration->defaultParameterPrefix);
     if (configuration->reservedParameterWarningsEnabled) {
-        for (const QString &warning : reservedTypeWarnings(type) + reservedKeyWarnings(own) + reservedKeyWarnings(defaults))
+        // Judged on the keys as the caller wrote them: the prefix is the client's, not theirs.
+        for (const QString &warning :
+             reservedTypeWarnings(type) + reservedKeyWarnings(parameters) + reservedKeyWarnings(configuration->defaultParameters()))
             configuration->log(LogLevel::error, warning);
     }
     Parameters merged = defaults;

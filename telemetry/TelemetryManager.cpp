@@ -30,6 +30,8 @@ TelemetryManager::TelemetryManager(SharedConfiguration configuration)
     , m_facts(SystemFacts::current())
     , m_signalManager(std::make_unique<SignalManager>(m_configuration))
 {
+    if (!m_configuration->buildVersion.isEmpty())
+        m_facts.buildNumber = m_configuration->buildVersion;
     m_sessionManager = std::make_unique<SessionManager>(
         m_configuration, *m_store, [this](const QString &type, const Parameters &parameters) {
             processSignal(type, parameters, std::nullopt, std::nullopt);
@@ -58,6 +60,8 @@ QString TelemetryManager::defaultUserIdentifier()
 void TelemetryManager::processSignal(const QString &type, const Parameters &parameters, std::optional<double> floatValue,
                                      std::optional<QString> customUser)
 {
+    if (m_configuration->isPreviewMode() || m_configuration->analyticsDisabled)
+        return;
     const QDateTime now = m_configuration->clock->now();
     Parameters payload = defaultPayload(m_facts, now);
     if (m_configuration->sessionStatsEnabled) {

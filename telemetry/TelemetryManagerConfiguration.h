@@ -32,6 +32,8 @@ struct TelemetryManagerConfiguration {
     std::optional<QString> defaultUser;
     std::optional<QString> defaultSignalPrefix;
     std::optional<QString> defaultParameterPrefix;
+    // The application's build version ("buildNumber"); the application version when empty.
+    QString buildVersion;
     std::function<Parameters()> defaultParameters = [] { return Parameters{}; };
     bool sendNewSessionBeganSignal = true;
     QUuid sessionID = QUuid::createUuid();

@@ -21,7 +21,7 @@ QByteArray compact(const QJsonDocument &document)
 std::optional<QDateTime> optionalDate(JsonObjectReader &reader, const QString &key)
 {
     const std::optional<double> seconds = reader.optionalNumber(key);
-    return seconds ? std::optional(dateFromSecondsSinceReferenceDate(*seconds)) : std::nullopt;
+    return seconds ? readableDateSinceReferenceDate(*seconds) : std::nullopt;
 }
 
 QJsonObject stateObject(const MetricState &state)
@@ -104,9 +104,10 @@ std::optional<QList<UsageSample>> decodeSamples(const QByteArray &data)
         UsageSample sample;
         sample.metricKey = reader.requiredString(QStringLiteral("metricKey"));
         const std::optional<int> remaining = reader.optionalInteger(QStringLiteral("remaining"));
-        sample.timestamp = dateFromSecondsSinceReferenceDate(reader.requiredNumber(QStringLiteral("timestamp")));
-        if (!reader.isValid() || !remaining)
+        const std::optional<QDateTime> timestamp = readableDateSinceReferenceDate(reader.requiredNumber(QStringLiteral("timestamp")));
+        if (!reader.isValid() || !remaining || !timestamp)
             return std::nullopt;
+        sample.timestamp = *timestamp;
         sample.remaining = *remaining;
         samples.append(sample);
     }
@@ -153,9 +154,10 @@ std::optional<Snoozes> decodeSnoozes(const QByteArray &data)
     Snoozes snoozes;
     const QJsonObject object = document.object();
     for (auto it = object.begin(); it != object.end(); ++it) {
-        if (!it.value().isDouble())
+        const std::optional<QDateTime> until = it.value().isDouble() ? readableDateSinceReferenceDate(it.value().toDouble()) : std::nullopt;
+        if (!until)
             return std::nullopt;
-        snoozes.insert(it.key(), dateFromSecondsSinceReferenceDate(it.value().toDouble()));
+        snoozes.insert(it.key(), *until);
     }
     return snoozes;
 }

@@ -14,8 +14,8 @@ namespace quelta {
 
 namespace {
 
-constexpr qint64 historySeconds = 7200;
-constexpr qint64 recentSeconds = 1800;
+constexpr qint64 historyMilliseconds = 7'200'000;
+constexpr qint64 recentMilliseconds = 1'800'000;
 constexpr qint64 snoozeSeconds = 3600;
 
 const QString deliveryErrorText = QStringLiteral("Quelta couldn’t deliver alerts. Check Notifications in System Settings.");
@@ -26,9 +26,10 @@ bool allowsDelivery(NotificationCenter::AuthorizationStatus status)
     return status == Status::authorized || status == Status::provisional || status == Status::ephemeral;
 }
 
-qint64 ageInSeconds(const QDateTime &timestamp, const QDateTime &now)
+// In milliseconds: whole seconds would keep a sample 7,200.5 s old.
+qint64 ageOf(const QDateTime &timestamp, const QDateTime &now)
 {
-    return timestamp.secsTo(now);
+    return timestamp.msecsTo(now);
 }
 
 } // namespace
@@ -52,6 +53,7 @@ UsageNotificationManager::UsageNotificationManager(SettingsStore &settings, Cloc
     m_disconnectedAlertsEnabled = kind(disconnectedAlertsKey);
     loadAlertData();
     connect(&m_center, &NotificationCenter::responseReceived, this, &UsageNotificationManager::onResponse);
+    connect(&m_center, &NotificationCenter::serviceChanged, this, &UsageNotificationManager::refreshAuthorizationStatus);
 }
 
 UsageNotificationManager::~UsageNotificationManager() = default;
@@ -86,10 +88,25 @@ void UsageNotificationManager::recordUsage(const ProviderAllowance &provider)
 {
     if (provider.connectionState != ConnectionState::connected)
         return;
-    const QDateTime now = m_clock.now();
+    if (m_notificationsEnabled && m_authorizationStatus == AuthorizationStatus::notDetermined)
+        recordUsageAfterRereadingStatus(provider, m_clock.now());
+    else
+        applyUsage(provider, m_clock.now());
+}
+
+QCoro::Task<void> UsageNotificationManager::recordUsageAfterRereadingStatus(ProviderAllowance provider, QDateTime now)
+{
+    QPointer<UsageNotificationManager> self(this);
+    co_await refreshAuthorizationStatus();
+    if (self)
+        applyUsage(provider, now);
+}
+
+void UsageNotificationManager::applyUsage(const ProviderAllowance &provider, const QDateTime &now)
+{
     const QList<AlertMetric> metrics = alertMetrics(provider);
     m_samples.erase(std::remove_if(m_samples.begin(), m_samples.end(),
-                                   [&](const UsageSample &sample) { return ageInSeconds(sample.timestamp, now) > historySeconds; }),
+                                   [&](const UsageSample &sample) { return ageOf(sample.timestamp, now) > historyMilliseconds; }),
                     m_samples.end());
     for (const AlertMetric &metric : metrics) {
         evaluate(metric, now);
@@ -136,7 +153,7 @@ void UsageNotificationManager::evaluateRapidUsage(const AlertMetric &metric, Met
 {
     const UsageSample *oldest = nullptr;
     for (const UsageSample &sample : m_samples) {
-        if (sample.metricKey != metric.key || ageInSeconds(sample.timestamp, now) > recentSeconds)
+        if (sample.metricKey != metric.key || ageOf(sample.timestamp, now) > recentMilliseconds)
             continue;
         if (!oldest || sample.timestamp < oldest->timestamp)
             oldest = &sample;
@@ -249,7 +266,10 @@ bool UsageNotificationManager::alertsBlockedBySystem() const
 
 bool UsageNotificationManager::canDeliver(ProviderID provider, const QDateTime &now) const
 {
-    if (!m_notificationsEnabled || !allowsDelivery(m_authorizationStatus) || !m_alertPresentationEnabled)
+    // Not determined means no server could be asked: the alert is posted all the same, so that
+    // its failure is reported rather than the alert used up in silence.
+    const bool permitted = allowsDelivery(m_authorizationStatus) || m_authorizationStatus == AuthorizationStatus::notDetermined;
+    if (!m_notificationsEnabled || !permitted || !m_alertPresentationEnabled)
         return false;
     const auto snoozed = m_snoozedUntil.constFind(toRawValue(provider));
     return snoozed == m_snoozedUntil.constEnd() || *snoozed <= now;

@@ -85,6 +85,8 @@ Q_SIGNALS:
     void refreshLoopRestartRequested();
 
 private:
+    QCoro::Task<void> recordUsageAfterRereadingStatus(ProviderAllowance provider, QDateTime now);
+    void applyUsage(const ProviderAllowance &provider, const QDateTime &now);
     void evaluate(const AlertMetric &metric, const QDateTime &now);
     void evaluateRapidUsage(const AlertMetric &metric, MetricState &state, const QDateTime &now, bool alertedAlready);
     void setKindSetting(bool &field, const char *key, bool enabled);

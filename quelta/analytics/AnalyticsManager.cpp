@@ -95,6 +95,7 @@ void AnalyticsManager::configureIfNeeded()
     m_session->setTransferTimeout(20'000);
     configuration->network = m_session;
     configuration->defaultSignalPrefix = QStringLiteral("Quelta.");
+    configuration->buildVersion = QString::fromLatin1(bundleInformation::buildVersion);
     configuration->clock = m_telemetryClock.get();
     if (!m_setup.storageDirectory.isEmpty())
         configuration->storageDirectory = m_setup.storageDirectory;

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 
 namespace quelta {
@@ -21,6 +22,8 @@ struct ProcessRequest {
     std::optional<QByteArray> standardInput;
     // How long after launch the child's standard input is closed.
     std::chrono::milliseconds closeInputDelay{0};
+    // Closes the input earlier, as soon as it holds for the output read so far.
+    std::function<bool(const QByteArray &output)> closeInputWhen;
 };
 
 // Everything the child wrote to standard output and standard error, interleaved as written.

@@ -20,6 +20,8 @@ namespace quelta {
 namespace {
 
 constexpr auto killGracePeriod = std::chrono::milliseconds(100);
+// How long a killed child may take to be reaped before the run stops waiting for it.
+constexpr auto reapLimit = std::chrono::milliseconds(2000);
 
 // One child and everything that can end its run: exit, deadline, too much output, cancellation.
 class ChildRun : public QObject
@@ -46,10 +48,14 @@ public:
         // A group of its own, so that helpers the child starts are stopped along with it.
         m_process.setChildProcessModifier([] { ::setpgid(0, 0); });
 
+        connect(&m_process, &QProcess::started, this, [this] { m_pid = pid_t(m_process.processId()); });
         connect(&m_process, &QProcess::readyReadStandardOutput, this, &ChildRun::drain);
         connect(&m_process, &QProcess::finished, this, [this] {
             drain();
             end(Outcome::finished);
+            // Nothing left to kill once the child is gone and took its group with it.
+            if (m_killSent || (m_terminateSent && !groupHasMembers()))
+                markStopped();
         });
         connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
             if (error == QProcess::FailedToStart)
@@ -66,38 +72,74 @@ public:
         if (m_request.standardInput)
             m_process.write(*m_request.standardInput);
         if (m_request.closeInputDelay <= std::chrono::milliseconds::zero())
-            m_process.closeWriteChannel();
+            closeInput();
         else
-            m_clock.callAfter(m_request.closeInputDelay, this, [this] { m_process.closeWriteChannel(); });
+            m_clock.callAfter(m_request.closeInputDelay, this, [this] { closeInput(); });
     }
 
     void cancel() { end(Outcome::cancelled); }
 
     bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
 
-    void terminate()
+    // Ends the child and whatever it left in its group: the terminate signal now, the kill 0.1 s
+    // later, both to the child itself (which may have left the group) and to the group (whose
+    // members may outlive the child). Waiting for the reap is bounded.
+    void stop()
     {
-        signalGroup(SIGTERM);
+        if (m_pid <= 0 || (!isRunning() && !groupHasMembers())) {
+            markStopped();
+            return;
+        }
+        signalChildAndGroup(SIGTERM);
+        m_terminateSent = true;
         m_clock.callAfter(killGracePeriod, this, [this] {
-            if (isRunning())
-                signalGroup(SIGKILL);
+            if (m_stopped)
+                return;
+            signalChildAndGroup(SIGKILL);
+            m_killSent = true;
+            if (!isRunning())
+                markStopped();
+            else
+                m_clock.callAfter(reapLimit, this, [this] { markStopped(); });
         });
     }
 
+    bool isStopped() const { return m_stopped; }
     std::optional<Outcome> outcome() const { return m_outcome; }
     QProcess &process() { return m_process; }
     const QByteArray &output() const { return m_output; }
 
 Q_SIGNALS:
     void ended();
+    void stopped();
 
 private:
     void drain()
     {
         m_output.append(m_process.readAllStandardOutput());
-        if (m_output.size() > processOutputLimit)
+        if (m_output.size() > processOutputLimit) {
             end(Outcome::outputOverflow);
+            return;
+        }
+        if (m_request.closeInputWhen && !m_inputClosed && m_request.closeInputWhen(m_output))
+            closeInput();
     }
+
+    void closeInput()
+    {
+        m_inputClosed = true;
+        m_process.closeWriteChannel();
+    }
+
+    void markStopped()
+    {
+        if (m_stopped)
+            return;
+        m_stopped = true;
+        Q_EMIT stopped();
+    }
+
+    bool groupHasMembers() const { return ::kill(-m_pid, 0) == 0; }
 
     void end(Outcome outcome)
     {
@@ -107,11 +149,11 @@ private:
         Q_EMIT ended();
     }
 
-    void signalGroup(int signal)
+    void signalChildAndGroup(int signal)
     {
-        const pid_t pid = pid_t(m_process.processId());
-        if (pid > 0)
-            ::kill(-pid, signal);
+        if (isRunning())
+            ::kill(m_pid, signal);
+        ::kill(-m_pid, signal);
     }
 
     ProcessRequest m_request;
@@ -119,14 +161,18 @@ private:
     QProcess m_process;
     QByteArray m_output;
     std::optional<Outcome> m_outcome;
+    pid_t m_pid = 0;
+    bool m_inputClosed = false;
+    bool m_terminateSent = false;
+    bool m_killSent = false;
+    bool m_stopped = false;
 };
 
 QCoro::Task<void> stopChild(ChildRun &run)
 {
-    if (!run.isRunning())
-        co_return;
-    run.terminate();
-    co_await qCoro(&run.process(), &QProcess::finished);
+    run.stop();
+    if (!run.isStopped())
+        co_await qCoro(&run, &ChildRun::stopped);
 }
 
 } // namespace

@@ -17,7 +17,8 @@ constexpr qsizetype processOutputLimit = 2'097'152;
 // Standard output and standard error share one buffer in write order. Throws
 // ProviderConnectorError (timedOut at the deadline, invalidResponse past the output limit),
 // ProcessLaunchError, or OperationCancelled when `token` is triggered. Whatever the outcome, the
-// child (and its process group) is terminated, then killed 0.1 s later, before the call returns.
+// child and anything left in its process group are terminated, then killed 0.1 s later, before
+// the call returns.
 QCoro::Task<ProcessOutput> runProcess(ProcessRequest request, std::stop_token token, Clock &clock);
 QCoro::Task<ProcessOutput> runProcess(ProcessRequest request, std::stop_token token = {});
 

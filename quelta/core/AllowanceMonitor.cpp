@@ -7,6 +7,8 @@
 #include "platform/OperationCancelled.h"
 #include "platform/SettingsStore.h"
 
+#include <QCoroSignal>
+
 #include <algorithm>
 #include <cmath>
 
@@ -15,11 +17,11 @@ namespace quelta {
 namespace {
 
 using Kind = ProviderConnectorError::Kind;
-using namespace std::chrono_literals;
 
 constexpr double claudeSpacing = 1800;
 constexpr double longestSuggestedDelay = 604'800;
-constexpr auto connectPollInterval = 250ms;
+// Dates further ahead than this came from a clock that was set ahead and corrected since.
+constexpr qint64 futureToleranceSeconds = 60;
 const QString genericFailure = QStringLiteral("Allowance unavailable");
 
 double rateLimitFloor(ProviderID id)
@@ -60,8 +62,9 @@ AllowanceMonitor::AllowanceMonitor(SettingsStore &settings, Clock &clock, Servic
     m_authorizedProviderIDs = allowanceStore::loadAuthorizedProviders(m_settings);
     const ProviderSnapshots loaded = allowanceStore::loadSnapshots(m_settings, now);
     m_claudeTrackedLimit = allowanceStore::loadClaudeTrackedLimit(m_settings);
+    const QDateTime latestRetry = now.addSecs(qint64(longestSuggestedDelay) + futureToleranceSeconds);
     for (auto [id, date] : allowanceStore::loadDates(m_settings, allowanceStore::retryDatesKey).asKeyValueRange()) {
-        if (date > now)
+        if (date > now && date <= latestRetry)
             m_retryDates.insert(id, date);
     }
     for (auto [id, snapshot] : loaded.asKeyValueRange()) {
@@ -82,6 +85,9 @@ AllowanceMonitor::AllowanceMonitor(SettingsStore &settings, Clock &clock, Servic
             record = *ProviderAllowance::fromSnapshot(m_snapshots.value(id));
         else if (m_retryDates.contains(id))
             record = ProviderAllowance::rateLimited(id);
+        else if (m_authorizedProviderIDs.contains(id) && isHeldBackBySpacing(id, now))
+            // Another process loaded it lately without keeping figures: it failed there.
+            record = ProviderAllowance::failure(id, genericFailure, ConnectionState::unavailable);
         else if (m_authorizedProviderIDs.contains(id))
             record = ProviderAllowance::checking(id);
         else
@@ -138,17 +144,26 @@ void AllowanceMonitor::refreshStaleProviders(double olderThanSeconds)
     startRefresh(stale, false, RefreshSource::foreground);
 }
 
+std::optional<QDateTime> AllowanceMonitor::lastAttempt(ProviderID id, const QDateTime &now) const
+{
+    const auto attempt = m_lastAttemptDates.constFind(id);
+    if (attempt == m_lastAttemptDates.constEnd() || *attempt > now.addSecs(futureToleranceSeconds))
+        return std::nullopt;
+    return *attempt;
+}
+
+bool AllowanceMonitor::isHeldBackBySpacing(ProviderID id, const QDateTime &now) const
+{
+    const std::optional<QDateTime> attempt = id == ProviderID::claudeCode ? lastAttempt(id, now) : std::nullopt;
+    return attempt && double(attempt->msecsTo(now)) / 1000.0 < claudeSpacing;
+}
+
 bool AllowanceMonitor::isDue(ProviderID id, const QDateTime &now) const
 {
+    // Claude's spacing counts from the stored attempt in every process, first load or not.
     const auto retry = m_retryDates.constFind(id);
     const bool heldBack = retry != m_retryDates.constEnd() && *retry > now;
-    if (!m_snapshots.contains(id) && record(id).connectionState == ConnectionState::loading && !heldBack)
-        return true;
-    if (heldBack)
-        return false;
-    if (id == ProviderID::claudeCode && m_lastAttemptDates.contains(id))
-        return double(m_lastAttemptDates.value(id).msecsTo(now)) / 1000.0 >= claudeSpacing;
-    return true;
+    return !heldBack && !isHeldBackBySpacing(id, now);
 }
 
 bool AllowanceMonitor::needsRefresh(ProviderID id, const QDateTime &now, double maxAge) const
@@ -158,11 +173,9 @@ bool AllowanceMonitor::needsRefresh(ProviderID id, const QDateTime &now, double 
     if (const auto retry = m_retryDates.constFind(id); retry != m_retryDates.constEnd() && *retry > now)
         return false;
     const double threshold = std::max(maxAge, id == ProviderID::claudeCode ? claudeSpacing : 0.0);
-    std::optional<QDateTime> reference;
-    for (const ProviderDates *dates : {&m_lastSuccessfulAt, &m_lastAttemptDates}) {
-        if (dates->contains(id) && (!reference || dates->value(id) > *reference))
-            reference = dates->value(id);
-    }
+    std::optional<QDateTime> reference = lastAttempt(id, now);
+    if (const auto success = m_lastSuccessfulAt.constFind(id); success != m_lastSuccessfulAt.constEnd() && (!reference || *success > *reference))
+        reference = *success;
     return !reference || double(reference->msecsTo(now)) / 1000.0 >= threshold;
 }
 
@@ -388,9 +401,8 @@ void AllowanceMonitor::finishRefreshIfComplete()
     });
     const bool failures = !m_failedProviderIDs.isEmpty();
     const RefreshResult outcome = !failures ? RefreshResult::success : someSuccess ? RefreshResult::partial : RefreshResult::failed;
-    const bool enabledStale = std::any_of(m_staleProviderIDs.begin(), m_staleProviderIDs.end(),
-                                          [this](ProviderID id) { return m_enabledProviderIDs.contains(id); });
-    m_lastRefreshFailed = failures || enabledStale;
+    // Figures left stale by a provider that simply was not due are no failure "Try again" could mend.
+    m_lastRefreshFailed = failures;
     updateLastUpdated();
     m_isRefreshing = false;
     m_isShowingManualRefresh = false;
@@ -414,10 +426,10 @@ void AllowanceMonitor::beginConnecting(ProviderID id)
 
 QCoro::Task<bool> AllowanceMonitor::connect(ProviderID id)
 {
+    // Every change of the refresh state is announced: wait for those instead of polling.
     QPointer<AllowanceMonitor> self(this);
-    Clock &clock = m_clock;
     while (self && m_isRefreshing)
-        co_await clock.sleep(connectPollInterval);
+        co_await qCoro(this, &AllowanceMonitor::changed);
     if (!self)
         co_return false;
     m_connectionAttemptStates.insert(id, ProviderConnectionAttemptState::idle);
@@ -425,7 +437,7 @@ QCoro::Task<bool> AllowanceMonitor::connect(ProviderID id)
     m_retryDates.remove(id);
     startRefresh({id}, false, RefreshSource::connection);
     while (self && m_pendingProviderIDs.contains(id))
-        co_await clock.sleep(connectPollInterval);
+        co_await qCoro(this, &AllowanceMonitor::changed);
     co_return self && m_successfulProviderIDs.contains(id) && record(id).connectionState == ConnectionState::connected;
 }
 

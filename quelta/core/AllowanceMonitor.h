@@ -85,6 +85,8 @@ Q_SIGNALS:
     void changed();
 
 private:
+    std::optional<QDateTime> lastAttempt(ProviderID id, const QDateTime &now) const;
+    bool isHeldBackBySpacing(ProviderID id, const QDateTime &now) const;
     void startRefresh(const QList<ProviderID> &providerIDs, bool showsManualRefresh, RefreshSource source);
     QCoro::Task<void> load(ProviderID id);
     void handle(ProviderID id, const ProviderLoadResult &result);

@@ -129,8 +129,9 @@ ProviderDates loadDates(const SettingsStore &store, const char *key)
         const std::optional<ProviderID> id = fromRawValue<ProviderID>(it.key());
         const int type = it.value().typeId();
         const bool isNumber = type == QMetaType::Double || type == QMetaType::LongLong || type == QMetaType::Int;
-        if (id && isNumber)
-            dates.insert(*id, dateFromSecondsSince1970(it.value().toDouble()));
+        const std::optional<QDateTime> date = isNumber ? readableDateSince1970(it.value().toDouble()) : std::nullopt;
+        if (id && date)
+            dates.insert(*id, *date);
     }
     return dates;
 }

@@ -73,9 +73,10 @@ std::optional<CachedProviderSnapshot> CachedProviderSnapshot::fromJson(const QJs
     snapshot.displayedLimitID = reader.optionalString(QStringLiteral("displayedLimitID"));
     snapshot.limits = limitsFromJson(object.value(QStringLiteral("limits")), valid);
     snapshot.planName = reader.optionalString(QStringLiteral("planName"));
-    snapshot.savedAt = dateFromSecondsSinceReferenceDate(reader.requiredNumber(QStringLiteral("savedAt")));
-    if (!valid || !reader.isValid())
+    const std::optional<QDateTime> savedAt = readableDateSinceReferenceDate(reader.requiredNumber(QStringLiteral("savedAt")));
+    if (!valid || !reader.isValid() || !savedAt)
         return std::nullopt;
+    snapshot.savedAt = *savedAt;
     return snapshot;
 }
 

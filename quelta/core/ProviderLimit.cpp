@@ -47,10 +47,11 @@ std::optional<ProviderLimit> ProviderLimit::fromJson(const QJsonObject &object)
     limit.percentage = reader.optionalInteger(QStringLiteral("percentage"));
     const auto style = fromRawValue<AllowancePercentageStyle>(reader.requiredString(QStringLiteral("percentageStyle")));
     limit.detail = reader.optionalString(QStringLiteral("detail"));
-    if (const auto resets = reader.optionalNumber(QStringLiteral("resetsAt")))
-        limit.resetsAt = dateFromSecondsSinceReferenceDate(*resets);
+    const std::optional<double> resets = reader.optionalNumber(QStringLiteral("resetsAt"));
+    if (resets)
+        limit.resetsAt = readableDateSinceReferenceDate(*resets);
     limit.windowDuration = reader.optionalNumber(QStringLiteral("windowDuration"));
-    if (!reader.isValid() || !style)
+    if (!reader.isValid() || !style || (resets && !limit.resetsAt))
         return std::nullopt;
     limit.percentageStyle = *style;
     return limit;

@@ -25,7 +25,9 @@ QDBusMessage call(const QString &method)
 FreedesktopNotificationCenter::FreedesktopNotificationCenter(QDBusConnection bus, QObject *parent)
     : NotificationCenter(parent)
     , m_bus(std::move(bus))
+    , m_serverWatcher(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange)
 {
+    connect(&m_serverWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this, &NotificationCenter::serviceChanged);
     m_bus.connect(service, path, interface, QStringLiteral("ActionInvoked"), this, SLOT(onActionInvoked(uint, QString)));
     m_bus.connect(service, path, interface, QStringLiteral("NotificationClosed"), this, SLOT(onNotificationClosed(uint, uint)));
 }

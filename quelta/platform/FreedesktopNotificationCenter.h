@@ -3,6 +3,7 @@
 #include "NotificationCenter.h"
 
 #include <QDBusConnection>
+#include <QDBusServiceWatcher>
 #include <QHash>
 
 namespace quelta {
@@ -29,6 +30,8 @@ private:
     QCoro::Task<bool> serverReachable();
 
     QDBusConnection m_bus;
+    // At login the server often starts after the applications.
+    QDBusServiceWatcher m_serverWatcher;
     QString m_categoryIdentifier;
     QList<Action> m_categoryActions;
     // Server id → the request it showed, until the notification is closed.

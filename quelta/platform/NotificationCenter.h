@@ -60,6 +60,8 @@ public:
     virtual void openSettings() = 0;
 
 Q_SIGNALS:
+    // The notification service appeared or went away: its settings are worth reading again.
+    void serviceChanged();
     // The user answered a notification posted by `add`.
     void responseReceived(const QString &requestIdentifier, const QString &actionIdentifier, const QVariantMap &userInfo);
 };

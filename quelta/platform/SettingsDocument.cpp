@@ -132,12 +132,16 @@ std::optional<QVariantMap> decodeMap(const QJsonObject &object)
 
 } // namespace
 
-QByteArray encode(const QVariantMap &values)
+QByteArray encode(const Contents &contents)
 {
-    return QJsonDocument(QJsonObject{{QStringLiteral("values"), encodeMap(values)}}).toJson(QJsonDocument::Indented);
+    QJsonObject values = contents.undecodable;
+    const QJsonObject decoded = encodeMap(contents.values);
+    for (auto it = decoded.begin(); it != decoded.end(); ++it)
+        values.insert(it.key(), it.value());
+    return QJsonDocument(QJsonObject{{QStringLiteral("values"), values}}).toJson(QJsonDocument::Indented);
 }
 
-std::optional<QVariantMap> decode(const QByteArray &bytes)
+std::optional<Contents> decode(const QByteArray &bytes)
 {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
@@ -146,7 +150,15 @@ std::optional<QVariantMap> decode(const QByteArray &bytes)
     const QJsonValue values = document.object().value(QStringLiteral("values"));
     if (!values.isObject())
         return std::nullopt;
-    return decodeMap(values.toObject());
+    Contents contents;
+    const QJsonObject object = values.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (const auto value = decodeValue(it.value()))
+            contents.values.insert(it.key(), *value);
+        else
+            contents.undecodable.insert(it.key(), it.value());
+    }
+    return contents;
 }
 
 } // namespace quelta::SettingsDocument

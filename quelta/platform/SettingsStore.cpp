@@ -12,6 +12,11 @@
 
 namespace quelta {
 
+namespace {
+// Another writer holds the lock only for one small file replacement.
+constexpr int lockTimeout = 5000;
+}
+
 SettingsStore::SettingsStore(const QString &directory, const QString &suiteName)
     : m_filePath(QDir(directory).filePath(suiteName + QLatin1String(".json")))
 {
@@ -40,20 +45,26 @@ SettingsStore::FileStamp SettingsStore::currentStamp() const
 void SettingsStore::reload() const
 {
     m_loadedStamp = currentStamp();
-    m_values.clear();
+    m_contents = {};
     QFile file(m_filePath);
-    if (!m_loadedStamp->exists || !file.open(QIODevice::ReadOnly))
+    if (!m_loadedStamp->exists || !QFileInfo(m_filePath).isFile() || !file.open(QIODevice::ReadOnly))
         return;
-    if (const auto values = SettingsDocument::decode(file.readAll())) {
-        m_values = *values;
+    if (const auto contents = SettingsDocument::decode(file.readAll())) {
+        m_contents = *contents;
         return;
     }
-    // Keep the unreadable file for inspection and start afresh; the next write makes a clean one.
     file.close();
-    const QString aside = m_filePath + QLatin1String(".corrupt");
-    QFile::remove(aside);
-    QFile::rename(m_filePath, aside);
+    setAside();
     m_loadedStamp = currentStamp();
+}
+
+void SettingsStore::setAside() const
+{
+    // Keep every unreadable file for inspection and start afresh; the next write makes a clean one.
+    QString aside = m_filePath + QLatin1String(".corrupt");
+    for (int n = 1; QFile::exists(aside); ++n)
+        aside = m_filePath + QLatin1String(".corrupt.") + QString::number(n);
+    QFile::rename(m_filePath, aside);
 }
 
 void SettingsStore::refreshIfChanged() const
@@ -65,19 +76,21 @@ void SettingsStore::refreshIfChanged() const
 QVariant SettingsStore::value(const QString &key) const
 {
     refreshIfChanged();
-    return m_values.value(key);
+    return m_contents.values.value(key);
 }
 
 bool SettingsStore::contains(const QString &key) const
 {
     refreshIfChanged();
-    return m_values.contains(key);
+    return m_contents.values.contains(key) || m_contents.undecodable.contains(key);
 }
 
 QStringList SettingsStore::keys() const
 {
     refreshIfChanged();
-    return m_values.keys();
+    QStringList keys = m_contents.values.keys() + m_contents.undecodable.keys();
+    keys.sort();
+    return keys;
 }
 
 namespace {
@@ -130,64 +143,66 @@ std::optional<QByteArray> SettingsStore::dataValue(const QString &key) const
     return typed<QByteArray>(value(key), QMetaType::QByteArray);
 }
 
-void SettingsStore::setBool(const QString &key, bool value)
+bool SettingsStore::setBool(const QString &key, bool value)
 {
-    write(key, QVariant(value));
+    return write(key, QVariant(value));
 }
 
-void SettingsStore::setInteger(const QString &key, qint64 value)
+bool SettingsStore::setInteger(const QString &key, qint64 value)
 {
-    write(key, QVariant(qlonglong(value)));
+    return write(key, QVariant(qlonglong(value)));
 }
 
-void SettingsStore::setDouble(const QString &key, double value)
+bool SettingsStore::setDouble(const QString &key, double value)
 {
-    write(key, QVariant(value));
+    return write(key, QVariant(value));
 }
 
-void SettingsStore::setString(const QString &key, const QString &value)
+bool SettingsStore::setString(const QString &key, const QString &value)
 {
-    write(key, QVariant(value));
+    return write(key, QVariant(value));
 }
 
-void SettingsStore::setStringList(const QString &key, const QStringList &value)
+bool SettingsStore::setStringList(const QString &key, const QStringList &value)
 {
-    write(key, QVariant(value));
+    return write(key, QVariant(value));
 }
 
-void SettingsStore::setDictionary(const QString &key, const QVariantMap &value)
+bool SettingsStore::setDictionary(const QString &key, const QVariantMap &value)
 {
-    write(key, QVariant(value));
+    return write(key, QVariant(value));
 }
 
-void SettingsStore::setData(const QString &key, const QByteArray &value)
+bool SettingsStore::setData(const QString &key, const QByteArray &value)
 {
-    write(key, QVariant(value));
+    return write(key, QVariant(value));
 }
 
-void SettingsStore::remove(const QString &key)
+bool SettingsStore::remove(const QString &key)
 {
-    write(key, std::nullopt);
+    return write(key, std::nullopt);
 }
 
-void SettingsStore::write(const QString &key, const std::optional<QVariant> &value)
+bool SettingsStore::write(const QString &key, const std::optional<QVariant> &value)
 {
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
     // Held only for one read-modify-replace; a lock left by a dead process is taken over.
     QLockFile lock(m_filePath + QLatin1String(".lock"));
-    lock.lock();
-    reload();
+    const bool locked = lock.tryLock(lockTimeout);
+    if (locked)
+        reload();
+    m_contents.undecodable.remove(key);
     if (value)
-        m_values.insert(key, *value);
+        m_contents.values.insert(key, *value);
     else
-        m_values.remove(key);
+        m_contents.values.remove(key);
+    if (!locked)
+        return false;
 
     QSaveFile file(m_filePath);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(SettingsDocument::encode(m_values));
-        file.commit();
-    }
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(SettingsDocument::encode(m_contents)) >= 0 && file.commit();
     m_loadedStamp = currentStamp();
+    return written;
 }
 
 } // namespace quelta

@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include "SettingsDocument.h"
+
 #include <optional>
 
 namespace quelta {
@@ -15,6 +17,11 @@ namespace quelta {
 // absent, while contains() still tells that something is there. Each write re-reads the file
 // under a lock, applies the one change and replaces the file atomically, so two processes
 // writing different keys lose neither. Reads pick up another process's writes.
+//
+// A value this version cannot read degrades alone: it reads as absent and is written back as it
+// was. Only a file that is no settings document at all is set aside, under a name that never
+// replaces an earlier one. A setter answers false when the change could not be written (the
+// lock not taken in time, or the file not replaced); the process still sees the new value.
 //
 // Dictionary values hold bool, qlonglong, double, QString, QStringList, QVariantMap or
 // QByteArray; anything else is dropped when written.
@@ -44,14 +51,14 @@ public:
     std::optional<QVariantMap> dictionaryValue(const QString &key) const;
     std::optional<QByteArray> dataValue(const QString &key) const;
 
-    void setBool(const QString &key, bool value);
-    void setInteger(const QString &key, qint64 value);
-    void setDouble(const QString &key, double value);
-    void setString(const QString &key, const QString &value);
-    void setStringList(const QString &key, const QStringList &value);
-    void setDictionary(const QString &key, const QVariantMap &value);
-    void setData(const QString &key, const QByteArray &value);
-    void remove(const QString &key);
+    bool setBool(const QString &key, bool value);
+    bool setInteger(const QString &key, qint64 value);
+    bool setDouble(const QString &key, double value);
+    bool setString(const QString &key, const QString &value);
+    bool setStringList(const QString &key, const QStringList &value);
+    bool setDictionary(const QString &key, const QVariantMap &value);
+    bool setData(const QString &key, const QByteArray &value);
+    bool remove(const QString &key);
 
 private:
     struct FileStamp {
@@ -63,13 +70,14 @@ private:
     };
 
     QVariant value(const QString &key) const;
-    void write(const QString &key, const std::optional<QVariant> &value);
+    bool write(const QString &key, const std::optional<QVariant> &value);
+    void setAside() const;
     void refreshIfChanged() const;
     void reload() const;
     FileStamp currentStamp() const;
 
     QString m_filePath;
-    mutable QVariantMap m_values;
+    mutable SettingsDocument::Contents m_contents;
     mutable std::optional<FileStamp> m_loadedStamp;
 };
 

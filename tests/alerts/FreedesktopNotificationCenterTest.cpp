@@ -162,6 +162,10 @@ private Q_SLOTS:
         switchedOn.deliver(UsageAlert{QStringLiteral("t"), QStringLiteral("b"), ProviderID::codex});
         QTRY_COMPARE(switchedOn.lastDeliveryError(),
                      QStringLiteral("Quelta couldn’t deliver alerts. Check Notifications in System Settings."));
+
+        // The server starting later is noticed on the bus.
+        QVERIFY(m_server->start());
+        QTRY_COMPARE(switchedOn.authorizationStatus(), UsageNotificationManager::AuthorizationStatus::authorized);
     }
 };
 

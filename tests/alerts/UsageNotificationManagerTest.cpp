@@ -300,6 +300,55 @@ private Q_SLOTS:
         QVERIFY(manager->canDeliver(ProviderID::codex, m_clock->now()));
     }
 
+    void agesCountInMilliseconds()
+    {
+        auto manager = enabledManager();
+        manager->recordUsage(chatGpt({80}, m_clock->now()));
+        m_clock->advance(1'800'500ms);
+        // 80 → 69 over just more than the 1,800 s window is no quick rise.
+        manager->recordUsage(chatGpt({69}, m_clock->now()));
+        QCOMPARE(manager->metricStates().value(QStringLiteral("codex:codex-primary")).consecutiveRiskChecks, 0);
+        m_clock->advance(5'400'000ms);
+        manager->recordUsage(chatGpt({69}, m_clock->now()));
+        // The first sample is 7,200.5 s old: gone from the history.
+        QCOMPARE(manager->samples().size(), 2);
+    }
+
+    void serverStartingAfterQueltaLosesNoAlert()
+    {
+        m_store->setBool(QLatin1String(UsageNotificationManager::enabledKey), true);
+        m_center->settings.authorizationStatus = NotificationCenter::AuthorizationStatus::notDetermined;
+        m_center->failsDelivery = true;
+        auto manager = makeManager();
+        manager->configure({});
+
+        // Still no server: the alert is tried, and its failure reported.
+        manager->recordUsage(chatGpt({20}, m_clock->now()));
+        QTRY_VERIFY(manager->lastDeliveryError().has_value());
+
+        // The server appears and says so.
+        m_center->settings.authorizationStatus = NotificationCenter::AuthorizationStatus::authorized;
+        m_center->failsDelivery = false;
+        Q_EMIT m_center->serviceChanged();
+        QTRY_COMPARE(manager->authorizationStatus(), NotificationCenter::AuthorizationStatus::authorized);
+        manager->recordUsage(chatGpt({8}, m_clock->now()));
+        QTRY_COMPARE(m_center->titles(), QStringList{QStringLiteral("ChatGPT is almost out")});
+    }
+
+    void permissionIsReadAgainBeforePosting()
+    {
+        m_store->setBool(QLatin1String(UsageNotificationManager::enabledKey), true);
+        m_center->settings.authorizationStatus = NotificationCenter::AuthorizationStatus::notDetermined;
+        auto manager = makeManager();
+        manager->configure({});
+        QCoreApplication::processEvents();
+        // The server came up unannounced.
+        m_center->settings.authorizationStatus = NotificationCenter::AuthorizationStatus::authorized;
+        manager->recordUsage(chatGpt({20}, m_clock->now()));
+        QTRY_COMPARE(m_center->titles(), QStringList{QStringLiteral("ChatGPT is running low")});
+        QCOMPARE(manager->authorizationStatus(), NotificationCenter::AuthorizationStatus::authorized);
+    }
+
     void failedDeliveryIsReported()
     {
         auto manager = enabledManager();

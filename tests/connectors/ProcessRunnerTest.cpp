@@ -102,6 +102,47 @@ private Q_SLOTS:
         QCOMPARE(test::connectorErrorOf(task), Kind::timedOut);
     }
 
+    void inputClosesAsSoonAsTheOutputSaysSo()
+    {
+        // The manual clock never reaches the delay: only the predicate can close the input.
+        test::ManualClock clock;
+        ProcessRequest request = shell(QStringLiteral("echo ready; cat >/dev/null; echo closed"));
+        request.closeInputDelay = 5s;
+        request.closeInputWhen = [](const QByteArray &output) { return output.contains("ready\n"); };
+        QCOMPARE(test::waitFor(runProcess(request, {}, clock)).standardOutput, QByteArray("ready\nclosed\n"));
+    }
+
+    void childThatLeftItsGroupIsStillEnded()
+    {
+        test::ManualClock clock;
+        // Joins the test's own group, where a signal to the child's group cannot reach it.
+        auto task = runProcess(shell(QStringLiteral("exec perl -e 'setpgrp(0, getpgrp(getppid())); sleep 60'"), 1s), {}, clock);
+        QTRY_COMPARE(test::childProcessIds().size(), 1);
+        QTest::qWait(200);
+        clock.advance(1s);
+        QCOMPARE(test::connectorErrorOf(task), Kind::timedOut);
+    }
+
+    void helperOutlivingTheChildIsKilled()
+    {
+        QTemporaryDir dir;
+        const QString pidFile = dir.filePath(QStringLiteral("pid"));
+        test::ManualClock clock;
+        // The child ends on the terminate signal; its helper ignores it.
+        auto task = runProcess(shell(QStringLiteral("echo $$ > '%1'; (trap '' TERM; exec sleep 60) & exec sleep 60").arg(pidFile), 1s),
+                               {}, clock);
+        QTRY_VERIFY(readPid(pidFile) > 0);
+        const int group = readPid(pidFile);
+        QTRY_COMPARE(test::processGroupMembers(group).size(), 2);
+
+        clock.advance(1s);
+        QTRY_COMPARE(test::processGroupMembers(group).size(), 1);
+        QVERIFY2(!task.isReady(), "returned while a helper of the child still ran");
+        clock.advance(100ms);
+        QCOMPARE(test::connectorErrorOf(task), Kind::timedOut);
+        QTRY_COMPARE(test::processGroupMembers(group), QList<int>());
+    }
+
     void childIgnoringTerminateIsKilledAfterTheGracePeriod()
     {
         QTemporaryDir dir;

@@ -3,6 +3,7 @@
 #include "MonitorTestSupport.h"
 #include "core/AllowanceStore.h"
 #include "core/ProviderConnectorError.h"
+#include "core/ReferenceDate.h"
 #include "platform/SettingsStore.h"
 
 #include <QJsonArray>
@@ -334,15 +335,81 @@ private Q_SLOTS:
         m_loads->answers.insert(ProviderID::claudeCode, answer(test::connectedAllowance(ProviderID::claudeCode, 80)));
         monitor->beginConnecting(ProviderID::claudeCode);
         QCOMPARE(monitor->connectionAttemptState(ProviderID::claudeCode), ProviderConnectionAttemptState::connecting);
-        auto task = monitor->connect(ProviderID::claudeCode);
-        for (int i = 0; i < 20 && !task.isReady(); ++i) {
-            QTest::qWait(5);
-            m_clock->advance(250ms);
-        }
-        QVERIFY(task.isReady());
-        QVERIFY(test::waitFor(task));
+        // Nothing polls: the answer alone ends the wait, without the clock moving.
+        QVERIFY(test::waitFor(monitor->connect(ProviderID::claudeCode)));
         QCOMPARE(recordOf(*monitor, ProviderID::claudeCode).remaining, 80);
         QCOMPARE(monitor->connectionAttemptState(ProviderID::claudeCode), ProviderConnectionAttemptState::idle);
+    }
+
+    void providersNotDueAreNoFailureAndSpacingHoldsAcrossProcesses_data()
+    {
+        QTest::addColumn<bool>("claudeConnects");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("Claude connected") << true << QStringLiteral("Updated 10m ago");
+        QTest::newRow("Claude failing") << false << QStringLiteral("Updated just now");
+    }
+
+    void providersNotDueAreNoFailureAndSpacingHoldsAcrossProcesses()
+    {
+        QFETCH(bool, claudeConnects);
+        QFETCH(QString, status);
+        authorize({ProviderID::codex, ProviderID::claudeCode});
+        if (!claudeConnects)
+            m_loads->answers.insert(ProviderID::claudeCode, failing(ProviderConnectorError(Kind::invalidResponse)));
+        {
+            auto earlier = makeMonitor();
+            earlier->refresh(false);
+            finish(*earlier);
+        }
+        m_clock->advance(10min);
+        m_loads->calls.clear();
+
+        auto monitor = makeMonitor();
+        QVERIFY(recordOf(*monitor, ProviderID::claudeCode).connectionState != ConnectionState::loading);
+        monitor->refresh(true);
+        finish(*monitor);
+        QCOMPARE(m_loads->calls, QList<ProviderID>{ProviderID::codex});
+        QVERIFY(!monitor->lastRefreshFailed());
+        QCOMPARE(monitor->statusText(), status);
+
+        m_clock->advance(20min);
+        monitor->refresh(false);
+        finish(*monitor);
+        QVERIFY(m_loads->calls.contains(ProviderID::claudeCode));
+    }
+
+    void datesFromTheFutureCountAsAbsent_data()
+    {
+        QTest::addColumn<double>("attemptAhead");
+        QTest::addColumn<double>("retryAhead");
+        QTest::newRow("attempt a day ahead") << 86'400.0 << -1.0;
+        QTest::newRow("retry beyond the longest delay") << -1.0 << 30.0 * 86'400;
+        QTest::newRow("infinite retry") << -1.0 << qInf();
+        QTest::newRow("retry past year 9999") << -1.0 << 1e17;
+    }
+
+    void datesFromTheFutureCountAsAbsent()
+    {
+        QFETCH(double, attemptAhead);
+        QFETCH(double, retryAhead);
+        authorize({ProviderID::claudeCode});
+        const double now = secondsSince1970(m_clock->now());
+        const auto store = [&](const char *key, double ahead) {
+            if (ahead > 0)
+                m_store->setDictionary(QLatin1String(key), {{QStringLiteral("claudeCode"), now + ahead}});
+        };
+        store(allowanceStore::lastAttemptDatesKey, attemptAhead);
+        store(allowanceStore::retryDatesKey, retryAhead);
+        // Figures from an hour ago: no first load, so only the dates decide.
+        allowanceStore::persistSnapshots(*m_store, {{ProviderID::claudeCode,
+                                                     allowanceStore::makeSnapshot(test::connectedAllowance(ProviderID::claudeCode, 50),
+                                                                                  m_clock->now().addSecs(-3600))}});
+
+        auto monitor = makeMonitor();
+        QVERIFY(monitor->retryDates().isEmpty());
+        monitor->refresh(false);
+        finish(*monitor);
+        QCOMPARE(m_loads->calls, QList<ProviderID>{ProviderID::claudeCode});
     }
 
     void loopIntervals()

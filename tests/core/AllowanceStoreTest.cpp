@@ -82,7 +82,8 @@ private Q_SLOTS:
     void dateDictionaries()
     {
         m_store->setDictionary(QLatin1String(allowanceStore::retryDatesKey),
-                               {{QStringLiteral("codex"), 0.0}, {QStringLiteral("framer"), QStringLiteral("soon")}, {QStringLiteral("x"), 5.0}});
+                               {{QStringLiteral("codex"), 0.0}, {QStringLiteral("framer"), QStringLiteral("soon")}, {QStringLiteral("x"), 5.0},
+                                {QStringLiteral("claudeCode"), qInf()}});
         const ProviderDates dates = allowanceStore::loadDates(*m_store, allowanceStore::retryDatesKey);
         QCOMPARE(dates.size(), 1);
         QCOMPARE(dates.value(ProviderID::codex), QDateTime(QDate(1970, 1, 1), QTime(0, 0), Qt::UTC));

@@ -67,6 +67,10 @@ private Q_SLOTS:
         };
         QTest::newRow("no savedAt") << without(QStringLiteral("savedAt"));
         QTest::newRow("no detail") << without(QStringLiteral("detail"));
+        QTest::newRow("savedAt overflowing") << with(QStringLiteral("savedAt"), 1e20);
+        QTest::newRow("savedAt past year 9999") << with(QStringLiteral("savedAt"), 1e17);
+        QTest::newRow("resetsAt overflowing")
+            << with(QStringLiteral("limits"), QJsonArray{QJsonObject{{"id", "a"}, {"name", "n"}, {"value", "v"}, {"percentageStyle", "used"}, {"resetsAt", 1e20}}});
         QTest::newRow("remaining as text") << with(QStringLiteral("remaining"), QStringLiteral("5"));
         QTest::newRow("remaining fractional") << with(QStringLiteral("remaining"), 5.5);
         QTest::newRow("unknown style") << with(QStringLiteral("percentageStyle"), QStringLiteral("left"));

@@ -1,6 +1,9 @@
 #include "platform/SettingsStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -74,32 +77,64 @@ private Q_SLOTS:
         QVERIFY(standard.filePath() != suite.filePath());
     }
 
-    void corruptFileIsSetAside_data()
+    void writeFile(const QString &path, const QByteArray &content)
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("not json") << QByteArray("{\"values\": {\"a\": ");
-        QTest::newRow("wrong shape") << QByteArray("[1, 2, 3]");
-        QTest::newRow("untagged value") << QByteArray("{\"values\": {\"a\": true}}");
-        QTest::newRow("bad integer") << QByteArray("{\"values\": {\"a\": {\"type\": \"integer\", \"value\": \"x\"}}}");
-    }
-
-    void corruptFileIsSetAside()
-    {
-        QFETCH(QByteArray, content);
-        SettingsStore store(directory());
-        QFile file(store.filePath());
+        QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
-        file.close();
+    }
 
-        QVERIFY(!store.contains("a"));
-        QCOMPARE(store.boolValue("a"), std::nullopt);
-        QFile aside(store.filePath() + ".corrupt");
-        QVERIFY(aside.open(QIODevice::ReadOnly));
-        QCOMPARE(aside.readAll(), content);
+    static QByteArray readFile(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
-        store.setBool("b", true);
+    void corruptFilesAreSetAsideWithoutReplacingEarlierOnes()
+    {
+        SettingsStore store(directory());
+        const QList<QByteArray> contents{"{\"values\": {\"a\": ", "[1, 2, 3]", "{\"other\": 1}"};
+        for (const QByteArray &content : contents) {
+            writeFile(store.filePath(), content);
+            QVERIFY(!store.contains("a"));
+        }
+        QCOMPARE(readFile(store.filePath() + ".corrupt"), contents[0]);
+        QCOMPARE(readFile(store.filePath() + ".corrupt.1"), contents[1]);
+        QCOMPARE(readFile(store.filePath() + ".corrupt.2"), contents[2]);
+
+        QVERIFY(store.setBool("b", true));
         QCOMPARE(SettingsStore(directory()).boolValue("b"), true);
+    }
+
+    void unreadableValuesDegradeAloneAndAreWrittenBack()
+    {
+        const QByteArray unknownTag = R"({"type": "date", "value": 12.5})";
+        SettingsStore store(directory());
+        writeFile(store.filePath(), R"({"values": {
+            "untagged": true,
+            "badInteger": {"type": "integer", "value": "x"},
+            "future": )" + unknownTag + R"(,
+            "kept": {"type": "string", "value": "still here"}}})");
+
+        QCOMPARE(store.stringValue("kept"), QStringLiteral("still here"));
+        QCOMPARE(store.integerValue("badInteger"), std::nullopt);
+        QVERIFY(store.contains("future"));
+        QVERIFY(!QFile::exists(store.filePath() + ".corrupt"));
+
+        QVERIFY(store.setInteger("badInteger", 4));
+        const QJsonObject values = QJsonDocument::fromJson(readFile(store.filePath())).object().value("values").toObject();
+        QCOMPARE(values.value("future").toObject(), QJsonDocument::fromJson(unknownTag).object());
+        QCOMPARE(values.value("untagged"), QJsonValue(true));
+        QCOMPARE(SettingsStore(directory()).integerValue("badInteger"), 4);
+        QCOMPARE(SettingsStore(directory()).stringValue("kept"), QStringLiteral("still here"));
+    }
+
+    void aFailedWriteIsReported()
+    {
+        SettingsStore store(directory());
+        QVERIFY(QDir().mkpath(store.filePath()));
+        QVERIFY(!store.setBool("flag", true));
+        QCOMPARE(store.boolValue("flag"), true);
     }
 
     void seesAnotherProcessWrites()

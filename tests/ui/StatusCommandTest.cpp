@@ -83,7 +83,9 @@ class StatusCommandTest : public QObject
         QString errors;
         QTextStream out(&output);
         QTextStream err(&errors);
-        CommandLineServices services{[&]() -> AllowanceMonitor & { return monitor; }, {}, {}};
+        // The stand-ins are signed in already: signing in again succeeds at once.
+        CommandLineServices services{[&]() -> AllowanceMonitor & { return monitor; },
+                                     [](ProviderID) -> QCoro::Task<void> { co_return; }, {}};
         const int exitStatus = test::waitFor(runCommandLine(arguments, services, out, err));
         if (status)
             *status = exitStatus;
@@ -148,6 +150,17 @@ private Q_SLOTS:
         const QString text = run({QStringLiteral("status"), QStringLiteral("--cached")});
         QVERIFY2(text.startsWith(QStringLiteral("ChatGPT  75%   Showing last update\n")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("\nClaude   58%   Showing last update\n")), qPrintable(text));
+    }
+
+    void connectingASwitchedOffProviderShowsIt()
+    {
+        SettingsStore store(m_home.filePath(QStringLiteral(".config/quelta")));
+        allowanceStore::saveEnabledProviders(store, {ProviderID::claudeCode});
+        int status = -1;
+        const QString output = run({QStringLiteral("connect"), QStringLiteral("ChatGPT")}, &status);
+        QCOMPARE(status, 0);
+        QVERIFY2(output.endsWith(QStringLiteral("ChatGPT is connected.\n")), qPrintable(output));
+        QVERIFY(allowanceStore::loadEnabledProviders(store).contains(ProviderID::codex));
     }
 
     void usageErrors_data()

@@ -36,6 +36,21 @@ bool isRateLimitsReply(const QJsonDocument &line)
         && line.object().value(QLatin1String("result")).isObject();
 }
 
+// True once a complete line holding the reply to request 2 has been read; remembers how far it
+// has looked, so output arriving in many pieces is scanned once.
+std::function<bool(const QByteArray &)> rateLimitsReplyRead()
+{
+    return [scanned = qsizetype(0)](const QByteArray &output) mutable {
+        for (qsizetype end = output.indexOf('\n', scanned); end >= 0; end = output.indexOf('\n', scanned)) {
+            const QByteArray line = output.mid(scanned, end - scanned);
+            scanned = end + 1;
+            if (isRateLimitsReply(QJsonDocument::fromJson(line)))
+                return true;
+        }
+        return false;
+    };
+}
+
 bool mentionsSignInProblem(const QByteArray &output)
 {
     const QString text = QString::fromUtf8(output).toLower();
@@ -110,6 +125,8 @@ QCoro::Task<ProviderAllowance> CodexConnector::fetchAllowance()
     request.timeout = m_timing.readDeadline;
     request.standardInput = requestLines();
     request.closeInputDelay = m_timing.closeInputDelay;
+    // The app-server finishes once its input closes: no need to wait out the delay after the answer.
+    request.closeInputWhen = rateLimitsReplyRead();
 
     const ProcessOutput output = co_await runProcess(request, {}, m_clock);
     if (output.status != 0 && output.standardOutput.isEmpty())

@@ -18,7 +18,8 @@ class CodexConnector final : public ProviderConnector
 public:
     struct Timing {
         std::chrono::milliseconds readDeadline = std::chrono::seconds(20);
-        // The app-server keeps running after it answers; closing its input lets it finish.
+        // The app-server keeps running after it answers; closing its input lets it finish. The
+        // input closes earlier once the answer has been read.
         std::chrono::milliseconds closeInputDelay = std::chrono::seconds(5);
         std::chrono::milliseconds signInDeadline = std::chrono::seconds(300);
     };

@@ -33,7 +33,8 @@ std::optional<int> minutesOf(const QJsonValue &value)
     if (!value.isDouble())
         return std::nullopt;
     const double minutes = value.toDouble();
-    if (!(minutes > 0 && minutes < minutesPerYear))
+    // Truncated to whole minutes, a window under one minute would read as a 0-day limit.
+    if (!(minutes >= 1 && minutes < minutesPerYear))
         return std::nullopt;
     return int(std::trunc(minutes));
 }

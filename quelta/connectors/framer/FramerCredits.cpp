@@ -122,6 +122,16 @@ QList<CreditFund> readCreditFunds(const QJsonObject &result, const QDateTime &no
     return readable;
 }
 
+int wholePercentage(double part, double whole)
+{
+    // Floating-point division first would show 28 % for 29 of 100.
+    if (std::trunc(part) == part && std::trunc(whole) == whole) {
+        __extension__ using Wide = unsigned __int128;
+        return int(Wide(quint64(part)) * 100 / Wide(quint64(whole)));
+    }
+    return std::clamp(int(std::floor(static_cast<long double>(part) * 100 / whole)), 0, 100);
+}
+
 ProviderAllowance framerAllowance(const QJsonObject &result, const QDateTime &now, const QLocale &locale)
 {
     const QList<CreditFund> funds = readCreditFunds(result, now);
@@ -148,7 +158,7 @@ ProviderAllowance framerAllowance(const QJsonObject &result, const QDateTime &no
     if (!std::isfinite(total) || !std::isfinite(shown) || !(total < largestCount) || !(shown < largestCount))
         throw ProviderConnectorError(Kind::invalidResponse);
     const double base = std::min(shown, total);
-    const int percentage = std::clamp(int(std::floor(base / total * 100)), 0, 100);
+    const int percentage = wholePercentage(base, total);
     const qint64 count = qint64(std::trunc(shown));
 
     const std::optional<QDateTime> resetDate = resetDateOf(selected);

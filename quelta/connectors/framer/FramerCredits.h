@@ -35,6 +35,9 @@ struct CreditFund {
 // objects.
 QList<CreditFund> readCreditFunds(const QJsonObject &result, const QDateTime &now);
 
+// ⌊part × 100 ÷ whole⌋, exact for whole figures; `part` lies between 0 and `whole` (> 0), both below 2^63.
+int wholePercentage(double part, double whole);
+
 // The Framer allowance from the page script's answer. Counts are grouped per `locale`.
 ProviderAllowance framerAllowance(const QJsonObject &result, const QDateTime &now, const QLocale &locale = QLocale());
 

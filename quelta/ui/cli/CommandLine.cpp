@@ -66,6 +66,9 @@ QCoro::Task<int> connectProvider(ProviderID id, CommandLineServices services, QT
 {
     AllowanceMonitor &monitor = services.monitor();
     const QString name = displayName(id);
+    // Asking to connect a provider that is switched off means wanting to see it.
+    if (!monitor.enabledProviderIDs().contains(id))
+        monitor.setProvider(id, true);
     monitor.beginConnecting(id);
     out << "Signing in to " << name << "…\n";
     out.flush();
@@ -106,8 +109,9 @@ QCoro::Task<int> connectProvider(ProviderID id, CommandLineServices services, QT
     co_return 1;
 }
 
-std::optional<ProviderID> providerNamed(const QString &name)
+std::optional<ProviderID> providerNamed(const QString &typed)
 {
+    const QString name = typed.toLower();
     if (name == QLatin1String("chatgpt"))
         return ProviderID::codex;
     if (name == QLatin1String("claude"))

@@ -129,23 +129,41 @@ private Q_SLOTS:
         QCOMPARE(requests[0], QStringLiteral("-s read-only -a never app-server"));
     }
 
-    void inputClosesAtFiveSeconds()
+    void answerEndsTheReadWithoutWaitingForTheDelay()
     {
+        // The manual clock never reaches the 5 s delay: the answer alone closes the input.
         writeScenario({{QStringLiteral("output"), QString::fromUtf8(defaultReply + "\n")}});
+        test::ManualClock clock;
+        CodexConnector connector(clock, CodexConnector::Timing{});
+        QCOMPARE(test::waitFor(connector.fetchAllowance()).remaining, 75);
+    }
+
+    void answerAfterThreeSecondsStillCounts()
+    {
+        const QString gate = m_home->filePath(QStringLiteral("answer-now"));
+        writeScenario({{QStringLiteral("output"), QString::fromUtf8(defaultReply + "\n")}, {QStringLiteral("answerWhenExists"), gate}});
         test::ManualClock clock;
         CodexConnector connector(clock, CodexConnector::Timing{});
         auto task = connector.fetchAllowance();
         QTRY_COMPARE(requestsReceived().size(), 4);
-        clock.advance(4900ms);
-        QTest::qWait(200);
-        QVERIFY2(!task.isReady(), "finished before its input was closed");
-        clock.advance(100ms);
+        clock.advance(3s);
+        QTest::qWait(100);
+        QVERIFY(!task.isReady());
+        QFile(gate).open(QIODevice::WriteOnly);
         QCOMPARE(test::waitFor(task).remaining, 75);
+    }
+
+    void serverStillRunningAtTheDeadline_data()
+    {
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("answered") << defaultReply + "\n";
+        QTest::newRow("never answers") << QByteArray();
     }
 
     void serverStillRunningAtTheDeadline()
     {
-        writeScenario({{QStringLiteral("output"), QString::fromUtf8(defaultReply + "\n")}, {QStringLiteral("hang"), true}});
+        QFETCH(QByteArray, output);
+        writeScenario({{QStringLiteral("output"), QString::fromUtf8(output)}, {QStringLiteral("hang"), true}});
         test::ManualClock clock;
         CodexConnector connector(clock, CodexConnector::Timing{});
         auto task = connector.fetchAllowance();

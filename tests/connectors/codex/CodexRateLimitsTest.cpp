@@ -65,6 +65,8 @@ private Q_SLOTS:
         QTest::newRow("fraction truncates") << QByteArray(R"({"usedPercent":33.9,"windowDurationMins":120.7})") << QStringLiteral("2-hour limit") << 66 << 7200.0;
         QTest::newRow("a year is too long") << QByteArray(R"({"usedPercent":1,"windowDurationMins":525600})") << QStringLiteral("Usage limit") << 99 << -1.0;
         QTest::newRow("zero minutes") << QByteArray(R"({"usedPercent":1,"windowDurationMins":0})") << QStringLiteral("Usage limit") << 99 << -1.0;
+        QTest::newRow("under a minute") << QByteArray(R"({"usedPercent":1,"windowDurationMins":0.5})") << QStringLiteral("Usage limit") << 99 << -1.0;
+        QTest::newRow("one minute") << QByteArray(R"({"usedPercent":1,"windowDurationMins":1})") << QStringLiteral("Usage limit") << 99 << 60.0;
     }
 
     void windows()

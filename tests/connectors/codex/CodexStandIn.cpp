@@ -80,6 +80,11 @@ int main(int argc, char *argv[])
         print("2026-03-01T12:00:00Z INFO app-server starting\n");
         print(R"({"id":1,"result":{"userAgent":"codex"}})" "\n");
     }
+    // A slow server: the test creates this file when it wants the answer.
+    if (const QString gate = plan.value(QLatin1String("answerWhenExists")).toString(); !gate.isEmpty()) {
+        while (!QFile::exists(gate))
+            QThread::msleep(20);
+    }
     print(plan.value(QLatin1String("output")).toString().toUtf8());
 
     if (plan.value(QLatin1String("hang")).toBool()) {

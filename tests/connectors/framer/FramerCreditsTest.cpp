@@ -88,6 +88,19 @@ private Q_SLOTS:
         QCOMPARE(outcomeOf(result), outcome);
     }
 
+    void percentagesAreExact()
+    {
+        __extension__ using Wide = __int128;
+        for (qint64 total : {qint64(100), qint64(500), qint64(1000), qint64(1) << 60}) {
+            for (qint64 part : {qint64(0), qint64(1), qint64(29), qint64(57), qint64(58), total / 3, total - 1, total}) {
+                const double shown = double(part); // as the page's figures arrive
+                const int expected = int(Wide(qint64(shown)) * 100 / total);
+                QCOMPARE(wholePercentage(shown, double(total)), expected);
+            }
+        }
+        QCOMPARE(wholePercentage(29.5, 100), 29);
+    }
+
     void limitShape()
     {
         const QByteArray result = R"({"funds":[{"type":"project","renewsAt":"2026-03-31T00:00:00Z","grants":[
