@@ -9,7 +9,9 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QJsonObject>
+#include <QNetworkAccessManager>
 #include <QRegularExpression>
+#include <QTcpServer>
 #include <QTest>
 
 using namespace quelta;
@@ -116,6 +118,7 @@ private Q_SLOTS:
         config->salt = QStringLiteral("pepper");
         config->defaultSignalPrefix = QStringLiteral("Quelta.");
         config->testMode = true;
+        config->buildVersion = QStringLiteral("42");
         TelemetryDeck::initialize(config);
         TelemetryDeck::signal(QStringLiteral("Refresh.completed"), {{QStringLiteral("result"), QStringLiteral("partial")},
                                                                     {QStringLiteral("platform"), QStringLiteral("mine")}});
@@ -140,6 +143,7 @@ private Q_SLOTS:
         QCOMPARE(payload.value(QStringLiteral("platform")).toString(), QStringLiteral("mine"));
         QCOMPARE(payload.value(QStringLiteral("TelemetryDeck.Device.platform")).toString(), QStringLiteral("Linux"));
         QCOMPARE(payload.value(QStringLiteral("TelemetryDeck.SDK.version")).toString(), QStringLiteral("2.14.2"));
+        QCOMPARE(payload.value(QStringLiteral("TelemetryDeck.AppInfo.buildNumber")).toString(), QStringLiteral("42"));
     }
 
     void generatedUserIsKeptPerApplication()
@@ -209,14 +213,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("sentAs");
         QTest::addColumn<QString>("warning");
+        const QString reservedPrefix = QStringLiteral(
+            "Sending parameter with reserved key prefix 'TelemetryDeck.' will cause unexpected behavior. Please use another prefix instead.");
         QTest::newRow("plain") << QStringLiteral("result") << QStringLiteral("app.result") << QString();
-        QTest::newRow("own prefix kept, warned")
-            << QStringLiteral("TelemetryDeck.x") << QStringLiteral("TelemetryDeck.x")
-            << QStringLiteral("Sending parameter with reserved key prefix 'TelemetryDeck.' will cause unexpected behavior. Please use another prefix instead.");
-        QTest::newRow("other case is prefixed")
-            << QStringLiteral("telemetrydeck.x") << QStringLiteral("app.telemetrydeck.x") << QString();
-        QTest::newRow("reserved name") << QStringLiteral("Locale") << QStringLiteral("Locale")
-                                       << QStringLiteral("Sending parameter with reserved key 'Locale' will cause unexpected behavior. Please use another key instead.");
+        QTest::newRow("own prefix kept, warned") << QStringLiteral("TelemetryDeck.x") << QStringLiteral("TelemetryDeck.x") << reservedPrefix;
+        // Warnings judge the key as written, before the prefix hides it.
+        QTest::newRow("other case is prefixed, warned") << QStringLiteral("telemetrydeck.x") << QStringLiteral("app.telemetrydeck.x")
+                                                        << reservedPrefix;
+        QTest::newRow("reserved name, warned")
+            << QStringLiteral("Locale") << QStringLiteral("app.Locale")
+            << QStringLiteral("Sending parameter with reserved key 'Locale' will cause unexpected behavior. Please use another key instead.");
     }
 
     void prefixesAndWarnings()
@@ -224,11 +230,34 @@ private Q_SLOTS:
         QFETCH(QString, key);
         QFETCH(QString, sentAs);
         QFETCH(QString, warning);
-        const std::optional<QString> prefix = sentAs == key ? std::nullopt : std::optional(QStringLiteral("app."));
-        const Parameters prefixed = prefixedParameters({{key, QStringLiteral("v")}}, prefix);
-        QCOMPARE(prefixed.firstKey(), sentAs);
-        const QStringList warnings = reservedKeyWarnings(prefixed);
+        SharedConfiguration config = configuration();
+        config->defaultParameterPrefix = QStringLiteral("app.");
+        TelemetryDeck::initialize(config);
+        TelemetryDeck::signal(QStringLiteral("Refresh.completed"), {{key, QStringLiteral("v")}});
+        QTRY_COMPARE(signalManager().cache().count(), 1);
+        runNextAttempt();
+        const QJsonObject payload = m_server->uploads.at(0).at(0).toObject().value(QStringLiteral("payload")).toObject();
+        QCOMPARE(payload.value(sentAs).toString(), QStringLiteral("v"));
+        const QStringList warnings = m_log.filter(QStringLiteral("Sending parameter"));
         QCOMPARE(warnings, warning.isEmpty() ? QStringList{} : QStringList{warning});
+    }
+
+    void uploadsEndAtTheSessionTimeOut()
+    {
+        // Accepts and never answers.
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        QNetworkAccessManager network;
+        network.setTransferTimeout(300);
+        SharedConfiguration config = configuration();
+        config->apiBaseURL = QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(silent.serverPort()));
+        config->network = &network;
+        TelemetryDeck::initialize(config);
+        sendSignals(1);
+        const int before = signalManager().sendCompletions();
+        m_clock->advance(std::chrono::milliseconds(qint64(signalManager().scheduledDelay() * 1000)));
+        QTRY_VERIFY_WITH_TIMEOUT(signalManager().sendCompletions() > before, 3000);
+        QCOMPARE(signalManager().cache().count(), 1);
     }
 
     void reservedTypes()
@@ -253,8 +282,12 @@ private Q_SLOTS:
     {
         auto config = configuration();
         config->analyticsDisabled = true;
+        // The client's own session and new-install signals too.
+        config->sessionStatsEnabled = true;
+        config->sendNewSessionBeganSignal = true;
         TelemetryDeck::initialize(config);
         TelemetryDeck::signal(QStringLiteral("x"));
+        m_clock->advance(std::chrono::seconds(1));
         QTest::qWait(50);
         QCOMPARE(signalManager().cache().count(), 0);
     }
