@@ -1,9 +1,9 @@
 // Resident memory of a process that has used the Framer connector once, against one that never
 // touched it. Run with no argument; it starts itself twice.
-#include "connectors/framer/FramerConnector.h"
+#include "web/FramerWebSession.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
-#include "platform/WebPage.h"
+#include "web/WebPage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,12 +53,12 @@ int measure(bool useFramer)
     QTemporaryDir dir;
     quelta::SettingsStore settings(dir.path());
     if (useFramer) {
-        quelta::FramerConnector::Environment environment;
+        quelta::FramerWebSession::Environment environment;
         environment.clock = &quelta::Clock::system();
         environment.settings = &settings;
         environment.openInBrowser = [](const QUrl &) {};
         environment.makeProfile = [] { return new QWebEngineProfile(); };
-        auto *connector = new quelta::FramerConnector(environment);
+        auto *connector = new quelta::FramerWebSession(environment);
         QEventLoop loop;
         auto run = [&]() -> QCoro::Task<void> {
             // A blank page stands in for Framer (nothing leaves this machine); one script runs in it.

@@ -1,5 +1,5 @@
 // Per-run cost of runProcess against a bare posix_spawn + waitpid of the same program.
-#include "connectors/ProcessRunner.h"
+#include "platform/ProcessRunner.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,7 +1,7 @@
 // Wall time of `quelta status` with ChatGPT and Claude connected through stand-ins (Claude's
 // usage endpoint on loopback), against the floor of the same work done bare in the same run:
 // one run of the stand-in app-server closed as soon as it has answered, and one usage request.
-#include "connectors/ProcessRunner.h"
+#include "platform/ProcessRunner.h"
 #include "connectors/ProviderConnectors.h"
 #include "connectors/ProviderHttpSession.h"
 #include "connectors/claude/AuthStatusCache.h"
@@ -62,8 +62,10 @@ QCoro::Task<QString> status(const QString &home, quint16 port)
     quelta::AuthStatusCache cache(clock);
     quelta::ProviderConnectors connectors;
     connectors.clock = &clock;
+    connectors.search = quelta::ExecutableSearch{home, {}};
     connectors.claudeEnvironment = [&] {
         quelta::ClaudeEnvironment environment;
+        environment.search = connectors.search;
         environment.apiHost = QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port));
         environment.localAccountPath = home + QStringLiteral("/.claude.json");
         environment.credentials = std::make_shared<quelta::ClaudeCredentialFile>(home + QStringLiteral("/.claude/.credentials.json"));
@@ -83,15 +85,17 @@ QCoro::Task<QString> status(const QString &home, quint16 port)
     co_return output;
 }
 
-QCoro::Task<void> floor(quint16 port)
+QCoro::Task<void> floor(const QString &home, quint16 port)
 {
     quelta::ProcessRequest request;
-    request.executable = *quelta::CodexConnector::executableURL();
+    request.executable = home + QStringLiteral("/.local/bin/codex");
     request.arguments = {QStringLiteral("app-server")};
     request.timeout = std::chrono::seconds(20);
     request.standardInput = quelta::CodexConnector::requestLines();
+    request.environment = quelta::childProcessEnvironment(request.executable, quelta::ExecutableSearch{home, {}});
     request.closeInputWhen = [](const QByteArray &output) { return output.contains("\"id\":2"); };
-    co_await quelta::runProcess(request);
+    const quelta::ProcessResult result = co_await quelta::runProcess(request);
+    Q_UNUSED(result);
     QNetworkAccessManager network;
     QNetworkReply *reply = co_await network.get(QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1/api/oauth/usage").arg(port))));
     reply->deleteLater();
@@ -108,7 +112,7 @@ QCoro::Task<void> measure(QCoreApplication &app, const QString &home, quint16 po
         lastOutput = co_await status(home, port);
         statusTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
         timer.restart();
-        co_await floor(port);
+        co_await floor(home, port);
         floorTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::printf("%s\n", qPrintable(lastOutput.trimmed()));
@@ -126,7 +130,6 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir home;
-    qputenv("HOME", QFile::encodeName(home.path()));
     QDir().mkpath(home.filePath(QStringLiteral(".local/bin")));
     QFile::copy(QStringLiteral(CLAUDE_STAND_IN), home.filePath(QStringLiteral(".local/bin/claude")));
     QFile::link(QStringLiteral(CODEX_STAND_IN), home.filePath(QStringLiteral(".local/bin/codex")));

@@ -1,9 +1,10 @@
 #include "UsageNotificationManager.h"
 
 #include "AlertRules.h"
+#include "AlertsLogging.h"
 
 #include "platform/Clock.h"
-#include "platform/FreedesktopNotificationCenter.h"
+#include "platform/DetachedTask.h"
 #include "platform/SettingsStore.h"
 
 #include <QPointer>
@@ -53,17 +54,11 @@ UsageNotificationManager::UsageNotificationManager(SettingsStore &settings, Cloc
     m_disconnectedAlertsEnabled = kind(disconnectedAlertsKey);
     loadAlertData();
     connect(&m_center, &NotificationCenter::responseReceived, this, &UsageNotificationManager::onResponse);
-    connect(&m_center, &NotificationCenter::serviceChanged, this, &UsageNotificationManager::refreshAuthorizationStatus);
+    connect(&m_center, &NotificationCenter::serviceChanged, this,
+            [this] { startDetached(refreshAuthorizationStatus(), lcAlerts, "reading the permission"); });
 }
 
 UsageNotificationManager::~UsageNotificationManager() = default;
-
-UsageNotificationManager &UsageNotificationManager::shared()
-{
-    static auto *center = new FreedesktopNotificationCenter();
-    static auto *manager = new UsageNotificationManager(SettingsStore::standard(), Clock::system(), *center);
-    return *manager;
-}
 
 void UsageNotificationManager::loadAlertData()
 {
@@ -81,7 +76,7 @@ void UsageNotificationManager::configure(std::function<void()> openQuelta)
     m_center.setCategory(QLatin1String(categoryIdentifier),
                          {{QLatin1String(openActionIdentifier), QStringLiteral("Open Quelta")},
                           {QLatin1String(snoozeActionIdentifier), QStringLiteral("Snooze 1h")}});
-    refreshAuthorizationStatus();
+    startDetached(refreshAuthorizationStatus(), lcAlerts, "reading the permission");
 }
 
 void UsageNotificationManager::recordUsage(const ProviderAllowance &provider)
@@ -89,7 +84,7 @@ void UsageNotificationManager::recordUsage(const ProviderAllowance &provider)
     if (provider.connectionState != ConnectionState::connected)
         return;
     if (m_notificationsEnabled && m_authorizationStatus == AuthorizationStatus::notDetermined)
-        recordUsageAfterRereadingStatus(provider, m_clock.now());
+        startDetached(recordUsageAfterRereadingStatus(provider, m_clock.now()), lcAlerts, "recording usage");
     else
         applyUsage(provider, m_clock.now());
 }
@@ -192,7 +187,7 @@ void UsageNotificationManager::setNotificationsEnabled(bool enabled)
     m_notificationsEnabled = enabled;
     Q_EMIT changed();
     if (enabled) {
-        requestPermission(m_permissionRequestID);
+        startDetached(requestPermission(m_permissionRequestID), lcAlerts, "asking for permission");
         return;
     }
     m_settings.setBool(QLatin1String(enabledKey), false);
@@ -285,7 +280,7 @@ void UsageNotificationManager::deliver(const UsageAlert &alert)
     request.body = alert.body;
     request.categoryIdentifier = QLatin1String(categoryIdentifier);
     request.userInfo = {{QStringLiteral("providerID"), toRawValue(alert.providerID)}};
-    post(request);
+    startDetached(post(request), lcAlerts, "posting an alert");
 }
 
 QCoro::Task<void> UsageNotificationManager::post(NotificationCenter::Request request)
@@ -294,7 +289,8 @@ QCoro::Task<void> UsageNotificationManager::post(NotificationCenter::Request req
     bool delivered = true;
     try {
         co_await m_center.add(request);
-    } catch (const NotificationDeliveryError &) {
+    } catch (const NotificationDeliveryError &error) {
+        qCInfo(lcAlerts) << "an alert could not be delivered:" << error.what();
         delivered = false;
     }
     if (!self)

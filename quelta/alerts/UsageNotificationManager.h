@@ -41,8 +41,6 @@ public:
     UsageNotificationManager(SettingsStore &settings, Clock &clock, NotificationCenter &center, QObject *parent = nullptr);
     ~UsageNotificationManager() override;
 
-    static UsageNotificationManager &shared();
-
     // Once at launch: the open callback, the category, and a first read of the permission.
     void configure(std::function<void()> openQuelta);
 

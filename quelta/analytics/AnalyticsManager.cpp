@@ -7,7 +7,7 @@
 #include "core/ServiceAddresses.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
-#include "telemetry/TelemetryDeck.h"
+#include "TelemetryDeck.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -73,12 +73,6 @@ AnalyticsManager::~AnalyticsManager()
 {
     if (m_configured)
         telemetrydeck::TelemetryDeck::terminate();
-}
-
-AnalyticsManager &AnalyticsManager::shared()
-{
-    static auto *manager = new AnalyticsManager(SettingsStore::standard(), Clock::system(), TelemetrySetup::standard());
-    return *manager;
 }
 
 qint64 AnalyticsManager::dayNumber(const QDateTime &date)

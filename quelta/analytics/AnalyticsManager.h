@@ -59,8 +59,6 @@ public:
                      QObject *parent = nullptr);
     ~AnalyticsManager() override;
 
-    static AnalyticsManager &shared();
-
     bool isEnabled() const { return m_enabled; }
     bool isConfigured() const { return m_configured; }
     SettingsStore &settings() { return m_settings; }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "telemetry/TelemetryClock.h"
+#include "TelemetryClock.h"
 
 namespace quelta {
 

@@ -2,9 +2,7 @@
 
 #include "claude/ClaudeConnector.h"
 #include "codex/CodexConnector.h"
-#include "framer/FramerConnector.h"
-
-#include "platform/Clock.h"
+#include "ProviderConnector.h"
 
 namespace quelta {
 
@@ -17,36 +15,28 @@ QCoro::Task<ProviderAllowance> fetchClaude(ClaudeTrackedLimit limit, ClaudeEnvir
     co_return allowance;
 }
 
-QCoro::Task<ProviderAllowance> fetchCodex(Clock &clock, CodexConnector::Timing timing)
+QCoro::Task<ProviderAllowance> fetchCodex(Clock &clock, CodexConnector::Timing timing, ExecutableSearch search)
 {
-    CodexConnector connector(clock, timing);
+    CodexConnector connector(clock, timing, std::move(search));
     const ProviderAllowance allowance = co_await connector.fetchAllowance();
     co_return allowance;
 }
 
 } // namespace
 
-ProviderConnectors ProviderConnectors::standard()
-{
-    ProviderConnectors connectors;
-    connectors.framer = []() -> FramerConnector & { return FramerConnector::shared(); };
-    connectors.clock = &Clock::system();
-    return connectors;
-}
-
 AllowanceMonitor::ProviderLoader ProviderConnectors::loader() const
 {
-    return [claude = claudeEnvironment, framer = framer, clock = clock, timing = codexTiming](
+    return [claude = claudeEnvironment, framer = framer, clock = clock, timing = codexTiming, search = search](
                ProviderID id, ClaudeTrackedLimit limit) -> QCoro::Task<ProviderAllowance> {
         switch (id) {
         case ProviderID::claudeCode:
             return fetchClaude(limit, claude());
         case ProviderID::codex:
-            return fetchCodex(*clock, timing);
+            return fetchCodex(*clock, timing, search);
         case ProviderID::framer:
             return framer().fetchAllowance();
         }
-        return fetchCodex(*clock, timing);
+        return fetchCodex(*clock, timing, search);
     };
 }
 

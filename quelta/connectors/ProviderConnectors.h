@@ -4,22 +4,23 @@
 #include "codex/CodexConnector.h"
 
 #include "core/AllowanceMonitor.h"
+#include "platform/ExecutableLocator.h"
 
 #include <functional>
 
 namespace quelta {
 
-class FramerConnector;
+class ProviderConnector;
 
-// The real connectors for the monitor: a new Claude connector with the current tracked limit,
-// a new Codex connector, and the shared Framer connector.
+// How the monitor loads each provider: a new Claude connector with the current tracked limit,
+// a new Codex connector, and the one Framer connector, reached through its interface.
 struct ProviderConnectors {
-    std::function<ClaudeEnvironment()> claudeEnvironment = &ClaudeEnvironment::standard;
-    std::function<FramerConnector &()> framer;
+    std::function<ClaudeEnvironment()> claudeEnvironment;
+    std::function<ProviderConnector &()> framer;
     Clock *clock = nullptr;
     CodexConnector::Timing codexTiming;
+    ExecutableSearch search;
 
-    static ProviderConnectors standard();
     AllowanceMonitor::ProviderLoader loader() const;
 };
 

@@ -52,18 +52,6 @@ ProviderHttpSession::ProviderHttpSession(Clock &clock, Timeouts timeouts)
     m_manager.setTransferTimeout(int(m_timeouts.request.count()));
 }
 
-ProviderHttpSession::ProviderHttpSession()
-    : ProviderHttpSession(Clock::system(), Timeouts{})
-{
-}
-
-ProviderHttpSession &ProviderHttpSession::shared()
-{
-    // Never destroyed: connectors may still hold replies while the process winds down.
-    static auto *session = new ProviderHttpSession();
-    return *session;
-}
-
 QCoro::Task<HttpResponse> ProviderHttpSession::get(QNetworkRequest request, std::stop_token token)
 {
     if (token.stop_requested())

@@ -25,11 +25,7 @@ public:
         std::chrono::milliseconds resource{25'000};
     };
 
-    explicit ProviderHttpSession(Clock &clock, Timeouts timeouts);
-    ProviderHttpSession();
-
-    // Created on first use and kept for the life of the process.
-    static ProviderHttpSession &shared();
+    ProviderHttpSession(Clock &clock, Timeouts timeouts);
 
     // Throws HttpTransportError when no reply arrives, OperationCancelled when `token` fires.
     QCoro::Task<HttpResponse> get(QNetworkRequest request, std::stop_token token = {});

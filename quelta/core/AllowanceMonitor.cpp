@@ -1,9 +1,11 @@
 #include "AllowanceMonitor.h"
 
+#include "CoreLogging.h"
 #include "ProviderConnectorError.h"
 #include "RefreshStatusText.h"
 
 #include "platform/Clock.h"
+#include "platform/DetachedTask.h"
 #include "platform/OperationCancelled.h"
 #include "platform/SettingsStore.h"
 
@@ -231,7 +233,7 @@ void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool s
     persistDates();
     Q_EMIT changed();
     for (ProviderID id : due)
-        load(id);
+        startDetached(load(id), lcCore, "a provider load");
 }
 
 ProviderLoadResult AllowanceMonitor::resultForError(ProviderID id, std::exception_ptr error)
@@ -239,6 +241,7 @@ ProviderLoadResult AllowanceMonitor::resultForError(ProviderID id, std::exceptio
     try {
         std::rethrow_exception(error);
     } catch (const ProviderConnectorError &connectorError) {
+        qCInfo(lcCore) << "loading" << toRawValue(id) << "failed:" << connectorError.what();
         ProviderLoadResult result{failureRecord(id, connectorError.kind()), std::nullopt};
         if (connectorError.kind() != Kind::rateLimited)
             return result;
@@ -246,9 +249,12 @@ ProviderLoadResult AllowanceMonitor::resultForError(ProviderID id, std::exceptio
         const bool counts = suggested && std::isfinite(*suggested) && *suggested > 0 && *suggested <= longestSuggestedDelay;
         result.retryAfter = std::max(rateLimitFloor(id), counts ? *suggested : 0.0);
         return result;
+    } catch (const std::exception &other) {
+        qCInfo(lcCore) << "loading" << toRawValue(id) << "failed:" << other.what();
     } catch (...) {
-        return ProviderLoadResult{failureRecord(id, Kind::invalidResponse), std::nullopt};
+        qCInfo(lcCore) << "loading" << toRawValue(id) << "failed";
     }
+    return ProviderLoadResult{failureRecord(id, Kind::invalidResponse), std::nullopt};
 }
 
 QCoro::Task<void> AllowanceMonitor::load(ProviderID id)
@@ -495,7 +501,7 @@ void AllowanceMonitor::scheduleAutomaticRefresh()
     if (m_loopStop)
         return;
     m_loopStop.emplace();
-    runAutomaticRefresh(m_loopStop->get_token());
+    startDetached(runAutomaticRefresh(m_loopStop->get_token()), lcCore, "the refresh loop");
 }
 
 void AllowanceMonitor::restartAutomaticRefresh()

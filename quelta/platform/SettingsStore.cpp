@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include "PlatformLogging.h"
 #include "SettingsDocument.h"
 
 #include <QDir>
@@ -20,12 +21,6 @@ constexpr int lockTimeout = 5000;
 SettingsStore::SettingsStore(const QString &directory, const QString &suiteName)
     : m_filePath(QDir(directory).filePath(suiteName + QLatin1String(".json")))
 {
-}
-
-SettingsStore &SettingsStore::standard()
-{
-    static auto *store = new SettingsStore(defaultDirectory());
-    return *store;
 }
 
 QString SettingsStore::defaultDirectory()
@@ -51,6 +46,8 @@ void SettingsStore::reload() const
         return;
     if (const auto contents = SettingsDocument::decode(file.readAll())) {
         m_contents = *contents;
+        if (!m_contents.undecodable.isEmpty())
+            qCInfo(lcSettings) << m_filePath << "holds values this version cannot read:" << m_contents.undecodable.keys();
         return;
     }
     file.close();
@@ -64,7 +61,8 @@ void SettingsStore::setAside() const
     QString aside = m_filePath + QLatin1String(".corrupt");
     for (int n = 1; QFile::exists(aside); ++n)
         aside = m_filePath + QLatin1String(".corrupt.") + QString::number(n);
-    QFile::rename(m_filePath, aside);
+    const bool moved = QFile::rename(m_filePath, aside);
+    qCWarning(lcSettings) << m_filePath << "is no settings document;" << (moved ? "set aside as" : "could not be set aside as") << aside;
 }
 
 void SettingsStore::refreshIfChanged() const
@@ -196,12 +194,16 @@ bool SettingsStore::write(const QString &key, const std::optional<QVariant> &val
         m_contents.values.insert(key, *value);
     else
         m_contents.values.remove(key);
-    if (!locked)
+    if (!locked) {
+        qCWarning(lcSettings) << "writing" << key << "failed: the lock" << lock.error();
         return false;
+    }
 
     QSaveFile file(m_filePath);
     const bool written = file.open(QIODevice::WriteOnly) && file.write(SettingsDocument::encode(m_contents)) >= 0 && file.commit();
     m_loadedStamp = currentStamp();
+    if (!written)
+        qCWarning(lcSettings) << "writing" << key << "to" << m_filePath << "failed:" << file.errorString();
     return written;
 }
 

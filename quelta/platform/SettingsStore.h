@@ -34,8 +34,6 @@ public:
 
     // The application's own configuration folder under the XDG config home.
     static QString defaultDirectory();
-    // The standard suite in the default directory, shared by the whole process.
-    static SettingsStore &standard();
 
     QString filePath() const { return m_filePath; }
 

@@ -1,4 +1,5 @@
 #include "ManualClock.h"
+#include "TestFixture.h"
 #include "RecordingNotificationCenter.h"
 #include "alerts/UsageNotificationManager.h"
 #include "core/ReferenceDate.h"
@@ -11,6 +12,8 @@
 #include <QTest>
 
 using namespace quelta;
+using Status = NotificationCenter::AuthorizationStatus;
+Q_DECLARE_METATYPE(Status)
 using namespace std::chrono_literals;
 
 namespace {
@@ -51,14 +54,12 @@ class UsageNotificationManagerTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<test::ManualClock> m_clock;
+    std::unique_ptr<test::Fixture> m_fixture;
     std::unique_ptr<test::RecordingNotificationCenter> m_center;
 
     std::unique_ptr<UsageNotificationManager> makeManager()
     {
-        return std::make_unique<UsageNotificationManager>(*m_store, *m_clock, *m_center);
+        return std::make_unique<UsageNotificationManager>(m_fixture->store, m_fixture->clock, *m_center);
     }
 
     // A manager with alerts switched on and permission granted.
@@ -74,9 +75,7 @@ class UsageNotificationManagerTest : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_store = std::make_unique<SettingsStore>(m_dir->path());
-        m_clock = std::make_unique<test::ManualClock>();
+        m_fixture = std::make_unique<test::Fixture>();
         m_center = std::make_unique<test::RecordingNotificationCenter>();
     }
 
@@ -125,8 +124,8 @@ private Q_SLOTS:
         QFETCH(QStringList, titles);
         auto manager = enabledManager();
         for (const Refresh &refresh : refreshes) {
-            manager->recordUsage(chatGpt(refresh, m_clock->now()));
-            m_clock->advance(5min);
+            manager->recordUsage(chatGpt(refresh, m_fixture->clock.now()));
+            m_fixture->clock.advance(5min);
         }
         QCoreApplication::processEvents();
         QCOMPARE(m_center->titles(), titles);
@@ -136,19 +135,19 @@ private Q_SLOTS:
     {
         auto manager = enabledManager();
         manager->snooze(QStringLiteral("codex"));
-        manager->recordUsage(chatGpt({20}, m_clock->now()));
-        m_clock->advance(3601s);
+        manager->recordUsage(chatGpt({20}, m_fixture->clock.now()));
+        m_fixture->clock.advance(3601s);
         // The crossing was seen while snoozed: it is neither recorded nor repeated.
-        manager->recordUsage(chatGpt({22}, m_clock->now()));
+        manager->recordUsage(chatGpt({22}, m_fixture->clock.now()));
         QCOMPARE(manager->metricStates().value(QStringLiteral("codex:codex-primary")).deliveredLowThresholds, QSet<int>{});
 
         // Risk counted while snoozed still leads to the pace alert once delivery is possible.
-        manager->recordUsage(chatGpt({40, 9000}, m_clock->now()));
+        manager->recordUsage(chatGpt({40, 9000}, m_fixture->clock.now()));
         manager->snooze(QStringLiteral("codex"));
-        m_clock->advance(5min);
-        manager->recordUsage(chatGpt({40, 9000}, m_clock->now()));
-        m_clock->advance(3601s - 5min);
-        manager->recordUsage(chatGpt({40, 9000}, m_clock->now()));
+        m_fixture->clock.advance(5min);
+        manager->recordUsage(chatGpt({40, 9000}, m_fixture->clock.now()));
+        m_fixture->clock.advance(3601s - 5min);
+        manager->recordUsage(chatGpt({40, 9000}, m_fixture->clock.now()));
         QCoreApplication::processEvents();
         QCOMPARE(m_center->titles(), QStringList{QStringLiteral("ChatGPT usage is ahead of pace")});
     }
@@ -157,17 +156,17 @@ private Q_SLOTS:
     {
         auto manager = enabledManager();
         manager->setLowAllowanceEnabled(false);
-        manager->recordUsage(chatGpt({20}, m_clock->now()));
+        manager->recordUsage(chatGpt({20}, m_fixture->clock.now()));
         QCoreApplication::processEvents();
         QVERIFY(m_center->posted.isEmpty());
-        QCOMPARE(m_store->boolValue(QLatin1String(UsageNotificationManager::lowAllowanceKey)), false);
+        QCOMPARE(m_fixture->store.boolValue(QLatin1String(UsageNotificationManager::lowAllowanceKey)), false);
         QVERIFY(!makeManager()->lowAllowanceEnabled());
     }
 
     void disconnectionAndOtherStates()
     {
         auto manager = enabledManager();
-        ProviderAllowance gone = chatGpt({50}, m_clock->now());
+        ProviderAllowance gone = chatGpt({50}, m_fixture->clock.now());
         gone.connectionState = ConnectionState::needsConnection;
         manager->recordUsage(gone);
         QVERIFY(manager->samples().isEmpty() && manager->metricStates().isEmpty());
@@ -182,12 +181,12 @@ private Q_SLOTS:
     void historyIsPrunedAfterTwoHours()
     {
         auto manager = enabledManager();
-        manager->recordUsage(chatGpt({90}, m_clock->now()));
-        m_clock->advance(7200s);
-        manager->recordUsage(chatGpt({90}, m_clock->now()));
+        manager->recordUsage(chatGpt({90}, m_fixture->clock.now()));
+        m_fixture->clock.advance(7200s);
+        manager->recordUsage(chatGpt({90}, m_fixture->clock.now()));
         QCOMPARE(manager->samples().size(), 2);
-        m_clock->advance(1s);
-        manager->recordUsage(chatGpt({90}, m_clock->now()));
+        m_fixture->clock.advance(1s);
+        manager->recordUsage(chatGpt({90}, m_fixture->clock.now()));
         QCOMPARE(manager->samples().size(), 2);
     }
 
@@ -195,21 +194,21 @@ private Q_SLOTS:
     {
         {
             auto manager = enabledManager();
-            manager->recordUsage(chatGpt({20, 9000}, m_clock->now()));
+            manager->recordUsage(chatGpt({20, 9000}, m_fixture->clock.now()));
             manager->snooze(QStringLiteral("claudeCode"));
         }
         auto again = makeManager();
         QCOMPARE(again->samples().size(), 1);
         QCOMPARE(again->samples()[0].remaining, 20);
-        QCOMPARE(again->samples()[0].timestamp, m_clock->now());
+        QCOMPARE(again->samples()[0].timestamp, m_fixture->clock.now());
         const MetricState state = again->metricStates().value(QStringLiteral("codex:codex-primary"));
         QCOMPARE(state.lastRemaining, 20);
         QCOMPARE(state.deliveredLowThresholds, QSet<int>{25});
-        QCOMPARE(again->snoozedUntil().value(QStringLiteral("claudeCode")), m_clock->now().addSecs(3600));
+        QCOMPARE(again->snoozedUntil().value(QStringLiteral("claudeCode")), m_fixture->clock.now().addSecs(3600));
 
         // Dates count from 2001-01-01.
-        const QJsonObject snoozes = QJsonDocument::fromJson(*m_store->dataValue(QLatin1String(UsageNotificationManager::snoozesKey))).object();
-        QCOMPARE(snoozes.value(QStringLiteral("claudeCode")).toDouble(), secondsSinceReferenceDate(m_clock->now().addSecs(3600)));
+        const QJsonObject snoozes = QJsonDocument::fromJson(*m_fixture->store.dataValue(QLatin1String(UsageNotificationManager::snoozesKey))).object();
+        QCOMPARE(snoozes.value(QStringLiteral("claudeCode")).toDouble(), secondsSinceReferenceDate(m_fixture->clock.now().addSecs(3600)));
     }
 
     void storedStates_data()
@@ -226,7 +225,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, stored);
         QFETCH(int, count);
-        m_store->setData(QLatin1String(UsageNotificationManager::metricStatesKey), stored);
+        m_fixture->store.setData(QLatin1String(UsageNotificationManager::metricStatesKey), stored);
         auto manager = makeManager();
         QCOMPARE(manager->metricStates().size(), count);
         if (count == 1) {
@@ -246,34 +245,33 @@ private Q_SLOTS:
         m_center->answerPermission();
         QCoreApplication::processEvents();
         QVERIFY(!manager->notificationsEnabled());
-        QCOMPARE(m_store->boolValue(QLatin1String(UsageNotificationManager::enabledKey)), false);
+        QCOMPARE(m_fixture->store.boolValue(QLatin1String(UsageNotificationManager::enabledKey)), false);
         QCOMPARE(restarts.size(), 1);
     }
 
     void permissionAnswers_data()
     {
         QTest::addColumn<bool>("granted");
-        QTest::addColumn<int>("status");
+        QTest::addColumn<Status>("status");
         QTest::addColumn<bool>("enabled");
-        using Status = NotificationCenter::AuthorizationStatus;
-        QTest::newRow("granted") << true << int(Status::authorized) << true;
-        QTest::newRow("denied") << false << int(Status::denied) << false;
-        QTest::newRow("refused but provisional") << false << int(Status::provisional) << true;
-        QTest::newRow("refused, not determined") << false << int(Status::notDetermined) << false;
+        QTest::newRow("granted") << true << Status::authorized << true;
+        QTest::newRow("denied") << false << Status::denied << false;
+        QTest::newRow("refused but provisional") << false << Status::provisional << true;
+        QTest::newRow("refused, not determined") << false << Status::notDetermined << false;
     }
 
     void permissionAnswers()
     {
         QFETCH(bool, granted);
-        QFETCH(int, status);
+        QFETCH(Status, status);
         QFETCH(bool, enabled);
         m_center->grantsPermission = granted;
-        m_center->settings.authorizationStatus = NotificationCenter::AuthorizationStatus(status);
+        m_center->settings.authorizationStatus = status;
         auto manager = makeManager();
         manager->setNotificationsEnabled(true);
         QCoreApplication::processEvents();
         QCOMPARE(manager->notificationsEnabled(), enabled);
-        QCOMPARE(m_store->boolValue(QLatin1String(UsageNotificationManager::enabledKey)), enabled);
+        QCOMPARE(m_fixture->store.boolValue(QLatin1String(UsageNotificationManager::enabledKey)), enabled);
     }
 
     void bannersOffBlockDelivery()
@@ -284,46 +282,46 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QVERIFY(manager->notificationsEnabled());
         QVERIFY(manager->alertsBlockedBySystem());
-        QVERIFY(!manager->canDeliver(ProviderID::codex, m_clock->now()));
+        QVERIFY(!manager->canDeliver(ProviderID::codex, m_fixture->clock.now()));
     }
 
     void snoozeIsPerProviderAndRestarts()
     {
         auto manager = enabledManager();
         manager->snooze(QStringLiteral("codex"));
-        m_clock->advance(30min);
+        m_fixture->clock.advance(30min);
         manager->snooze(QStringLiteral("codex"));
-        m_clock->advance(59min);
-        QVERIFY(!manager->canDeliver(ProviderID::codex, m_clock->now()));
-        QVERIFY(manager->canDeliver(ProviderID::framer, m_clock->now()));
-        m_clock->advance(1min);
-        QVERIFY(manager->canDeliver(ProviderID::codex, m_clock->now()));
+        m_fixture->clock.advance(59min);
+        QVERIFY(!manager->canDeliver(ProviderID::codex, m_fixture->clock.now()));
+        QVERIFY(manager->canDeliver(ProviderID::framer, m_fixture->clock.now()));
+        m_fixture->clock.advance(1min);
+        QVERIFY(manager->canDeliver(ProviderID::codex, m_fixture->clock.now()));
     }
 
     void agesCountInMilliseconds()
     {
         auto manager = enabledManager();
-        manager->recordUsage(chatGpt({80}, m_clock->now()));
-        m_clock->advance(1'800'500ms);
+        manager->recordUsage(chatGpt({80}, m_fixture->clock.now()));
+        m_fixture->clock.advance(1'800'500ms);
         // 80 → 69 over just more than the 1,800 s window is no quick rise.
-        manager->recordUsage(chatGpt({69}, m_clock->now()));
+        manager->recordUsage(chatGpt({69}, m_fixture->clock.now()));
         QCOMPARE(manager->metricStates().value(QStringLiteral("codex:codex-primary")).consecutiveRiskChecks, 0);
-        m_clock->advance(5'400'000ms);
-        manager->recordUsage(chatGpt({69}, m_clock->now()));
+        m_fixture->clock.advance(5'400'000ms);
+        manager->recordUsage(chatGpt({69}, m_fixture->clock.now()));
         // The first sample is 7,200.5 s old: gone from the history.
         QCOMPARE(manager->samples().size(), 2);
     }
 
     void serverStartingAfterQueltaLosesNoAlert()
     {
-        m_store->setBool(QLatin1String(UsageNotificationManager::enabledKey), true);
+        m_fixture->store.setBool(QLatin1String(UsageNotificationManager::enabledKey), true);
         m_center->settings.authorizationStatus = NotificationCenter::AuthorizationStatus::notDetermined;
         m_center->failsDelivery = true;
         auto manager = makeManager();
         manager->configure({});
 
         // Still no server: the alert is tried, and its failure reported.
-        manager->recordUsage(chatGpt({20}, m_clock->now()));
+        manager->recordUsage(chatGpt({20}, m_fixture->clock.now()));
         QTRY_VERIFY(manager->lastDeliveryError().has_value());
 
         // The server appears and says so.
@@ -331,20 +329,20 @@ private Q_SLOTS:
         m_center->failsDelivery = false;
         Q_EMIT m_center->serviceChanged();
         QTRY_COMPARE(manager->authorizationStatus(), NotificationCenter::AuthorizationStatus::authorized);
-        manager->recordUsage(chatGpt({8}, m_clock->now()));
+        manager->recordUsage(chatGpt({8}, m_fixture->clock.now()));
         QTRY_COMPARE(m_center->titles(), QStringList{QStringLiteral("ChatGPT is almost out")});
     }
 
     void permissionIsReadAgainBeforePosting()
     {
-        m_store->setBool(QLatin1String(UsageNotificationManager::enabledKey), true);
+        m_fixture->store.setBool(QLatin1String(UsageNotificationManager::enabledKey), true);
         m_center->settings.authorizationStatus = NotificationCenter::AuthorizationStatus::notDetermined;
         auto manager = makeManager();
         manager->configure({});
         QCoreApplication::processEvents();
         // The server came up unannounced.
         m_center->settings.authorizationStatus = NotificationCenter::AuthorizationStatus::authorized;
-        manager->recordUsage(chatGpt({20}, m_clock->now()));
+        manager->recordUsage(chatGpt({20}, m_fixture->clock.now()));
         QTRY_COMPARE(m_center->titles(), QStringList{QStringLiteral("ChatGPT is running low")});
         QCOMPARE(manager->authorizationStatus(), NotificationCenter::AuthorizationStatus::authorized);
     }
@@ -353,12 +351,12 @@ private Q_SLOTS:
     {
         auto manager = enabledManager();
         m_center->failsDelivery = true;
-        manager->recordUsage(chatGpt({20}, m_clock->now()));
+        manager->recordUsage(chatGpt({20}, m_fixture->clock.now()));
         QCoreApplication::processEvents();
         QCOMPARE(manager->lastDeliveryError(),
                  QStringLiteral("Quelta couldn’t deliver alerts. Check Notifications in System Settings."));
         m_center->failsDelivery = false;
-        manager->recordUsage(chatGpt({8}, m_clock->now()));
+        manager->recordUsage(chatGpt({8}, m_fixture->clock.now()));
         QCoreApplication::processEvents();
         QCOMPARE(manager->lastDeliveryError(), std::nullopt);
     }

@@ -74,7 +74,7 @@ private Q_SLOTS:
 
     void redirectReachesTheCaller()
     {
-        ProviderHttpSession session;
+        ProviderHttpSession session(Clock::system(), ProviderHttpSession::Timeouts{});
         const HttpResponse response = test::waitFor(session.get(QNetworkRequest(url("/redirect"))));
         QCOMPARE(response.status, 302);
         QCOMPARE(response.header("location"), QByteArray("/target"));
@@ -83,7 +83,7 @@ private Q_SLOTS:
 
     void cookiesAreNeitherKeptNorSent()
     {
-        ProviderHttpSession session;
+        ProviderHttpSession session(Clock::system(), ProviderHttpSession::Timeouts{});
         QCOMPARE(test::waitFor(session.get(QNetworkRequest(url("/set-cookie")))).status, 200);
         test::waitFor(session.get(QNetworkRequest(url("/echo-cookie"))));
         QCOMPARE(m_lastCookieHeader, QByteArray());
@@ -91,14 +91,14 @@ private Q_SLOTS:
 
     void nothingIsServedFromACache()
     {
-        ProviderHttpSession session;
+        ProviderHttpSession session(Clock::system(), ProviderHttpSession::Timeouts{});
         QCOMPARE(test::waitFor(session.get(QNetworkRequest(url("/cacheable")))).body, QByteArray("1"));
         QCOMPARE(test::waitFor(session.get(QNetworkRequest(url("/cacheable")))).body, QByteArray("2"));
     }
 
     void errorStatusIsAReply()
     {
-        ProviderHttpSession session;
+        ProviderHttpSession session(Clock::system(), ProviderHttpSession::Timeouts{});
         const HttpResponse response = test::waitFor(session.get(QNetworkRequest(url("/failure"))));
         QCOMPARE(response.status, 500);
         QCOMPARE(response.header("Retry-After"), QByteArray("120"));
@@ -112,7 +112,7 @@ private Q_SLOTS:
         const quint16 port = closed.serverPort();
         closed.close();
 
-        ProviderHttpSession session;
+        ProviderHttpSession session(Clock::system(), ProviderHttpSession::Timeouts{});
         try {
             test::waitFor(session.get(QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)))));
             QFAIL("a refused connection gave a reply");
@@ -151,7 +151,7 @@ private Q_SLOTS:
 
     void cancellation()
     {
-        ProviderHttpSession session;
+        ProviderHttpSession session(Clock::system(), ProviderHttpSession::Timeouts{});
         std::stop_source stop;
         auto task = session.get(QNetworkRequest(silentUrl()), stop.get_token());
         QTest::qWait(50);

@@ -1,4 +1,5 @@
 #include "ManualClock.h"
+#include "TestFixture.h"
 #include "WaitFor.h"
 #include "MonitorTestSupport.h"
 #include "core/AllowanceStore.h"
@@ -35,9 +36,7 @@ class AllowanceMonitorTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<test::ManualClock> m_clock;
+    std::unique_ptr<test::Fixture> m_fixture;
     std::unique_ptr<test::ScriptedLoads> m_loads;
     test::RecordingAnalytics m_analytics;
     test::RecordingAlerts m_alerts;
@@ -45,12 +44,12 @@ class AllowanceMonitorTest : public QObject
     std::unique_ptr<AllowanceMonitor> makeMonitor(bool substitute = true)
     {
         AllowanceMonitor::Services services{m_loads->loader(), substitute, &m_alerts, &m_analytics};
-        return std::make_unique<AllowanceMonitor>(*m_store, *m_clock, services);
+        return std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock, services);
     }
 
     void authorize(const QList<ProviderID> &ids)
     {
-        allowanceStore::saveAuthorizedProviders(*m_store, ProviderSet(ids.begin(), ids.end()));
+        allowanceStore::saveAuthorizedProviders(m_fixture->store, ProviderSet(ids.begin(), ids.end()));
     }
 
     void finish(AllowanceMonitor &monitor) { QTRY_VERIFY(!monitor.isRefreshing()); }
@@ -67,9 +66,7 @@ class AllowanceMonitorTest : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_store = std::make_unique<SettingsStore>(m_dir->path());
-        m_clock = std::make_unique<test::ManualClock>();
+        m_fixture = std::make_unique<test::Fixture>();
         m_loads = std::make_unique<test::ScriptedLoads>();
         m_analytics = {};
         m_alerts = {};
@@ -102,7 +99,7 @@ private Q_SLOTS:
     void cachedSnapshotsAtLaunch()
     {
         authorize({ProviderID::codex, ProviderID::claudeCode});
-        const QDateTime now = m_clock->now();
+        const QDateTime now = m_fixture->clock.now();
         const auto snapshot = [](ProviderID id, int remaining, const QDateTime &savedAt) {
             return allowanceStore::makeSnapshot(test::connectedAllowance(id, remaining), savedAt).toJson();
         };
@@ -110,7 +107,7 @@ private Q_SLOTS:
                                 snapshot(ProviderID::claudeCode, 30, now.addSecs(-50)),
                                 snapshot(ProviderID::framer, 40, now.addSecs(-10)),
                                 snapshot(ProviderID::claudeCode, 99, now.addSecs(120))};
-        m_store->setData(QLatin1String(allowanceStore::snapshotsKey), QJsonDocument(stored).toJson());
+        m_fixture->store.setData(QLatin1String(allowanceStore::snapshotsKey), QJsonDocument(stored).toJson());
 
         auto monitor = makeMonitor();
         QCOMPARE(recordOf(*monitor, ProviderID::codex).remaining, 20);
@@ -129,11 +126,11 @@ private Q_SLOTS:
         monitor->refresh(true);
         finish(*monitor);
         m_loads->calls.clear();
-        m_clock->advance(29min);
+        m_fixture->clock.advance(29min);
         monitor->refresh(true);
         finish(*monitor);
         QCOMPARE(m_loads->calls, QList<ProviderID>{ProviderID::codex});
-        m_clock->advance(1min);
+        m_fixture->clock.advance(1min);
         m_loads->calls.clear();
         monitor->refresh(true);
         finish(*monitor);
@@ -144,11 +141,11 @@ private Q_SLOTS:
     void nothingDueSendsNothing()
     {
         authorize({ProviderID::claudeCode});
-        allowanceStore::saveEnabledProviders(*m_store, {ProviderID::claudeCode});
+        allowanceStore::saveEnabledProviders(m_fixture->store, {ProviderID::claudeCode});
         auto monitor = makeMonitor();
         monitor->refresh(true);
         finish(*monitor);
-        m_clock->advance(10min);
+        m_fixture->clock.advance(10min);
         monitor->refresh(true);
         QVERIFY(!monitor->isRefreshing());
         QVERIFY(!monitor->lastRefreshFailed());
@@ -177,7 +174,7 @@ private Q_SLOTS:
         auto monitor = makeMonitor();
         monitor->refresh(false);
         finish(*monitor);
-        QCOMPARE(monitor->retryDates().value(id), m_clock->now().addSecs(retrySeconds));
+        QCOMPARE(monitor->retryDates().value(id), m_fixture->clock.now().addSecs(retrySeconds));
         QCOMPARE(recordOf(*monitor, id).detail, QStringLiteral("Temporarily rate limited"));
 
         // Honoured after a restart, until the date has passed.
@@ -185,10 +182,10 @@ private Q_SLOTS:
         auto restarted = makeMonitor();
         QCOMPARE(recordOf(*restarted, id).detail, QStringLiteral("Temporarily rate limited"));
         QVERIFY(restarted->statusText().contains(QStringLiteral(" checks again in ")));
-        m_clock->advance(std::chrono::seconds(retrySeconds - 1));
+        m_fixture->clock.advance(std::chrono::seconds(retrySeconds - 1));
         restarted->refresh(true);
         QVERIFY(m_loads->calls.isEmpty());
-        m_clock->advance(1s);
+        m_fixture->clock.advance(1s);
         m_loads->answers.insert(id, answer(test::connectedAllowance(id, 70)));
         restarted->refresh(true);
         finish(*restarted);
@@ -219,7 +216,7 @@ private Q_SLOTS:
         auto monitor = makeMonitor();
         monitor->refresh(false);
         finish(*monitor);
-        m_clock->advance(31min);
+        m_fixture->clock.advance(31min);
         m_loads->answers.insert(ProviderID::claudeCode, failing(ProviderConnectorError(Kind::usageAccessExpired)));
         monitor->refresh(false);
         finish(*monitor);
@@ -264,7 +261,7 @@ private Q_SLOTS:
         monitor->refresh(false);
         finish(*monitor);
         QCOMPARE(m_alerts.disconnected, QList<ProviderID>{ProviderID::codex});
-        QVERIFY(allowanceStore::loadSnapshots(*m_store, m_clock->now()).isEmpty());
+        QVERIFY(allowanceStore::loadSnapshots(m_fixture->store, m_fixture->clock.now()).isEmpty());
     }
 
     void substituteLoaderSilencesTheAlerts()
@@ -295,10 +292,10 @@ private Q_SLOTS:
 
     void lastEnabledProviderStays()
     {
-        allowanceStore::saveEnabledProviders(*m_store, {ProviderID::framer});
+        allowanceStore::saveEnabledProviders(m_fixture->store, {ProviderID::framer});
         auto monitor = makeMonitor();
         const auto storedBytes = [this] {
-            QFile file(m_store->filePath());
+            QFile file(m_fixture->store.filePath());
             return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         };
         const QByteArray before = storedBytes();
@@ -308,7 +305,7 @@ private Q_SLOTS:
 
         monitor->setProvider(ProviderID::codex, true);
         monitor->setProvider(ProviderID::framer, false);
-        QCOMPARE(allowanceStore::loadEnabledProviders(*m_store), ProviderSet{ProviderID::codex});
+        QCOMPARE(allowanceStore::loadEnabledProviders(m_fixture->store), ProviderSet{ProviderID::codex});
     }
 
     void resultsForADisabledProviderAreDropped()
@@ -361,7 +358,7 @@ private Q_SLOTS:
             earlier->refresh(false);
             finish(*earlier);
         }
-        m_clock->advance(10min);
+        m_fixture->clock.advance(10min);
         m_loads->calls.clear();
 
         auto monitor = makeMonitor();
@@ -372,7 +369,7 @@ private Q_SLOTS:
         QVERIFY(!monitor->lastRefreshFailed());
         QCOMPARE(monitor->statusText(), status);
 
-        m_clock->advance(20min);
+        m_fixture->clock.advance(20min);
         monitor->refresh(false);
         finish(*monitor);
         QVERIFY(m_loads->calls.contains(ProviderID::claudeCode));
@@ -393,17 +390,17 @@ private Q_SLOTS:
         QFETCH(double, attemptAhead);
         QFETCH(double, retryAhead);
         authorize({ProviderID::claudeCode});
-        const double now = secondsSince1970(m_clock->now());
+        const double now = secondsSince1970(m_fixture->clock.now());
         const auto store = [&](const char *key, double ahead) {
             if (ahead > 0)
-                m_store->setDictionary(QLatin1String(key), {{QStringLiteral("claudeCode"), now + ahead}});
+                m_fixture->store.setDictionary(QLatin1String(key), {{QStringLiteral("claudeCode"), now + ahead}});
         };
         store(allowanceStore::lastAttemptDatesKey, attemptAhead);
         store(allowanceStore::retryDatesKey, retryAhead);
         // Figures from an hour ago: no first load, so only the dates decide.
-        allowanceStore::persistSnapshots(*m_store, {{ProviderID::claudeCode,
+        allowanceStore::persistSnapshots(m_fixture->store, {{ProviderID::claudeCode,
                                                      allowanceStore::makeSnapshot(test::connectedAllowance(ProviderID::claudeCode, 50),
-                                                                                  m_clock->now().addSecs(-3600))}});
+                                                                                  m_fixture->clock.now().addSecs(-3600))}});
 
         auto monitor = makeMonitor();
         QVERIFY(monitor->retryDates().isEmpty());
@@ -418,9 +415,9 @@ private Q_SLOTS:
         QCOMPARE(monitor->automaticRefreshInterval(), 900.0);
         monitor->noteInteraction();
         QCOMPARE(monitor->automaticRefreshInterval(), 120.0);
-        m_clock->advance(601s);
+        m_fixture->clock.advance(601s);
         QCOMPARE(monitor->automaticRefreshInterval(), 300.0);
-        m_clock->advance(3000s);
+        m_fixture->clock.advance(3000s);
         QCOMPARE(monitor->automaticRefreshInterval(), 900.0);
         m_alerts.frequent = true;
         monitor->noteInteraction();
@@ -433,12 +430,12 @@ private Q_SLOTS:
         auto monitor = makeMonitor();
         monitor->scheduleAutomaticRefresh();
         monitor->noteInteraction();
-        m_clock->advance(119s);
+        m_fixture->clock.advance(119s);
         QVERIFY(m_loads->calls.isEmpty());
-        m_clock->advance(1s);
+        m_fixture->clock.advance(1s);
         QTRY_COMPARE(m_loads->calls.size(), 1);
         finish(*monitor);
-        m_clock->advance(120s);
+        m_fixture->clock.advance(120s);
         QTRY_COMPARE(m_loads->calls.size(), 2);
     }
 };

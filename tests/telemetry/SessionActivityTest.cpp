@@ -1,5 +1,5 @@
 #include "TelemetryTestSupport.h"
-#include "telemetry/SessionManager.h"
+#include "SessionManager.h"
 
 #include <QGuiApplication>
 #include <QSettings>

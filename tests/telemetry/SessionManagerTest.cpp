@@ -1,8 +1,8 @@
 #include "TelemetryTestSupport.h"
-#include "telemetry/SessionManager.h"
-#include "telemetry/SignalManager.h"
-#include "telemetry/TelemetryDeck.h"
-#include "telemetry/TelemetryManager.h"
+#include "SessionManager.h"
+#include "SignalManager.h"
+#include "TelemetryDeck.h"
+#include "TelemetryManager.h"
 
 #include <QJsonObject>
 #include <QSettings>

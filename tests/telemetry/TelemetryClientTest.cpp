@@ -1,10 +1,10 @@
 #include "TelemetryTestSupport.h"
 #include "WaitFor.h"
-#include "telemetry/ReservedNames.h"
-#include "telemetry/SignalCache.h"
-#include "telemetry/SignalManager.h"
-#include "telemetry/TelemetryDeck.h"
-#include "telemetry/TelemetryManager.h"
+#include "ReservedNames.h"
+#include "SignalCache.h"
+#include "SignalManager.h"
+#include "TelemetryDeck.h"
+#include "TelemetryManager.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "ManualClock.h"
 #include "analytics/TelemetryClockAdapter.h"
-#include "telemetry/TelemetryManagerConfiguration.h"
+#include "TelemetryManagerConfiguration.h"
 
 #include <QHttpServer>
 #include <QHttpServerResponse>

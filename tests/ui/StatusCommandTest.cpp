@@ -1,4 +1,5 @@
 #include "ManualClock.h"
+#include "TestFixture.h"
 #include "WaitFor.h"
 #include "connectors/ProviderConnectors.h"
 #include "connectors/ProviderHttpSession.h"
@@ -42,36 +43,32 @@ class StatusCommandTest : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_home;
-    QByteArray m_savedHome;
+    test::Fixture m_fixture;
+    test::ManualClock &m_clock = m_fixture.clock;
     QHttpServer m_server;
     quint16 m_port = 0;
     int m_usageRequests = 0;
-    test::ManualClock m_clock;
 
-    void write(const QString &name, const QByteArray &content)
-    {
-        QDir().mkpath(QFileInfo(m_home.filePath(name)).absolutePath());
-        QFile file(m_home.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
-    }
+    void write(const QString &name, const QByteArray &content) { m_fixture.writeHomeFile(name, content); }
 
     // One run of `quelta <arguments>` as a fresh process would do it, on the shared store.
     QString run(const QStringList &arguments, int *status = nullptr)
     {
-        SettingsStore store(m_home.filePath(QStringLiteral(".config/quelta")));
+        // A store of its own on the same file, as a fresh process would open it.
+        SettingsStore store(m_fixture.directory.filePath(QStringLiteral("config")));
         ProviderHttpSession session(m_clock, ProviderHttpSession::Timeouts{});
         AuthStatusCache cache(m_clock);
 
         ProviderConnectors connectors;
         connectors.clock = &Clock::system();
         connectors.codexTiming.closeInputDelay = 100ms;
+        connectors.search = m_fixture.search();
         connectors.claudeEnvironment = [&] {
             ClaudeEnvironment environment;
             environment.apiHost = QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_port));
-            environment.localAccountPath = m_home.filePath(QStringLiteral(".claude.json"));
-            environment.credentials = std::make_shared<ClaudeCredentialFile>(m_home.filePath(QStringLiteral(".claude/.credentials.json")));
+            environment.search = m_fixture.search();
+            environment.localAccountPath = m_fixture.home(QStringLiteral(".claude.json"));
+            environment.credentials = std::make_shared<ClaudeCredentialFile>(m_fixture.home(QStringLiteral(".claude/.credentials.json")));
             environment.clock = &m_clock;
             environment.session = &session;
             environment.authStatusCache = &cache;
@@ -104,22 +101,16 @@ private Q_SLOTS:
         m_port = m_server.listen(QHostAddress::LocalHost);
         QVERIFY(m_port != 0);
 
-        m_savedHome = qgetenv("HOME");
-        qputenv("HOME", QFile::encodeName(m_home.path()));
-        QVERIFY(QDir().mkpath(m_home.filePath(QStringLiteral(".local/bin"))));
-        QVERIFY(QFile::copy(QStringLiteral(CLAUDE_STAND_IN), m_home.filePath(QStringLiteral(".local/bin/claude"))));
-        QVERIFY(QFile::link(QStringLiteral(CODEX_STAND_IN), m_home.filePath(QStringLiteral(".local/bin/codex"))));
+        QVERIFY(m_fixture.installStandIn(QStringLiteral("claude"), QStringLiteral(CLAUDE_STAND_IN)));
+        QVERIFY(m_fixture.installStandIn(QStringLiteral("codex"), QStringLiteral(CODEX_STAND_IN)));
         write(QStringLiteral("status.out"), R"({"loggedIn":true,"authMethod":"claude.ai","subscriptionType":"max"})");
         write(QStringLiteral(".claude/.credentials.json"), R"({"claudeAiOauth":{"accessToken":"token","subscriptionType":"max"}})");
         write(QStringLiteral(".claude.json"), R"({"hasAvailableSubscription":true})");
         write(QStringLiteral("codex-scenario.json"), QJsonDocument(QJsonObject{{QStringLiteral("output"), QString::fromUtf8(codexReply + "\n")}}).toJson());
 
-        SettingsStore store(m_home.filePath(QStringLiteral(".config/quelta")));
-        allowanceStore::saveAuthorizedProviders(store, {ProviderID::codex, ProviderID::claudeCode});
-        allowanceStore::saveEnabledProviders(store, {ProviderID::codex, ProviderID::claudeCode});
+        allowanceStore::saveAuthorizedProviders(m_fixture.store, {ProviderID::codex, ProviderID::claudeCode});
+        allowanceStore::saveEnabledProviders(m_fixture.store, {ProviderID::codex, ProviderID::claudeCode});
     }
-
-    void cleanupTestCase() { qputenv("HOME", m_savedHome); }
 
     void statusThroughTheRealConnectors()
     {
@@ -154,7 +145,7 @@ private Q_SLOTS:
 
     void connectingASwitchedOffProviderShowsIt()
     {
-        SettingsStore store(m_home.filePath(QStringLiteral(".config/quelta")));
+        SettingsStore &store = m_fixture.store;
         allowanceStore::saveEnabledProviders(store, {ProviderID::claudeCode});
         int status = -1;
         const QString output = run({QStringLiteral("connect"), QStringLiteral("ChatGPT")}, &status);

@@ -7,12 +7,6 @@ AuthStatusCache::AuthStatusCache(Clock &clock)
 {
 }
 
-AuthStatusCache &AuthStatusCache::shared()
-{
-    static AuthStatusCache cache(Clock::system());
-    return cache;
-}
-
 std::optional<SubscriptionAuthStatus> AuthStatusCache::freshStatus() const
 {
     if (!m_status || m_clock.elapsed() - m_checkedAt >= freshness)

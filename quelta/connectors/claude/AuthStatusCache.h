@@ -8,16 +8,14 @@
 
 namespace quelta {
 
-// The last `claude auth status` answer, shared by every Claude connector of the process so that
-// frequent loads do not start the tool each time. Never persisted.
+// The last `claude auth status` answer, shared by every Claude connector of the process (the
+// application owns one) so that frequent loads do not start the tool each time. Never persisted.
 class AuthStatusCache
 {
 public:
     static constexpr std::chrono::seconds freshness{900};
 
     explicit AuthStatusCache(Clock &clock);
-
-    static AuthStatusCache &shared();
 
     // The stored status while it is younger than `freshness`.
     std::optional<SubscriptionAuthStatus> freshStatus() const;

@@ -6,13 +6,14 @@
 #include "ClaudeUsage.h"
 #include "UsageReply.h"
 
-#include "connectors/ExecutableLocator.h"
+#include "connectors/ConnectorsLogging.h"
 #include "connectors/HttpTransportError.h"
 #include "connectors/ProcessLaunchError.h"
-#include "connectors/ProcessRunner.h"
-#include "core/ProviderConnectorError.h"
 #include "connectors/ProviderHttpSession.h"
+#include "connectors/ToolProcess.h"
+#include "core/ProviderConnectorError.h"
 #include "platform/Clock.h"
+#include "platform/ExecutableLocator.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -64,19 +65,20 @@ SubscriptionAuthStatus parseAuthStatus(const QByteArray &output)
     return status;
 }
 
-ProcessRequest claudeCommand(const QString &executable, const QString &subcommand, std::chrono::milliseconds timeout)
+ProcessRequest claudeCommand(const QString &executable, const QString &subcommand, std::chrono::milliseconds timeout,
+                             const ExecutableSearch &search)
 {
     ProcessRequest request;
     request.executable = executable;
     request.arguments = {QStringLiteral("auth"), subcommand};
-    request.environment = childProcessEnvironment(executable);
+    request.environment = childProcessEnvironment(executable, search);
     request.timeout = timeout;
     return request;
 }
 
-QString requireClaudeExecutable()
+QString requireClaudeExecutable(const ExecutableSearch &search)
 {
-    const std::optional<QString> executable = ClaudeConnector::executableURL();
+    const std::optional<QString> executable = ClaudeConnector::executableURL(search);
     if (!executable)
         throw ProviderConnectorError(Kind::executableMissing);
     return *executable;
@@ -96,11 +98,10 @@ ClaudeConnector::ClaudeConnector(ClaudeTrackedLimit trackedLimit, ClaudeEnvironm
 {
 }
 
-std::optional<QString> ClaudeConnector::executableURL()
+std::optional<QString> ClaudeConnector::executableURL(const ExecutableSearch &search)
 {
     const QString bundled = QStringLiteral("Applications/Claude.app/Contents/Resources/claude");
-    return locateExecutable(QStringLiteral("claude"),
-                            {QLatin1Char('/') + bundled, QDir::homePath() + QLatin1Char('/') + bundled});
+    return locateExecutable(QStringLiteral("claude"), {QLatin1Char('/') + bundled, search.home + QLatin1Char('/') + bundled}, search);
 }
 
 ClaudeLocalAccount ClaudeConnector::localAccount() const
@@ -116,9 +117,9 @@ QCoro::Task<SubscriptionAuthStatus> ClaudeConnector::authStatus(bool forceRefres
         if (std::optional<SubscriptionAuthStatus> cached = cache.freshStatus())
             co_return *cached;
     }
-    const QString executable = requireClaudeExecutable();
-    const ProcessRequest request = claudeCommand(executable, QStringLiteral("status"), m_environment.authStatusTimeout);
-    const ProcessOutput output = co_await runProcess(request, {}, *m_environment.clock);
+    const QString executable = requireClaudeExecutable(m_environment.search);
+    const ProcessRequest request = claudeCommand(executable, QStringLiteral("status"), m_environment.authStatusTimeout, m_environment.search);
+    const ToolOutput output = co_await runTool(request, {}, *m_environment.clock);
     const SubscriptionAuthStatus status = parseAuthStatus(output.standardOutput);
     cache.store(status);
     co_return status;
@@ -129,8 +130,10 @@ QCoro::Task<std::optional<SubscriptionAuthStatus>> ClaudeConnector::authStatusIf
     std::optional<SubscriptionAuthStatus> status;
     try {
         status = co_await authStatus(forceRefresh);
-    } catch (const ProviderConnectorError &) {
-    } catch (const ProcessLaunchError &) {
+    } catch (const ProviderConnectorError &error) {
+        qCInfo(lcClaude) << "reading the sign-in status failed:" << error.what();
+    } catch (const ProcessLaunchError &error) {
+        qCInfo(lcClaude) << "reading the sign-in status failed:" << error.what();
     }
     co_return status;
 }
@@ -158,7 +161,9 @@ QCoro::Task<std::optional<ClaudeCredentials>> ClaudeConnector::storedCredentials
     } catch (const ProviderConnectorError &error) {
         if (error.kind() == Kind::rateLimited)
             throw;
-    } catch (const ProcessLaunchError &) {
+        qCInfo(lcClaude) << "reading the stored sign-in failed:" << error.what();
+    } catch (const ProcessLaunchError &error) {
+        qCInfo(lcClaude) << "reading the stored sign-in failed:" << error.what();
     }
     co_return text ? ClaudeCredentials::parse(*text) : std::nullopt;
 }
@@ -207,7 +212,8 @@ QCoro::Task<ProviderAllowance> ClaudeConnector::fetchAllowance()
     std::optional<HttpResponse> response;
     try {
         response = co_await m_environment.session->get(request);
-    } catch (const HttpTransportError &) {
+    } catch (const HttpTransportError &error) {
+        qCInfo(lcClaude) << "the usage request failed:" << error.what();
     }
     const UsageReply reply = response ? classifyUsageReply(*response) : UsageReply{};
     switch (reply.kind) {
@@ -225,9 +231,9 @@ QCoro::Task<ProviderAllowance> ClaudeConnector::fetchAllowance()
 
 QCoro::Task<void> ClaudeConnector::signIn()
 {
-    const QString executable = requireClaudeExecutable();
-    const ProcessRequest request = claudeCommand(executable, QStringLiteral("login"), m_environment.signInTimeout);
-    const ProcessOutput login = co_await runProcess(request, {}, *m_environment.clock);
+    const QString executable = requireClaudeExecutable(m_environment.search);
+    const ProcessRequest request = claudeCommand(executable, QStringLiteral("login"), m_environment.signInTimeout, m_environment.search);
+    const ToolOutput login = co_await runTool(request, {}, *m_environment.clock);
     if (login.status != 0)
         throw ProviderConnectorError(Kind::processFailed);
 

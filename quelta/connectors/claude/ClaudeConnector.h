@@ -18,8 +18,7 @@ struct HttpResponse;
 class ClaudeConnector final : public ProviderConnector
 {
 public:
-    explicit ClaudeConnector(ClaudeTrackedLimit trackedLimit = ClaudeTrackedLimit::weeklyAllModels,
-                             ClaudeEnvironment environment = ClaudeEnvironment::standard());
+    ClaudeConnector(ClaudeTrackedLimit trackedLimit, ClaudeEnvironment environment);
 
     QCoro::Task<ProviderAllowance> fetchAllowance() override;
 
@@ -27,7 +26,7 @@ public:
     QCoro::Task<void> signIn();
 
     // The `claude` executable, when Claude Code is installed.
-    static std::optional<QString> executableURL();
+    static std::optional<QString> executableURL(const ExecutableSearch &search);
 
     ClaudeTrackedLimit trackedLimit() const { return m_trackedLimit; }
 

@@ -1,6 +1,7 @@
 #include "ClaudeCredentialFile.h"
 
-#include "connectors/ProcessRunner.h"
+#include "platform/ProcessRunner.h"
+
 
 #include <QDir>
 #include <QFile>
@@ -27,10 +28,10 @@ QCoro::Task<std::optional<QByteArray>> ClaudeCredentialFile::readCredentialText(
     co_return text;
 }
 
-QString ClaudeCredentialFile::defaultPath()
+QString ClaudeCredentialFile::defaultPath(const QString &home)
 {
     const QString configured = qEnvironmentVariable("CLAUDE_CONFIG_DIR");
-    const QString folder = configured.isEmpty() ? QDir::homePath() + QLatin1String("/.claude") : configured;
+    const QString folder = configured.isEmpty() ? home + QLatin1String("/.claude") : configured;
     return folder + QLatin1String("/.credentials.json");
 }
 

@@ -10,12 +10,12 @@ namespace quelta {
 class ClaudeCredentialFile final : public ClaudeCredentialSource
 {
 public:
-    explicit ClaudeCredentialFile(QString path = defaultPath());
+    explicit ClaudeCredentialFile(QString path);
 
     QCoro::Task<std::optional<QByteArray>> readCredentialText() override;
 
     // In $CLAUDE_CONFIG_DIR, or in ~/.claude when that is unset.
-    static QString defaultPath();
+    static QString defaultPath(const QString &home);
 
 private:
     QString m_path;

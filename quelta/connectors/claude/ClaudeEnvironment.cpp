@@ -1,21 +1,19 @@
 #include "ClaudeEnvironment.h"
 
-#include "AuthStatusCache.h"
 #include "ClaudeCredentialFile.h"
 #include "ClaudeLocalAccount.h"
-#include "connectors/ProviderHttpSession.h"
-#include "platform/Clock.h"
 
 namespace quelta {
 
-ClaudeEnvironment ClaudeEnvironment::standard()
+ClaudeEnvironment ClaudeEnvironment::standard(Clock &clock, ProviderHttpSession &session, AuthStatusCache &authStatusCache)
 {
     ClaudeEnvironment environment;
-    environment.localAccountPath = ClaudeLocalAccount::defaultPath();
-    environment.credentials = std::make_shared<ClaudeCredentialFile>();
-    environment.clock = &Clock::system();
-    environment.session = &ProviderHttpSession::shared();
-    environment.authStatusCache = &AuthStatusCache::shared();
+    environment.search = ExecutableSearch::current();
+    environment.localAccountPath = ClaudeLocalAccount::defaultPath(environment.search.home);
+    environment.credentials = std::make_shared<ClaudeCredentialFile>(ClaudeCredentialFile::defaultPath(environment.search.home));
+    environment.clock = &clock;
+    environment.session = &session;
+    environment.authStatusCache = &authStatusCache;
     return environment;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ServiceAddresses.h"
+#include "platform/ExecutableLocator.h"
 
 #include <QString>
 #include <QUrl>
@@ -19,6 +20,7 @@ class ProviderHttpSession;
 struct ClaudeEnvironment {
     QUrl apiHost = serviceAddresses::claudeApiHost();
     QString subscriptionAuthMethod = serviceAddresses::claudeSubscriptionAuthMethod();
+    ExecutableSearch search;
     QString localAccountPath;
     std::shared_ptr<ClaudeCredentialSource> credentials;
     Clock *clock = nullptr;
@@ -30,7 +32,8 @@ struct ClaudeEnvironment {
     std::chrono::milliseconds signInPollInterval = std::chrono::milliseconds(250);
     int signInPolls = 20;
 
-    static ClaudeEnvironment standard();
+    // The user's own Claude Code files and tool, reached with the application's shared parts.
+    static ClaudeEnvironment standard(Clock &clock, ProviderHttpSession &session, AuthStatusCache &authStatusCache);
 };
 
 } // namespace quelta

@@ -61,9 +61,9 @@ std::optional<ClaudeLocalAccount> ClaudeLocalAccount::read(const QString &path, 
     return account;
 }
 
-QString ClaudeLocalAccount::defaultPath()
+QString ClaudeLocalAccount::defaultPath(const QString &home)
 {
-    return QDir::homePath() + QLatin1String("/.claude.json");
+    return home + QLatin1String("/.claude.json");
 }
 
 } // namespace quelta

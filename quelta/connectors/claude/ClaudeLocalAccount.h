@@ -17,7 +17,7 @@ struct ClaudeLocalAccount {
     // Absent when the file is missing, unreadable, not JSON or not an object.
     static std::optional<ClaudeLocalAccount> read(const QString &path, const QDateTime &now);
     // `.claude.json` in the home directory.
-    static QString defaultPath();
+    static QString defaultPath(const QString &home);
 };
 
 } // namespace quelta

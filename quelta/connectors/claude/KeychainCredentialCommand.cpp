@@ -1,7 +1,7 @@
 #include "KeychainCredentialCommand.h"
 
-#include "connectors/ExecutableLocator.h"
-#include "connectors/ProcessRunner.h"
+#include "connectors/ToolProcess.h"
+#include "platform/ExecutableLocator.h"
 
 namespace quelta {
 
@@ -21,7 +21,7 @@ QCoro::Task<std::optional<QByteArray>> KeychainCredentialCommand::readCredential
                          QStringLiteral("Claude Code-credentials"), QStringLiteral("-a"), currentUserName(),
                          QStringLiteral("-w")};
     request.timeout = m_timeout;
-    const ProcessOutput output = co_await runProcess(request, {}, m_clock);
+    const ToolOutput output = co_await runTool(request, {}, m_clock);
     if (output.status != 0)
         co_return std::nullopt;
     co_return output.standardOutput;

@@ -2,8 +2,7 @@
 
 #include "CodexRateLimits.h"
 
-#include "connectors/ExecutableLocator.h"
-#include "connectors/ProcessRunner.h"
+#include "connectors/ToolProcess.h"
 #include "core/ProviderConnectorError.h"
 #include "platform/Clock.h"
 
@@ -58,9 +57,9 @@ bool mentionsSignInProblem(const QByteArray &output)
     return std::any_of(phrases.begin(), phrases.end(), [&](const char *phrase) { return text.contains(QLatin1String(phrase)); });
 }
 
-QString requireCodexExecutable()
+QString requireCodexExecutable(const ExecutableSearch &search)
 {
-    const std::optional<QString> executable = CodexConnector::executableURL();
+    const std::optional<QString> executable = CodexConnector::executableURL(search);
     if (!executable)
         throw ProviderConnectorError(Kind::executableMissing);
     return *executable;
@@ -68,24 +67,20 @@ QString requireCodexExecutable()
 
 } // namespace
 
-CodexConnector::CodexConnector()
-    : CodexConnector(Clock::system(), Timing{})
-{
-}
-
-CodexConnector::CodexConnector(Clock &clock, Timing timing)
+CodexConnector::CodexConnector(Clock &clock, Timing timing, ExecutableSearch search)
     : m_clock(clock)
     , m_timing(timing)
+    , m_search(std::move(search))
 {
 }
 
-std::optional<QString> CodexConnector::executableURL()
+std::optional<QString> CodexConnector::executableURL(const ExecutableSearch &search)
 {
-    const QString home = QDir::homePath() + QLatin1Char('/');
+    const QString home = search.home + QLatin1Char('/');
     const QString chatGpt = QStringLiteral("Applications/ChatGPT.app/Contents/Resources/codex");
     const QString codex = QStringLiteral("Applications/Codex.app/Contents/Resources/codex");
     return locateExecutable(QStringLiteral("codex"),
-                            {QLatin1Char('/') + chatGpt, home + chatGpt, QLatin1Char('/') + codex, home + codex});
+                            {QLatin1Char('/') + chatGpt, home + chatGpt, QLatin1Char('/') + codex, home + codex}, search);
 }
 
 QByteArray CodexConnector::requestLines()
@@ -116,19 +111,19 @@ QJsonObject CodexConnector::rateLimitsResult(const QByteArray &output)
 
 QCoro::Task<ProviderAllowance> CodexConnector::fetchAllowance()
 {
-    const QString executable = requireCodexExecutable();
+    const QString executable = requireCodexExecutable(m_search);
     ProcessRequest request;
     request.executable = executable;
     request.arguments = {QStringLiteral("-s"), QStringLiteral("read-only"), QStringLiteral("-a"), QStringLiteral("never"),
                          QStringLiteral("app-server")};
-    request.environment = childProcessEnvironment(executable);
+    request.environment = childProcessEnvironment(executable, m_search);
     request.timeout = m_timing.readDeadline;
     request.standardInput = requestLines();
     request.closeInputDelay = m_timing.closeInputDelay;
     // The app-server finishes once its input closes: no need to wait out the delay after the answer.
     request.closeInputWhen = rateLimitsReplyRead();
 
-    const ProcessOutput output = co_await runProcess(request, {}, m_clock);
+    const ToolOutput output = co_await runTool(request, {}, m_clock);
     if (output.status != 0 && output.standardOutput.isEmpty())
         throw ProviderConnectorError(Kind::processFailed);
     const QJsonObject result = rateLimitsResult(output.standardOutput);
@@ -137,14 +132,14 @@ QCoro::Task<ProviderAllowance> CodexConnector::fetchAllowance()
 
 QCoro::Task<void> CodexConnector::signIn()
 {
-    const QString executable = requireCodexExecutable();
+    const QString executable = requireCodexExecutable(m_search);
     ProcessRequest request;
     request.executable = executable;
     request.arguments = {QStringLiteral("login")};
-    request.environment = childProcessEnvironment(executable);
+    request.environment = childProcessEnvironment(executable, m_search);
     request.timeout = m_timing.signInDeadline;
 
-    const ProcessOutput output = co_await runProcess(request, {}, m_clock);
+    const ToolOutput output = co_await runTool(request, {}, m_clock);
     if (output.status != 0)
         throw ProviderConnectorError(Kind::processFailed);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "connectors/ProviderConnector.h"
+#include "platform/ExecutableLocator.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -24,14 +25,13 @@ public:
         std::chrono::milliseconds signInDeadline = std::chrono::seconds(300);
     };
 
-    CodexConnector();
-    CodexConnector(Clock &clock, Timing timing);
+    CodexConnector(Clock &clock, Timing timing, ExecutableSearch search);
 
     QCoro::Task<ProviderAllowance> fetchAllowance() override;
     // Runs `codex login` and returns once it has exited successfully.
     QCoro::Task<void> signIn();
 
-    static std::optional<QString> executableURL();
+    static std::optional<QString> executableURL(const ExecutableSearch &search);
 
     // The initialize request, the initialized notification and the rate-limits request.
     static QByteArray requestLines();
@@ -42,6 +42,7 @@ public:
 private:
     Clock &m_clock;
     Timing m_timing;
+    ExecutableSearch m_search;
 };
 
 } // namespace quelta

@@ -1,6 +1,7 @@
 #include "ChildProcesses.h"
 #include "ConnectorErrors.h"
 #include "ManualClock.h"
+#include "TestFixture.h"
 #include "WaitFor.h"
 #include "core/ProviderConnectorError.h"
 #include "connectors/ProviderHttpSession.h"
@@ -21,8 +22,6 @@ using namespace std::chrono_literals;
 namespace {
 
 using Kind = ProviderConnectorError::Kind;
-
-
 
 const QByteArray signedOut = R"({"loggedIn":false})";
 const QByteArray subscriptionPro = R"({"loggedIn":true,"authMethod":"claude.ai","subscriptionType":"pro"})";
@@ -73,27 +72,12 @@ class ClaudeConnectorTest : public QObject
     QString m_lastPath;
     QTcpServer m_silent;
 
-    std::unique_ptr<QTemporaryDir> m_home;
-    QByteArray m_savedHome;
-    std::unique_ptr<test::ManualClock> m_clock;
+    std::unique_ptr<test::Fixture> m_fixture;
     std::unique_ptr<ProviderHttpSession> m_session;
     std::unique_ptr<AuthStatusCache> m_cache;
 
-    QString homeFile(const QString &name) const { return m_home->filePath(name); }
-
-    void writeHomeFile(const QString &name, const QByteArray &content)
-    {
-        QDir().mkpath(QFileInfo(homeFile(name)).absolutePath());
-        QFile file(homeFile(name));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
-    }
-
-    void installStandIn()
-    {
-        QVERIFY(QDir().mkpath(homeFile(QStringLiteral(".local/bin"))));
-        QVERIFY(QFile::copy(QStringLiteral(CLAUDE_STAND_IN), homeFile(QStringLiteral(".local/bin/claude"))));
-    }
+    QString homeFile(const QString &name) const { return m_fixture->home(name); }
+    void writeHomeFile(const QString &name, const QByteArray &content) { m_fixture->writeHomeFile(name, content); }
 
     int commandRuns(const QString &command) const
     {
@@ -108,9 +92,10 @@ class ClaudeConnectorTest : public QObject
         ClaudeEnvironment environment;
         environment.apiHost = apiHost.isEmpty() ? QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_port)) : apiHost;
         environment.subscriptionAuthMethod = QStringLiteral("claude.ai");
+        environment.search = m_fixture->search();
         environment.localAccountPath = homeFile(QStringLiteral(".claude.json"));
         environment.credentials = std::make_shared<ClaudeCredentialFile>(homeFile(QStringLiteral(".claude/.credentials.json")));
-        environment.clock = m_clock.get();
+        environment.clock = &m_fixture->clock;
         environment.session = m_session.get();
         environment.authStatusCache = m_cache.get();
         return environment;
@@ -139,20 +124,16 @@ private Q_SLOTS:
 
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        m_savedHome = qgetenv("HOME");
-        qputenv("HOME", QFile::encodeName(m_home->path()));
-        m_clock = std::make_unique<test::ManualClock>();
-        m_session = std::make_unique<ProviderHttpSession>(*m_clock, ProviderHttpSession::Timeouts{});
-        m_cache = std::make_unique<AuthStatusCache>(*m_clock);
+        m_fixture = std::make_unique<test::Fixture>();
+        m_session = std::make_unique<ProviderHttpSession>(m_fixture->clock, ProviderHttpSession::Timeouts{});
+        m_cache = std::make_unique<AuthStatusCache>(m_fixture->clock);
         m_reply = Reply{200, legacyUsage, {}};
         m_usageRequests = 0;
-        installStandIn();
+        QVERIFY(m_fixture->installStandIn(QStringLiteral("claude"), QStringLiteral(CLAUDE_STAND_IN)));
     }
 
     void cleanup()
     {
-        qputenv("HOME", m_savedHome);
         QCOMPARE(test::childProcessIds(), QList<int>());
     }
 
@@ -287,7 +268,7 @@ private Q_SLOTS:
     {
         writeHomeFile(QStringLiteral(".claude.json"), subscribedFile);
         writeHomeFile(QStringLiteral(".claude/.credentials.json"), credentials);
-        m_session = std::make_unique<ProviderHttpSession>(*m_clock, ProviderHttpSession::Timeouts{200ms, 25s});
+        m_session = std::make_unique<ProviderHttpSession>(m_fixture->clock, ProviderHttpSession::Timeouts{200ms, 25s});
         ClaudeConnector slow(ClaudeTrackedLimit::weeklyAllModels,
                              environment(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_silent.serverPort()))));
         QCOMPARE(outcomeOf(slow.fetchAllowance()), QStringLiteral("error: invalidResponse"));
@@ -312,7 +293,7 @@ private Q_SLOTS:
         QVERIFY(!messages.join(QLatin1Char('\n')).contains(token));
         // The stand-in recorded the environment it was given; no file but the credentials holds the token.
         QVERIFY(QFile::exists(homeFile(QStringLiteral("last-environment"))));
-        QDirIterator files(m_home->path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        QDirIterator files(m_fixture->home(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (files.hasNext()) {
             const QString path = files.next();
             if (path.endsWith(QLatin1String(".credentials.json")))
@@ -328,10 +309,10 @@ private Q_SLOTS:
         writeHomeFile(QStringLiteral("status.out"), signedOut);
         const QString expected = QStringLiteral("needsConnection: Sign in with your Claude subscription");
         QCOMPARE(outcomeOf(connector().fetchAllowance()), expected);
-        m_clock->advance(899s);
+        m_fixture->clock.advance(899s);
         QCOMPARE(outcomeOf(connector().fetchAllowance()), expected);
         QCOMPARE(commandRuns(QStringLiteral("auth status")), 1);
-        m_clock->advance(1s);
+        m_fixture->clock.advance(1s);
         QCOMPARE(outcomeOf(connector().fetchAllowance()), expected);
         QCOMPARE(commandRuns(QStringLiteral("auth status")), 2);
     }
@@ -350,7 +331,7 @@ private Q_SLOTS:
     void missingExecutable()
     {
         QFile::remove(homeFile(QStringLiteral(".local/bin/claude")));
-        if (ClaudeConnector::executableURL())
+        if (ClaudeConnector::executableURL(m_fixture->search()))
             QSKIP("this machine has Claude Code installed");
         QCOMPARE(outcomeOf(connector().fetchAllowance()), QStringLiteral("needsConnection: Sign in with your Claude subscription"));
         QCOMPARE(test::connectorErrorOf(connector().signIn()), Kind::executableMissing);
@@ -387,13 +368,13 @@ private Q_SLOTS:
         auto task = claude.signIn();
         // Polls are 0.25 s apart: after each wait exactly one more status read runs.
         for (int poll = 1; poll < polls; ++poll) {
-            QTRY_VERIFY(m_clock->nextDelay() == std::optional<Clock::Duration>(250ms));
+            QTRY_VERIFY(m_fixture->clock.nextDelay() == std::optional<Clock::Duration>(250ms));
             QCOMPARE(commandRuns(QStringLiteral("auth status")), poll);
             QVERIFY(!task.isReady());
-            m_clock->advance(249ms);
+            m_fixture->clock.advance(249ms);
             QTest::qWait(50);
             QCOMPARE(commandRuns(QStringLiteral("auth status")), poll);
-            m_clock->advance(1ms);
+            m_fixture->clock.advance(1ms);
         }
         QString result = QStringLiteral("signed in");
         try {

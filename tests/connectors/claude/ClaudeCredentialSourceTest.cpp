@@ -2,7 +2,7 @@
 #include "ConnectorErrors.h"
 #include "ManualClock.h"
 #include "WaitFor.h"
-#include "connectors/ExecutableLocator.h"
+#include "platform/ExecutableLocator.h"
 #include "core/ProviderConnectorError.h"
 #include "connectors/claude/ClaudeCredentialFile.h"
 #include "connectors/claude/KeychainCredentialCommand.h"
@@ -42,36 +42,29 @@ class ClaudeCredentialSourceTest : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    QByteArray m_savedHome;
 
 private Q_SLOTS:
-    void init()
-    {
-        m_savedHome = qgetenv("HOME");
-        qputenv("HOME", QFile::encodeName(m_dir.path()));
-        qunsetenv("CLAUDE_CONFIG_DIR");
-    }
+    void init() { qunsetenv("CLAUDE_CONFIG_DIR"); }
 
     void cleanup()
     {
-        qputenv("HOME", m_savedHome);
         qunsetenv("CLAUDE_CONFIG_DIR");
         QCOMPARE(test::childProcessIds(), QList<int>());
     }
 
     void fileLocation()
     {
-        QCOMPARE(ClaudeCredentialFile::defaultPath(), m_dir.path() + QStringLiteral("/.claude/.credentials.json"));
+        QCOMPARE(ClaudeCredentialFile::defaultPath(m_dir.path()), m_dir.path() + QStringLiteral("/.claude/.credentials.json"));
+        // Claude Code's own setting for its folder.
         qputenv("CLAUDE_CONFIG_DIR", "/elsewhere/claude");
-        QCOMPARE(ClaudeCredentialFile::defaultPath(), QStringLiteral("/elsewhere/claude/.credentials.json"));
+        QCOMPARE(ClaudeCredentialFile::defaultPath(m_dir.path()), QStringLiteral("/elsewhere/claude/.credentials.json"));
     }
 
     void fileIsReadAsItStands()
     {
         const QString path = m_dir.filePath(QStringLiteral("config/.credentials.json"));
         writeFile(path, storedText);
-        qputenv("CLAUDE_CONFIG_DIR", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
-        ClaudeCredentialFile file;
+        ClaudeCredentialFile file(path);
         QCOMPARE(test::waitFor(file.readCredentialText()), std::optional(storedText));
     }
 

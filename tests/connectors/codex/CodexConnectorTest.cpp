@@ -1,9 +1,11 @@
 #include "ChildProcesses.h"
 #include "ConnectorErrors.h"
 #include "ManualClock.h"
+#include "TestFixture.h"
 #include "WaitFor.h"
 #include "core/ProviderConnectorError.h"
 #include "connectors/codex/CodexConnector.h"
+#include "platform/Clock.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -42,19 +44,18 @@ class CodexConnectorTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_home;
-    QByteArray m_savedHome;
+    std::unique_ptr<test::Fixture> m_fixture;
+
+    CodexConnector connector(test::ManualClock &clock) const { return CodexConnector(clock, CodexConnector::Timing{}, m_fixture->search()); }
 
     void writeScenario(const QJsonObject &scenario)
     {
-        QFile file(m_home->filePath(QStringLiteral("codex-scenario.json")));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(QJsonDocument(scenario).toJson());
+        m_fixture->writeHomeFile(QStringLiteral("codex-scenario.json"), QJsonDocument(scenario).toJson());
     }
 
     QStringList requestsReceived() const
     {
-        QFile file(m_home->filePath(QStringLiteral("codex-requests")));
+        QFile file(m_fixture->home(QStringLiteral("codex-requests")));
         if (!file.open(QIODevice::ReadOnly))
             return {};
         return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -63,16 +64,12 @@ class CodexConnectorTest : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        m_savedHome = qgetenv("HOME");
-        qputenv("HOME", QFile::encodeName(m_home->path()));
-        QVERIFY(QDir().mkpath(m_home->filePath(QStringLiteral(".local/bin"))));
-        QVERIFY(QFile::link(QStringLiteral(CODEX_STAND_IN), m_home->filePath(QStringLiteral(".local/bin/codex"))));
+        m_fixture = std::make_unique<test::Fixture>();
+        QVERIFY(m_fixture->installStandIn(QStringLiteral("codex"), QStringLiteral(CODEX_STAND_IN)));
     }
 
     void cleanup()
     {
-        qputenv("HOME", m_savedHome);
         QCOMPARE(test::childProcessIds(), QList<int>());
     }
 
@@ -121,7 +118,7 @@ private Q_SLOTS:
         QFETCH(QString, outcome);
         writeScenario({{QStringLiteral("output"), output}, {QStringLiteral("exit"), exitStatus}, {QStringLiteral("bare"), bare}});
         test::ManualClock clock;
-        CodexConnector connector(clock, CodexConnector::Timing{});
+        CodexConnector connector = this->connector(clock);
         QCOMPARE(outcomeOf(connector, clock), outcome);
         // The stand-in saw the arguments and exactly the three request lines it checks.
         const QStringList requests = requestsReceived();
@@ -134,16 +131,16 @@ private Q_SLOTS:
         // The manual clock never reaches the 5 s delay: the answer alone closes the input.
         writeScenario({{QStringLiteral("output"), QString::fromUtf8(defaultReply + "\n")}});
         test::ManualClock clock;
-        CodexConnector connector(clock, CodexConnector::Timing{});
+        CodexConnector connector = this->connector(clock);
         QCOMPARE(test::waitFor(connector.fetchAllowance()).remaining, 75);
     }
 
     void answerAfterThreeSecondsStillCounts()
     {
-        const QString gate = m_home->filePath(QStringLiteral("answer-now"));
+        const QString gate = m_fixture->home(QStringLiteral("answer-now"));
         writeScenario({{QStringLiteral("output"), QString::fromUtf8(defaultReply + "\n")}, {QStringLiteral("answerWhenExists"), gate}});
         test::ManualClock clock;
-        CodexConnector connector(clock, CodexConnector::Timing{});
+        CodexConnector connector = this->connector(clock);
         auto task = connector.fetchAllowance();
         QTRY_COMPARE(requestsReceived().size(), 4);
         clock.advance(3s);
@@ -165,7 +162,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, output);
         writeScenario({{QStringLiteral("output"), QString::fromUtf8(output)}, {QStringLiteral("hang"), true}});
         test::ManualClock clock;
-        CodexConnector connector(clock, CodexConnector::Timing{});
+        CodexConnector connector = this->connector(clock);
         auto task = connector.fetchAllowance();
         QTRY_COMPARE(requestsReceived().size(), 4);
         clock.advance(19s);
@@ -190,7 +187,7 @@ private Q_SLOTS:
         QFETCH(int, loginExit);
         QFETCH(QString, outcome);
         writeScenario({{QStringLiteral("loginExit"), loginExit}});
-        CodexConnector connector;
+        CodexConnector connector(Clock::system(), CodexConnector::Timing{}, m_fixture->search());
         QString result = QStringLiteral("signed in");
         try {
             test::waitFor(connector.signIn());
@@ -203,10 +200,11 @@ private Q_SLOTS:
 
     void missingExecutable()
     {
-        QFile::remove(m_home->filePath(QStringLiteral(".local/bin/codex")));
-        if (CodexConnector::executableURL())
+        QFile::remove(m_fixture->home(QStringLiteral(".local/bin/codex")));
+        if (CodexConnector::executableURL(m_fixture->search()))
             QSKIP("this machine has Codex installed");
-        CodexConnector connector;
+        test::ManualClock clock;
+        CodexConnector connector = this->connector(clock);
         QCOMPARE(test::connectorErrorOf(connector.fetchAllowance()), ProviderConnectorError::Kind::executableMissing);
         QCOMPARE(test::connectorErrorOf(connector.signIn()), ProviderConnectorError::Kind::executableMissing);
     }

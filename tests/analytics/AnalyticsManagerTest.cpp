@@ -1,9 +1,9 @@
 #include "TelemetryTestSupport.h"
 #include "analytics/AnalyticsManager.h"
 #include "platform/SettingsStore.h"
-#include "telemetry/SignalManager.h"
-#include "telemetry/TelemetryDeck.h"
-#include "telemetry/TelemetryManager.h"
+#include "SignalManager.h"
+#include "TelemetryDeck.h"
+#include "TelemetryManager.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

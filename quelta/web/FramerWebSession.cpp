@@ -1,12 +1,12 @@
-#include "FramerConnector.h"
+#include "FramerWebSession.h"
 
 #include "FramerCreditScript.h"
-#include "FramerCredits.h"
+#include "connectors/framer/FramerCredits.h"
 
 #include "core/ProviderConnectorError.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
-#include "platform/WebPage.h"
+#include "WebPage.h"
 
 #include <QCoroSignal>
 #include <QDesktopServices>
@@ -32,7 +32,7 @@ struct LaterDeleter {
 } // namespace
 
 // The caller of load() waiting for its navigation; resumed exactly once.
-class FramerConnector::PendingNavigation final : public QObject
+class FramerWebSession::PendingNavigation final : public QObject
 {
     Q_OBJECT
 public:
@@ -42,31 +42,25 @@ Q_SIGNALS:
     void ended();
 };
 
-FramerConnector::Environment FramerConnector::Environment::standard()
+FramerWebSession::Environment FramerWebSession::Environment::standard(Clock &clock, SettingsStore &settings)
 {
     Environment environment;
-    environment.clock = &Clock::system();
-    environment.settings = &SettingsStore::standard();
+    environment.clock = &clock;
+    environment.settings = &settings;
     environment.openInBrowser = [](const QUrl &url) { QDesktopServices::openUrl(url); };
     environment.makeProfile = [] { return WebPage::persistentProfile(QStringLiteral("framer")); };
     return environment;
 }
 
-FramerConnector::FramerConnector(Environment environment, QObject *parent)
+FramerWebSession::FramerWebSession(Environment environment, QObject *parent)
     : QObject(parent)
     , m_environment(std::move(environment))
 {
 }
 
-FramerConnector::~FramerConnector() = default;
+FramerWebSession::~FramerWebSession() = default;
 
-FramerConnector &FramerConnector::shared()
-{
-    static auto *connector = new FramerConnector(Environment::standard());
-    return *connector;
-}
-
-WebPage &FramerConnector::page()
+WebPage &FramerWebSession::page()
 {
     if (m_page)
         return *m_page;
@@ -77,12 +71,12 @@ WebPage &FramerConnector::page()
     m_page->setNewWindowHandler([this](const QUrl &url, WebPage::NavigationKind kind) {
         onNewWindow(url, kind == WebPage::NavigationKind::linkClicked);
     });
-    connect(m_page, &WebPage::navigationSucceeded, this, &FramerConnector::onNavigationSucceeded);
-    connect(m_page, &WebPage::navigationFailed, this, &FramerConnector::onNavigationFailed);
+    connect(m_page, &WebPage::navigationSucceeded, this, &FramerWebSession::onNavigationSucceeded);
+    connect(m_page, &WebPage::navigationFailed, this, &FramerWebSession::onNavigationFailed);
     return *m_page;
 }
 
-void FramerConnector::setProgress(FramerConnectionProgress progress)
+void FramerWebSession::setProgress(FramerConnectionProgress progress)
 {
     if (m_progress == progress)
         return;
@@ -90,12 +84,12 @@ void FramerConnector::setProgress(FramerConnectionProgress progress)
     Q_EMIT connectionProgressChanged();
 }
 
-void FramerConnector::loadStartPage()
+void FramerWebSession::loadStartPage()
 {
     page().load(m_environment.configuration.startPage);
 }
 
-void FramerConnector::prepareForConnection()
+void FramerWebSession::prepareForConnection()
 {
     if (m_progress.kind != FramerConnectionProgress::Kind::openingMagicLink)
         setProgress({});
@@ -103,7 +97,7 @@ void FramerConnector::prepareForConnection()
         loadStartPage();
 }
 
-void FramerConnector::openMagicLink(const QString &pastedText)
+void FramerWebSession::openMagicLink(const QString &pastedText)
 {
     const QUrl url(pastedText.trimmed(), QUrl::StrictMode);
     const bool accepted = url.isValid() && url.scheme().toLower() == QLatin1String("https")
@@ -116,7 +110,7 @@ void FramerConnector::openMagicLink(const QString &pastedText)
     page().load(url);
 }
 
-bool FramerConnector::navigateBack()
+bool FramerWebSession::navigateBack()
 {
     if (!m_page || m_page->url().isEmpty())
         return false;
@@ -136,7 +130,7 @@ bool FramerConnector::navigateBack()
     return true;
 }
 
-QCoro::Task<void> FramerConnector::load(QUrl url)
+QCoro::Task<void> FramerWebSession::load(QUrl url)
 {
     if (m_navigation)
         throw ProviderConnectorError(Kind::processFailed);
@@ -153,7 +147,7 @@ QCoro::Task<void> FramerConnector::load(QUrl url)
         std::rethrow_exception(navigation->error);
 }
 
-void FramerConnector::finishNavigation(std::exception_ptr error)
+void FramerWebSession::finishNavigation(std::exception_ptr error)
 {
     PendingNavigation *navigation = m_navigation;
     if (!navigation)
@@ -163,7 +157,7 @@ void FramerConnector::finishNavigation(std::exception_ptr error)
     Q_EMIT navigation->ended();
 }
 
-void FramerConnector::onNavigationSucceeded()
+void FramerWebSession::onNavigationSucceeded()
 {
     finishNavigation(nullptr);
     m_environment.clock->callAfter(m_environment.connectedCheckDelay, m_page, [this] {
@@ -173,14 +167,14 @@ void FramerConnector::onNavigationSucceeded()
     });
 }
 
-void FramerConnector::onNavigationFailed(const QString &message, int code)
+void FramerWebSession::onNavigationFailed(const QString &message, int code)
 {
     finishNavigation(std::make_exception_ptr(WebNavigationError(message.toStdString(), code)));
     if (m_progress.kind == FramerConnectionProgress::Kind::openingMagicLink)
         setProgress(FramerConnectionProgress::failed(failedLinkMessage));
 }
 
-bool FramerConnector::allowsNavigation(const QUrl &url, bool linkClicked, bool isMainFrame)
+bool FramerWebSession::allowsNavigation(const QUrl &url, bool linkClicked, bool isMainFrame)
 {
     if (!isMainFrame || url.isEmpty() || isAllowedInApp(url))
         return true;
@@ -189,7 +183,7 @@ bool FramerConnector::allowsNavigation(const QUrl &url, bool linkClicked, bool i
     return false;
 }
 
-void FramerConnector::onNewWindow(const QUrl &url, bool linkClicked)
+void FramerWebSession::onNewWindow(const QUrl &url, bool linkClicked)
 {
     if (isAllowedInApp(url)) {
         page().load(url);
@@ -199,7 +193,7 @@ void FramerConnector::onNewWindow(const QUrl &url, bool linkClicked)
         m_environment.openInBrowser(url);
 }
 
-QCoro::Task<bool> FramerConnector::pageTextMentionsSignIn()
+QCoro::Task<bool> FramerWebSession::pageTextMentionsSignIn()
 {
     const QString script = QStringLiteral("return document.body?.innerText || '';");
     const QJsonArray noArguments;
@@ -207,7 +201,7 @@ QCoro::Task<bool> FramerConnector::pageTextMentionsSignIn()
     co_return text.toString().contains(QLatin1String("sign in"), Qt::CaseInsensitive);
 }
 
-QCoro::Task<QJsonObject> FramerConnector::pollCredits()
+QCoro::Task<QJsonObject> FramerWebSession::pollCredits()
 {
     const QString preferredTeamID = m_environment.settings->stringValue(QLatin1String(teamIDKey)).value_or(QString());
     const QString script = framerCreditScript(m_environment.configuration.apiHost);
@@ -234,7 +228,7 @@ QCoro::Task<QJsonObject> FramerConnector::pollCredits()
     }
 }
 
-QCoro::Task<ProviderAllowance> FramerConnector::fetchAllowance()
+QCoro::Task<ProviderAllowance> FramerWebSession::fetchAllowance()
 {
     co_await load(m_environment.configuration.startPage);
     const QJsonObject result = co_await pollCredits();
@@ -246,4 +240,4 @@ QCoro::Task<ProviderAllowance> FramerConnector::fetchAllowance()
 
 } // namespace quelta
 
-#include "FramerConnector.moc"
+#include "FramerWebSession.moc"

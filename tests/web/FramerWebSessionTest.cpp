@@ -2,9 +2,9 @@
 #include "ManualClock.h"
 #include "WaitFor.h"
 #include "core/ProviderConnectorError.h"
-#include "connectors/framer/FramerConnector.h"
+#include "web/FramerWebSession.h"
 #include "platform/SettingsStore.h"
-#include "platform/WebPage.h"
+#include "web/WebPage.h"
 
 #include <QApplication>
 #include <QHttpServer>
@@ -37,7 +37,7 @@ struct CreditsReply {
 
 } // namespace
 
-class FramerConnectorTest : public QObject
+class FramerWebSessionTest : public QObject
 {
     Q_OBJECT
 
@@ -55,7 +55,7 @@ class FramerConnectorTest : public QObject
     std::unique_ptr<test::ManualClock> m_clock;
     std::unique_ptr<SettingsStore> m_settings;
     QWebEngineProfile *m_profile = nullptr;
-    std::unique_ptr<FramerConnector> m_connector;
+    std::unique_ptr<FramerWebSession> m_connector;
 
     QString origin() const { return QStringLiteral("https://framer.test:%1").arg(m_port); }
 
@@ -72,13 +72,13 @@ class FramerConnectorTest : public QObject
 
     void makeConnector(FramerConfiguration configuration)
     {
-        FramerConnector::Environment environment;
+        FramerWebSession::Environment environment;
         environment.configuration = std::move(configuration);
         environment.clock = m_clock.get();
         environment.settings = m_settings.get();
         environment.openInBrowser = [this](const QUrl &url) { m_openedInBrowser.append(url); };
         environment.makeProfile = [this] { return m_profile; };
-        m_connector = std::make_unique<FramerConnector>(environment);
+        m_connector = std::make_unique<FramerWebSession>(environment);
     }
 
     // Lets the short waits pending on the manual clock pass (the post-navigation check, each
@@ -173,7 +173,7 @@ private Q_SLOTS:
     {
         m_clock = std::make_unique<test::ManualClock>();
         m_settings = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("settings")));
-        m_settings->remove(QLatin1String(FramerConnector::teamIDKey));
+        m_settings->remove(QLatin1String(FramerWebSession::teamIDKey));
         m_projectsPage = page("<p>Projects</p>");
         m_credits.clear();
         m_anyTeam = CreditsReply{};
@@ -194,7 +194,7 @@ private Q_SLOTS:
 
     void candidatesAreTriedInOrderWithTheStoredIdLast()
     {
-        m_settings->setString(QLatin1String(FramerConnector::teamIDKey), storedTeam);
+        m_settings->setString(QLatin1String(FramerWebSession::teamIDKey), storedTeam);
         makeConnector(configuration(QStringLiteral("?teamId=") + teamA));
         m_projectsPage = page(QStringLiteral("<img src=\"https://api.framer.test:%1/web/teams/%2/avatar.png\">"
                                              "<link rel=\"prefetch\" href=\"/projects/?team=%3\">"
@@ -206,7 +206,7 @@ private Q_SLOTS:
         m_credits.insert(storedTeam, CreditsReply{200, fundsBody});
         QCOMPARE(fetchOutcome(), QStringLiteral("250 left, Resets on 2 Mar"));
         QCOMPARE(m_requestedTeams, (QStringList{teamA, teamB, teamC, storedTeam}));
-        QCOMPARE(m_settings->stringValue(QLatin1String(FramerConnector::teamIDKey)), storedTeam);
+        QCOMPARE(m_settings->stringValue(QLatin1String(FramerWebSession::teamIDKey)), storedTeam);
     }
 
     void firstAnsweringCandidateIsRemembered()
@@ -214,7 +214,7 @@ private Q_SLOTS:
         makeConnector(configuration(QStringLiteral("?team=") + teamB));
         m_credits.insert(teamB, CreditsReply{200, fundsBody});
         QCOMPARE(fetchOutcome(), QStringLiteral("250 left, Resets on 2 Mar"));
-        QCOMPARE(m_settings->stringValue(QLatin1String(FramerConnector::teamIDKey)), teamB);
+        QCOMPARE(m_settings->stringValue(QLatin1String(FramerWebSession::teamIDKey)), teamB);
     }
 
     void replies_data()
@@ -229,7 +229,7 @@ private Q_SLOTS:
     {
         QFETCH(int, status);
         QFETCH(QString, outcome);
-        m_settings->setString(QLatin1String(FramerConnector::teamIDKey), storedTeam);
+        m_settings->setString(QLatin1String(FramerWebSession::teamIDKey), storedTeam);
         makeConnector(configuration(QStringLiteral("?teamId=") + teamA));
         m_anyTeam = CreditsReply{status, "{}"};
         QCOMPARE(fetchOutcome(), outcome);
@@ -394,8 +394,8 @@ int main(int argc, char *argv[])
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     qputenv("TZ", "UTC");
     QApplication app(argc, argv);
-    FramerConnectorTest test;
+    FramerWebSessionTest test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "FramerConnectorTest.moc"
+#include "FramerWebSessionTest.moc"

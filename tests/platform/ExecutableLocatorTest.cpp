@@ -1,4 +1,4 @@
-#include "connectors/ExecutableLocator.h"
+#include "platform/ExecutableLocator.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,19 +32,14 @@ class ExecutableLocatorTest : public QObject
 
     std::unique_ptr<QTemporaryDir> m_home;
     QString home() const { return m_home->path(); }
+    ExecutableSearch search(const QStringList &path = {"/usr/bin", "/bin"}) const { return ExecutableSearch{home(), path}; }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_home = std::make_unique<QTemporaryDir>();
-        qputenv("HOME", QFile::encodeName(home()));
-        qputenv("PATH", "/usr/bin:/bin");
-    }
+    void init() { m_home = std::make_unique<QTemporaryDir>(); }
 
     void fixedListComesFirstAndPathFollowsWithoutRepeats()
     {
-        qputenv("PATH", "/extra/one::/usr/bin:/extra/two:");
-        const QStringList directories = executableSearchDirectories();
+        const QStringList directories = executableSearchDirectories(search({"/extra/one", "/usr/bin", "/extra/two"}));
         const QStringList expected{
             home() + "/.local/bin", home() + "/.volta/bin", home() + "/.bun/bin", home() + "/.asdf/shims",
             home() + "/.local/share/mise/shims", home() + "/Library/pnpm", "/opt/homebrew/bin", "/usr/local/bin",
@@ -52,20 +47,19 @@ private Q_SLOTS:
         };
         QCOMPARE(directories, expected);
 
-        qunsetenv("PATH");
-        QCOMPARE(executableSearchDirectories(), expected.mid(0, 12));
+        QCOMPARE(executableSearchDirectories(search({})), expected.mid(0, 12));
     }
 
     void searchOrder()
     {
         makeFile(home() + "/.bun/bin/" + toolName);
-        QCOMPARE(locateExecutable(toolName), home() + "/.bun/bin/" + toolName);
+        QCOMPARE(locateExecutable(toolName, {}, search()), home() + "/.bun/bin/" + toolName);
         makeFile(home() + "/.local/bin/" + toolName);
-        QCOMPARE(locateExecutable(toolName), home() + "/.local/bin/" + toolName);
+        QCOMPARE(locateExecutable(toolName, {}, search()), home() + "/.local/bin/" + toolName);
 
         const QString preferred = home() + "/Vendor.app/bin/" + toolName;
         makeFile(preferred);
-        QCOMPARE(locateExecutable(toolName, {preferred}), preferred);
+        QCOMPARE(locateExecutable(toolName, {preferred}, search()), preferred);
     }
 
     void skipsWhatCannotRun()
@@ -73,40 +67,38 @@ private Q_SLOTS:
         const QString notExecutable = home() + "/Vendor.app/bin/" + toolName;
         makeFile(notExecutable, false);
         QDir().mkpath(home() + "/.volta/bin/" + toolName); // a folder of that name
-        QCOMPARE(locateExecutable(toolName, {notExecutable}), std::nullopt);
+        QCOMPARE(locateExecutable(toolName, {notExecutable}, search()), std::nullopt);
 
         makeFile(home() + "/.asdf/shims/" + toolName);
-        QCOMPARE(locateExecutable(toolName, {notExecutable}), home() + "/.asdf/shims/" + toolName);
+        QCOMPARE(locateExecutable(toolName, {notExecutable}, search()), home() + "/.asdf/shims/" + toolName);
     }
 
     void pathEntriesAreSearched()
     {
         const QString extra = home() + "/elsewhere";
         makeFile(extra + "/" + toolName);
-        qputenv("PATH", QFile::encodeName("/usr/bin:" + extra));
-        QCOMPARE(locateExecutable(toolName), extra + "/" + toolName);
+        QCOMPARE(locateExecutable(toolName, {}, search({"/usr/bin", extra})), extra + "/" + toolName);
     }
 
     void nodeVersionManagers()
     {
-        QCOMPARE(nodeVersionCandidates(toolName), QStringList());
+        QCOMPARE(nodeVersionCandidates(toolName, home()), QStringList());
 
         const QString nvm = home() + "/.nvm/versions/node/v20.11.0/bin/" + toolName;
         const QString fnm = home() + "/.local/share/fnm/node-versions/v18.19.0/installation/bin/" + toolName;
         makeFile(fnm);
         QDir().mkpath(QFileInfo(nvm).absolutePath());
-        QCOMPARE(nodeVersionCandidates(toolName), QStringList({nvm, fnm}));
-        QCOMPARE(locateExecutable(toolName), fnm);
+        QCOMPARE(nodeVersionCandidates(toolName, home()), QStringList({nvm, fnm}));
+        QCOMPARE(locateExecutable(toolName, {}, search()), fnm);
         makeFile(nvm);
-        QCOMPARE(locateExecutable(toolName), nvm);
+        QCOMPARE(locateExecutable(toolName, {}, search()), nvm);
     }
 
     void childEnvironment()
     {
         qputenv("QUELTA_INHERITED", "kept");
-        qputenv("PATH", "/usr/bin:/custom");
         const QString tool = home() + "/.local/bin/" + toolName;
-        const QMap<QString, QString> environment = childProcessEnvironment(tool);
+        const QMap<QString, QString> environment = childProcessEnvironment(tool, search({"/usr/bin", "/custom"}));
 
         const QStringList path = environment.value("PATH").split(':');
         QCOMPARE(path.first(), home() + "/.local/bin");
@@ -118,7 +110,7 @@ private Q_SLOTS:
         QCOMPARE(environment.value("LOGNAME"), environment.value("USER"));
         QCOMPARE(environment.value("QUELTA_INHERITED"), QStringLiteral("kept"));
 
-        const QString other = childProcessEnvironment("/opt/tools/" + toolName).value("PATH");
+        const QString other = childProcessEnvironment("/opt/tools/" + toolName, search()).value("PATH");
         QVERIFY(other.startsWith("/opt/tools:" + home() + "/.local/bin:"));
     }
 };

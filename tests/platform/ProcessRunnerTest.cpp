@@ -1,11 +1,8 @@
 #include "ChildProcesses.h"
-#include "ConnectorErrors.h"
 #include "ManualClock.h"
 #include "WaitFor.h"
-#include "connectors/ProcessLaunchError.h"
-#include "connectors/ProcessRunner.h"
-#include "core/ProviderConnectorError.h"
 #include "platform/OperationCancelled.h"
+#include "platform/ProcessRunner.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,7 +10,7 @@
 
 using namespace quelta;
 using namespace std::chrono_literals;
-using Kind = ProviderConnectorError::Kind;
+using Ending = ProcessResult::Ending;
 
 namespace {
 
@@ -61,8 +58,8 @@ private Q_SLOTS:
         QFETCH(QString, script);
         QFETCH(QByteArray, output);
         QFETCH(int, status);
-        const ProcessOutput result = test::waitFor(runProcess(shell(script)));
-        QCOMPARE(result.standardOutput, output);
+        const ProcessResult result = test::waitFor(runProcess(shell(script)));
+        QCOMPARE(result.output, output);
         QCOMPARE(result.status, status);
     }
 
@@ -70,15 +67,15 @@ private Q_SLOTS:
     {
         // The manual clock never moves, so only the child's own exit can end this run.
         test::ManualClock clock;
-        const ProcessOutput result = test::waitFor(runProcess(shell(QStringLiteral("echo done")), {}, clock));
-        QCOMPARE(result.standardOutput, QByteArray("done\n"));
+        const ProcessResult result = test::waitFor(runProcess(shell(QStringLiteral("echo done")), {}, clock));
+        QCOMPARE(result.output, QByteArray("done\n"));
     }
 
     void writesStandardInput()
     {
         ProcessRequest request = shell(QStringLiteral("cat"));
         request.standardInput = QByteArray("hello\nworld");
-        QCOMPARE(test::waitFor(runProcess(request)).standardOutput, QByteArray("hello\nworld"));
+        QCOMPARE(test::waitFor(runProcess(request)).output, QByteArray("hello\nworld"));
     }
 
     void closesInputAtTheDelayAndTimesOutDespiteOutput()
@@ -99,7 +96,7 @@ private Q_SLOTS:
         QTRY_VERIFY(QFile::exists(closed));
         QVERIFY(!task.isReady());
         clock.advance(15s);
-        QCOMPARE(test::connectorErrorOf(task), Kind::timedOut);
+        QCOMPARE(test::waitFor(task).ending, Ending::timedOut);
     }
 
     void inputClosesAsSoonAsTheOutputSaysSo()
@@ -109,7 +106,7 @@ private Q_SLOTS:
         ProcessRequest request = shell(QStringLiteral("echo ready; cat >/dev/null; echo closed"));
         request.closeInputDelay = 5s;
         request.closeInputWhen = [](const QByteArray &output) { return output.contains("ready\n"); };
-        QCOMPARE(test::waitFor(runProcess(request, {}, clock)).standardOutput, QByteArray("ready\nclosed\n"));
+        QCOMPARE(test::waitFor(runProcess(request, {}, clock)).output, QByteArray("ready\nclosed\n"));
     }
 
     void childThatLeftItsGroupIsStillEnded()
@@ -120,7 +117,7 @@ private Q_SLOTS:
         QTRY_COMPARE(test::childProcessIds().size(), 1);
         QTest::qWait(200);
         clock.advance(1s);
-        QCOMPARE(test::connectorErrorOf(task), Kind::timedOut);
+        QCOMPARE(test::waitFor(task).ending, Ending::timedOut);
     }
 
     void helperOutlivingTheChildIsKilled()
@@ -139,7 +136,7 @@ private Q_SLOTS:
         QTRY_COMPARE(test::processGroupMembers(group).size(), 1);
         QVERIFY2(!task.isReady(), "returned while a helper of the child still ran");
         clock.advance(100ms);
-        QCOMPARE(test::connectorErrorOf(task), Kind::timedOut);
+        QCOMPARE(test::waitFor(task).ending, Ending::timedOut);
         QTRY_COMPARE(test::processGroupMembers(group), QList<int>());
     }
 
@@ -160,7 +157,7 @@ private Q_SLOTS:
         QVERIFY2(!task.isReady(), "gave up before the grace period");
         QCOMPARE(test::processGroupMembers(group).size(), 2);
         clock.advance(100ms);
-        QCOMPARE(test::connectorErrorOf(task), Kind::timedOut);
+        QCOMPARE(test::waitFor(task).ending, Ending::timedOut);
         QTRY_COMPARE(test::processGroupMembers(group), QList<int>());
     }
 
@@ -169,7 +166,7 @@ private Q_SLOTS:
         QElapsedTimer timer;
         timer.start();
         auto task = runProcess(shell(QStringLiteral("exec sleep 30"), 200ms));
-        QCOMPARE(test::connectorErrorOf(task), Kind::timedOut);
+        QCOMPARE(test::waitFor(task).ending, Ending::timedOut);
         QVERIFY(timer.elapsed() < 5000);
     }
 
@@ -190,10 +187,10 @@ private Q_SLOTS:
                                          : QStringLiteral("head -c %1 /dev/zero; echo -n").arg(bytes);
         auto task = runProcess(shell(script));
         if (!accepted) {
-            QCOMPARE(test::connectorErrorOf(task), Kind::invalidResponse);
+            QCOMPARE(test::waitFor(task).ending, Ending::outputOverLimit);
             return;
         }
-        QCOMPARE(test::waitFor(task).standardOutput.size(), bytes);
+        QCOMPARE(test::waitFor(task).output.size(), bytes);
     }
 
     void cancellationStopsTheChild()
@@ -221,7 +218,9 @@ private Q_SLOTS:
         ProcessRequest request;
         request.executable = QStringLiteral("/nonexistent/tool");
         request.timeout = 5s;
-        QVERIFY_THROWS_EXCEPTION(ProcessLaunchError, test::waitFor(runProcess(request)));
+        const ProcessResult result = test::waitFor(runProcess(request));
+        QCOMPARE(result.ending, Ending::launchFailed);
+        QVERIFY(!result.launchError.isEmpty());
     }
 
     void environmentAndWorkingDirectory()
@@ -230,7 +229,7 @@ private Q_SLOTS:
         ProcessRequest request = shell(QStringLiteral("echo \"$ONLY\" \"${HOME:-unset}\"; pwd"));
         request.environment = QMap<QString, QString>{{QStringLiteral("ONLY"), QStringLiteral("this")}};
         request.workingDirectory = dir.path();
-        QCOMPARE(test::waitFor(runProcess(request)).standardOutput,
+        QCOMPARE(test::waitFor(runProcess(request)).output,
                  QByteArray("this unset\n") + QFile::encodeName(dir.path()) + "\n");
     }
 };

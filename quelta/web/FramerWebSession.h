@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FramerConfiguration.h"
-#include "FramerConnectionProgress.h"
+#include "connectors/framer/FramerConfiguration.h"
+#include "connectors/framer/FramerConnectionProgress.h"
 
 #include "connectors/ProviderConnector.h"
 
@@ -24,7 +24,7 @@ class WebPage;
 
 // Framer's agent credits, read inside an embedded page that stays signed in to Framer. One per
 // process; the browser engine starts on the first load, not before.
-class FramerConnector final : public QObject, public ProviderConnector
+class FramerWebSession final : public QObject, public ProviderConnector
 {
     Q_OBJECT
 public:
@@ -44,15 +44,14 @@ public:
         // navigated away and will never answer.
         std::chrono::milliseconds scriptTimeout = std::chrono::seconds(10);
 
-        static Environment standard();
+        // The persistent Framer profile, the store holding the team id, the desktop's browser.
+        static Environment standard(Clock &clock, SettingsStore &settings);
     };
 
     static constexpr const char *teamIDKey = "framer.teamID";
 
-    explicit FramerConnector(Environment environment, QObject *parent = nullptr);
-    ~FramerConnector() override;
-
-    static FramerConnector &shared();
+    explicit FramerWebSession(Environment environment, QObject *parent = nullptr);
+    ~FramerWebSession() override;
 
     // The embedded page the sign-in sheet shows; created on first use.
     WebPage &page();

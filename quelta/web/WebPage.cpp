@@ -1,6 +1,6 @@
 #include "WebPage.h"
 
-#include "Clock.h"
+#include "platform/Clock.h"
 
 #include <QCoroSignal>
 #include <QJsonArray>

@@ -26,12 +26,19 @@ struct ProcessRequest {
     std::function<bool(const QByteArray &output)> closeInputWhen;
 };
 
-// Everything the child wrote to standard output and standard error, interleaved as written.
-struct ProcessOutput {
-    qint32 status = 0;
-    QByteArray standardOutput;
+// How one run ended, in the runner's own terms; each caller decides what an ending means.
+struct ProcessResult {
+    enum class Ending { exited, timedOut, launchFailed, outputOverLimit };
 
-    bool operator==(const ProcessOutput &) const = default;
+    Ending ending = Ending::exited;
+    // The child's exit status, when it exited.
+    qint32 status = 0;
+    // Standard output and standard error, interleaved as written.
+    QByteArray output;
+    // The operating system's reason, when the launch failed.
+    QString launchError;
+
+    bool operator==(const ProcessResult &) const = default;
 };
 
 } // namespace quelta

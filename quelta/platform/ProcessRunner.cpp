@@ -1,9 +1,7 @@
 #include "ProcessRunner.h"
 
-#include "ProcessLaunchError.h"
-#include "core/ProviderConnectorError.h"
-#include "platform/Clock.h"
-#include "platform/OperationCancelled.h"
+#include "Clock.h"
+#include "OperationCancelled.h"
 
 #include <QCoroSignal>
 #include <QPointer>
@@ -177,7 +175,7 @@ QCoro::Task<void> stopChild(ChildRun &run)
 
 } // namespace
 
-QCoro::Task<ProcessOutput> runProcess(ProcessRequest request, std::stop_token token, Clock &clock)
+QCoro::Task<ProcessResult> runProcess(ProcessRequest request, std::stop_token token, Clock &clock)
 {
     if (token.stop_requested())
         throw OperationCancelled();
@@ -199,22 +197,23 @@ QCoro::Task<ProcessOutput> runProcess(ProcessRequest request, std::stop_token to
     const ChildRun::Outcome outcome = *run->outcome();
     co_await stopChild(*run);
 
+    using Ending = ProcessResult::Ending;
     switch (outcome) {
     case ChildRun::Outcome::finished:
-        co_return ProcessOutput{qint32(run->process().exitCode()), run->output()};
+        co_return ProcessResult{Ending::exited, qint32(run->process().exitCode()), run->output(), {}};
     case ChildRun::Outcome::launchFailed:
-        throw ProcessLaunchError(run->process().errorString().toStdString());
+        co_return ProcessResult{Ending::launchFailed, 0, {}, run->process().errorString()};
     case ChildRun::Outcome::timedOut:
-        throw ProviderConnectorError(ProviderConnectorError::Kind::timedOut);
+        co_return ProcessResult{Ending::timedOut, 0, run->output(), {}};
     case ChildRun::Outcome::outputOverflow:
-        throw ProviderConnectorError(ProviderConnectorError::Kind::invalidResponse);
+        co_return ProcessResult{Ending::outputOverLimit, 0, {}, {}};
     case ChildRun::Outcome::cancelled:
-        throw OperationCancelled();
+        break;
     }
-    throw ProviderConnectorError(ProviderConnectorError::Kind::processFailed);
+    throw OperationCancelled();
 }
 
-QCoro::Task<ProcessOutput> runProcess(ProcessRequest request, std::stop_token token)
+QCoro::Task<ProcessResult> runProcess(ProcessRequest request, std::stop_token token)
 {
     return runProcess(std::move(request), std::move(token), Clock::system());
 }

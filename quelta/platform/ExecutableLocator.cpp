@@ -46,9 +46,14 @@ QString currentUserName()
     return qEnvironmentVariable("USER");
 }
 
-QStringList executableSearchDirectories()
+ExecutableSearch ExecutableSearch::current()
 {
-    const QString home = QDir::homePath();
+    return ExecutableSearch{QDir::homePath(), qEnvironmentVariable("PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts)};
+}
+
+QStringList executableSearchDirectories(const ExecutableSearch &search)
+{
+    const QString &home = search.home;
     QStringList directories{
         home + QLatin1String("/.local/bin"),
         home + QLatin1String("/.volta/bin"),
@@ -63,13 +68,12 @@ QStringList executableSearchDirectories()
         QStringLiteral("/usr/sbin"),
         QStringLiteral("/sbin"),
     };
-    directories += qEnvironmentVariable("PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    directories += search.path;
     return withoutDuplicates(directories);
 }
 
-QStringList nodeVersionCandidates(const QString &name)
+QStringList nodeVersionCandidates(const QString &name, const QString &home)
 {
-    const QString home = QDir::homePath();
     QStringList candidates;
     const QString nvm = home + QLatin1String("/.nvm/versions/node");
     for (const QString &entry : subdirectoryEntries(nvm))
@@ -80,12 +84,12 @@ QStringList nodeVersionCandidates(const QString &name)
     return candidates;
 }
 
-std::optional<QString> locateExecutable(const QString &name, const QStringList &preferredCandidates)
+std::optional<QString> locateExecutable(const QString &name, const QStringList &preferredCandidates, const ExecutableSearch &search)
 {
     QStringList candidates = preferredCandidates;
-    for (const QString &directory : executableSearchDirectories())
+    for (const QString &directory : executableSearchDirectories(search))
         candidates.append(directory + QLatin1Char('/') + name);
-    candidates += nodeVersionCandidates(name);
+    candidates += nodeVersionCandidates(name, search.home);
 
     for (const QString &candidate : withoutDuplicates(candidates)) {
         if (isExecutableFile(candidate))
@@ -94,7 +98,7 @@ std::optional<QString> locateExecutable(const QString &name, const QStringList &
     return std::nullopt;
 }
 
-QMap<QString, QString> childProcessEnvironment(const QString &executable)
+QMap<QString, QString> childProcessEnvironment(const QString &executable, const ExecutableSearch &search)
 {
     const QProcessEnvironment inherited = QProcessEnvironment::systemEnvironment();
     QMap<QString, QString> environment;
@@ -102,9 +106,9 @@ QMap<QString, QString> childProcessEnvironment(const QString &executable)
         environment.insert(key, inherited.value(key));
 
     const QStringList path = withoutDuplicates(QStringList{QFileInfo(executable).absolutePath()}
-                                               + executableSearchDirectories());
+                                               + executableSearchDirectories(search));
     environment.insert(QStringLiteral("PATH"), path.join(QLatin1Char(':')));
-    environment.insert(QStringLiteral("HOME"), QDir::homePath());
+    environment.insert(QStringLiteral("HOME"), search.home);
     const QString user = currentUserName();
     environment.insert(QStringLiteral("USER"), user);
     environment.insert(QStringLiteral("LOGNAME"), user);

@@ -1,15 +1,19 @@
+#include "AppServices.h"
+
 #include "connectors/claude/ClaudeConnector.h"
 #include "connectors/codex/CodexConnector.h"
-#include "core/AllowanceMonitor.h"
 #include "core/BundleInformation.h"
+#include "platform/DetachedTask.h"
 #include "platform/TerminationSignals.h"
-#include "ui/AppServices.h"
 #include "ui/cli/CommandLine.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QTextStream>
 
 #include <unistd.h>
+
+Q_LOGGING_CATEGORY(lcApp, "quelta.app", QtCriticalMsg)
 
 namespace {
 
@@ -27,18 +31,21 @@ void prepareHeadlessUse()
 
 QCoro::Task<void> signIn(quelta::ProviderID id)
 {
+    quelta::AppServices &services = quelta::AppServices::shared();
     if (id == quelta::ProviderID::codex) {
-        quelta::CodexConnector codex;
+        quelta::CodexConnector codex = services.codexConnector();
         co_await codex.signIn();
         co_return;
     }
-    quelta::ClaudeConnector claude;
+    quelta::ClaudeConnector claude = services.claudeConnector();
     co_await claude.signIn();
 }
 
 std::optional<QString> executable(quelta::ProviderID id)
 {
-    return id == quelta::ProviderID::codex ? quelta::CodexConnector::executableURL() : quelta::ClaudeConnector::executableURL();
+    const quelta::ExecutableSearch &search = quelta::AppServices::shared().executableSearch();
+    return id == quelta::ProviderID::codex ? quelta::CodexConnector::executableURL(search)
+                                           : quelta::ClaudeConnector::executableURL(search);
 }
 
 QCoro::Task<void> run(QApplication &app, int &status)
@@ -47,8 +54,10 @@ QCoro::Task<void> run(QApplication &app, int &status)
     QTextStream err(stderr);
     quelta::CommandLineServices services{[]() -> quelta::AllowanceMonitor & { return quelta::AppServices::shared().monitor(); },
                                          &signIn, &executable};
-    status = co_await quelta::runCommandLine(app.arguments().mid(1), services, out, err);
-    app.exit(status);
+    const QStringList arguments = app.arguments().mid(1);
+    status = co_await quelta::runCommandLine(arguments, services, out, err);
+    // Queued, so that a command answered before the event loop runs still ends it.
+    QMetaObject::invokeMethod(&app, [&app, &status] { app.exit(status); }, Qt::QueuedConnection);
 }
 
 } // namespace
@@ -68,9 +77,9 @@ int main(int argc, char *argv[])
         status = 128 + signalNumber;
         app.exit(status);
     });
-    auto task = run(app, status);
-    if (task.isReady())
-        return status;
+    // Destroyed before the application: loops cancelled, pages released, stores written.
+    quelta::AppServices services;
+    quelta::startDetached(run(app, status), lcApp, "the command");
     app.exec();
     return status;
 }

@@ -1,0 +1,3 @@
+#include "AlertsLogging.h"
+
+Q_LOGGING_CATEGORY(lcAlerts, "quelta.alerts", QtCriticalMsg)

@@ -1,0 +1,3 @@
+#include "AnalyticsLogging.h"
+
+Q_LOGGING_CATEGORY(lcAnalytics, "quelta.analytics", QtCriticalMsg)

@@ -1,0 +1,71 @@
+#include "AppServices.h"
+
+#include "connectors/claude/ClaudeConnector.h"
+#include "connectors/codex/CodexConnector.h"
+#include "platform/Clock.h"
+#include "web/FramerWebSession.h"
+
+namespace quelta {
+
+namespace {
+AppServices *instance = nullptr;
+}
+
+AppServices::AppServices()
+    : m_clock(Clock::system())
+    , m_settings(SettingsStore::defaultDirectory())
+    , m_httpSession(m_clock, ProviderHttpSession::Timeouts{})
+    , m_authStatusCache(m_clock)
+    , m_connectors(makeConnectors())
+    , m_analytics(m_settings, m_clock, AnalyticsManager::TelemetrySetup::standard())
+    , m_alerts(m_settings, m_clock, m_notificationCenter)
+    , m_monitor(m_settings, m_clock, AllowanceMonitor::Services{m_connectors.loader(), false, &m_alerts, &m_analytics})
+{
+    Q_ASSERT(!instance);
+    instance = this;
+    QObject::connect(&m_alerts, &UsageNotificationManager::refreshLoopRestartRequested, &m_monitor, [this] {
+        if (m_monitor.hasAutomaticRefresh())
+            m_monitor.restartAutomaticRefresh();
+    });
+}
+
+AppServices::~AppServices()
+{
+    instance = nullptr;
+}
+
+AppServices &AppServices::shared()
+{
+    Q_ASSERT(instance);
+    return *instance;
+}
+
+ProviderConnectors AppServices::makeConnectors()
+{
+    ProviderConnectors connectors;
+    connectors.clock = &m_clock;
+    connectors.search = ExecutableSearch::current();
+    connectors.claudeEnvironment = [this] { return ClaudeEnvironment::standard(m_clock, m_httpSession, m_authStatusCache); };
+    connectors.framer = [this]() -> ProviderConnector & { return framer(); };
+    return connectors;
+}
+
+ProviderConnector &AppServices::framer()
+{
+    // The web engine costs tens of megabytes: only a Framer load brings it in.
+    if (!m_framer)
+        m_framer = std::make_unique<FramerWebSession>(FramerWebSession::Environment::standard(m_clock, m_settings));
+    return *m_framer;
+}
+
+ClaudeConnector AppServices::claudeConnector() const
+{
+    return ClaudeConnector(m_monitor.claudeTrackedLimit(), m_connectors.claudeEnvironment());
+}
+
+CodexConnector AppServices::codexConnector() const
+{
+    return CodexConnector(m_clock, m_connectors.codexTiming, m_connectors.search);
+}
+
+} // namespace quelta

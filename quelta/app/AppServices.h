@@ -1,0 +1,61 @@
+#pragma once
+
+#include "alerts/UsageNotificationManager.h"
+#include "analytics/AnalyticsManager.h"
+#include "connectors/ProviderConnectors.h"
+#include "connectors/ProviderHttpSession.h"
+#include "connectors/claude/AuthStatusCache.h"
+#include "core/AllowanceMonitor.h"
+#include "platform/FreedesktopNotificationCenter.h"
+#include "platform/SettingsStore.h"
+
+#include <memory>
+
+namespace quelta {
+
+class ClaudeConnector;
+class CodexConnector;
+class FramerWebSession;
+
+// Builds and owns the application's long-lived objects in the designed order, and destroys
+// them in reverse while QApplication still exists, so that every exit cancels the refresh loop,
+// releases the web page and leaves the stores written. `main` holds the one instance.
+class AppServices
+{
+public:
+    AppServices();
+    ~AppServices();
+    AppServices(const AppServices &) = delete;
+    AppServices &operator=(const AppServices &) = delete;
+
+    // The instance `main` holds.
+    static AppServices &shared();
+
+    Clock &clock() { return m_clock; }
+    SettingsStore &settings() { return m_settings; }
+    AnalyticsManager &analytics() { return m_analytics; }
+    UsageNotificationManager &alerts() { return m_alerts; }
+    AllowanceMonitor &monitor() { return m_monitor; }
+    const ExecutableSearch &executableSearch() const { return m_connectors.search; }
+
+    // Fresh connectors for a sign-in, made as the monitor makes them for a load.
+    ClaudeConnector claudeConnector() const;
+    CodexConnector codexConnector() const;
+
+private:
+    ProviderConnector &framer();
+    ProviderConnectors makeConnectors();
+
+    Clock &m_clock;
+    SettingsStore m_settings;
+    ProviderHttpSession m_httpSession;
+    AuthStatusCache m_authStatusCache;
+    FreedesktopNotificationCenter m_notificationCenter;
+    std::unique_ptr<FramerWebSession> m_framer;
+    ProviderConnectors m_connectors;
+    AnalyticsManager m_analytics;
+    UsageNotificationManager m_alerts;
+    AllowanceMonitor m_monitor;
+};
+
+} // namespace quelta

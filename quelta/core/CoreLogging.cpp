@@ -1,0 +1,3 @@
+#include "CoreLogging.h"
+
+Q_LOGGING_CATEGORY(lcCore, "quelta.core", QtCriticalMsg)

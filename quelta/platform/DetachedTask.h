@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QCoroTask>
+#include <QLoggingCategory>
+
+namespace quelta {
+
+using LoggingCategory = const QLoggingCategory &(*)();
+
+// Starts a task that nobody awaits. Whatever escapes it is logged under `category` as a failure
+// of `what`, rather than vanishing with the task.
+void startDetached(QCoro::Task<void> task, LoggingCategory category, const char *what);
+
+} // namespace quelta
