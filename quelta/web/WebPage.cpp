@@ -63,15 +63,57 @@ Q_SIGNALS:
     void ended();
 };
 
+// Figures JSON cannot carry (Infinity, NaN) travel as an object with this one key.
+const QString nonFiniteKey = QStringLiteral("quelta-non-finite");
+
+QString literal(const QString &text)
+{
+    // A one-element JSON array is a safe JavaScript literal for any text; hence the [0].
+    return QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact)) + QStringLiteral("[0]");
+}
+
+// Runs in the page's isolated world, whose globals the page can neither see nor replace. The
+// settled result waits under `key`; the console line only says that it is there.
 QString wrappedScript(const QString &nonce, const QString &functionBody, const QJsonArray &arguments)
 {
-    const QString prefix = QString::fromUtf8(QJsonDocument(QJsonArray{answerPrefix + nonce + QLatin1Char(':')}).toJson(QJsonDocument::Compact));
     const QString argumentList = QString::fromUtf8(QJsonDocument(arguments).toJson(QJsonDocument::Compact));
-    // The prefix literal is a one-element array, hence the [0].
-    return QStringLiteral("(async function () {\n%1\n}).apply(null, %2).then("
-                          "value => console.info(%3[0] + JSON.stringify({value: value === undefined ? null : value})),"
-                          "error => console.info(%3[0] + JSON.stringify({error: String((error && error.message) || error)})));")
-        .arg(functionBody, argumentList, prefix);
+    return QStringLiteral(
+               "(function () {\n"
+               "const encode = value => JSON.stringify(value === undefined ? null : value, (key, x) =>\n"
+               "  typeof x === 'number' && !Number.isFinite(x) ? {[%4]: String(x)} : x);\n"
+               "const settle = answer => { globalThis[%3] = answer; console.info(%5); };\n"
+               "(async function () {\n%1\n}).apply(null, %2).then(\n"
+               "  value => settle({value: encode(value)}),\n"
+               "  error => settle({error: String((error && error.message) || error)}));\n"
+               "})();")
+        .arg(functionBody, argumentList, literal(nonce), literal(nonFiniteKey), literal(answerPrefix + nonce));
+}
+
+QString takeAnswerScript(const QString &nonce)
+{
+    return QStringLiteral("(function () { const answer = globalThis[%1]; delete globalThis[%1]; return answer; })();").arg(literal(nonce));
+}
+
+// Undoes the encoding of non-finite figures, so that the reader's own checks can refuse them.
+QJsonValue decodeNonFinite(const QJsonValue &value)
+{
+    if (value.isArray()) {
+        QJsonArray array;
+        for (const QJsonValue &element : value.toArray())
+            array.append(decodeNonFinite(element));
+        return array;
+    }
+    if (!value.isObject())
+        return value;
+    const QJsonObject object = value.toObject();
+    if (object.size() == 1 && object.contains(nonFiniteKey)) {
+        const QString text = object.value(nonFiniteKey).toString();
+        return text == QLatin1String("NaN") ? qQNaN() : text.startsWith(QLatin1Char('-')) ? -qInf() : qInf();
+    }
+    QJsonObject decoded;
+    for (auto it = object.begin(); it != object.end(); ++it)
+        decoded.insert(it.key(), decodeNonFinite(it.value()));
+    return decoded;
 }
 
 } // namespace
@@ -110,12 +152,12 @@ void WebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QStr
 {
     if (!message.startsWith(answerPrefix))
         return;
-    const qsizetype nonceEnd = message.indexOf(QLatin1Char(':'), answerPrefix.size());
-    if (nonceEnd < 0)
-        return;
-    const QString nonce = message.mid(answerPrefix.size(), nonceEnd - answerPrefix.size());
-    const QJsonDocument answer = QJsonDocument::fromJson(message.mid(nonceEnd + 1).toUtf8());
-    Q_EMIT scriptAnswered(nonce, answer.object());
+    const QString nonce = message.mid(answerPrefix.size());
+    QPointer<WebPage> self(this);
+    runJavaScript(takeAnswerScript(nonce), QWebEngineScript::ApplicationWorld, [self, nonce](const QVariant &answer) {
+        if (self)
+            Q_EMIT self->scriptAnswered(nonce, QJsonValue::fromVariant(answer));
+    });
 }
 
 void WebPage::onLoadingChanged(const QWebEngineLoadingInfo &info)
@@ -149,7 +191,7 @@ QCoro::Task<QJsonValue> WebPage::runAsyncFunction(QString functionBody, QJsonArr
         Q_EMIT pending->ended();
     });
     m_clock.callAfter(timeout, pending, [pending] { Q_EMIT pending->ended(); });
-    runJavaScript(wrappedScript(nonce, functionBody, arguments), QWebEngineScript::MainWorld);
+    runJavaScript(wrappedScript(nonce, functionBody, arguments), QWebEngineScript::ApplicationWorld);
     co_await qCoro(pending, &ScriptAnswer::ended);
 
     if (!wait->answer)
@@ -157,7 +199,10 @@ QCoro::Task<QJsonValue> WebPage::runAsyncFunction(QString functionBody, QJsonArr
     const QJsonObject answer = wait->answer->toObject();
     if (answer.contains(QLatin1String("error")))
         throw PageScriptError(answer.value(QLatin1String("error")).toString().toStdString());
-    co_return answer.value(QLatin1String("value"));
+    const QJsonDocument value = QJsonDocument::fromJson(QByteArrayLiteral("[") + answer.value(QLatin1String("value")).toString().toUtf8() + ']');
+    if (!value.isArray())
+        throw PageScriptError("the page script answered what is not JSON");
+    co_return decodeNonFinite(value.array().at(0));
 }
 
 } // namespace quelta

@@ -59,9 +59,10 @@ public:
     void setNavigationPolicy(NavigationPolicy policy) { m_policy = std::move(policy); }
     void setNewWindowHandler(NewWindowHandler handler) { m_newWindow = std::move(handler); }
 
-    // Runs `functionBody` as the body of an async function in the page's main world, called with
-    // `arguments`, and returns what its promise resolves to. A rejection, or no answer within
-    // `timeout`, throws PageScriptError.
+    // Runs `functionBody` as the body of an async function in the page's isolated world (the
+    // page's DOM and cookies, none of its scripts' globals), called with `arguments`, and returns
+    // what its promise resolves to; Infinity and NaN arrive as such. A rejection, or no answer
+    // within `timeout`, throws PageScriptError.
     QCoro::Task<QJsonValue> runAsyncFunction(QString functionBody, QJsonArray arguments,
                                              std::chrono::milliseconds timeout);
 

@@ -237,6 +237,31 @@ private Q_SLOTS:
         QCOMPARE(m_requestedTeams, tried);
     }
 
+    void answersDependOnNoPageGlobals_data()
+    {
+        QTest::addColumn<QByteArray>("pageBody");
+        QTest::addColumn<QByteArray>("credits");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("page replaces console and JSON")
+            << QByteArray("<script>console.info = () => {}; JSON.stringify = () => '{}'; window.fetch = () => Promise.reject('no');</script>")
+            << fundsBody << QStringLiteral("250 left, Resets on 2 Mar");
+        QTest::newRow("infinite credits are refused")
+            << QByteArray("<p>Projects</p>")
+            << QByteArray(R"({"availableCredits":1e999,"funds":[{"grants":[{"allocatedCredits":500,"remainingCredits":250}]}]})")
+            << QStringLiteral("error: invalidResponse");
+    }
+
+    void answersDependOnNoPageGlobals()
+    {
+        QFETCH(QByteArray, pageBody);
+        QFETCH(QByteArray, credits);
+        QFETCH(QString, outcome);
+        makeConnector(configuration(QStringLiteral("?teamId=") + teamA));
+        m_projectsPage = page(pageBody);
+        m_credits.insert(teamA, CreditsReply{200, credits});
+        QCOMPARE(fetchOutcome(), outcome);
+    }
+
     void noTeamFound_data()
     {
         QTest::addColumn<QByteArray>("text");
