@@ -51,11 +51,9 @@ qint64 residentKilobytesOfTree(int root)
 int measure(bool useFramer)
 {
     QTemporaryDir dir;
-    quelta::SettingsStore settings(dir.path());
     if (useFramer) {
         quelta::FramerWebSession::Environment environment;
         environment.clock = &quelta::Clock::system();
-        environment.settings = &settings;
         environment.openInBrowser = [](const QUrl &) {};
         environment.makeProfile = [] { return new QWebEngineProfile(); };
         auto *connector = new quelta::FramerWebSession(environment);

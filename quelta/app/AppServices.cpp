@@ -3,19 +3,29 @@
 #include "connectors/claude/ClaudeConnector.h"
 #include "connectors/codex/CodexConnector.h"
 #include "platform/Clock.h"
-#include "web/FramerWebSession.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
 
 namespace quelta {
 
 namespace {
+
 AppServices *instance = nullptr;
+
+QString helperPath()
+{
+    return QCoreApplication::applicationDirPath() + QLatin1String("/quelta-web");
 }
+
+} // namespace
 
 AppServices::AppServices()
     : m_clock(Clock::system())
     , m_settings(SettingsStore::defaultDirectory())
     , m_httpSession(m_clock, ProviderHttpSession::Timeouts{})
     , m_authStatusCache(m_clock)
+    , m_framer(FramerConnector::Environment{helperPath(), &m_clock, &m_settings})
     , m_connectors(makeConnectors())
     , m_analytics(m_settings, m_clock, AnalyticsManager::TelemetrySetup::standard())
     , m_alerts(m_settings, m_clock, m_notificationCenter)
@@ -46,16 +56,14 @@ ProviderConnectors AppServices::makeConnectors()
     connectors.clock = &m_clock;
     connectors.search = ExecutableSearch::current();
     connectors.claudeEnvironment = [this] { return ClaudeEnvironment::standard(m_clock, m_httpSession, m_authStatusCache); };
-    connectors.framer = [this]() -> ProviderConnector & { return framer(); };
+    connectors.framer = [this]() -> ProviderConnector & { return m_framer; };
     return connectors;
 }
 
-ProviderConnector &AppServices::framer()
+std::optional<QString> AppServices::framerHelperProgram() const
 {
-    // The web engine costs tens of megabytes: only a Framer load brings it in.
-    if (!m_framer)
-        m_framer = std::make_unique<FramerWebSession>(FramerWebSession::Environment::standard(m_clock, m_settings));
-    return *m_framer;
+    const QFileInfo helper(helperPath());
+    return helper.isFile() && helper.isExecutable() ? std::optional(helper.filePath()) : std::nullopt;
 }
 
 ClaudeConnector AppServices::claudeConnector() const

@@ -5,6 +5,7 @@
 #include "connectors/ProviderConnectors.h"
 #include "connectors/ProviderHttpSession.h"
 #include "connectors/claude/AuthStatusCache.h"
+#include "connectors/framer/FramerConnector.h"
 #include "core/AllowanceMonitor.h"
 #include "platform/FreedesktopNotificationCenter.h"
 #include "platform/SettingsStore.h"
@@ -15,7 +16,6 @@ namespace quelta {
 
 class ClaudeConnector;
 class CodexConnector;
-class FramerWebSession;
 
 // Builds and owns the application's long-lived objects in the designed order, and destroys
 // them in reverse while QApplication still exists, so that every exit cancels the refresh loop,
@@ -41,9 +41,11 @@ public:
     // Fresh connectors for a sign-in, made as the monitor makes them for a load.
     ClaudeConnector claudeConnector() const;
     CodexConnector codexConnector() const;
+    FramerConnector &framerConnector() { return m_framer; }
+    // The web helper beside this program, when it is there.
+    std::optional<QString> framerHelperProgram() const;
 
 private:
-    ProviderConnector &framer();
     ProviderConnectors makeConnectors();
 
     Clock &m_clock;
@@ -51,7 +53,7 @@ private:
     ProviderHttpSession m_httpSession;
     AuthStatusCache m_authStatusCache;
     FreedesktopNotificationCenter m_notificationCenter;
-    std::unique_ptr<FramerWebSession> m_framer;
+    FramerConnector m_framer;
     ProviderConnectors m_connectors;
     AnalyticsManager m_analytics;
     UsageNotificationManager m_alerts;

@@ -2,8 +2,11 @@
 
 #include "connectors/claude/ClaudeConnector.h"
 #include "connectors/codex/CodexConnector.h"
+#include "connectors/framer/FramerConnector.h"
+#include "core/ProviderConnectorError.h"
 #include "core/BundleInformation.h"
 #include "platform/DetachedTask.h"
+#include "platform/DisplaylessUse.h"
 #include "platform/TerminationSignals.h"
 #include "ui/cli/CommandLine.h"
 
@@ -11,27 +14,19 @@
 #include <QLoggingCategory>
 #include <QTextStream>
 
-#include <unistd.h>
-
 Q_LOGGING_CATEGORY(lcApp, "quelta.app", QtCriticalMsg)
 
 namespace {
 
-// The commands also run in a terminal without a desktop, where the web engine still needs a
-// platform to draw on.
-void prepareHeadlessUse()
-{
-    const bool hasDisplay = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    if (!hasDisplay && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Chromium refuses to start its sandbox as root.
-    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-}
-
 QCoro::Task<void> signIn(quelta::ProviderID id)
 {
     quelta::AppServices &services = quelta::AppServices::shared();
+    if (id == quelta::ProviderID::framer) {
+        const bool connected = co_await services.framerConnector().showConnectionWindow();
+        if (!connected)
+            throw quelta::ProviderConnectorError(quelta::ProviderConnectorError::Kind::connectionRequired);
+        co_return;
+    }
     if (id == quelta::ProviderID::codex) {
         quelta::CodexConnector codex = services.codexConnector();
         co_await codex.signIn();
@@ -43,17 +38,25 @@ QCoro::Task<void> signIn(quelta::ProviderID id)
 
 std::optional<QString> executable(quelta::ProviderID id)
 {
-    const quelta::ExecutableSearch &search = quelta::AppServices::shared().executableSearch();
-    return id == quelta::ProviderID::codex ? quelta::CodexConnector::executableURL(search)
-                                           : quelta::ClaudeConnector::executableURL(search);
+    quelta::AppServices &services = quelta::AppServices::shared();
+    switch (id) {
+    case quelta::ProviderID::codex:
+        return quelta::CodexConnector::executableURL(services.executableSearch());
+    case quelta::ProviderID::claudeCode:
+        return quelta::ClaudeConnector::executableURL(services.executableSearch());
+    case quelta::ProviderID::framer:
+        break;
+    }
+    return services.framerHelperProgram();
 }
 
 QCoro::Task<void> run(QApplication &app, int &status)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
+    const bool showsWindows = QGuiApplication::platformName() != QLatin1String("offscreen");
     quelta::CommandLineServices services{[]() -> quelta::AllowanceMonitor & { return quelta::AppServices::shared().monitor(); },
-                                         &signIn, &executable};
+                                         &signIn, &executable, showsWindows};
     const QStringList arguments = app.arguments().mid(1);
     status = co_await quelta::runCommandLine(arguments, services, out, err);
     // Queued, so that a command answered before the event loop runs still ends it.
@@ -64,7 +67,7 @@ QCoro::Task<void> run(QApplication &app, int &status)
 
 int main(int argc, char *argv[])
 {
-    prepareHeadlessUse();
+    quelta::prepareForDisplaylessUse();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quelta"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quelta"));

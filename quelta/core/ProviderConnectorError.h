@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RawValue.h"
+
 #include <exception>
 #include <optional>
 
@@ -47,6 +49,21 @@ public:
 private:
     Kind m_kind;
     std::optional<double> m_retryAfter;
+};
+
+template <>
+struct RawValues<ProviderConnectorError::Kind> {
+    using Kind = ProviderConnectorError::Kind;
+    static constexpr std::array<std::pair<Kind, std::string_view>, 8> table{{
+        {Kind::rateLimited, "rateLimited"},
+        {Kind::connectionRequired, "connectionRequired"},
+        {Kind::executableMissing, "executableMissing"},
+        {Kind::invalidResponse, "invalidResponse"},
+        {Kind::processFailed, "processFailed"},
+        {Kind::timedOut, "timedOut"},
+        {Kind::unsupportedPlan, "unsupportedPlan"},
+        {Kind::usageAccessExpired, "usageAccessExpired"},
+    }};
 };
 
 } // namespace quelta

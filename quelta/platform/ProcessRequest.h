@@ -18,12 +18,16 @@ struct ProcessRequest {
     // Absent: the child inherits this process's environment unchanged.
     std::optional<QMap<QString, QString>> environment;
     std::optional<QString> workingDirectory;
-    std::chrono::milliseconds timeout{0};
+    // Absent: the run lasts as long as the child does (a window the user holds open).
+    std::optional<std::chrono::milliseconds> timeout;
     std::optional<QByteArray> standardInput;
-    // How long after launch the child's standard input is closed.
-    std::chrono::milliseconds closeInputDelay{0};
+    // How long after launch the child's standard input is closed; absent, it stays open for the
+    // whole run, so that the child sees end-of-file when this process goes away.
+    std::optional<std::chrono::milliseconds> closeInputDelay{std::chrono::milliseconds(0)};
     // Closes the input earlier, as soon as it holds for the output read so far.
     std::function<bool(const QByteArray &output)> closeInputWhen;
+    // Told of the output read so far whenever more arrives, for children that report as they go.
+    std::function<void(const QByteArray &output)> onOutput;
 };
 
 // How one run ended, in the runner's own terms; each caller decides what an ending means.

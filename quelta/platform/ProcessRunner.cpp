@@ -66,13 +66,16 @@ public:
         m_process.start(QIODevice::ReadWrite);
         if (m_outcome)
             return;
-        m_clock.callAfter(m_request.timeout, this, [this] { end(Outcome::timedOut); });
+        if (m_request.timeout)
+            m_clock.callAfter(*m_request.timeout, this, [this] { end(Outcome::timedOut); });
         if (m_request.standardInput)
             m_process.write(*m_request.standardInput);
-        if (m_request.closeInputDelay <= std::chrono::milliseconds::zero())
+        if (!m_request.closeInputDelay)
+            return;
+        if (*m_request.closeInputDelay <= std::chrono::milliseconds::zero())
             closeInput();
         else
-            m_clock.callAfter(m_request.closeInputDelay, this, [this] { closeInput(); });
+            m_clock.callAfter(*m_request.closeInputDelay, this, [this] { closeInput(); });
     }
 
     void cancel() { end(Outcome::cancelled); }
@@ -119,6 +122,8 @@ private:
             end(Outcome::outputOverflow);
             return;
         }
+        if (m_request.onOutput)
+            m_request.onOutput(m_output);
         if (m_request.closeInputWhen && !m_inputClosed && m_request.closeInputWhen(m_output))
             closeInput();
     }

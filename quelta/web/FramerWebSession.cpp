@@ -5,7 +5,6 @@
 
 #include "core/ProviderConnectorError.h"
 #include "platform/Clock.h"
-#include "platform/SettingsStore.h"
 #include "WebPage.h"
 
 #include <QCoroSignal>
@@ -42,11 +41,10 @@ Q_SIGNALS:
     void ended();
 };
 
-FramerWebSession::Environment FramerWebSession::Environment::standard(Clock &clock, SettingsStore &settings)
+FramerWebSession::Environment FramerWebSession::Environment::standard(Clock &clock)
 {
     Environment environment;
     environment.clock = &clock;
-    environment.settings = &settings;
     environment.openInBrowser = [](const QUrl &url) { QDesktopServices::openUrl(url); };
     environment.makeProfile = [] { return WebPage::persistentProfile(QStringLiteral("framer")); };
     return environment;
@@ -203,7 +201,7 @@ QCoro::Task<bool> FramerWebSession::pageTextMentionsSignIn()
 
 QCoro::Task<QJsonObject> FramerWebSession::pollCredits()
 {
-    const QString preferredTeamID = m_environment.settings->stringValue(QLatin1String(teamIDKey)).value_or(QString());
+    const QString preferredTeamID = m_teamID.value_or(QString());
     const QString script = framerCreditScript(m_environment.configuration.apiHost);
     Clock &clock = *m_environment.clock;
     const Clock::Duration deadline = clock.elapsed() + m_environment.pollingDeadline;
@@ -234,7 +232,7 @@ QCoro::Task<ProviderAllowance> FramerWebSession::fetchAllowance()
     const QJsonObject result = co_await pollCredits();
     const QJsonValue teamID = result.value(QLatin1String("teamID"));
     if (teamID.isString())
-        m_environment.settings->setString(QLatin1String(teamIDKey), teamID.toString());
+        m_teamID = teamID.toString();
     co_return framerAllowance(result, m_environment.clock->now());
 }
 

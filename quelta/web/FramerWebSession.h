@@ -19,7 +19,6 @@ class QWebEngineProfile;
 namespace quelta {
 
 class Clock;
-class SettingsStore;
 class WebPage;
 
 // Framer's agent credits, read inside an embedded page that stays signed in to Framer. One per
@@ -31,7 +30,6 @@ public:
     struct Environment {
         FramerConfiguration configuration = FramerConfiguration::standard();
         Clock *clock = nullptr;
-        SettingsStore *settings = nullptr;
         std::function<void(const QUrl &)> openInBrowser;
         // Called once, when the page is first needed.
         std::function<QWebEngineProfile *()> makeProfile;
@@ -44,11 +42,9 @@ public:
         // navigated away and will never answer.
         std::chrono::milliseconds scriptTimeout = std::chrono::seconds(10);
 
-        // The persistent Framer profile, the store holding the team id, the desktop's browser.
-        static Environment standard(Clock &clock, SettingsStore &settings);
+        // The persistent Framer profile and the desktop's browser.
+        static Environment standard(Clock &clock);
     };
-
-    static constexpr const char *teamIDKey = "framer.teamID";
 
     explicit FramerWebSession(Environment environment, QObject *parent = nullptr);
     ~FramerWebSession() override;
@@ -60,6 +56,10 @@ public:
     FramerConnectionProgress connectionProgress() const { return m_progress; }
 
     QCoro::Task<ProviderAllowance> fetchAllowance() override;
+    // The team whose credits were read last, tried after the page's own candidates; the owner
+    // keeps it between runs.
+    std::optional<QString> teamID() const { return m_teamID; }
+    void setTeamID(std::optional<QString> teamID) { m_teamID = std::move(teamID); }
     void prepareForConnection();
     void openMagicLink(const QString &pastedText);
     // False when there is nothing to leave (no page yet, or the Framer sign-in page).
@@ -90,6 +90,7 @@ private:
     WebPage *m_page = nullptr;
     FramerConnectionProgress m_progress;
     QPointer<PendingNavigation> m_navigation;
+    std::optional<QString> m_teamID;
 };
 
 } // namespace quelta

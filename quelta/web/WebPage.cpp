@@ -131,11 +131,16 @@ QWebEngineProfile *WebPage::persistentProfile(const QString &name)
 {
     // Lives as long as the process: pages may outlive any one owner.
     auto *profile = new QWebEngineProfile(name);
-    const QString root = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1String("/web/") + name;
+    const QString root = profileDirectory(name);
     profile->setPersistentStoragePath(root + QLatin1String("/storage"));
     profile->setCachePath(root + QLatin1String("/cache"));
     profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
     return profile;
+}
+
+QString WebPage::profileDirectory(const QString &name)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1String("/web/") + name;
 }
 
 bool WebPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)

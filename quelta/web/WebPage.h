@@ -55,6 +55,8 @@ public:
 
     // A named profile whose cookies and storage persist in the application's data folder.
     static QWebEngineProfile *persistentProfile(const QString &name);
+    // Where that profile keeps its files.
+    static QString profileDirectory(const QString &name);
 
     void setNavigationPolicy(NavigationPolicy policy) { m_policy = std::move(policy); }
     void setNewWindowHandler(NewWindowHandler handler) { m_newWindow = std::move(handler); }

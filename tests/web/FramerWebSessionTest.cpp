@@ -3,7 +3,6 @@
 #include "WaitFor.h"
 #include "core/ProviderConnectorError.h"
 #include "web/FramerWebSession.h"
-#include "platform/SettingsStore.h"
 #include "web/WebPage.h"
 
 #include <QApplication>
@@ -53,7 +52,7 @@ class FramerWebSessionTest : public QObject
     QList<QUrl> m_openedInBrowser;
 
     std::unique_ptr<test::ManualClock> m_clock;
-    std::unique_ptr<SettingsStore> m_settings;
+    std::optional<QString> m_storedTeam;
     QWebEngineProfile *m_profile = nullptr;
     std::unique_ptr<FramerWebSession> m_connector;
 
@@ -75,10 +74,10 @@ class FramerWebSessionTest : public QObject
         FramerWebSession::Environment environment;
         environment.configuration = std::move(configuration);
         environment.clock = m_clock.get();
-        environment.settings = m_settings.get();
         environment.openInBrowser = [this](const QUrl &url) { m_openedInBrowser.append(url); };
         environment.makeProfile = [this] { return m_profile; };
         m_connector = std::make_unique<FramerWebSession>(environment);
+        m_connector->setTeamID(m_storedTeam);
     }
 
     // Lets the short waits pending on the manual clock pass (the post-navigation check, each
@@ -172,8 +171,7 @@ private Q_SLOTS:
     void init()
     {
         m_clock = std::make_unique<test::ManualClock>();
-        m_settings = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("settings")));
-        m_settings->remove(QLatin1String(FramerWebSession::teamIDKey));
+        m_storedTeam.reset();
         m_projectsPage = page("<p>Projects</p>");
         m_credits.clear();
         m_anyTeam = CreditsReply{};
@@ -194,7 +192,7 @@ private Q_SLOTS:
 
     void candidatesAreTriedInOrderWithTheStoredIdLast()
     {
-        m_settings->setString(QLatin1String(FramerWebSession::teamIDKey), storedTeam);
+        m_storedTeam = storedTeam;
         makeConnector(configuration(QStringLiteral("?teamId=") + teamA));
         m_projectsPage = page(QStringLiteral("<img src=\"https://api.framer.test:%1/web/teams/%2/avatar.png\">"
                                              "<link rel=\"prefetch\" href=\"/projects/?team=%3\">"
@@ -206,7 +204,7 @@ private Q_SLOTS:
         m_credits.insert(storedTeam, CreditsReply{200, fundsBody});
         QCOMPARE(fetchOutcome(), QStringLiteral("250 left, Resets on 2 Mar"));
         QCOMPARE(m_requestedTeams, (QStringList{teamA, teamB, teamC, storedTeam}));
-        QCOMPARE(m_settings->stringValue(QLatin1String(FramerWebSession::teamIDKey)), storedTeam);
+        QCOMPARE(m_connector->teamID(), std::optional<QString>(storedTeam));
     }
 
     void firstAnsweringCandidateIsRemembered()
@@ -214,7 +212,7 @@ private Q_SLOTS:
         makeConnector(configuration(QStringLiteral("?team=") + teamB));
         m_credits.insert(teamB, CreditsReply{200, fundsBody});
         QCOMPARE(fetchOutcome(), QStringLiteral("250 left, Resets on 2 Mar"));
-        QCOMPARE(m_settings->stringValue(QLatin1String(FramerWebSession::teamIDKey)), teamB);
+        QCOMPARE(m_connector->teamID(), std::optional<QString>(teamB));
     }
 
     void replies_data()
@@ -229,7 +227,7 @@ private Q_SLOTS:
     {
         QFETCH(int, status);
         QFETCH(QString, outcome);
-        m_settings->setString(QLatin1String(FramerWebSession::teamIDKey), storedTeam);
+        m_storedTeam = storedTeam;
         makeConnector(configuration(QStringLiteral("?teamId=") + teamA));
         m_anyTeam = CreditsReply{status, "{}"};
         QCOMPARE(fetchOutcome(), outcome);

@@ -28,6 +28,10 @@ QCoro::Task<void> waitForRefresh(AllowanceMonitor &monitor)
 QString failureAdvice(ProviderID id, const CommandLineServices &services)
 {
     const bool installed = services.executable(id).has_value();
+    if (id == ProviderID::framer) {
+        return installed ? QStringLiteral("Sign in to Framer in the window, with Google or your email’s link, then try again.")
+                         : QStringLiteral("Quelta’s web helper, quelta-web, is missing beside quelta: install Quelta again.");
+    }
     if (id == ProviderID::codex) {
         return installed ? QStringLiteral("Complete the Codex sign-in in your browser, then try again.")
                          : QStringLiteral("Install Codex from %1, then connect ChatGPT again.").arg(serviceAddresses::codexDownloadSite());
@@ -131,7 +135,7 @@ QString commandLineUsage()
                           "  status [--json] [--cached]   refresh and show what is left of each allowance\n"
                           "                               (--cached: the last figures, without loading)\n"
                           "  connect chatgpt|claude       sign in with the vendor's tool and connect it\n"
-                          "  connect framer               explains where Framer is connected\n"
+                          "  connect framer               sign in to Framer in its window and connect it\n"
                           "\n"
                           "Options:\n"
                           "  --help       show this help\n"
@@ -153,8 +157,8 @@ QCoro::Task<int> runCommandLine(QStringList arguments, CommandLineServices servi
         co_return co_await status(arguments, services, out, err);
     if (command == QLatin1String("connect") && arguments.size() == 1) {
         const std::optional<ProviderID> provider = providerNamed(arguments.first());
-        if (provider == ProviderID::framer) {
-            out << "Framer is connected from the Quelta window, where you sign in to Framer itself.\n";
+        if (provider == ProviderID::framer && !services.showsWindows) {
+            err << "Framer is signed in to in a window: run this command on your desktop.\n";
             co_return 1;
         }
         if (provider)

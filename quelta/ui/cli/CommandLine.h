@@ -18,8 +18,10 @@ struct CommandLineServices {
     std::function<AllowanceMonitor &()> monitor;
     // Runs the provider's own sign-in (Claude Code or Codex); throws when it fails.
     std::function<QCoro::Task<void>(ProviderID)> signIn;
-    // The vendor tool, when installed.
+    // The vendor tool (for Framer, the web helper), when installed.
     std::function<std::optional<QString>(ProviderID)> executable;
+    // A desktop is there to show the Framer window on.
+    bool showsWindows = false;
 };
 
 QString commandLineUsage();

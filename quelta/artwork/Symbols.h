@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QString>
+
+namespace quelta {
+
+// The project's own monochrome artwork (named as the design names its symbols, such as
+// "arrow.clockwise"), drawn in `color` at `size` logical pixels, crisp at `devicePixelRatio`.
+QPixmap symbolPixmap(const QString &name, const QColor &color, qreal size, qreal devicePixelRatio);
+
+// Whether the artwork has a symbol of that name.
+bool hasSymbol(const QString &name);
+
+} // namespace quelta

@@ -1,0 +1,105 @@
+#include "FramerConnector.h"
+
+#include "FramerHelperProtocol.h"
+
+#include "connectors/ConnectorsLogging.h"
+#include "platform/ProcessRunner.h"
+#include "platform/SettingsStore.h"
+
+#include <QPointer>
+
+namespace quelta {
+
+namespace {
+
+using Kind = ProviderConnectorError::Kind;
+
+ProviderConnectorError errorOfEnding(ProcessResult::Ending ending)
+{
+    return ProviderConnectorError(ending == ProcessResult::Ending::timedOut ? Kind::timedOut : Kind::invalidResponse);
+}
+
+} // namespace
+
+FramerConnector::FramerConnector(Environment environment, QObject *parent)
+    : QObject(parent)
+    , m_environment(std::move(environment))
+{
+}
+
+void FramerConnector::setProgress(FramerConnectionProgress progress)
+{
+    if (m_progress == progress)
+        return;
+    m_progress = std::move(progress);
+    Q_EMIT connectionProgressChanged();
+}
+
+void FramerConnector::prepareForConnection()
+{
+    if (m_progress.kind != FramerConnectionProgress::Kind::openingMagicLink)
+        setProgress({});
+}
+
+QCoro::Task<ProviderAllowance> FramerConnector::fetchAllowance()
+{
+    ProcessRequest request;
+    request.executable = m_environment.helperProgram;
+    request.arguments = {QStringLiteral("fetch")};
+    const QString key = QLatin1String(teamIDKey);
+    if (const std::optional<QString> teamID = m_environment.settings->stringValue(key))
+        request.arguments << QStringLiteral("--team-id") << *teamID;
+    request.timeout = m_environment.fetchDeadline;
+
+    const ProcessResult result = co_await runProcess(request, {}, *m_environment.clock);
+    if (result.ending != ProcessResult::Ending::exited) {
+        qCInfo(lcFramer) << "the web helper did not answer:" << int(result.ending) << result.launchError;
+        throw errorOfEnding(result.ending);
+    }
+    const std::optional<framerHelper::FetchAnswer> answer = framerHelper::readFetchLine(result.output);
+    if (!answer) {
+        qCInfo(lcFramer) << "the web helper's answer is unreadable; exit status" << result.status;
+        throw ProviderConnectorError(Kind::invalidResponse);
+    }
+    if (answer->teamID)
+        m_environment.settings->setString(key, *answer->teamID);
+    if (const auto *error = std::get_if<ProviderConnectorError>(&answer->outcome))
+        throw *error;
+    co_return std::get<ProviderAllowance>(answer->outcome);
+}
+
+QCoro::Task<bool> FramerConnector::showConnectionWindow()
+{
+    if (m_windowOpen)
+        co_return false;
+    m_windowOpen = true;
+    prepareForConnection();
+
+    ProcessRequest request;
+    request.executable = m_environment.helperProgram;
+    request.arguments = {QStringLiteral("connect")};
+    // Left open: should this process end, the helper reads end-of-file and closes its window.
+    request.closeInputDelay.reset();
+    std::optional<bool> closedConnected;
+    qsizetype consumed = 0;
+    QPointer<FramerConnector> self(this);
+    request.onOutput = [self, &consumed, &closedConnected](const QByteArray &output) {
+        for (qsizetype end = output.indexOf('\n', consumed); end >= 0; end = output.indexOf('\n', consumed)) {
+            const std::optional<framerHelper::ConnectEvent> event = framerHelper::readConnectLine(output.mid(consumed, end - consumed));
+            consumed = end + 1;
+            if (event && event->progress && self)
+                self->setProgress(*event->progress);
+            if (event && event->closedConnected)
+                closedConnected = event->closedConnected;
+        }
+    };
+    const ProcessResult result = co_await runProcess(request, {}, *m_environment.clock);
+    if (!self)
+        co_return false;
+    m_windowOpen = false;
+    if (result.ending != ProcessResult::Ending::exited)
+        qCInfo(lcFramer) << "the connection window ended abnormally:" << int(result.ending) << result.launchError;
+    co_return closedConnected.value_or(false);
+}
+
+} // namespace quelta

@@ -1,0 +1,225 @@
+#include "FramerConnectionWindow.h"
+
+#include "FramerWebSession.h"
+#include "WebPage.h"
+
+#include "artwork/DesignColors.h"
+#include "artwork/Symbols.h"
+#include "platform/Clock.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+namespace quelta {
+
+namespace {
+
+using Kind = FramerConnectionProgress::Kind;
+constexpr auto closeDelay = std::chrono::milliseconds(450);
+
+struct StatusLook {
+    const char *symbol;
+    QString title;
+    QString detail;
+};
+
+StatusLook lookOf(const FramerConnectionProgress &progress)
+{
+    switch (progress.kind) {
+    case Kind::idle:
+        break;
+    case Kind::openingMagicLink:
+        return {"link", QStringLiteral("Opening your magic link…"), QStringLiteral("Quelta is completing the sign-in inside this window.")};
+    case Kind::connected:
+        return {"checkmark.circle.fill", QStringLiteral("Framer connected"),
+                QStringLiteral("You can close this window and refresh your allowances.")};
+    case Kind::failed:
+        return {"exclamationmark.triangle.fill", QStringLiteral("That link didn't work"), progress.message};
+    }
+    return {"envelope", QStringLiteral("Using email?"),
+            QStringLiteral("Open Framer’s email. Right-click Open Framer, choose Copy Link, then click Paste Link.")};
+}
+
+QFont fontOf(int pixelSize, QFont::Weight weight)
+{
+    QFont font;
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
+
+QFrame *divider()
+{
+    auto *line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setFixedHeight(1);
+    return line;
+}
+
+// The strip's faint tint of the primary colour.
+class TintedStrip final : public QWidget
+{
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), designColors::withOpacity(designColors::primary(palette()), 0.035));
+    }
+};
+
+} // namespace
+
+FramerConnectionWindow::FramerConnectionWindow(FramerWebSession &session, Clock &clock, QWidget *parent)
+    : QWidget(parent)
+    , m_session(session)
+    , m_clock(clock)
+{
+    setWindowTitle(QStringLiteral("Connect Framer"));
+    resize(860, 700);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(makeHeader());
+    layout->addWidget(divider());
+    layout->addWidget(makeStatusStrip());
+    layout->addWidget(divider());
+
+    // Loads the start page the first time; the same page, and session, every time after.
+    m_session.prepareForConnection();
+    m_view = new QWebEngineView(this);
+    m_view->setPage(&m_session.page());
+    m_view->setMinimumSize(820, 560);
+    layout->addWidget(m_view, 1);
+
+    connect(&m_session, &FramerWebSession::connectionProgressChanged, this, &FramerConnectionWindow::showProgress);
+    showProgress();
+}
+
+QWidget *FramerConnectionWindow::makeHeader()
+{
+    auto *header = new QWidget;
+    auto *row = new QHBoxLayout(header);
+    row->setContentsMargins(16, 16, 16, 16);
+    row->setSpacing(12);
+
+    auto *back = new QPushButton(QStringLiteral("Back"));
+    back->setShortcut(Qt::Key_Escape);
+    back->setIcon(symbolPixmap(QStringLiteral("chevron.left"), designColors::primary(palette()), 12, devicePixelRatioF()));
+    connect(back, &QPushButton::clicked, this, &FramerConnectionWindow::goBack);
+    row->addWidget(back, 0, Qt::AlignVCenter);
+
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    auto *title = new QLabel(QStringLiteral("Connect Framer"));
+    title->setFont(fontOf(13, QFont::DemiBold));
+    auto *caption = new QLabel(QStringLiteral("Choose Google or email below."));
+    caption->setFont(fontOf(10, QFont::Normal));
+    caption->setObjectName(QStringLiteral("secondary"));
+    texts->addWidget(title);
+    texts->addWidget(caption);
+    row->addLayout(texts);
+    row->addStretch(1);
+    return header;
+}
+
+QWidget *FramerConnectionWindow::makeStatusStrip()
+{
+    auto *strip = new TintedStrip;
+    auto *row = new QHBoxLayout(strip);
+    row->setContentsMargins(16, 14, 16, 14);
+    row->setSpacing(12);
+
+    m_symbol = new QLabel;
+    m_symbol->setFixedWidth(22);
+    m_symbol->setAlignment(Qt::AlignCenter);
+    row->addWidget(m_symbol, 0, Qt::AlignVCenter);
+
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    m_statusTitle = new QLabel;
+    m_statusTitle->setFont(fontOf(13, QFont::Medium));
+    m_statusDetail = new QLabel;
+    m_statusDetail->setFont(fontOf(10, QFont::Normal));
+    m_statusDetail->setWordWrap(true);
+    m_statusDetail->setObjectName(QStringLiteral("secondary"));
+    texts->addWidget(m_statusTitle);
+    texts->addWidget(m_statusDetail);
+    row->addLayout(texts, 1);
+
+    m_pasteLink = new QPushButton(QStringLiteral("Paste Link"));
+    m_pasteLink->setDefault(true);
+    connect(m_pasteLink, &QPushButton::clicked, this, &FramerConnectionWindow::pasteLink);
+    row->addWidget(m_pasteLink, 0, Qt::AlignVCenter);
+    return strip;
+}
+
+void FramerConnectionWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyScheme();
+}
+
+void FramerConnectionWindow::applyScheme()
+{
+    // Secondary text follows the scheme's primary colour.
+    QPalette faded = palette();
+    faded.setColor(QPalette::WindowText, designColors::secondary(palette()));
+    for (QLabel *label : findChildren<QLabel *>(QStringLiteral("secondary")))
+        label->setPalette(faded);
+    showProgress();
+}
+
+void FramerConnectionWindow::showProgress()
+{
+    const FramerConnectionProgress progress = m_session.connectionProgress();
+    const StatusLook look = lookOf(progress);
+    const QColor colour = progress.kind == Kind::connected ? designColors::systemGreen(palette())
+        : progress.kind == Kind::failed                    ? designColors::systemOrange(palette())
+                                                           : designColors::secondary(palette());
+    m_symbol->setPixmap(symbolPixmap(QString::fromLatin1(look.symbol), colour, 16, devicePixelRatioF()));
+    m_statusTitle->setText(look.title);
+    m_statusDetail->setText(look.detail);
+    m_pasteLink->setEnabled(progress.kind != Kind::openingMagicLink);
+
+    if (progress.kind != Kind::connected || m_isCompletingConnection || !isVisible())
+        return;
+    m_isCompletingConnection = true;
+    m_clock.callAfter(closeDelay, this, [this] { close(); });
+}
+
+void FramerConnectionWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_isCompletingConnection = false;
+    applyScheme();
+}
+
+void FramerConnectionWindow::goBack()
+{
+    if (m_session.navigateBack())
+        return;
+    close();
+}
+
+void FramerConnectionWindow::pasteLink()
+{
+    m_session.openMagicLink(QGuiApplication::clipboard()->text());
+}
+
+void FramerConnectionWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    Q_EMIT closed(m_session.connectionProgress().kind == Kind::connected);
+}
+
+} // namespace quelta

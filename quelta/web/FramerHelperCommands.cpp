@@ -1,0 +1,105 @@
+#include "FramerHelperCommands.h"
+
+#include "FramerConnectionWindow.h"
+#include "FramerWebSession.h"
+#include "WebPage.h"
+
+#include "connectors/framer/FramerHelperProtocol.h"
+
+#include <QCoroSignal>
+#include <QDir>
+#include <QLockFile>
+#include <QSocketNotifier>
+
+#include <unistd.h>
+
+namespace quelta {
+
+namespace {
+
+using Kind = ProviderConnectorError::Kind;
+
+// A fetch waits this long for another helper to finish with the profile.
+constexpr int profileWait = 30'000;
+
+QString lockPath()
+{
+    const QString directory = WebPage::profileDirectory(QStringLiteral("framer"));
+    QDir().mkpath(QFileInfo(directory).absolutePath());
+    return directory + QLatin1String(".lock");
+}
+
+void print(QTextStream &out, const QByteArray &line)
+{
+    out << QString::fromUtf8(line);
+    out.flush();
+}
+
+QCoro::Task<int> fetch(std::optional<QString> teamID, Clock &clock, QTextStream &out)
+{
+    QLockFile lock(lockPath());
+    if (!lock.tryLock(profileWait)) {
+        print(out, framerHelper::fetchLine({ProviderConnectorError(Kind::timedOut), teamID}));
+        co_return 0;
+    }
+    FramerWebSession session(FramerWebSession::Environment::standard(clock));
+    session.setTeamID(teamID);
+    framerHelper::FetchAnswer answer{ProviderConnectorError(Kind::invalidResponse), std::nullopt};
+    try {
+        const ProviderAllowance allowance = co_await session.fetchAllowance();
+        answer.outcome = allowance;
+    } catch (const ProviderConnectorError &error) {
+        answer.outcome = error;
+    } catch (const std::exception &) {
+        // A page that errored or navigated away: nothing readable came back.
+    }
+    answer.teamID = session.teamID();
+    print(out, framerHelper::fetchLine(answer));
+    co_return 0;
+}
+
+QCoro::Task<int> connectWindow(Clock &clock, QTextStream &out)
+{
+    QLockFile lock(lockPath());
+    if (!lock.tryLock(profileWait)) {
+        print(out, framerHelper::closedLine(false));
+        co_return 1;
+    }
+    FramerWebSession session(FramerWebSession::Environment::standard(clock));
+    FramerConnectionWindow window(session, clock);
+    QObject::connect(&session, &FramerWebSession::connectionProgressChanged, &window,
+                     [&session, &out] { print(out, framerHelper::progressLine(session.connectionProgress())); });
+    // Quelta keeps our input open while it waits: end-of-file means it has gone.
+    QSocketNotifier parentGone(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&parentGone, &QSocketNotifier::activated, &window, [&window, &parentGone] {
+        char byte = 0;
+        if (::read(STDIN_FILENO, &byte, 1) <= 0) {
+            parentGone.setEnabled(false);
+            window.close();
+        }
+    });
+    print(out, framerHelper::progressLine(session.connectionProgress()));
+    window.show();
+    window.raise();
+    window.activateWindow();
+    const bool connected = co_await qCoro(&window, &FramerConnectionWindow::closed);
+    print(out, framerHelper::closedLine(connected));
+    co_return 0;
+}
+
+} // namespace
+
+QCoro::Task<int> runFramerHelper(QStringList arguments, Clock &clock, QTextStream &out)
+{
+    const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
+    if (command == QLatin1String("fetch") && arguments.isEmpty())
+        co_return co_await fetch(std::nullopt, clock, out);
+    if (command == QLatin1String("fetch") && arguments.size() == 2 && arguments[0] == QLatin1String("--team-id"))
+        co_return co_await fetch(arguments[1], clock, out);
+    if (command == QLatin1String("connect") && arguments.isEmpty())
+        co_return co_await connectWindow(clock, out);
+    out << "Usage: quelta-web fetch [--team-id ID] | connect\n";
+    co_return 2;
+}
+
+} // namespace quelta

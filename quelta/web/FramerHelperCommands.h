@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QCoroTask>
+#include <QStringList>
+#include <QTextStream>
+
+namespace quelta {
+
+class Clock;
+
+// The commands of the Framer web helper, `quelta-web`; each answers in the lines of
+// FramerHelperProtocol on `out` and returns the exit status. Only one helper at a time uses the
+// Framer profile, across every Quelta process.
+//   fetch [--team-id ID]   load Framer and print the allowance or the error, and the team id
+//   connect                show the Framer connection window and print its progress
+QCoro::Task<int> runFramerHelper(QStringList arguments, Clock &clock, QTextStream &out);
+
+} // namespace quelta
