@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace quelta {
 
@@ -18,6 +19,12 @@ QString helperPath()
     return QCoreApplication::applicationDirPath() + QLatin1String("/quelta-web");
 }
 
+// Beside the helper's Framer profile, in the data folder the two programs share.
+QString framerProfileLockPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1String("/web/framer.lock");
+}
+
 } // namespace
 
 AppServices::AppServices()
@@ -25,7 +32,7 @@ AppServices::AppServices()
     , m_settings(SettingsStore::defaultDirectory())
     , m_httpSession(m_clock, ProviderHttpSession::Timeouts{})
     , m_authStatusCache(m_clock)
-    , m_framer(FramerConnector::Environment{helperPath(), &m_clock, &m_settings})
+    , m_framer(FramerConnector::Environment{helperPath(), &m_clock, &m_settings, framerProfileLockPath()})
     , m_connectors(makeConnectors())
     , m_analytics(m_settings, m_clock, AnalyticsManager::TelemetrySetup::standard())
     , m_alerts(m_settings, m_clock, m_notificationCenter)

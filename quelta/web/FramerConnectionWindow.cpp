@@ -139,6 +139,7 @@ QWidget *FramerConnectionWindow::makeStatusStrip()
     row->setSpacing(12);
 
     m_symbol = new QLabel;
+    m_symbol->setObjectName(QStringLiteral("statusSymbol"));
     m_symbol->setFixedWidth(22);
     m_symbol->setAlignment(Qt::AlignCenter);
     row->addWidget(m_symbol, 0, Qt::AlignVCenter);
@@ -146,11 +147,13 @@ QWidget *FramerConnectionWindow::makeStatusStrip()
     auto *texts = new QVBoxLayout;
     texts->setSpacing(2);
     m_statusTitle = new QLabel;
+    m_statusTitle->setObjectName(QStringLiteral("statusTitle"));
     m_statusTitle->setFont(fontOf(13, QFont::Medium));
     m_statusDetail = new QLabel;
     m_statusDetail->setFont(fontOf(10, QFont::Normal));
     m_statusDetail->setWordWrap(true);
     m_statusDetail->setObjectName(QStringLiteral("secondary"));
+    m_statusDetail->setAccessibleName(QStringLiteral("statusDetail"));
     texts->addWidget(m_statusTitle);
     texts->addWidget(m_statusDetail);
     row->addLayout(texts, 1);
@@ -187,6 +190,7 @@ void FramerConnectionWindow::showProgress()
         : progress.kind == Kind::failed                    ? designColors::systemOrange(palette())
                                                            : designColors::secondary(palette());
     m_symbol->setPixmap(symbolPixmap(QString::fromLatin1(look.symbol), colour, 16, devicePixelRatioF()));
+    m_symbol->setAccessibleName(QString::fromLatin1(look.symbol));
     m_statusTitle->setText(look.title);
     m_statusDetail->setText(look.detail);
     m_pasteLink->setEnabled(progress.kind != Kind::openingMagicLink);

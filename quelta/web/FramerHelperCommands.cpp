@@ -7,8 +7,6 @@
 #include "connectors/framer/FramerHelperProtocol.h"
 
 #include <QCoroSignal>
-#include <QDir>
-#include <QLockFile>
 #include <QSocketNotifier>
 
 #include <unistd.h>
@@ -19,16 +17,6 @@ namespace {
 
 using Kind = ProviderConnectorError::Kind;
 
-// A fetch waits this long for another helper to finish with the profile.
-constexpr int profileWait = 30'000;
-
-QString lockPath()
-{
-    const QString directory = WebPage::profileDirectory(QStringLiteral("framer"));
-    QDir().mkpath(QFileInfo(directory).absolutePath());
-    return directory + QLatin1String(".lock");
-}
-
 void print(QTextStream &out, const QByteArray &line)
 {
     out << QString::fromUtf8(line);
@@ -37,11 +25,6 @@ void print(QTextStream &out, const QByteArray &line)
 
 QCoro::Task<int> fetch(std::optional<QString> teamID, Clock &clock, QTextStream &out)
 {
-    QLockFile lock(lockPath());
-    if (!lock.tryLock(profileWait)) {
-        print(out, framerHelper::fetchLine({ProviderConnectorError(Kind::timedOut), teamID}));
-        co_return 0;
-    }
     FramerWebSession session(FramerWebSession::Environment::standard(clock));
     session.setTeamID(teamID);
     framerHelper::FetchAnswer answer{ProviderConnectorError(Kind::invalidResponse), std::nullopt};
@@ -60,11 +43,6 @@ QCoro::Task<int> fetch(std::optional<QString> teamID, Clock &clock, QTextStream 
 
 QCoro::Task<int> connectWindow(Clock &clock, QTextStream &out)
 {
-    QLockFile lock(lockPath());
-    if (!lock.tryLock(profileWait)) {
-        print(out, framerHelper::closedLine(false));
-        co_return 1;
-    }
     FramerWebSession session(FramerWebSession::Environment::standard(clock));
     FramerConnectionWindow window(session, clock);
     QObject::connect(&session, &FramerWebSession::connectionProgressChanged, &window,

@@ -2,10 +2,15 @@
 #include "ManualClock.h"
 #include "WaitFor.h"
 #include "core/ProviderConnectorError.h"
+#include "web/FramerConnectionWindow.h"
 #include "web/FramerWebSession.h"
 #include "web/WebPage.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QHttpServer>
 #include <QHttpServerResponse>
 #include <QProcess>
@@ -405,6 +410,58 @@ private Q_SLOTS:
         m_connector->page().runJavaScript(QStringLiteral("window.open('%1')").arg(signIn));
         QTRY_COMPARE(m_connector->page().url(), QUrl(signIn));
         QVERIFY(m_openedInBrowser.isEmpty());
+    }
+    void connectionWindowFollowsTheProgress()
+    {
+        FramerConnectionWindow window(*m_connector, *m_clock);
+        QSignalSpy closed(&window, &FramerConnectionWindow::closed);
+        window.show();
+        const auto status = [&window] {
+            return QStringList{window.findChild<QLabel *>(QStringLiteral("statusSymbol"))->accessibleName(),
+                               window.findChild<QLabel *>(QStringLiteral("statusTitle"))->text()};
+        };
+        QCOMPARE(status(), (QStringList{QStringLiteral("envelope"), QStringLiteral("Using email?")}));
+
+        // An empty clipboard reaches the connector, which says what went wrong.
+        QGuiApplication::clipboard()->clear();
+        window.pasteLinkButton()->click();
+        QCOMPARE(status(), (QStringList{QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("That link didn't work")}));
+        QCOMPARE(m_connector->connectionProgress().message, QStringLiteral("Copy the Framer sign-in link from your email, then try again."));
+        QVERIFY(window.pasteLinkButton()->isEnabled());
+
+        QGuiApplication::clipboard()->setText(origin() + QStringLiteral("/auth"));
+        window.pasteLinkButton()->click();
+        QCOMPARE(status(), (QStringList{QStringLiteral("link"), QStringLiteral("Opening your magic link…")}));
+        QVERIFY(!window.pasteLinkButton()->isEnabled());
+
+        test::waitFor(m_connector->load(configuration().startPage));
+        m_clock->advance(350ms);
+        QTRY_COMPARE(status(), (QStringList{QStringLiteral("checkmark.circle.fill"), QStringLiteral("Framer connected")}));
+        // It closes itself, once, 0.45 s after the connection.
+        m_clock->advance(449ms);
+        QVERIFY(window.isVisible());
+        m_clock->advance(1ms);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(closed.size(), 1);
+        QCOMPARE(closed.at(0).at(0).toBool(), true);
+    }
+
+    void escapeLeavesOnlyFromTheLoginPage()
+    {
+        FramerConfiguration login = configuration();
+        login.startPage = QUrl(origin() + QStringLiteral("/login"));
+        makeConnector(login);
+        FramerConnectionWindow window(*m_connector, *m_clock);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(m_connector->page().url().path(), QStringLiteral("/login"));
+        test::waitFor(m_connector->load(QUrl(origin() + QStringLiteral("/elsewhere"))));
+        // A shortcut clicks its button a moment later.
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QTRY_COMPARE(m_connector->page().url().path(), QStringLiteral("/login"));
+        QVERIFY(window.isVisible());
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QTRY_VERIFY(!window.isVisible());
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include "connectors/ConnectorsLogging.h"
 #include "platform/ProcessRunner.h"
+#include "platform/SharedLock.h"
 #include "platform/SettingsStore.h"
 
 #include <QPointer>
@@ -43,6 +44,12 @@ void FramerConnector::prepareForConnection()
 
 QCoro::Task<ProviderAllowance> FramerConnector::fetchAllowance()
 {
+    const std::unique_ptr<QLockFile> lock = co_await acquireSharedLock(m_environment.profileLockPath, m_environment.lockWait,
+                                                                       *m_environment.clock);
+    if (!lock) {
+        qCInfo(lcFramer) << "another helper kept the Framer profile; this read is skipped";
+        throw ProviderConnectorError(Kind::timedOut);
+    }
     ProcessRequest request;
     request.executable = m_environment.helperProgram;
     request.arguments = {QStringLiteral("fetch")};
@@ -74,6 +81,15 @@ QCoro::Task<bool> FramerConnector::showConnectionWindow()
         co_return false;
     m_windowOpen = true;
     prepareForConnection();
+    QPointer<FramerConnector> self(this);
+    const std::unique_ptr<QLockFile> lock = co_await acquireSharedLock(m_environment.profileLockPath, m_environment.lockWait,
+                                                                       *m_environment.clock);
+    if (!self)
+        co_return false;
+    if (!lock) {
+        m_windowOpen = false;
+        co_return false;
+    }
 
     ProcessRequest request;
     request.executable = m_environment.helperProgram;
@@ -82,7 +98,6 @@ QCoro::Task<bool> FramerConnector::showConnectionWindow()
     request.closeInputDelay.reset();
     std::optional<bool> closedConnected;
     qsizetype consumed = 0;
-    QPointer<FramerConnector> self(this);
     request.onOutput = [self, &consumed, &closedConnected](const QByteArray &output) {
         for (qsizetype end = output.indexOf('\n', consumed); end >= 0; end = output.indexOf('\n', consumed)) {
             const std::optional<framerHelper::ConnectEvent> event = framerHelper::readConnectLine(output.mid(consumed, end - consumed));

@@ -24,6 +24,9 @@ public:
         QString helperProgram;
         Clock *clock = nullptr;
         SettingsStore *settings = nullptr;
+        // One helper at a time uses the Framer profile, across every Quelta process.
+        QString profileLockPath;
+        std::chrono::milliseconds lockWait = std::chrono::seconds(30);
         std::chrono::milliseconds fetchDeadline = std::chrono::seconds(40);
     };
 
@@ -34,7 +37,8 @@ public:
     FramerConnectionProgress connectionProgress() const { return m_progress; }
     bool isConnectionWindowOpen() const { return m_windowOpen; }
 
-    // A helper that crashes, hangs or answers nonsense gives invalidResponse or timedOut.
+    // A helper that crashes, hangs or answers nonsense gives invalidResponse or timedOut; so
+    // does a profile another helper holds for longer than the lock wait.
     QCoro::Task<ProviderAllowance> fetchAllowance() override;
     // Back to idle before a new attempt, unless a magic link is still opening.
     void prepareForConnection();
