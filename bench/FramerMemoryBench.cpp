@@ -1,102 +1,118 @@
-// Resident memory of a process that has used the Framer connector once, against one that never
-// touched it. Run with no argument; it starts itself twice.
-#include "web/FramerWebSession.h"
+// What Framer costs the main process now that the web engine lives in quelta-web: resident
+// memory of this process before any Framer read and between reads (after three reads through
+// the real helper, against a TLS server on loopback standing in for Framer), the peak of the
+// helper's largest process during a read, and how soon the helper is gone after answering.
+#include "connectors/framer/FramerConnector.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
-#include "web/WebPage.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QEventLoop>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QJsonArray>
+#include <QHttpServer>
+#include <QHttpServerResponse>
 #include <QProcess>
+#include <QSslCertificate>
+#include <QSslKey>
 #include <QTemporaryDir>
-#include <QWebEngineProfile>
+#include <QCoroTask>
 
 #include <cstdio>
 
-#include <unistd.h>
+#include <sys/resource.h>
 
 namespace {
 
-qint64 residentKilobytes(int pid)
+const QByteArray creditsBody =
+    R"({"availableCredits":250,"funds":[{"type":"project","grants":[{"allocatedCredits":500,"remainingCredits":250}]}]})";
+const QString team = QStringLiteral("aaaaaaaa-0000-4000-8000-00000000000a");
+
+double residentMiB()
 {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
     for (const QByteArray &line : status.readAll().split('\n')) {
         if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
     }
     return 0;
 }
 
-// This process and every descendant of it.
-qint64 residentKilobytesOfTree(int root)
+double largestChildMiB()
 {
-    qint64 total = residentKilobytes(root);
-    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray text = stat.readAll();
-        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-        if (fields.value(1).toInt() == root)
-            total += residentKilobytesOfTree(entry.toInt());
-    }
-    return total;
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
 }
 
-int measure(bool useFramer)
+bool serveFramer(QHttpServer &server, const QTemporaryDir &dir)
 {
-    QTemporaryDir dir;
-    if (useFramer) {
-        quelta::FramerWebSession::Environment environment;
-        environment.clock = &quelta::Clock::system();
-        environment.openInBrowser = [](const QUrl &) {};
-        environment.makeProfile = [] { return new QWebEngineProfile(); };
-        auto *connector = new quelta::FramerWebSession(environment);
-        QEventLoop loop;
-        auto run = [&]() -> QCoro::Task<void> {
-            // A blank page stands in for Framer (nothing leaves this machine); one script runs in it.
-            co_await connector->load(QUrl(QStringLiteral("about:blank")));
-            const QString script = QStringLiteral("return document.title;");
-            const QJsonArray noArguments;
-            co_await connector->page().runAsyncFunction(script, noArguments, std::chrono::seconds(10));
-            loop.quit();
-        };
-        auto task = run();
-        loop.exec();
-    }
-    std::printf("%lld\n", residentKilobytesOfTree(int(QCoreApplication::applicationPid())));
-    return 0;
+    QProcess openssl;
+    openssl.setWorkingDirectory(dir.path());
+    openssl.start(QStringLiteral("openssl"), {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", "key.pem", "-out", "cert.pem",
+                                              "-days", "2", "-subj", "/CN=framer.com"});
+    if (!openssl.waitForFinished(60'000) || openssl.exitCode() != 0)
+        return false;
+    QFile key(dir.filePath(QStringLiteral("key.pem")));
+    key.open(QIODevice::ReadOnly);
+    server.sslSetup(QSslCertificate::fromPath(dir.filePath(QStringLiteral("cert.pem"))).value(0), QSslKey(&key, QSsl::Rsa));
+    server.route("/projects/", [] {
+        return QHttpServerResponse(QByteArrayLiteral("text/html"),
+                                   "<html><body><a href=\"/projects/?teamId=" + team.toUtf8() + "\">team</a></body></html>");
+    });
+    server.route("/web/teams/<arg>/ai-credits", [](const QString &, const QHttpServerRequest &request) {
+        QHttpServerResponse response(QByteArrayLiteral("application/json"), creditsBody);
+        response.setHeader("Access-Control-Allow-Origin", request.value("Origin"));
+        response.setHeader("Access-Control-Allow-Credentials", "true");
+        return response;
+    });
+    return true;
 }
 
-qint64 childMeasurement(const QString &mode)
+QCoro::Task<void> measure(QCoreApplication &app, quelta::FramerConnector &connector)
 {
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {mode});
-    child.waitForFinished(120'000);
-    return child.readAllStandardOutput().trimmed().toLongLong();
+    const double before = residentMiB();
+    double helperGoneMs = 0;
+    for (int read = 0; read < 3; ++read) {
+        const quelta::ProviderAllowance allowance = co_await connector.fetchAllowance();
+        if (allowance.remaining != 50)
+            std::printf("unexpected answer\n");
+    }
+    // The helper has exited when the read returns; time one more from answer to exit.
+    QElapsedTimer timer;
+    timer.start();
+    const quelta::ProviderAllowance last = co_await connector.fetchAllowance();
+    helperGoneMs = double(timer.elapsed());
+    Q_UNUSED(last);
+    const double between = residentMiB();
+    std::printf("main process before any Framer read: %.1f MiB\n", before);
+    std::printf("main process between Framer reads:   %.1f MiB (%+.1f MiB)\n", between, between - before);
+    std::printf("largest process of the helper during a read: %.1f MiB\n", largestChildMiB());
+    std::printf("one whole read, helper started and gone: %.0f ms\n", helperGoneMs);
+    app.quit();
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    QTemporaryDir dir;
+    QHttpServer server;
+    QCoreApplication app(argc, argv);
+    if (!serveFramer(server, dir))
+        return 1;
+    const quint16 port = server.listen(QHostAddress::LocalHost);
+    // Only this benchmark's helper resolves Framer's addresses to the stand-in server.
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+            QStringLiteral("--host-resolver-rules=\"MAP framer.com 127.0.0.1:%1, MAP api.framer.com 127.0.0.1:%1\" --ignore-certificate-errors")
+                .arg(port)
+                .toUtf8());
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (::getuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QApplication app(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1)
-        return measure(arguments[1] == QLatin1String("framer"));
-
-    const qint64 without = childMeasurement(QStringLiteral("plain"));
-    const qint64 with = childMeasurement(QStringLiteral("framer"));
-    std::printf("resident memory, never touched Framer:        %6.1f MiB\n", without / 1024.0);
-    std::printf("resident memory, Framer page and one script:  %6.1f MiB (main process and web engine helpers)\n", with / 1024.0);
-    std::printf("ratio: %.1f\n", double(with) / double(without));
+    quelta::SettingsStore settings(dir.filePath(QStringLiteral("config")));
+    quelta::FramerConnector connector({QStringLiteral(QUELTA_WEB_PROGRAM), &quelta::Clock::system(), &settings,
+                                       dir.filePath(QStringLiteral("framer.lock"))});
+    auto task = measure(app, connector);
+    app.exec();
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "FramerWebSession.h"
 #include "WebPage.h"
 
+#include "connectors/ConnectorsLogging.h"
 #include "connectors/framer/FramerHelperProtocol.h"
 
 #include <QCoroSignal>
@@ -32,9 +33,11 @@ QCoro::Task<int> fetch(std::optional<QString> teamID, Clock &clock, QTextStream 
         const ProviderAllowance allowance = co_await session.fetchAllowance();
         answer.outcome = allowance;
     } catch (const ProviderConnectorError &error) {
+        qCInfo(lcFramer) << "reading Framer failed:" << error.what();
         answer.outcome = error;
-    } catch (const std::exception &) {
+    } catch (const std::exception &error) {
         // A page that errored or navigated away: nothing readable came back.
+        qCInfo(lcFramer) << "reading Framer failed:" << error.what();
     }
     answer.teamID = session.teamID();
     print(out, framerHelper::fetchLine(answer));

@@ -3,6 +3,7 @@
 #include "FramerCreditScript.h"
 #include "connectors/framer/FramerCredits.h"
 
+#include "connectors/ConnectorsLogging.h"
 #include "core/ProviderConnectorError.h"
 #include "platform/Clock.h"
 #include "WebPage.h"
@@ -157,6 +158,7 @@ void FramerWebSession::finishNavigation(std::exception_ptr error)
 
 void FramerWebSession::onNavigationSucceeded()
 {
+    qCDebug(lcFramer) << "loaded" << m_page->url().path();
     finishNavigation(nullptr);
     m_environment.clock->callAfter(m_environment.connectedCheckDelay, m_page, [this] {
         const QUrl url = m_page->url();
@@ -167,6 +169,7 @@ void FramerWebSession::onNavigationSucceeded()
 
 void FramerWebSession::onNavigationFailed(const QString &message, int code)
 {
+    qCInfo(lcFramer) << "a page failed to load:" << message << code;
     finishNavigation(std::make_exception_ptr(WebNavigationError(message.toStdString(), code)));
     if (m_progress.kind == FramerConnectionProgress::Kind::openingMagicLink)
         setProgress(FramerConnectionProgress::failed(failedLinkMessage));
@@ -211,6 +214,7 @@ QCoro::Task<QJsonObject> FramerWebSession::pollCredits()
             throw ProviderConnectorError(Kind::timedOut);
         const QJsonValue answer = co_await page().runAsyncFunction(script, arguments, m_environment.scriptTimeout);
         const QJsonObject result = answer.toObject();
+        qCDebug(lcFramer) << "credit script answered" << result.keys();
         if (result.value(QLatin1String("connectionRequired")).toBool())
             throw ProviderConnectorError(Kind::connectionRequired);
         if (result.value(QLatin1String("rateLimited")).toBool())

@@ -2,6 +2,7 @@
 #include "ManualClock.h"
 #include "WaitFor.h"
 #include "core/ProviderConnectorError.h"
+#include "connectors/framer/FramerHelperProtocol.h"
 #include "web/FramerConnectionWindow.h"
 #include "web/FramerWebSession.h"
 #include "web/WebPage.h"
@@ -157,13 +158,13 @@ private Q_SLOTS:
         m_server.route("/elsewhere", [] { return QHttpServerResponse(QByteArrayLiteral("text/html"), page("<p>Elsewhere</p>")); });
         m_server.route("/auth", [] { return QHttpServerResponse(QByteArrayLiteral("text/html"), page("<p>Signing in</p>")); });
         m_server.route("/web/teams/<arg>/avatar.png", [](const QString &) { return QHttpServerResponse(QHttpServerResponse::StatusCode::Ok); });
-        m_server.route("/web/teams/<arg>/ai-credits", [this](const QString &team, const QHttpServerRequest &) {
+        m_server.route("/web/teams/<arg>/ai-credits", [this](const QString &team, const QHttpServerRequest &request) {
             m_requestedTeams.append(team);
             const CreditsReply reply = m_credits.value(team, m_anyTeam);
             QHttpServerResponse response(QByteArrayLiteral("application/json"), reply.body,
                                          QHttpServerResponse::StatusCode(reply.status));
             // A credentialed cross-origin read needs both.
-            response.setHeader("Access-Control-Allow-Origin", origin().toUtf8());
+            response.setHeader("Access-Control-Allow-Origin", request.value("Origin"));
             response.setHeader("Access-Control-Allow-Credentials", "true");
             return response;
         });
@@ -462,6 +463,30 @@ private Q_SLOTS:
         QVERIFY(window.isVisible());
         QTest::keyClick(&window, Qt::Key_Escape);
         QTRY_VERIFY(!window.isVisible());
+    }
+    void helperProgramAnswersInOneLine()
+    {
+        // The real helper, with Framer's own addresses resolved to this test's server.
+        m_projectsPage = page(QStringLiteral("<a href=\"/projects/?teamId=%1\">team</a>").arg(teamA).toUtf8());
+        m_credits.insert(teamA, CreditsReply{200, fundsBody});
+        QProcess helper;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dir.filePath(QStringLiteral("data")));
+        environment.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
+                           QStringLiteral("--host-resolver-rules=\"MAP framer.com 127.0.0.1:%1, MAP api.framer.com 127.0.0.1:%1\" "
+                                          "--ignore-certificate-errors")
+                               .arg(m_port));
+        helper.setProcessEnvironment(environment);
+        QSignalSpy finished(&helper, &QProcess::finished);
+        helper.start(QStringLiteral(QUELTA_WEB_PROGRAM), {QStringLiteral("fetch")});
+        // This process serves the pages: wait with its event loop running.
+        QVERIFY(finished.wait(60'000));
+        QCOMPARE(helper.exitCode(), 0);
+        const QByteArray lines = helper.readAllStandardOutput();
+        const std::optional<framerHelper::FetchAnswer> answer = framerHelper::readFetchLine(lines);
+        QVERIFY2(answer && std::holds_alternative<ProviderAllowance>(answer->outcome), lines.constData());
+        QCOMPARE(std::get<ProviderAllowance>(answer->outcome).remaining, 50);
+        QCOMPARE(answer->teamID, std::optional(teamA));
     }
 };
 
