@@ -77,9 +77,9 @@ QCoro::Task<QString> status(const QString &home, quint16 port)
     quelta::AllowanceMonitor monitor(store, clock, quelta::AllowanceMonitor::Services{connectors.loader(), false, nullptr, nullptr});
     QString output;
     QTextStream out(&output);
-    quelta::CommandLineServices services{[&]() -> quelta::AllowanceMonitor & { return monitor; }, {}, {}};
+    quelta::LocalCommandTarget target(monitor, {});
     const QStringList arguments{QStringLiteral("status")};
-    const int exitStatus = co_await quelta::runCommandLine(arguments, services, out, out);
+    const int exitStatus = co_await quelta::runCommandLine(arguments, target, {}, out, out);
     Q_UNUSED(exitStatus);
     out.flush();
     co_return output;

@@ -1,33 +1,52 @@
+#include "AppLogging.h"
 #include "AppServices.h"
+#include "QueltaBusService.h"
+#include "TrayShell.h"
 
 #include "connectors/claude/ClaudeConnector.h"
 #include "connectors/codex/CodexConnector.h"
-#include "connectors/framer/FramerConnector.h"
-#include "core/ProviderConnectorError.h"
 #include "core/BundleInformation.h"
+#include "core/ProviderConnectorError.h"
 #include "platform/DetachedTask.h"
 #include "platform/DisplaylessUse.h"
 #include "platform/TerminationSignals.h"
 #include "ui/cli/CommandLine.h"
+#include "ui/cli/RemoteCommandTarget.h"
 
 #include <QApplication>
-#include <QLoggingCategory>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QTextStream>
-
-Q_LOGGING_CATEGORY(lcApp, "quelta.app", QtCriticalMsg)
 
 namespace {
 
-QCoro::Task<void> signIn(quelta::ProviderID id)
+using quelta::AppServices;
+using quelta::ProviderID;
+
+const QStringList launchOptions{QStringLiteral("--show-popover"), QStringLiteral("--show-onboarding")};
+
+bool isTrayLaunch(const QStringList &arguments)
 {
-    quelta::AppServices &services = quelta::AppServices::shared();
-    if (id == quelta::ProviderID::framer) {
+    return std::all_of(arguments.begin(), arguments.end(), [](const QString &argument) { return launchOptions.contains(argument); });
+}
+
+// A Wayland client cannot place its own windows, and the popover must sit under its icon.
+void preferX11WhereAvailable()
+{
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+QCoro::Task<void> signIn(ProviderID id)
+{
+    AppServices &services = AppServices::shared();
+    if (id == ProviderID::framer) {
         const bool connected = co_await services.framerConnector().showConnectionWindow();
         if (!connected)
             throw quelta::ProviderConnectorError(quelta::ProviderConnectorError::Kind::connectionRequired);
         co_return;
     }
-    if (id == quelta::ProviderID::codex) {
+    if (id == ProviderID::codex) {
         quelta::CodexConnector codex = services.codexConnector();
         co_await codex.signIn();
         co_return;
@@ -36,42 +55,76 @@ QCoro::Task<void> signIn(quelta::ProviderID id)
     co_await claude.signIn();
 }
 
-std::optional<QString> executable(quelta::ProviderID id)
+std::optional<QString> executable(ProviderID id)
 {
-    quelta::AppServices &services = quelta::AppServices::shared();
+    AppServices &services = AppServices::shared();
     switch (id) {
-    case quelta::ProviderID::codex:
+    case ProviderID::codex:
         return quelta::CodexConnector::executableURL(services.executableSearch());
-    case quelta::ProviderID::claudeCode:
+    case ProviderID::claudeCode:
         return quelta::ClaudeConnector::executableURL(services.executableSearch());
-    case quelta::ProviderID::framer:
+    case ProviderID::framer:
         break;
     }
     return services.framerHelperProgram();
 }
 
-QCoro::Task<void> run(QApplication &app, int &status)
+QCoro::Task<void> runCommand(QApplication &app, quelta::CommandTarget &target, int &status)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const bool showsWindows = QGuiApplication::platformName() != QLatin1String("offscreen");
-    quelta::CommandLineServices services{[]() -> quelta::AllowanceMonitor & { return quelta::AppServices::shared().monitor(); },
-                                         &signIn, &executable, showsWindows};
     const QStringList arguments = app.arguments().mid(1);
-    status = co_await quelta::runCommandLine(arguments, services, out, err);
+    const bool showsWindows = QGuiApplication::platformName() != QLatin1String("offscreen");
+    status = co_await quelta::runCommandLine(arguments, target, {&executable, showsWindows}, out, err);
     // Queued, so that a command answered before the event loop runs still ends it.
     QMetaObject::invokeMethod(&app, [&app, &status] { app.exit(status); }, Qt::QueuedConnection);
+}
+
+int runTray(QApplication &app, const QStringList &arguments)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (quelta::queltaBus::isRunning(bus)) {
+        // One Quelta at a time: the running one shows its popover.
+        bus.call(QDBusMessage::createMethodCall(quelta::queltaBus::service, quelta::queltaBus::path, quelta::queltaBus::interface,
+                                                QStringLiteral("ShowPopover")));
+        return 0;
+    }
+    QApplication::setQuitOnLastWindowClosed(false);
+    AppServices services;
+    quelta::TrayShell::Options options;
+    options.showPopoverAtLaunch = arguments.contains(QStringLiteral("--show-popover"));
+    const QDBusConnection system = QDBusConnection::systemBus();
+    if (system.isConnected())
+        options.systemBus = system;
+    quelta::TrayShell shell(services, options);
+    quelta::LocalCommandTarget target(services.monitor(), &signIn);
+    QObject host;
+    auto *face = new quelta::QueltaBusService(&host, services, shell, target);
+    if (!face->registerOn(bus))
+        qCInfo(lcApp) << "the session bus is not reachable; scripts cannot reach this Quelta";
+    shell.start();
+    return app.exec();
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    const QStringList rawArguments = [&] {
+        QStringList list;
+        for (int i = 1; i < argc; ++i)
+            list << QString::fromLocal8Bit(argv[i]);
+        return list;
+    }();
+    const bool trayLaunch = isTrayLaunch(rawArguments);
+    if (trayLaunch)
+        preferX11WhereAvailable();
     quelta::prepareForDisplaylessUse();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quelta"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quelta"));
     QApplication::setApplicationVersion(QString::fromLatin1(quelta::bundleInformation::shortVersion));
+    QApplication::setDesktopFileName(QStringLiteral("app.quelta.Quelta"));
 
     int status = 0;
     // Ending through the event loop lets everything written on quit be written.
@@ -80,9 +133,23 @@ int main(int argc, char *argv[])
         status = 128 + signalNumber;
         app.exit(status);
     });
-    // Destroyed before the application: loops cancelled, pages released, stores written.
-    quelta::AppServices services;
-    quelta::startDetached(run(app, status), lcApp, "the command");
+    if (trayLaunch) {
+        const int exitStatus = runTray(app, rawArguments);
+        return status != 0 ? status : exitStatus;
+    }
+
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    std::unique_ptr<AppServices> services;
+    std::unique_ptr<quelta::CommandTarget> target;
+    if (quelta::queltaBus::isRunning(bus)) {
+        target = std::make_unique<quelta::RemoteCommandTarget>(bus);
+    } else {
+        // Destroyed before the application: loops cancelled, pages released, stores written.
+        services = std::make_unique<AppServices>();
+        target = std::make_unique<quelta::LocalCommandTarget>(services->monitor(), &signIn);
+    }
+    quelta::startDetached(runCommand(app, *target, status), lcApp, "the command");
     app.exec();
+    target.reset();
     return status;
 }

@@ -1,12 +1,31 @@
 #include "AllowancePresentation.h"
 
+#include "core/AllowanceMonitor.h"
+
+#include <algorithm>
+
 namespace quelta {
+
+ProviderRowState rowStateOf(const AllowanceMonitor &monitor, const ProviderAllowance &provider)
+{
+    ProviderRowState row;
+    row.attemptState = monitor.connectionAttemptState(provider.id);
+    if (monitor.refreshIssues().contains(provider.id))
+        row.refreshIssue = monitor.refreshIssues().value(provider.id);
+    row.isStale = monitor.staleProviderIDs().contains(provider.id);
+    return row;
+}
+
+std::optional<int> shownValue(const ProviderAllowance &provider)
+{
+    return provider.displayPercentage ? provider.displayPercentage : provider.remaining;
+}
 
 QString percentText(const ProviderAllowance &provider)
 {
     if (provider.connectionState == ConnectionState::loading)
         return QStringLiteral("…");
-    const std::optional<int> value = provider.displayPercentage ? provider.displayPercentage : provider.remaining;
+    const std::optional<int> value = shownValue(provider);
     if (!value)
         return QStringLiteral("—");
     return QString::number(*value) + QLatin1Char('%');
@@ -69,6 +88,39 @@ QString compactCredits(const QString &text)
         return text;
     const double thousands = double(number) / 1000.0;
     return number % 1000 == 0 ? QString::asprintf("%.0fk", thousands) : QString::asprintf("%.1fk", thousands);
+}
+
+QString rowTooltip(const ProviderAllowance &provider, const ProviderRowState &row)
+{
+    if (row.refreshIssue)
+        return *row.refreshIssue;
+    if (const std::optional<QString> caption = hoverCaption(provider))
+        return *caption;
+    return subtitle(provider, row);
+}
+
+BarTone barTone(int value, AllowancePercentageStyle style)
+{
+    // Remaining figures are not clamped: a negative share is red, one above 100 is not.
+    const int remaining = style == AllowancePercentageStyle::remaining ? value : 100 - std::clamp(value, 0, 100);
+    if (remaining <= 10)
+        return BarTone::red;
+    if (remaining <= 25)
+        return BarTone::orange;
+    return BarTone::primary;
+}
+
+double barFillFraction(std::optional<int> value)
+{
+    return value ? double(std::clamp(*value, 0, 100)) / 100.0 : 0.0;
+}
+
+QString barAccessibleText(std::optional<int> value, AllowancePercentageStyle style)
+{
+    if (!value)
+        return QStringLiteral("Allowance not available");
+    return QString::number(std::clamp(*value, 0, 100))
+        + (style == AllowancePercentageStyle::remaining ? QStringLiteral(" percent remaining") : QStringLiteral(" percent used"));
 }
 
 } // namespace quelta

@@ -9,6 +9,8 @@
 
 namespace quelta {
 
+class AllowanceMonitor;
+
 // What one provider row shows, shared by the popover and the command line.
 struct ProviderRowState {
     ProviderConnectionAttemptState attemptState = ProviderConnectionAttemptState::idle;
@@ -17,11 +19,26 @@ struct ProviderRowState {
     bool isHovered = false;
 };
 
+// The monitor's view of one provider's row; not hovered.
+ProviderRowState rowStateOf(const AllowanceMonitor &monitor, const ProviderAllowance &provider);
+
 // "…" while loading, "—" without a figure, else "42%".
 QString percentText(const ProviderAllowance &provider);
 QString subtitle(const ProviderAllowance &provider, const ProviderRowState &row);
 std::optional<QString> hoverCaption(const ProviderAllowance &provider);
 // "12,500" becomes "12.5k", "3000" becomes "3k"; below 1000 the text is kept.
 QString compactCredits(const QString &text);
+// The refresh issue, else the hover caption, else the subtitle.
+QString rowTooltip(const ProviderAllowance &provider, const ProviderRowState &row);
+
+// The figure the bar and percentage show: the displayed percentage, else what remains.
+std::optional<int> shownValue(const ProviderAllowance &provider);
+
+// How an allowance bar is filled.
+enum class BarTone { red, orange, primary };
+BarTone barTone(int value, AllowancePercentageStyle style);
+// The filled share of the track, 0 to 1.
+double barFillFraction(std::optional<int> value);
+QString barAccessibleText(std::optional<int> value, AllowancePercentageStyle style);
 
 } // namespace quelta

@@ -81,9 +81,8 @@ class StatusCommandTest : public QObject
         QTextStream out(&output);
         QTextStream err(&errors);
         // The stand-ins are signed in already: signing in again succeeds at once.
-        CommandLineServices services{[&]() -> AllowanceMonitor & { return monitor; },
-                                     [](ProviderID) -> QCoro::Task<void> { co_return; }, {}};
-        const int exitStatus = test::waitFor(runCommandLine(arguments, services, out, err));
+        LocalCommandTarget target(monitor, [](ProviderID) -> QCoro::Task<void> { co_return; });
+        const int exitStatus = test::waitFor(runCommandLine(arguments, target, {}, out, err));
         if (status)
             *status = exitStatus;
         out.flush();

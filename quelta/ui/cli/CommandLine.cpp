@@ -2,13 +2,13 @@
 
 #include "StatusReport.h"
 
-#include "core/AllowanceMonitor.h"
 #include "core/BundleInformation.h"
 #include "core/ProviderConnectorError.h"
 #include "core/ServiceAddresses.h"
 
 #include <QCoroSignal>
 #include <QJsonDocument>
+#include <QSet>
 
 namespace quelta {
 
@@ -19,15 +19,9 @@ using Kind = ProviderConnectorError::Kind;
 const QString freePlanAdvice =
     QStringLiteral("Your Claude account is on the Free plan. Claude Code needs a paid Claude subscription.");
 
-QCoro::Task<void> waitForRefresh(AllowanceMonitor &monitor)
+QString failureAdvice(ProviderID id, const CommandLineEnvironment &environment)
 {
-    while (monitor.isRefreshing())
-        co_await qCoro(&monitor, &AllowanceMonitor::changed);
-}
-
-QString failureAdvice(ProviderID id, const CommandLineServices &services)
-{
-    const bool installed = services.executable(id).has_value();
+    const bool installed = environment.executable && environment.executable(id).has_value();
     if (id == ProviderID::framer) {
         return installed ? QStringLiteral("Sign in to Framer in the window, with Google or your email’s link, then try again.")
                          : QStringLiteral("Quelta’s web helper, quelta-web, is missing beside quelta: install Quelta again.");
@@ -40,76 +34,63 @@ QString failureAdvice(ProviderID id, const CommandLineServices &services)
                      : QStringLiteral("Install Claude Code from %1, then connect Claude again.").arg(serviceAddresses::claudeCodeDownloadSite());
 }
 
-QCoro::Task<int> status(const QStringList &options, CommandLineServices services, QTextStream &out, QTextStream &err)
+QByteArray compactLine(const QJsonObject &report)
 {
-    bool json = false;
-    bool cached = false;
+    return QJsonDocument(report).toJson(QJsonDocument::Compact) + '\n';
+}
+
+QCoro::Task<int> watch(CommandTarget &target, QTextStream &out)
+{
+    QObject::connect(&target, &CommandTarget::reportChanged, &target, [&out](const QJsonObject &report) {
+        out << compactLine(report);
+        out.flush();
+    });
+    target.watch();
+    const QJsonObject first = co_await target.report(true);
+    out << compactLine(first);
+    out.flush();
+    // Lines follow every change until the process is ended.
+    co_await qCoro(&target, &QObject::destroyed);
+    co_return 0;
+}
+
+QCoro::Task<int> status(const QStringList &options, CommandTarget &target, QTextStream &out, QTextStream &err)
+{
+    const QSet<QString> known{QStringLiteral("--json"), QStringLiteral("--cached"), QStringLiteral("--watch")};
     for (const QString &option : options) {
-        if (option == QLatin1String("--json")) {
-            json = true;
-        } else if (option == QLatin1String("--cached")) {
-            cached = true;
-        } else {
+        if (!known.contains(option)) {
             err << "quelta: unknown option for status: " << option << "\n\n" << commandLineUsage();
             co_return 2;
         }
     }
-    AllowanceMonitor &monitor = services.monitor();
-    if (!cached) {
-        monitor.refresh(true);
-        co_await waitForRefresh(monitor);
-    }
-    if (json)
-        out << QJsonDocument(statusJson(monitor)).toJson(QJsonDocument::Indented);
+    if (options.contains(QStringLiteral("--watch")))
+        co_return co_await watch(target, out);
+    const QJsonObject report = co_await target.report(!options.contains(QStringLiteral("--cached")));
+    if (options.contains(QStringLiteral("--json")))
+        out << QJsonDocument(report).toJson(QJsonDocument::Indented);
     else
-        out << statusText(monitor);
+        out << statusText(report);
     co_return 0;
 }
 
-QCoro::Task<int> connectProvider(ProviderID id, CommandLineServices services, QTextStream &out, QTextStream &err)
+QCoro::Task<int> connectProvider(ProviderID id, CommandTarget &target, const CommandLineEnvironment &environment, QTextStream &out,
+                                 QTextStream &err)
 {
-    AllowanceMonitor &monitor = services.monitor();
     const QString name = displayName(id);
-    // Asking to connect a provider that is switched off means wanting to see it.
-    if (!monitor.enabledProviderIDs().contains(id))
-        monitor.setProvider(id, true);
-    monitor.beginConnecting(id);
     out << "Signing in to " << name << "…\n";
     out.flush();
-
-    std::optional<Kind> signInFailure;
-    try {
-        co_await services.signIn(id);
-    } catch (const ProviderConnectorError &error) {
-        signInFailure = error.kind();
-    } catch (const std::exception &) {
-        signInFailure = Kind::processFailed;
-    }
-    if (signInFailure) {
-        monitor.setConnectionAttemptState(id, ProviderConnectionAttemptState::failed);
-        if (id == ProviderID::claudeCode && *signInFailure == Kind::unsupportedPlan) {
-            monitor.refresh(false);
-            co_await waitForRefresh(monitor);
-            err << freePlanAdvice << '\n';
-        } else {
-            err << name << " couldn’t connect. " << failureAdvice(id, services) << '\n';
-        }
-        co_return 1;
-    }
-
-    const bool connected = co_await monitor.connect(id);
-    monitor.setConnectionAttemptState(id, connected ? ProviderConnectionAttemptState::idle : ProviderConnectionAttemptState::failed);
-    if (connected) {
+    const ConnectOutcome outcome = co_await target.connectProvider(id);
+    switch (outcome) {
+    case ConnectOutcome::connected:
         out << name << " is connected.\n";
         co_return 0;
-    }
-    const bool unsupported = std::any_of(monitor.providers().begin(), monitor.providers().end(), [id](const ProviderAllowance &p) {
-        return p.id == id && p.connectionState == ConnectionState::unsupported;
-    });
-    if (id == ProviderID::claudeCode && unsupported)
+    case ConnectOutcome::freePlan:
         err << freePlanAdvice << '\n';
-    else
-        err << name << " couldn’t connect. " << failureAdvice(id, services) << '\n';
+        co_return 1;
+    case ConnectOutcome::failed:
+        break;
+    }
+    err << name << " couldn’t connect. " << failureAdvice(id, environment) << '\n';
     co_return 1;
 }
 
@@ -134,6 +115,7 @@ QString commandLineUsage()
                           "Commands:\n"
                           "  status [--json] [--cached]   refresh and show what is left of each allowance\n"
                           "                               (--cached: the last figures, without loading)\n"
+                          "  status --watch               a JSON line now and again on every change\n"
                           "  connect chatgpt|claude       sign in with the vendor's tool and connect it\n"
                           "  connect framer               sign in to Framer in its window and connect it\n"
                           "\n"
@@ -142,7 +124,8 @@ QString commandLineUsage()
                           "  --version    show the version\n");
 }
 
-QCoro::Task<int> runCommandLine(QStringList arguments, CommandLineServices services, QTextStream &out, QTextStream &err)
+QCoro::Task<int> runCommandLine(QStringList arguments, CommandTarget &target, CommandLineEnvironment environment,
+                                QTextStream &out, QTextStream &err)
 {
     if (arguments.isEmpty() || arguments == QStringList{QStringLiteral("--help")} || arguments == QStringList{QStringLiteral("-h")}) {
         out << commandLineUsage();
@@ -154,15 +137,15 @@ QCoro::Task<int> runCommandLine(QStringList arguments, CommandLineServices servi
     }
     const QString command = arguments.takeFirst();
     if (command == QLatin1String("status"))
-        co_return co_await status(arguments, services, out, err);
+        co_return co_await status(arguments, target, out, err);
     if (command == QLatin1String("connect") && arguments.size() == 1) {
         const std::optional<ProviderID> provider = providerNamed(arguments.first());
-        if (provider == ProviderID::framer && !services.showsWindows) {
+        if (provider == ProviderID::framer && !environment.showsWindows) {
             err << "Framer is signed in to in a window: run this command on your desktop.\n";
             co_return 1;
         }
         if (provider)
-            co_return co_await connectProvider(*provider, services, out, err);
+            co_return co_await connectProvider(*provider, target, environment, out, err);
     }
     err << "quelta: unknown command: " << (QStringList{command} + arguments).join(QLatin1Char(' ')) << "\n\n" << commandLineUsage();
     co_return 2;

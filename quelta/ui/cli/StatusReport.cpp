@@ -12,16 +12,6 @@ namespace quelta {
 
 namespace {
 
-ProviderRowState rowState(const AllowanceMonitor &monitor, const ProviderAllowance &provider)
-{
-    ProviderRowState row;
-    row.attemptState = monitor.connectionAttemptState(provider.id);
-    if (monitor.refreshIssues().contains(provider.id))
-        row.refreshIssue = monitor.refreshIssues().value(provider.id);
-    row.isStale = monitor.staleProviderIDs().contains(provider.id);
-    return row;
-}
-
 QString isoDate(const QDateTime &date)
 {
     return date.toUTC().toString(Qt::ISODate);
@@ -55,7 +45,7 @@ QJsonObject providerJson(const AllowanceMonitor &monitor, const ProviderAllowanc
                        {QStringLiteral("percentageStyle"), toRawValue(provider.percentageStyle)},
                        {QStringLiteral("detail"), provider.detail},
                        {QStringLiteral("percentText"), percentText(provider)},
-                       {QStringLiteral("subtitle"), subtitle(provider, rowState(monitor, provider))},
+                       {QStringLiteral("subtitle"), subtitle(provider, rowStateOf(monitor, provider))},
                        {QStringLiteral("limits"), limits},
                        {QStringLiteral("stale"), monitor.staleProviderIDs().contains(provider.id)}};
     object.insert(QStringLiteral("remaining"), provider.remaining ? QJsonValue(*provider.remaining) : QJsonValue());
@@ -69,20 +59,21 @@ QJsonObject providerJson(const AllowanceMonitor &monitor, const ProviderAllowanc
 
 } // namespace
 
-QString statusText(const AllowanceMonitor &monitor)
+QString statusText(const QJsonObject &report)
 {
-    const QList<ProviderAllowance> visible = monitor.visibleProviders();
+    const QJsonArray providers = report.value(QLatin1String("providers")).toArray();
     qsizetype nameWidth = 0;
-    for (const ProviderAllowance &provider : visible)
-        nameWidth = std::max(nameWidth, provider.name.size());
+    for (const QJsonValue &provider : providers)
+        nameWidth = std::max(nameWidth, provider.toObject().value(QLatin1String("name")).toString().size());
     QString text;
-    for (const ProviderAllowance &provider : visible) {
+    for (const QJsonValue &value : providers) {
+        const QJsonObject provider = value.toObject();
         text += QStringLiteral("%1  %2  %3\n")
-                    .arg(provider.name, -int(nameWidth))
-                    .arg(percentText(provider), -4)
-                    .arg(subtitle(provider, rowState(monitor, provider)));
+                    .arg(provider.value(QLatin1String("name")).toString(), -int(nameWidth))
+                    .arg(provider.value(QLatin1String("percentText")).toString(), -4)
+                    .arg(provider.value(QLatin1String("subtitle")).toString());
     }
-    return text + monitor.statusText() + QLatin1Char('\n');
+    return text + report.value(QLatin1String("status")).toString() + QLatin1Char('\n');
 }
 
 QJsonObject statusJson(const AllowanceMonitor &monitor)

@@ -7,9 +7,11 @@ namespace quelta {
 
 class AllowanceMonitor;
 
-// One line per visible provider (name, percent text, subtitle), then the status line.
-QString statusText(const AllowanceMonitor &monitor);
-// The same as one JSON document, for status bars and scripts.
+// The monitor's state as one JSON document, for status bars, scripts and the running app's
+// D-Bus face.
 QJsonObject statusJson(const AllowanceMonitor &monitor);
+// That document as text: one line per visible provider (name, percent text, subtitle), then the
+// status line.
+QString statusText(const QJsonObject &report);
 
 } // namespace quelta

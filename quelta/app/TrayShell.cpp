@@ -1,0 +1,221 @@
+#include "TrayShell.h"
+
+#include "AppLogging.h"
+#include "AppServices.h"
+
+#include "artwork/Symbols.h"
+#include "connectors/claude/ClaudeConnector.h"
+#include "connectors/codex/CodexConnector.h"
+#include "platform/Clock.h"
+#include "platform/DetachedTask.h"
+#include "ui/FontRegistry.h"
+#include "ui/popover/ContentView.h"
+#include "ui/popover/PopoverWindow.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+namespace quelta {
+
+namespace {
+
+using namespace std::chrono_literals;
+using Attempt = ProviderConnectionAttemptState;
+
+// The project's mark, light by default: most panels are dark, and a panel's colour is rarely
+// known to an application.
+QIcon trayIcon()
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64})
+        icon.addPixmap(symbolPixmap(QStringLiteral("quelta.mark"), Qt::white, size, 1.0));
+    return icon;
+}
+
+} // namespace
+
+TrayShell::TrayShell(AppServices &services, Options options, QObject *parent)
+    : QObject(parent)
+    , m_services(services)
+    , m_options(std::move(options))
+{
+}
+
+TrayShell::~TrayShell()
+{
+    delete m_popover;
+}
+
+void TrayShell::start()
+{
+    registerFonts(applicationFontDirectory());
+    AnalyticsManager &analytics = m_services.analytics();
+    if (analytics.isEnabled()) {
+        analytics.configureIfNeeded();
+        analytics.flushPendingBackgroundHealth();
+    }
+    m_services.alerts().configure([this] { showPopover(true); });
+
+    setupStatusItem();
+
+    AllowanceMonitor &monitor = m_services.monitor();
+    monitor.refresh(false);
+    monitor.scheduleAutomaticRefresh();
+    if (m_options.systemBus) {
+        m_options.systemBus->connect(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+                                     QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"), this,
+                                     SLOT(onPrepareForSleep(bool)));
+    }
+    if (m_options.showPopoverAtLaunch)
+        m_services.clock().callAfter(500ms, this, [this] { showPopover(false); });
+}
+
+void TrayShell::onPrepareForSleep(bool goingToSleep)
+{
+    if (!goingToSleep)
+        m_services.monitor().refresh(false);
+}
+
+void TrayShell::setupStatusItem()
+{
+    if (m_statusItem)
+        return;
+    m_statusItem = new QSystemTrayIcon(trayIcon(), this);
+    m_statusItem->setToolTip(QStringLiteral("Quelta"));
+    m_menu = std::make_unique<QMenu>();
+    QAction *quit = m_menu->addAction(QStringLiteral("Quit Quelta"), qApp, &QCoreApplication::quit);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_statusItem->setContextMenu(m_menu.get());
+    connect(m_statusItem, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            togglePopover();
+    });
+    m_statusItem->show();
+    // Some desktops start their tray after the applications: give them a moment.
+    m_services.clock().callAfter(m_options.trayGrace, this, [this] { useWindowIfNoTray(); });
+}
+
+void TrayShell::useWindowIfNoTray()
+{
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    qCInfo(lcApp) << "no system tray: the popover opens as a window";
+    ensurePopover(true);
+}
+
+void TrayShell::ensurePopover(bool asWindow)
+{
+    const PopoverWindow::Mode mode = asWindow ? PopoverWindow::Mode::window : PopoverWindow::Mode::popup;
+    if (m_popover && m_popover->mode() == mode)
+        return;
+    delete m_popover;
+    auto *content = new ContentView(m_services.monitor(), &m_services.analytics());
+    connect(content, &ContentView::openSettingsRequested, this, &TrayShell::openSettings);
+    connect(content, &ContentView::connectRequested, this, &TrayShell::connectProvider);
+    m_popover = new PopoverWindow(content, mode);
+}
+
+void TrayShell::togglePopover()
+{
+    if (m_popover && m_popover->isVisible()) {
+        m_popover->hide();
+        return;
+    }
+    showPopover(true);
+}
+
+void TrayShell::showPopover(bool recordMenuOpen)
+{
+    if (recordMenuOpen)
+        m_services.analytics().recordMenuOpened();
+    AllowanceMonitor &monitor = m_services.monitor();
+    monitor.noteInteraction();
+    monitor.refreshStaleProviders(60);
+    ensurePopover(m_popover ? m_popover->mode() == PopoverWindow::Mode::window : !QSystemTrayIcon::isSystemTrayAvailable());
+    const QRect anchor = m_statusItem ? m_statusItem->geometry() : QRect();
+    m_popover->showAt(anchor, QCursor::pos());
+}
+
+void TrayShell::openSettings()
+{
+    if (m_popover)
+        m_popover->hide();
+    m_services.analytics().track(QueltaAnalyticsEvent::of(QueltaAnalyticsEvent::Kind::settingsOpened));
+    Q_EMIT settingsRequested();
+}
+
+void TrayShell::connectProvider(ProviderID id)
+{
+    AllowanceMonitor &monitor = m_services.monitor();
+    if (monitor.connectionAttemptState(id) == Attempt::connecting)
+        return;
+    if (id == ProviderID::framer) {
+        connectFramer();
+        return;
+    }
+    if (id == ProviderID::codex && m_popover)
+        m_popover->hide();
+    monitor.beginConnecting(id);
+    connectWithTool(id);
+}
+
+void TrayShell::connectWithTool(ProviderID id)
+{
+    auto signIn = [](AppServices &services, ProviderID provider) -> QCoro::Task<bool> {
+        try {
+            if (provider == ProviderID::codex) {
+                CodexConnector codex = services.codexConnector();
+                co_await codex.signIn();
+            } else {
+                ClaudeConnector claude = services.claudeConnector();
+                co_await claude.signIn();
+            }
+        } catch (const std::exception &error) {
+            qCInfo(lcApp) << "signing in failed:" << error.what();
+            co_return false;
+        }
+        co_return true;
+    };
+    auto flow = [](TrayShell *shell, QCoro::Task<bool> signingIn, ProviderID provider) -> QCoro::Task<void> {
+        QPointer<TrayShell> self(shell);
+        const bool signedIn = co_await std::move(signingIn);
+        if (self)
+            co_await self->finishConnection(provider, signedIn);
+    };
+    startDetached(flow(this, signIn(m_services, id), id), lcApp, "connecting a provider");
+}
+
+void TrayShell::connectFramer()
+{
+    if (m_popover)
+        m_popover->hide();
+    m_services.monitor().beginConnecting(ProviderID::framer);
+    auto flow = [](TrayShell *shell) -> QCoro::Task<void> {
+        QPointer<TrayShell> self(shell);
+        const bool connected = co_await shell->m_services.framerConnector().showConnectionWindow();
+        if (!self)
+            co_return;
+        if (!connected)
+            self->m_services.monitor().refresh(false);
+        co_await self->finishConnection(ProviderID::framer, connected);
+    };
+    startDetached(flow(this), lcApp, "connecting Framer");
+}
+
+QCoro::Task<void> TrayShell::finishConnection(ProviderID id, bool signedIn)
+{
+    QPointer<TrayShell> self(this);
+    AllowanceMonitor &monitor = m_services.monitor();
+    bool connected = false;
+    if (signedIn) {
+        connected = co_await monitor.connect(id);
+        if (!self)
+            co_return;
+    }
+    monitor.setConnectionAttemptState(id, connected ? Attempt::idle : Attempt::failed);
+    showPopover(false);
+}
+
+} // namespace quelta

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/ProviderAllowance.h"
+#include "ui/popover/PopoverWindow.h"
+
+#include <QCoroTask>
+#include <QDBusConnection>
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class QMenu;
+class QSystemTrayIcon;
+
+namespace quelta {
+
+class AppServices;
+class ContentView;
+
+// The tray application: the status item and its popover, the connect flows, wake refreshes and
+// quitting. Built by `main` over the application's services.
+class TrayShell final : public QObject
+{
+    Q_OBJECT
+public:
+    struct Options {
+        bool showPopoverAtLaunch = false;
+        // Where logind announces sleep and wake; absent, no wake refreshes.
+        std::optional<QDBusConnection> systemBus;
+        // How long a desktop that has no tray yet is given to start one.
+        std::chrono::milliseconds trayGrace = std::chrono::seconds(5);
+    };
+
+    TrayShell(AppServices &services, Options options, QObject *parent = nullptr);
+    ~TrayShell() override;
+
+    // The designed launch order, from fonts to the first refresh and the background loop.
+    void start();
+
+    void showPopover(bool recordMenuOpen);
+    void togglePopover();
+    void connectProvider(ProviderID id);
+    void openSettings();
+
+    PopoverWindow *popover() const { return m_popover; }
+    QSystemTrayIcon *statusItem() const { return m_statusItem; }
+    QMenu *statusMenu() const { return m_menu.get(); }
+
+Q_SIGNALS:
+    void settingsRequested();
+
+private Q_SLOTS:
+    void onPrepareForSleep(bool goingToSleep);
+
+private:
+    void setupStatusItem();
+    void useWindowIfNoTray();
+    void ensurePopover(bool asWindow);
+    void connectWithTool(ProviderID id);
+    void connectFramer();
+    QCoro::Task<void> finishConnection(ProviderID id, bool signedIn);
+
+    AppServices &m_services;
+    Options m_options;
+    QSystemTrayIcon *m_statusItem = nullptr;
+    std::unique_ptr<QMenu> m_menu;
+    QPointer<PopoverWindow> m_popover;
+};
+
+} // namespace quelta

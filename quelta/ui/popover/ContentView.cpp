@@ -1,0 +1,140 @@
+#include "ContentView.h"
+
+#include "FooterButton.h"
+#include "ProviderRow.h"
+
+#include "analytics/AnalyticsManager.h"
+#include "core/AllowanceMonitor.h"
+
+#include <QHBoxLayout>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace quelta {
+
+ContentView::ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics, QWidget *parent)
+    : QWidget(parent)
+    , m_monitor(monitor)
+    , m_analytics(analytics)
+    , m_rowList(new QVBoxLayout)
+    , m_refresh(new FooterButton(QStringLiteral("arrow.clockwise"), 11, this))
+    , m_settings(new FooterButton(QStringLiteral("gearshape"), 13, this))
+{
+    setFixedWidth(width);
+    m_rowList->setSpacing(4);
+    m_rowList->setContentsMargins(0, 0, 0, 8);
+
+    m_refresh->setAccessibleName(QStringLiteral("Refresh allowances"));
+    m_settings->setAccessibleName(QStringLiteral("Settings"));
+    m_settings->setFixedSize(28, 28);
+    auto *footer = new QHBoxLayout;
+    footer->setContentsMargins(8, 0, 8, 0);
+    footer->setSpacing(12);
+    footer->addWidget(m_refresh, 0, Qt::AlignVCenter);
+    footer->addStretch(1);
+    footer->addWidget(m_settings, 0, Qt::AlignVCenter);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(16, 16, 16, 16);
+    column->setSpacing(8);
+    column->setSizeConstraint(QLayout::SetMinAndMaxSize);
+    column->addLayout(m_rowList);
+    column->addLayout(footer);
+
+    connect(m_refresh, &QAbstractButton::clicked, this, &ContentView::refreshAllowances);
+    connect(m_settings, &QAbstractButton::clicked, this, &ContentView::openSettingsRequested);
+    auto *refreshShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    connect(refreshShortcut, &QShortcut::activated, this, &ContentView::refreshAllowances);
+
+    m_statusClock.setInterval(std::chrono::seconds(30));
+    connect(&m_statusClock, &QTimer::timeout, this, &ContentView::sync);
+    connect(&m_monitor, &AllowanceMonitor::changed, this, &ContentView::sync);
+    sync();
+}
+
+QList<ProviderRow *> ContentView::rows() const
+{
+    QList<ProviderRow *> rows;
+    for (int i = 0; i < m_rowList->count(); ++i)
+        rows.append(static_cast<ProviderRow *>(m_rowList->itemAt(i)->widget()));
+    return rows;
+}
+
+void ContentView::refreshAllowances()
+{
+    m_refresh->clearHover();
+    if (m_analytics)
+        m_analytics->track(QueltaAnalyticsEvent::of(QueltaAnalyticsEvent::Kind::manualRefreshRequested));
+    m_monitor.refresh(true);
+}
+
+void ContentView::syncRows()
+{
+    const QList<ProviderAllowance> visible = m_monitor.visibleProviders();
+    QList<ProviderRow *> existing = rows();
+    // Rows are kept per provider, so hover and fades survive a redraw.
+    for (ProviderRow *row : existing) {
+        const bool stillVisible = std::any_of(visible.begin(), visible.end(), [row](const ProviderAllowance &p) { return p.id == row->providerID(); });
+        if (!stillVisible) {
+            m_rowList->removeWidget(row);
+            delete row;
+        }
+    }
+    existing = rows();
+    for (int index = 0; index < visible.size(); ++index) {
+        const ProviderAllowance &provider = visible[index];
+        auto found = std::find_if(existing.begin(), existing.end(), [&](ProviderRow *row) { return row->providerID() == provider.id; });
+        ProviderRow *row = found != existing.end() ? *found : nullptr;
+        if (!row) {
+            row = new ProviderRow(this);
+            connect(row, &ProviderRow::connectRequested, this, &ContentView::connectRequested);
+            row->display(provider, rowStateOf(m_monitor, provider));
+        }
+        if (m_rowList->indexOf(row) != index) {
+            m_rowList->removeWidget(row);
+            m_rowList->insertWidget(index, row);
+        }
+        row->display(provider, rowStateOf(m_monitor, provider));
+        row->show();
+    }
+}
+
+void ContentView::sync()
+{
+    syncRows();
+    const QString status = m_monitor.statusText();
+    m_refresh->setText(status);
+    m_refresh->setAccessibleDescription(status);
+    m_refresh->setBusy(m_monitor.isShowingManualRefresh());
+    m_refresh->updateGeometry();
+}
+
+bool ContentView::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Resize) {
+        const qreal height = layout()->totalMinimumSize().height();
+        if (height != m_reportedHeight) {
+            m_reportedHeight = height;
+            Q_EMIT contentHeightChanged(height);
+        }
+    }
+    return handled;
+}
+
+void ContentView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    sync();
+    m_statusClock.start();
+}
+
+void ContentView::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    m_statusClock.stop();
+    m_refresh->clearHover();
+    m_settings->clearHover();
+}
+
+} // namespace quelta

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/ProviderAllowance.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class QVBoxLayout;
+
+namespace quelta {
+
+class AllowanceMonitor;
+class AnalyticsManager;
+class FooterButton;
+class ProviderRow;
+
+// The popover's content: a row per visible provider, then the refresh button carrying the
+// status line and the settings button. A pure view of the monitor; it reports its height so
+// that its owner can size the popover to fit.
+class ContentView final : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int width = 312;
+
+    // `analytics` may be absent (nothing is tracked then).
+    ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics, QWidget *parent = nullptr);
+
+    QList<ProviderRow *> rows() const;
+    FooterButton *refreshButton() const { return m_refresh; }
+    FooterButton *settingsButton() const { return m_settings; }
+
+    // The refresh button's action: the analytics event, then a manual refresh.
+    void refreshAllowances();
+
+Q_SIGNALS:
+    void openSettingsRequested();
+    void connectRequested(ProviderID id);
+    void contentHeightChanged(qreal height);
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void sync();
+    void syncRows();
+
+    AllowanceMonitor &m_monitor;
+    AnalyticsManager *m_analytics;
+    QVBoxLayout *m_rowList;
+    FooterButton *m_refresh;
+    FooterButton *m_settings;
+    // Ages such as "Updated 5m ago" move on while the popover is open; nothing runs while closed.
+    QTimer m_statusClock;
+    qreal m_reportedHeight = 0;
+};
+
+} // namespace quelta

@@ -1,0 +1,91 @@
+#include "FooterButton.h"
+
+#include "ui/widgets/Spinner.h"
+
+#include "artwork/DesignColors.h"
+#include "artwork/Symbols.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace quelta {
+
+namespace {
+constexpr int buttonHeight = 28;
+constexpr int padding = 6;
+constexpr int iconFrame = 12;
+constexpr int spacing = 6;
+}
+
+FooterButton::FooterButton(const QString &symbol, qreal symbolSize, QWidget *parent)
+    : StyledButton(parent)
+    , m_symbol(symbol)
+    , m_symbolSize(symbolSize)
+    , m_spinner(new Spinner(10, this))
+{
+    QFont label = font();
+    label.setPixelSize(11);
+    setFont(label);
+    m_spinner->hide();
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void FooterButton::setBusy(bool busy)
+{
+    if (m_busy == busy)
+        return;
+    m_busy = busy;
+    m_spinner->setVisible(busy);
+    update();
+}
+
+QSize FooterButton::sizeHint() const
+{
+    if (text().isEmpty())
+        return {buttonHeight, buttonHeight};
+    return {padding + iconFrame + spacing + fontMetrics().horizontalAdvance(text()) + padding, buttonHeight};
+}
+
+void FooterButton::resizeEvent(QResizeEvent *event)
+{
+    StyledButton::resizeEvent(event);
+    const int x = text().isEmpty() ? (width() - m_spinner->width()) / 2 : padding + (iconFrame - m_spinner->width()) / 2;
+    m_spinner->move(x, (buttonHeight - m_spinner->height()) / 2);
+}
+
+QColor FooterButton::labelColor() const
+{
+    const double opacity = 0.55 + (0.82 - 0.55) * hoverAmount();
+    return designColors::withOpacity(designColors::primary(palette()), opacity);
+}
+
+void FooterButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    applyPressScale(painter, 0.96);
+
+    const double backgroundOpacity = std::max(0.1 * hoverAmount(), 0.18 * pressAmount());
+    if (backgroundOpacity > 0) {
+        QPainterPath shape;
+        shape.addRoundedRect(QRectF(rect()), 7, 7);
+        painter.fillPath(shape, designColors::withOpacity(designColors::primary(palette()), backgroundOpacity));
+    }
+
+    const QColor colour = labelColor();
+    m_spinner->setColor(colour);
+    const bool iconOnly = text().isEmpty();
+    const QRectF iconRect = iconOnly ? QRectF(0, 0, width(), buttonHeight) : QRectF(padding, (buttonHeight - iconFrame) / 2.0, iconFrame, iconFrame);
+    if (!m_busy) {
+        const QPixmap icon = symbolPixmap(m_symbol, colour, m_symbolSize, devicePixelRatioF());
+        const QSizeF size(m_symbolSize, m_symbolSize);
+        painter.drawPixmap(QRectF(iconRect.center() - QPointF(size.width() / 2, size.height() / 2), size), icon, icon.rect());
+    }
+    if (iconOnly)
+        return;
+    painter.setPen(colour);
+    const QRectF textRect(padding + iconFrame + spacing, 0, width() - padding - iconFrame - spacing - padding, buttonHeight);
+    painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft, fontMetrics().elidedText(text(), Qt::ElideRight, int(textRect.width())));
+}
+
+} // namespace quelta

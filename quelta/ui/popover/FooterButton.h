@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/widgets/StyledButton.h"
+
+namespace quelta {
+
+class Spinner;
+
+// The popover's footer buttons: a symbol, optionally a text beside it or a spinner in the
+// symbol's place, over a rounded rectangle that shows hover and press.
+class FooterButton final : public StyledButton
+{
+    Q_OBJECT
+public:
+    FooterButton(const QString &symbol, qreal symbolSize, QWidget *parent = nullptr);
+
+    // Shows a spinner in the symbol's place.
+    void setBusy(bool busy);
+    bool isBusy() const { return m_busy; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QColor labelColor() const;
+
+    QString m_symbol;
+    qreal m_symbolSize;
+    bool m_busy = false;
+    Spinner *m_spinner;
+};
+
+} // namespace quelta

@@ -1,0 +1,110 @@
+#include "PopoverWindow.h"
+
+#include "ContentView.h"
+
+#include "artwork/DesignColors.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace quelta {
+
+namespace {
+constexpr int gap = 4;
+constexpr qreal cornerRadius = 10;
+}
+
+std::optional<int> popoverHeightFor(qreal reportedHeight, int currentHeight)
+{
+    if (reportedHeight <= 0)
+        return std::nullopt;
+    const int height = int(std::ceil(reportedHeight));
+    if (std::abs(height - currentHeight) < 1)
+        return std::nullopt;
+    return height;
+}
+
+QPoint popoverPosition(const QSize &size, const QRect &anchor, const QPoint &pointer, const QRect &available)
+{
+    const bool useAnchor = anchor.isValid() && !anchor.isEmpty();
+    const QPoint reference = useAnchor ? anchor.center() : pointer;
+    // The panel's side: the half of the screen the icon or pointer is in.
+    const bool fromTop = reference.y() < available.center().y();
+    const int edge = useAnchor ? (fromTop ? anchor.bottom() : anchor.top()) : reference.y();
+    QPoint position(reference.x() - size.width() / 2, fromTop ? edge + gap : edge - gap - size.height());
+    position.setX(std::clamp(position.x(), available.left(), std::max(available.left(), available.right() - size.width() + 1)));
+    position.setY(std::clamp(position.y(), available.top(), std::max(available.top(), available.bottom() - size.height() + 1)));
+    return position;
+}
+
+PopoverWindow::PopoverWindow(ContentView *content, Mode mode, QWidget *parent)
+    : QWidget(parent, mode == Mode::popup ? Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint : Qt::Window)
+    , m_content(content)
+    , m_mode(mode)
+{
+    if (mode == Mode::popup)
+        setAttribute(Qt::WA_TranslucentBackground);
+    else
+        setWindowTitle(QStringLiteral("Quelta"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(content);
+    setFixedWidth(ContentView::width);
+    connect(content, &ContentView::contentHeightChanged, this, &PopoverWindow::applyContentHeight);
+    applyContentHeight(content->layout()->totalMinimumSize().height());
+}
+
+void PopoverWindow::applyContentHeight(qreal height)
+{
+    if (const std::optional<int> next = popoverHeightFor(height, this->height()))
+        setFixedHeight(*next);
+}
+
+void PopoverWindow::showAt(const QRect &anchor, const QPoint &pointer)
+{
+    if (m_mode == Mode::popup) {
+        const QScreen *screen = QGuiApplication::screenAt(anchor.isValid() ? anchor.center() : pointer);
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        move(popoverPosition(size(), anchor, pointer, screen->availableGeometry()));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void PopoverWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath background;
+    const qreal radius = m_mode == Mode::popup ? cornerRadius : 0;
+    background.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    painter.fillPath(background, designColors::windowBackground(palette()));
+    if (m_mode == Mode::popup) {
+        painter.setPen(QPen(designColors::withOpacity(designColors::primary(palette()), 0.12), 1));
+        painter.drawPath(background);
+    }
+    Q_EMIT painted();
+}
+
+void PopoverWindow::closeEvent(QCloseEvent *event)
+{
+    // The window of a trayless desktop only hides: a second launch shows it again.
+    event->ignore();
+    hide();
+}
+
+void PopoverWindow::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    Q_EMIT closed();
+}
+
+} // namespace quelta

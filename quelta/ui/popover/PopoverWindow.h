@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+#include <optional>
+
+namespace quelta {
+
+class ContentView;
+
+// The popover's new height for content `reportedHeight` tall while it is `currentHeight`: the
+// whole points above, and nothing when that differs by less than one point or is no height.
+std::optional<int> popoverHeightFor(qreal reportedHeight, int currentHeight);
+
+// Where the popover goes: centred under (or over, for a panel at the bottom) the tray icon, or
+// beside the pointer when the tray gives no geometry; always inside `available`.
+QPoint popoverPosition(const QSize &size, const QRect &anchor, const QPoint &pointer, const QRect &available);
+
+// The popover: a frameless popup that closes on an outside click, or, with no tray at all, a
+// small ordinary window titled "Quelta" that hides when closed.
+class PopoverWindow final : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Mode { popup, window };
+
+    PopoverWindow(ContentView *content, Mode mode, QWidget *parent = nullptr);
+
+    Mode mode() const { return m_mode; }
+    ContentView *content() const { return m_content; }
+    void showAt(const QRect &anchor, const QPoint &pointer);
+
+Q_SIGNALS:
+    void closed();
+    // The first frame after showing has been painted.
+    void painted();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void applyContentHeight(qreal height);
+
+    ContentView *m_content;
+    Mode m_mode;
+};
+
+} // namespace quelta

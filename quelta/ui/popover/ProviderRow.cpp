@@ -1,0 +1,193 @@
+#include "ProviderRow.h"
+
+#include "AllowanceBar.h"
+#include "ConnectButton.h"
+
+#include "ui/widgets/FadingLabel.h"
+
+#include "artwork/DesignColors.h"
+#include "artwork/Symbols.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QEvent>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+namespace quelta {
+
+// The provider's mark, tinted, on a faint rounded tile.
+class ProviderIconTile final : public QWidget
+{
+public:
+    explicit ProviderIconTile(QWidget *parent)
+        : QWidget(parent)
+    {
+        setFixedSize(28, 28);
+    }
+
+    void setProvider(ProviderID id, const QString &assetName)
+    {
+        m_asset = QStringLiteral("asset.") + assetName;
+        // Framer's mark sits a little smaller in its tile.
+        m_markSize = id == ProviderID::framer ? 15.04 : 16.0;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath tile;
+        tile.addRoundedRect(QRectF(rect()), 8, 8);
+        const QColor primary = designColors::primary(palette());
+        painter.fillPath(tile, designColors::withOpacity(primary, 0.08));
+        if (!hasSymbol(m_asset))
+            return;
+        const QPixmap mark = symbolPixmap(m_asset, designColors::withOpacity(primary, 0.72), m_markSize, devicePixelRatioF());
+        const QSizeF size(m_markSize, m_markSize);
+        painter.drawPixmap(QRectF(QRectF(rect()).center() - QPointF(m_markSize / 2, m_markSize / 2), size), mark, mark.rect());
+    }
+
+private:
+    QString m_asset;
+    qreal m_markSize = 16;
+};
+
+namespace {
+
+QFont pixelFont(const QFont &base, int pixels, QFont::Weight weight)
+{
+    QFont font = base;
+    font.setPixelSize(pixels);
+    font.setWeight(weight);
+    return font;
+}
+
+} // namespace
+
+ProviderRow::ProviderRow(QWidget *parent)
+    : QWidget(parent)
+    , m_icon(new ProviderIconTile(this))
+    , m_name(new QLabel(this))
+    , m_subtitle(new FadingLabel(this))
+    , m_barGroup(new QWidget(this))
+    , m_bar(new AllowanceBar(4, m_barGroup))
+    , m_percent(new QLabel(m_barGroup))
+    , m_connect(new ConnectButton(this))
+{
+    setAttribute(Qt::WA_Hover);
+    m_icon->setAccessibleName(QString());
+    m_name->setFont(pixelFont(font(), 13, QFont::DemiBold));
+    m_subtitle->setFont(pixelFont(font(), 11, QFont::Normal));
+    m_subtitle->setFixedHeight(QFontMetrics(m_subtitle->font()).height());
+
+    QFont percent = pixelFont(font(), 13, QFont::DemiBold);
+    m_percent->setFont(percent);
+    m_percent->setFixedWidth(42);
+    m_bar->setFixedWidth(56);
+    auto *barRow = new QHBoxLayout(m_barGroup);
+    barRow->setContentsMargins(0, 0, 0, 0);
+    barRow->setSpacing(10);
+    barRow->addWidget(m_bar, 0, Qt::AlignVCenter);
+    barRow->addWidget(m_percent, 0, Qt::AlignVCenter);
+
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    texts->addWidget(m_name);
+    texts->addWidget(m_subtitle);
+
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(8, 8, 8, 8);
+    row->setSpacing(8);
+    row->addWidget(m_icon, 0, Qt::AlignVCenter);
+    row->addLayout(texts, 1);
+    row->addWidget(m_barGroup, 0, Qt::AlignVCenter);
+    row->addWidget(m_connect, 0, Qt::AlignVCenter);
+
+    connect(m_connect, &QAbstractButton::clicked, this, [this] { Q_EMIT connectRequested(m_provider.id); });
+    applyPalette();
+}
+
+void ProviderRow::display(const ProviderAllowance &provider, const ProviderRowState &state)
+{
+    const bool hovered = m_state.isHovered;
+    m_provider = provider;
+    m_state = state;
+    m_state.isHovered = hovered;
+    m_icon->setProvider(provider.id, provider.assetName);
+    refresh();
+}
+
+void ProviderRow::refresh()
+{
+    m_name->setText(m_provider.name);
+    m_subtitle->setText(subtitle(m_provider, m_state));
+    setToolTip(rowTooltip(m_provider, m_state));
+
+    const bool showsConnect = m_provider.connectionState == ConnectionState::needsConnection
+        || m_state.attemptState == ProviderConnectionAttemptState::failed;
+    m_connect->setVisible(showsConnect);
+    m_connect->setConnecting(m_state.attemptState == ProviderConnectionAttemptState::connecting);
+    m_connect->setAccessibleName(QStringLiteral("Connect ") + m_provider.name);
+    m_barGroup->setVisible(!showsConnect);
+    m_bar->setValue(shownValue(m_provider), m_provider.percentageStyle);
+    m_percent->setText(percentText(m_provider));
+}
+
+QString ProviderRow::subtitleText() const
+{
+    return m_subtitle->text();
+}
+
+QString ProviderRow::percentageText() const
+{
+    return m_percent->text();
+}
+
+bool ProviderRow::showsConnectButton() const
+{
+    return !m_connect->isHidden();
+}
+
+void ProviderRow::setHovered(bool hovered)
+{
+    if (m_state.isHovered == hovered)
+        return;
+    m_state.isHovered = hovered;
+    refresh();
+}
+
+void ProviderRow::enterEvent(QEnterEvent *event)
+{
+    QWidget::enterEvent(event);
+    setHovered(true);
+}
+
+void ProviderRow::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    setHovered(false);
+}
+
+void ProviderRow::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    setHovered(false);
+}
+
+void ProviderRow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyPalette();
+}
+
+void ProviderRow::applyPalette()
+{
+    m_subtitle->setColor(designColors::secondary(palette()));
+}
+
+} // namespace quelta

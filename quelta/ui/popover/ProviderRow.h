@@ -1,0 +1,58 @@
+#pragma once
+
+#include "ui/AllowancePresentation.h"
+
+#include <QWidget>
+
+class QLabel;
+
+namespace quelta {
+
+class AllowanceBar;
+class ConnectButton;
+class FadingLabel;
+class ProviderIconTile;
+
+// One provider in the popover: its mark, name and one-line subtitle, then either its Connect
+// button or its allowance bar and percentage. It keeps only its hover flag.
+class ProviderRow final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ProviderRow(QWidget *parent = nullptr);
+
+    void display(const ProviderAllowance &provider, const ProviderRowState &state);
+    ProviderID providerID() const { return m_provider.id; }
+
+    QString subtitleText() const;
+    QString percentageText() const;
+    const AllowanceBar *bar() const { return m_bar; }
+    ConnectButton *connectButton() const { return m_connect; }
+    bool showsConnectButton() const;
+
+Q_SIGNALS:
+    void connectRequested(ProviderID id);
+
+protected:
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void setHovered(bool hovered);
+    void refresh();
+    void applyPalette();
+
+    ProviderAllowance m_provider;
+    ProviderRowState m_state;
+    ProviderIconTile *m_icon;
+    QLabel *m_name;
+    FadingLabel *m_subtitle;
+    QWidget *m_barGroup;
+    AllowanceBar *m_bar;
+    QLabel *m_percent;
+    ConnectButton *m_connect;
+};
+
+} // namespace quelta

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QVariantAnimation>
+#include <QWidget>
+
+namespace quelta {
+
+// A small indeterminate progress indicator: an arc turning once a second, only while shown.
+class Spinner final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Spinner(int size, QWidget *parent = nullptr);
+
+    void setColor(const QColor &color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    QVariantAnimation m_turn;
+    QColor m_color;
+};
+
+} // namespace quelta
