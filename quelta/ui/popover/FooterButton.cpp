@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+
 namespace quelta {
 
 namespace {
@@ -43,7 +45,9 @@ QSize FooterButton::sizeHint() const
 {
     if (text().isEmpty())
         return {buttonHeight, buttonHeight};
-    return {padding + iconFrame + spacing + fontMetrics().horizontalAdvance(text()) + padding, buttonHeight};
+    // Rounded up, so that the text never needs eliding at its own size.
+    const int textWidth = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text()))) + 1;
+    return {padding + iconFrame + spacing + textWidth + padding, buttonHeight};
 }
 
 void FooterButton::resizeEvent(QResizeEvent *event)

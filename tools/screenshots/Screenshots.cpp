@@ -1,0 +1,141 @@
+// Renders every view in its states, in light and dark schemes, to PNG files in the folder given
+// as the first argument. Run through scripts/screenshots; look at the files.
+#include "MonitorTestSupport.h"
+#include "ManualClock.h"
+#include "TestFixture.h"
+
+#include "core/AllowanceStore.h"
+#include "core/ProviderConnectorError.h"
+#include "ui/FontRegistry.h"
+#include "ui/popover/ContentView.h"
+#include "ui/popover/PopoverWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <cstdio>
+
+using namespace quelta;
+
+namespace {
+
+QPalette darkPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0x1e, 0x1e, 0x20));
+    palette.setColor(QPalette::WindowText, QColor(0xf2, 0xf2, 0xf4));
+    palette.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2d));
+    palette.setColor(QPalette::Text, QColor(0xf2, 0xf2, 0xf4));
+    palette.setColor(QPalette::Button, QColor(0x2f, 0x2f, 0x33));
+    palette.setColor(QPalette::ButtonText, QColor(0xf2, 0xf2, 0xf4));
+    palette.setColor(QPalette::Highlight, QColor(0x0a, 0x84, 0xff));
+    return palette;
+}
+
+QPalette lightPalette()
+{
+    QPalette palette = QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
+    palette.setColor(QPalette::Window, QColor(0xf6, 0xf6, 0xf7));
+    palette.setColor(QPalette::WindowText, QColor(0x1d, 0x1d, 0x1f));
+    palette.setColor(QPalette::Highlight, QColor(0x00, 0x7a, 0xff));
+    return palette;
+}
+
+ProviderAllowance withLimit(ProviderID id, int remaining, const QString &limitName, const QString &value, const QString &detail)
+{
+    ProviderAllowance allowance = test::connectedAllowance(id, remaining);
+    allowance.limits[0].name = limitName;
+    allowance.limits[0].value = value;
+    allowance.detail = detail;
+    allowance.limits[0].detail = detail;
+    if (id == ProviderID::framer)
+        allowance.limits[0].id = QStringLiteral("credits-left");
+    return allowance;
+}
+
+struct Scene {
+    QString name;
+    std::function<void(test::Fixture &, test::ScriptedLoads &)> prepare;
+    std::function<void(AllowanceMonitor &, test::ScriptedLoads &)> act;
+};
+
+void save(QWidget &widget, const QString &path)
+{
+    widget.grab().save(path);
+    std::printf("%s\n", qPrintable(path));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    registerFonts(QString::fromUtf8(QUELTA_FONT_DIRECTORY));
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(folder);
+
+    const ProviderSet all{ProviderID::framer, ProviderID::codex, ProviderID::claudeCode};
+    const auto connectedAnswers = [](test::ScriptedLoads &loads) {
+        loads.answers.insert(ProviderID::framer, [] { return withLimit(ProviderID::framer, 62, QStringLiteral("Credits left"), QStringLiteral("12,500"), QStringLiteral("Resets on 2 Mar")); });
+        loads.answers.insert(ProviderID::codex, [] { return withLimit(ProviderID::codex, 23, QStringLiteral("5-hour limit"), QStringLiteral("23%"), QStringLiteral("Resets in 2h 14m")); });
+        loads.answers.insert(ProviderID::claudeCode, [] { return withLimit(ProviderID::claudeCode, 8, QStringLiteral("Weekly · all models"), QStringLiteral("8%"), QStringLiteral("Resets in 3d 4h")); });
+    };
+    const QList<Scene> scenes{
+        {QStringLiteral("connected"), [&](test::Fixture &f, test::ScriptedLoads &loads) { allowanceStore::saveAuthorizedProviders(f.store, all); connectedAnswers(loads); },
+         [](AllowanceMonitor &monitor, test::ScriptedLoads &) { monitor.refresh(false); }},
+        {QStringLiteral("stale"), [&](test::Fixture &f, test::ScriptedLoads &) {
+             allowanceStore::saveAuthorizedProviders(f.store, all);
+             ProviderSnapshots snapshots;
+             for (ProviderID id : all)
+                 snapshots.insert(id, allowanceStore::makeSnapshot(test::connectedAllowance(id, 47), f.clock.now().addSecs(-3600)));
+             allowanceStore::persistSnapshots(f.store, snapshots);
+         },
+         [](AllowanceMonitor &, test::ScriptedLoads &) {}},
+        {QStringLiteral("needs-connection"), [](test::Fixture &, test::ScriptedLoads &) {}, [](AllowanceMonitor &, test::ScriptedLoads &) {}},
+        {QStringLiteral("loading"), [&](test::Fixture &f, test::ScriptedLoads &loads) { allowanceStore::saveAuthorizedProviders(f.store, all); loads.holds = true; },
+         [](AllowanceMonitor &monitor, test::ScriptedLoads &) { monitor.refresh(true); }},
+        {QStringLiteral("connecting-and-failed"), [&](test::Fixture &f, test::ScriptedLoads &loads) {
+             allowanceStore::saveAuthorizedProviders(f.store, {ProviderID::claudeCode});
+             connectedAnswers(loads);
+         },
+         [](AllowanceMonitor &monitor, test::ScriptedLoads &) {
+             monitor.refresh(false);
+             monitor.beginConnecting(ProviderID::codex);
+             monitor.setConnectionAttemptState(ProviderID::framer, ProviderConnectionAttemptState::failed);
+         }},
+        {QStringLiteral("rate-limited"), [&](test::Fixture &f, test::ScriptedLoads &loads) {
+             allowanceStore::saveAuthorizedProviders(f.store, all);
+             connectedAnswers(loads);
+             loads.answers.insert(ProviderID::claudeCode, []() -> ProviderAllowance { throw ProviderConnectorError::rateLimited(600); });
+         },
+         [](AllowanceMonitor &monitor, test::ScriptedLoads &) { monitor.refresh(false); }},
+    };
+
+    for (const auto &[scheme, palette] : {std::pair{QStringLiteral("light"), lightPalette()}, std::pair{QStringLiteral("dark"), darkPalette()}}) {
+        QApplication::setPalette(palette);
+        for (const Scene &scene : scenes) {
+            test::Fixture fixture;
+            test::ScriptedLoads loads;
+            for (ProviderID id : all)
+                loads.answers.insert(id, [id] { return test::connectedAllowance(id, 50); });
+            scene.prepare(fixture, loads);
+            AllowanceMonitor monitor(fixture.store, fixture.clock, AllowanceMonitor::Services{loads.loader(), true, nullptr, nullptr});
+            auto *content = new ContentView(monitor, nullptr);
+            PopoverWindow popover(content, PopoverWindow::Mode::popup);
+            scene.act(monitor, loads);
+            QTest::qWait(50);
+            popover.show();
+            QTest::qWait(300);
+            save(popover, QStringLiteral("%1/popover-%2-%3.png").arg(folder, scene.name, scheme));
+            popover.hide();
+            loads.release();
+        }
+    }
+    return 0;
+}
