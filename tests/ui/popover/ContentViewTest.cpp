@@ -1,0 +1,263 @@
+#include "MonitorTestSupport.h"
+#include "TestFixture.h"
+
+#include "artwork/DesignColors.h"
+#include "core/AllowanceStore.h"
+#include "ui/popover/AllowanceBar.h"
+#include "ui/popover/ConnectButton.h"
+#include "ui/popover/ContentView.h"
+#include "ui/popover/FooterButton.h"
+#include "ui/popover/PopoverWindow.h"
+#include "ui/popover/ProviderRow.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace quelta;
+
+Q_DECLARE_METATYPE(AllowancePercentageStyle)
+
+// The popover's content, offscreen, against a monitor in chosen states.
+class ContentViewTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<test::Fixture> m_fixture;
+    std::unique_ptr<test::ScriptedLoads> m_loads;
+    std::unique_ptr<AllowanceMonitor> m_monitor;
+    std::unique_ptr<ContentView> m_view;
+
+    void start(const ProviderSet &connected)
+    {
+        allowanceStore::saveAuthorizedProviders(m_fixture->store, connected);
+        m_monitor = std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock,
+                                                       AllowanceMonitor::Services{m_loads->loader(), true, nullptr, nullptr});
+        m_view = std::make_unique<ContentView>(*m_monitor, nullptr);
+        m_view->show();
+    }
+
+    void answer(ProviderID id, const ProviderAllowance &allowance)
+    {
+        m_loads->answers.insert(id, [allowance] { return allowance; });
+    }
+
+    void refreshed()
+    {
+        m_monitor->refresh(false);
+        QTRY_VERIFY(!m_monitor->isRefreshing());
+    }
+
+    ProviderRow *row(ProviderID id) const
+    {
+        for (ProviderRow *candidate : m_view->rows()) {
+            if (candidate->providerID() == id)
+                return candidate;
+        }
+        return nullptr;
+    }
+
+    static ProviderAllowance limited(ProviderID id, int value, AllowancePercentageStyle style)
+    {
+        ProviderAllowance allowance = test::connectedAllowance(id, value);
+        allowance.percentageStyle = style;
+        return allowance;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_fixture = std::make_unique<test::Fixture>();
+        m_loads = std::make_unique<test::ScriptedLoads>();
+    }
+
+    void cleanup()
+    {
+        m_view.reset();
+        m_monitor.reset();
+    }
+
+    void loadingKeepsTheOldBar()
+    {
+        start({ProviderID::codex});
+        answer(ProviderID::codex, test::connectedAllowance(ProviderID::codex, 40));
+        refreshed();
+        QCOMPARE(row(ProviderID::codex)->percentageText(), QStringLiteral("40%"));
+        ProviderAllowance loading = test::connectedAllowance(ProviderID::codex, 40);
+        loading.connectionState = ConnectionState::loading;
+        answer(ProviderID::codex, loading);
+        refreshed();
+        QCOMPARE(row(ProviderID::codex)->percentageText(), QStringLiteral("…"));
+        QCOMPARE(row(ProviderID::codex)->bar()->value(), 40);
+    }
+
+    void noFigureShowsAnEmptyTrack()
+    {
+        start({ProviderID::codex});
+        ProviderAllowance bare = test::connectedAllowance(ProviderID::codex, 0);
+        bare.remaining.reset();
+        answer(ProviderID::codex, bare);
+        refreshed();
+        const AllowanceBar *bar = row(ProviderID::codex)->bar();
+        QCOMPARE(row(ProviderID::codex)->percentageText(), QStringLiteral("—"));
+        QCOMPARE(bar->fillWidth(), 0.0);
+        QCOMPARE(bar->accessibleName(), QStringLiteral("Allowance not available"));
+    }
+
+    void barWidthAndColour_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<AllowancePercentageStyle>("style");
+        QTest::addColumn<double>("fill");
+        QTest::addColumn<QString>("tone");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("used 95") << 95 << AllowancePercentageStyle::used << 53.2 << "red" << "95 percent used";
+        QTest::newRow("used 80") << 80 << AllowancePercentageStyle::used << 44.8 << "orange" << "80 percent used";
+        QTest::newRow("remaining 26") << 26 << AllowancePercentageStyle::remaining << 14.56 << "primary" << "26 percent remaining";
+        QTest::newRow("remaining -5") << -5 << AllowancePercentageStyle::remaining << 0.0 << "red" << "0 percent remaining";
+        QTest::newRow("remaining 140") << 140 << AllowancePercentageStyle::remaining << 56.0 << "primary" << "100 percent remaining";
+    }
+
+    void barWidthAndColour()
+    {
+        QFETCH(int, value);
+        QFETCH(AllowancePercentageStyle, style);
+        QFETCH(double, fill);
+        QFETCH(QString, tone);
+        QFETCH(QString, spoken);
+        start({ProviderID::codex});
+        answer(ProviderID::codex, limited(ProviderID::codex, value, style));
+        refreshed();
+        const AllowanceBar *bar = row(ProviderID::codex)->bar();
+        QCOMPARE(bar->width(), 56);
+        QVERIFY2(qAbs(bar->fillWidth() - fill) < 0.01, qPrintable(QString::number(bar->fillWidth())));
+        const QPalette palette = bar->palette();
+        const QColor expected = tone == QLatin1String("red")      ? designColors::systemRed(palette)
+                              : tone == QLatin1String("orange") ? designColors::systemOrange(palette)
+                                                                : designColors::withOpacity(designColors::primary(palette), 0.82);
+        QCOMPARE(bar->fillColor(), expected);
+        QCOMPARE(bar->accessibleName(), spoken);
+    }
+
+    void hoverCaptions_data()
+    {
+        QTest::addColumn<ProviderID>("id");
+        QTest::addColumn<QString>("limitName");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("five hours") << ProviderID::codex << "5-hour limit" << "60%" << "5-hour limit";
+        QTest::newRow("weekly") << ProviderID::claudeCode << "Weekly limit (all models)" << "60%" << "Weekly limit";
+        QTest::newRow("daily") << ProviderID::codex << "Daily limit" << "60%" << "Daily limit";
+        QTest::newRow("credits 12,500") << ProviderID::framer << "Credits left" << "12,500" << "12.5k credits left";
+        QTest::newRow("credits 850") << ProviderID::framer << "Credits left" << "850" << "850 credits left";
+        QTest::newRow("credits 3,000") << ProviderID::framer << "Credits left" << "3,000" << "3k credits left";
+    }
+
+    void hoverCaptions()
+    {
+        QFETCH(ProviderID, id);
+        QFETCH(QString, limitName);
+        QFETCH(QString, value);
+        QFETCH(QString, caption);
+        start({id});
+        ProviderAllowance allowance = test::connectedAllowance(id, 60);
+        allowance.limits[0].name = limitName;
+        allowance.limits[0].value = value;
+        if (id == ProviderID::framer)
+            allowance.limits[0].id = QStringLiteral("credits-left");
+        answer(id, allowance);
+        refreshed();
+        ProviderRow *providerRow = row(id);
+        const QString detail = providerRow->subtitleText();
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(providerRow, &enter);
+        QCOMPARE(providerRow->subtitleText(), caption);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(providerRow, &leave);
+        QCOMPARE(providerRow->subtitleText(), detail);
+        QCOMPARE(providerRow->toolTip(), caption);
+    }
+
+    void connectButtonFollowsTheAttempt()
+    {
+        start({ProviderID::claudeCode});
+        answer(ProviderID::claudeCode, test::connectedAllowance(ProviderID::claudeCode, 60));
+        refreshed();
+        ProviderRow *codex = row(ProviderID::codex);
+        QVERIFY(codex->showsConnectButton());
+        QSignalSpy asked(m_view.get(), &ContentView::connectRequested);
+        codex->connectButton()->click();
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked.at(0).at(0).value<ProviderID>(), ProviderID::codex);
+
+        m_monitor->beginConnecting(ProviderID::codex);
+        QCOMPARE(codex->connectButton()->text(), QStringLiteral("Connecting"));
+        QVERIFY(!codex->connectButton()->isEnabled());
+        QCOMPARE(codex->subtitleText(), QStringLiteral("Complete sign-in in your browser"));
+
+        // A failed attempt keeps the button, even for a connected provider.
+        m_monitor->setConnectionAttemptState(ProviderID::claudeCode, ProviderConnectionAttemptState::failed);
+        ProviderRow *claude = row(ProviderID::claudeCode);
+        QVERIFY(claude->showsConnectButton());
+        QCOMPARE(claude->connectButton()->text(), QStringLiteral("Connect"));
+        QVERIFY(claude->connectButton()->isEnabled());
+        QCOMPARE(claude->subtitleText(), QStringLiteral("Couldn’t connect · Try again"));
+    }
+
+    void rowsChangeTheReportedHeight()
+    {
+        start({});
+        PopoverWindow popover(m_view.release(), PopoverWindow::Mode::popup);
+        popover.show();
+        QTRY_VERIFY(popover.height() > 0);
+        const int threeRows = popover.height();
+        QSignalSpy reported(popover.content(), &ContentView::contentHeightChanged);
+        m_monitor->setProvider(ProviderID::framer, false);
+        QTRY_VERIFY(!reported.isEmpty());
+        QTRY_VERIFY(popover.height() < threeRows);
+        m_monitor->setProvider(ProviderID::framer, true);
+        QTRY_COMPARE(popover.height(), threeRows);
+    }
+
+    void controlRRefreshesLikeTheButton()
+    {
+        start({ProviderID::codex});
+        answer(ProviderID::codex, test::connectedAllowance(ProviderID::codex, 60));
+        m_loads->holds = true;
+        m_view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
+        QTest::keyClick(m_view.get(), Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(m_monitor->isShowingManualRefresh());
+        QVERIFY(m_view->refreshButton()->isBusy());
+        QCOMPARE(m_loads->calls, QList<ProviderID>{ProviderID::codex});
+        m_loads->release();
+        QTRY_VERIFY(!m_monitor->isRefreshing());
+        m_loads->holds = false;
+        m_fixture->clock.advance(std::chrono::minutes(1));
+        m_view->refreshButton()->click();
+        QTRY_VERIFY(!m_monitor->isRefreshing());
+        QCOMPARE(m_loads->calls.size(), 2);
+        QCOMPARE(m_view->refreshButton()->text(), QStringLiteral("Updated just now"));
+    }
+
+    void heightRule_data()
+    {
+        QTest::addColumn<qreal>("reported");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("next");
+        QTest::newRow("no height") << 0.0 << 200 << -1;
+        QTest::newRow("rounded up") << 231.2 << 200 << 232;
+        QTest::newRow("already there") << 231.9 << 232 << -1;
+    }
+
+    void heightRule()
+    {
+        QFETCH(qreal, reported);
+        QFETCH(int, current);
+        QFETCH(int, next);
+        QCOMPARE(popoverHeightFor(reported, current).value_or(-1), next);
+    }
+};
+
+QTEST_MAIN(ContentViewTest)
+#include "ContentViewTest.moc"
