@@ -14,27 +14,30 @@ namespace {
 
 AppServices *instance = nullptr;
 
-QString helperPath()
-{
-    return QCoreApplication::applicationDirPath() + QLatin1String("/quelta-web");
-}
-
-// Beside the helper's Framer profile, in the data folder the two programs share.
-QString framerProfileLockPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1String("/web/framer.lock");
-}
-
 } // namespace
 
-AppServices::AppServices()
-    : m_clock(Clock::system())
-    , m_settings(SettingsStore::defaultDirectory())
+AppServices::Configuration AppServices::Configuration::standard()
+{
+    Configuration configuration;
+    configuration.clock = &Clock::system();
+    configuration.settingsDirectory = SettingsStore::defaultDirectory();
+    configuration.executableSearch = ExecutableSearch::current();
+    configuration.framerHelper = QCoreApplication::applicationDirPath() + QLatin1String("/quelta-web");
+    // Beside the helper's Framer profile, in the data folder the two programs share.
+    configuration.framerProfileLock = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1String("/web/framer.lock");
+    configuration.telemetry = AnalyticsManager::TelemetrySetup::standard();
+    return configuration;
+}
+
+AppServices::AppServices(Configuration configuration)
+    : m_clock(*configuration.clock)
+    , m_framerHelper(configuration.framerHelper)
+    , m_settings(configuration.settingsDirectory)
     , m_httpSession(m_clock, ProviderHttpSession::Timeouts{})
     , m_authStatusCache(m_clock)
-    , m_framer(FramerConnector::Environment{helperPath(), &m_clock, &m_settings, framerProfileLockPath()})
-    , m_connectors(makeConnectors())
-    , m_analytics(m_settings, m_clock, AnalyticsManager::TelemetrySetup::standard())
+    , m_framer(FramerConnector::Environment{configuration.framerHelper, &m_clock, &m_settings, configuration.framerProfileLock})
+    , m_connectors(makeConnectors(configuration.executableSearch))
+    , m_analytics(m_settings, m_clock, configuration.telemetry)
     , m_alerts(m_settings, m_clock, m_notificationCenter)
     , m_monitor(m_settings, m_clock, AllowanceMonitor::Services{m_connectors.loader(), false, &m_alerts, &m_analytics})
 {
@@ -57,19 +60,21 @@ AppServices &AppServices::shared()
     return *instance;
 }
 
-ProviderConnectors AppServices::makeConnectors()
+ProviderConnectors AppServices::makeConnectors(const ExecutableSearch &search)
 {
     ProviderConnectors connectors;
     connectors.clock = &m_clock;
-    connectors.search = ExecutableSearch::current();
-    connectors.claudeEnvironment = [this] { return ClaudeEnvironment::standard(m_clock, m_httpSession, m_authStatusCache); };
+    connectors.search = search;
+    connectors.claudeEnvironment = [this, search] {
+        return ClaudeEnvironment::standard(m_clock, m_httpSession, m_authStatusCache, search);
+    };
     connectors.framer = [this]() -> ProviderConnector & { return m_framer; };
     return connectors;
 }
 
 std::optional<QString> AppServices::framerHelperProgram() const
 {
-    const QFileInfo helper(helperPath());
+    const QFileInfo helper(m_framerHelper);
     return helper.isFile() && helper.isExecutable() ? std::optional(helper.filePath()) : std::nullopt;
 }
 

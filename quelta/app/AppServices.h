@@ -23,7 +23,19 @@ class CodexConnector;
 class AppServices
 {
 public:
-    AppServices();
+    // Where the application's parts live and what they use; `standard()` is the product's.
+    struct Configuration {
+        Clock *clock = nullptr;
+        QString settingsDirectory;
+        ExecutableSearch executableSearch;
+        QString framerHelper;
+        QString framerProfileLock;
+        AnalyticsManager::TelemetrySetup telemetry;
+
+        static Configuration standard();
+    };
+
+    explicit AppServices(Configuration configuration = Configuration::standard());
     ~AppServices();
     AppServices(const AppServices &) = delete;
     AppServices &operator=(const AppServices &) = delete;
@@ -46,9 +58,10 @@ public:
     std::optional<QString> framerHelperProgram() const;
 
 private:
-    ProviderConnectors makeConnectors();
+    ProviderConnectors makeConnectors(const ExecutableSearch &search);
 
     Clock &m_clock;
+    QString m_framerHelper;
     SettingsStore m_settings;
     ProviderHttpSession m_httpSession;
     AuthStatusCache m_authStatusCache;

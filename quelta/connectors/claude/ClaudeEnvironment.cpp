@@ -5,10 +5,11 @@
 
 namespace quelta {
 
-ClaudeEnvironment ClaudeEnvironment::standard(Clock &clock, ProviderHttpSession &session, AuthStatusCache &authStatusCache)
+ClaudeEnvironment ClaudeEnvironment::standard(Clock &clock, ProviderHttpSession &session, AuthStatusCache &authStatusCache,
+                                              ExecutableSearch search)
 {
     ClaudeEnvironment environment;
-    environment.search = ExecutableSearch::current();
+    environment.search = std::move(search);
     environment.localAccountPath = ClaudeLocalAccount::defaultPath(environment.search.home);
     environment.credentials = std::make_shared<ClaudeCredentialFile>(ClaudeCredentialFile::defaultPath(environment.search.home));
     environment.clock = &clock;

@@ -33,7 +33,8 @@ struct ClaudeEnvironment {
     int signInPolls = 20;
 
     // The user's own Claude Code files and tool, reached with the application's shared parts.
-    static ClaudeEnvironment standard(Clock &clock, ProviderHttpSession &session, AuthStatusCache &authStatusCache);
+    static ClaudeEnvironment standard(Clock &clock, ProviderHttpSession &session, AuthStatusCache &authStatusCache,
+                                      ExecutableSearch search);
 };
 
 } // namespace quelta
