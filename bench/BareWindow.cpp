@@ -10,6 +10,8 @@ int main(int argc, char *argv[])
     QWidget window;
     window.resize(312, 232);
     window.show();
-    QTimer::singleShot(0, &app, &QApplication::quit);
+    // With --stay it waits to be ended, so that its memory can be read while it runs.
+    if (!app.arguments().contains(QStringLiteral("--stay")))
+        QTimer::singleShot(0, &app, &QApplication::quit);
     return app.exec();
 }

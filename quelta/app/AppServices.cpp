@@ -2,6 +2,7 @@
 
 #include "connectors/claude/ClaudeConnector.h"
 #include "connectors/codex/CodexConnector.h"
+#include "core/ServiceAddresses.h"
 #include "platform/Clock.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,7 @@ AppServices::Configuration AppServices::Configuration::standard()
     configuration.clock = &Clock::system();
     configuration.settingsDirectory = SettingsStore::defaultDirectory();
     configuration.executableSearch = ExecutableSearch::current();
+    configuration.claudeApiHost = serviceAddresses::claudeApiHost();
     configuration.framerHelper = QCoreApplication::applicationDirPath() + QLatin1String("/quelta-web");
     // Beside the helper's Framer profile, in the data folder the two programs share.
     configuration.framerProfileLock = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1String("/web/framer.lock");
@@ -36,7 +38,7 @@ AppServices::AppServices(Configuration configuration)
     , m_httpSession(m_clock, ProviderHttpSession::Timeouts{})
     , m_authStatusCache(m_clock)
     , m_framer(FramerConnector::Environment{configuration.framerHelper, &m_clock, &m_settings, configuration.framerProfileLock})
-    , m_connectors(makeConnectors(configuration.executableSearch))
+    , m_connectors(makeConnectors(configuration))
     , m_analytics(m_settings, m_clock, configuration.telemetry)
     , m_alerts(m_settings, m_clock, m_notificationCenter)
     , m_monitor(m_settings, m_clock, AllowanceMonitor::Services{m_connectors.loader(), false, &m_alerts, &m_analytics})
@@ -60,13 +62,15 @@ AppServices &AppServices::shared()
     return *instance;
 }
 
-ProviderConnectors AppServices::makeConnectors(const ExecutableSearch &search)
+ProviderConnectors AppServices::makeConnectors(const Configuration &configuration)
 {
     ProviderConnectors connectors;
     connectors.clock = &m_clock;
-    connectors.search = search;
-    connectors.claudeEnvironment = [this, search] {
-        return ClaudeEnvironment::standard(m_clock, m_httpSession, m_authStatusCache, search);
+    connectors.search = configuration.executableSearch;
+    connectors.claudeEnvironment = [this, search = configuration.executableSearch, apiHost = configuration.claudeApiHost] {
+        ClaudeEnvironment environment = ClaudeEnvironment::standard(m_clock, m_httpSession, m_authStatusCache, search);
+        environment.apiHost = apiHost;
+        return environment;
     };
     connectors.framer = [this]() -> ProviderConnector & { return m_framer; };
     return connectors;

@@ -28,6 +28,7 @@ public:
         Clock *clock = nullptr;
         QString settingsDirectory;
         ExecutableSearch executableSearch;
+        QUrl claudeApiHost;
         QString framerHelper;
         QString framerProfileLock;
         AnalyticsManager::TelemetrySetup telemetry;
@@ -58,7 +59,7 @@ public:
     std::optional<QString> framerHelperProgram() const;
 
 private:
-    ProviderConnectors makeConnectors(const ExecutableSearch &search);
+    ProviderConnectors makeConnectors(const Configuration &configuration);
 
     Clock &m_clock;
     QString m_framerHelper;

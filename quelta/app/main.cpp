@@ -1,4 +1,5 @@
 #include "AppLogging.h"
+#include "artwork/Symbols.h"
 #include "AppServices.h"
 #include "QueltaBusService.h"
 #include "TrayShell.h"
@@ -125,6 +126,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Quelta"));
     QApplication::setApplicationVersion(QString::fromLatin1(quelta::bundleInformation::shortVersion));
     QApplication::setDesktopFileName(QStringLiteral("app.quelta.Quelta"));
+    QApplication::setWindowIcon(quelta::applicationIcon());
 
     int status = 0;
     // Ending through the event loop lets everything written on quit be written.

@@ -20,6 +20,22 @@ bool hasSymbol(const QString &name)
     return QFile::exists(pathOf(name));
 }
 
+QIcon applicationIcon()
+{
+    QIcon icon;
+    QSvgRenderer renderer(QStringLiteral(":/quelta/desktop/app.quelta.Quelta.svg"));
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 QPixmap symbolPixmap(const QString &name, const QColor &color, qreal size, qreal devicePixelRatio)
 {
     const int pixels = qRound(size * devicePixelRatio);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -12,5 +13,8 @@ QPixmap symbolPixmap(const QString &name, const QColor &color, qreal size, qreal
 
 // Whether the artwork has a symbol of that name.
 bool hasSymbol(const QString &name);
+
+// The application's own icon, in full colour, at the usual sizes.
+QIcon applicationIcon();
 
 } // namespace quelta

@@ -23,7 +23,16 @@ Clock::Duration SystemClock::elapsed() const
 void SystemClock::callAfter(Duration delay, QObject *context, std::function<void()> callback)
 {
     const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(std::max(delay, Duration::zero()));
-    QTimer::singleShot(milliseconds, Qt::PreciseTimer, context, std::move(callback));
+    // A timer owned by the context dies with it: a call nobody waits for any more never wakes
+    // the process (a single-shot timer would still fire, only to do nothing).
+    auto *timer = new QTimer(context);
+    timer->setSingleShot(true);
+    timer->setTimerType(Qt::PreciseTimer);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, callback = std::move(callback)] {
+        timer->deleteLater();
+        callback();
+    });
+    timer->start(milliseconds);
 }
 
 } // namespace quelta
