@@ -2,6 +2,8 @@
 // memory of this process before any Framer read and between reads (after three reads through
 // the real helper, against a TLS server on loopback standing in for Framer), the peak of the
 // helper's largest process during a read, and how soon the helper is gone after answering.
+#include "ResidentMemory.h"
+
 #include "connectors/framer/FramerConnector.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
@@ -26,17 +28,6 @@ namespace {
 const QByteArray creditsBody =
     R"({"availableCredits":250,"funds":[{"type":"project","grants":[{"allocatedCredits":500,"remainingCredits":250}]}]})";
 const QString team = QStringLiteral("aaaaaaaa-0000-4000-8000-00000000000a");
-
-double residentMiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
-}
 
 double largestChildMiB()
 {
@@ -71,7 +62,7 @@ bool serveFramer(QHttpServer &server, const QTemporaryDir &dir)
 
 QCoro::Task<void> measure(QCoreApplication &app, quelta::FramerConnector &connector)
 {
-    const double before = residentMiB();
+    const double before = bench::residentMiB();
     double helperGoneMs = 0;
     for (int read = 0; read < 3; ++read) {
         const quelta::ProviderAllowance allowance = co_await connector.fetchAllowance();
@@ -84,7 +75,7 @@ QCoro::Task<void> measure(QCoreApplication &app, quelta::FramerConnector &connec
     const quelta::ProviderAllowance last = co_await connector.fetchAllowance();
     helperGoneMs = double(timer.elapsed());
     Q_UNUSED(last);
-    const double between = residentMiB();
+    const double between = bench::residentMiB();
     std::printf("main process before any Framer read: %.1f MiB\n", before);
     std::printf("main process between Framer reads:   %.1f MiB (%+.1f MiB)\n", between, between - before);
     std::printf("largest process of the helper during a read: %.1f MiB\n", largestChildMiB());

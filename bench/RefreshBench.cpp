@@ -1,6 +1,8 @@
 // Wall time of `quelta status` with ChatGPT and Claude connected through stand-ins (Claude's
 // usage endpoint on loopback), against the floor of the same work done bare in the same run:
 // one run of the stand-in app-server closed as soon as it has answered, and one usage request.
+#include "SignedInHome.h"
+
 #include "platform/ProcessRunner.h"
 #include "connectors/ProviderConnectors.h"
 #include "connectors/ProviderHttpSession.h"
@@ -32,17 +34,6 @@
 namespace {
 
 constexpr int runs = 10;
-const QByteArray codexReply =
-    R"({"id":2,"result":{"rateLimits":{"primary":{"usedPercent":25,"windowDurationMins":300},"secondary":{"usedPercent":10,"windowDurationMins":10080}}}})";
-const QByteArray usageBody = R"({"five_hour":{"utilization":10},"seven_day":{"utilization":42.7,"resets_at":"2030-03-02T12:00:00Z"}})";
-
-void write(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(content);
-}
 
 double median(std::vector<double> values)
 {
@@ -51,7 +42,7 @@ double median(std::vector<double> values)
 }
 
 // One `quelta status` as a fresh process would run it, on a store where both are connected and due.
-QCoro::Task<QString> status(const QString &home, quint16 port)
+QCoro::Task<QString> status(const QString &home, const QUrl &usageHost)
 {
     QTemporaryDir config;
     quelta::SettingsStore store(config.path());
@@ -66,7 +57,7 @@ QCoro::Task<QString> status(const QString &home, quint16 port)
     connectors.claudeEnvironment = [&] {
         quelta::ClaudeEnvironment environment;
         environment.search = connectors.search;
-        environment.apiHost = QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port));
+        environment.apiHost = usageHost;
         environment.localAccountPath = home + QStringLiteral("/.claude.json");
         environment.credentials = std::make_shared<quelta::ClaudeCredentialFile>(home + QStringLiteral("/.claude/.credentials.json"));
         environment.clock = &clock;
@@ -85,7 +76,7 @@ QCoro::Task<QString> status(const QString &home, quint16 port)
     co_return output;
 }
 
-QCoro::Task<void> floor(const QString &home, quint16 port)
+QCoro::Task<void> floor(const QString &home, const QUrl &usageHost)
 {
     quelta::ProcessRequest request;
     request.executable = home + QStringLiteral("/.local/bin/codex");
@@ -97,11 +88,11 @@ QCoro::Task<void> floor(const QString &home, quint16 port)
     const quelta::ProcessResult result = co_await quelta::runProcess(request);
     Q_UNUSED(result);
     QNetworkAccessManager network;
-    QNetworkReply *reply = co_await network.get(QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1/api/oauth/usage").arg(port))));
+    QNetworkReply *reply = co_await network.get(QNetworkRequest(usageHost.resolved(QUrl(QStringLiteral("/api/oauth/usage")))));
     reply->deleteLater();
 }
 
-QCoro::Task<void> measure(QCoreApplication &app, const QString &home, quint16 port)
+QCoro::Task<void> measure(QCoreApplication &app, QString home, QUrl usageHost)
 {
     std::vector<double> statusTimes;
     std::vector<double> floorTimes;
@@ -109,10 +100,10 @@ QCoro::Task<void> measure(QCoreApplication &app, const QString &home, quint16 po
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer timer;
         timer.start();
-        lastOutput = co_await status(home, port);
+        lastOutput = co_await status(home, usageHost);
         statusTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
         timer.restart();
-        co_await floor(home, port);
+        co_await floor(home, usageHost);
         floorTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::printf("%s\n", qPrintable(lastOutput.trimmed()));
@@ -129,21 +120,8 @@ QCoro::Task<void> measure(QCoreApplication &app, const QString &home, quint16 po
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QTemporaryDir home;
-    QDir().mkpath(home.filePath(QStringLiteral(".local/bin")));
-    QFile::copy(QStringLiteral(CLAUDE_STAND_IN), home.filePath(QStringLiteral(".local/bin/claude")));
-    QFile::link(QStringLiteral(CODEX_STAND_IN), home.filePath(QStringLiteral(".local/bin/codex")));
-    write(home.filePath(QStringLiteral("status.out")), R"({"loggedIn":true,"authMethod":"claude.ai","subscriptionType":"max"})");
-    write(home.filePath(QStringLiteral(".claude/.credentials.json")), R"({"claudeAiOauth":{"accessToken":"token","subscriptionType":"max"}})");
-    write(home.filePath(QStringLiteral(".claude.json")), R"({"hasAvailableSubscription":true})");
-    write(home.filePath(QStringLiteral("codex-scenario.json")),
-          QJsonDocument(QJsonObject{{QStringLiteral("output"), QString::fromUtf8(codexReply + "\n")}}).toJson());
-
-    QHttpServer server;
-    server.route("/api/oauth/usage", [] { return QHttpServerResponse(QByteArrayLiteral("application/json"), usageBody); });
-    const quint16 port = server.listen(QHostAddress::LocalHost);
-
-    auto task = measure(app, home.path(), port);
+    const bench::SignedInHome home;
+    auto task = measure(app, home.path(), home.usageHost());
     app.exec();
     return 0;
 }

@@ -3,6 +3,8 @@
 // a bare Qt Widgets program showing one 312 × 232 window; (2) the time from the status item's
 // activation to the popover's first painted frame, median of 50; (3) the timers that fire in
 // that idle minute with the popover closed.
+#include "SignedInHome.h"
+
 #include "app/AppServices.h"
 #include "app/TrayShell.h"
 #include "core/AllowanceStore.h"
@@ -30,28 +32,6 @@
 
 namespace {
 
-const QByteArray codexReply =
-    R"({"id":2,"result":{"rateLimits":{"primary":{"usedPercent":25,"windowDurationMins":300},"secondary":{"usedPercent":10,"windowDurationMins":10080}}}})";
-const QByteArray usageBody = R"({"five_hour":{"utilization":10},"seven_day":{"utilization":42.7,"resets_at":"2030-03-02T12:00:00Z"}})";
-
-void write(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(content);
-}
-
-double residentMiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
-}
 
 // The bare program's resident memory after a minute, read from its /proc entry while it runs.
 double bareWindowMiB()
@@ -60,14 +40,7 @@ double bareWindowMiB()
     bare.start(QStringLiteral(BARE_WINDOW_PROGRAM), {QStringLiteral("--stay")});
     bare.waitForStarted();
     QTest::qWait(3000);
-    QFile status(QStringLiteral("/proc/%1/status").arg(bare.processId()));
-    double mib = 0;
-    if (status.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.startsWith("VmRSS:"))
-                mib = line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-        }
-    }
+    const double mib = bench::residentMiB(QString::number(bare.processId()));
     bare.kill();
     bare.waitForFinished();
     return mib;
@@ -97,26 +70,14 @@ protected:
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir home;
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-
-    QDir().mkpath(home.filePath(QStringLiteral(".local/bin")));
-    QFile::copy(QStringLiteral(CLAUDE_STAND_IN), home.filePath(QStringLiteral(".local/bin/claude")));
-    QFile::link(QStringLiteral(CODEX_STAND_IN), home.filePath(QStringLiteral(".local/bin/codex")));
-    write(home.filePath(QStringLiteral("status.out")), R"({"loggedIn":true,"authMethod":"claude.ai","subscriptionType":"max"})");
-    write(home.filePath(QStringLiteral(".claude/.credentials.json")), R"({"claudeAiOauth":{"accessToken":"token","subscriptionType":"max"}})");
-    write(home.filePath(QStringLiteral(".claude.json")), R"({"hasAvailableSubscription":true})");
-    write(home.filePath(QStringLiteral("codex-scenario.json")),
-          QJsonDocument(QJsonObject{{QStringLiteral("output"), QString::fromUtf8(codexReply + "\n")}}).toJson());
-    QHttpServer usage;
-    usage.route("/api/oauth/usage", [] { return QHttpServerResponse(QByteArrayLiteral("application/json"), usageBody); });
-    const quint16 port = usage.listen(QHostAddress::LocalHost);
+    const bench::SignedInHome home;
 
     quelta::AppServices::Configuration configuration = quelta::AppServices::Configuration::standard();
     configuration.settingsDirectory = home.filePath(QStringLiteral("config"));
     configuration.executableSearch = quelta::ExecutableSearch{home.path(), {}};
-    configuration.claudeApiHost = QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port));
+    configuration.claudeApiHost = home.usageHost();
     configuration.telemetry = {};
     {
         quelta::SettingsStore store(configuration.settingsDirectory);
@@ -132,7 +93,7 @@ int main(int argc, char *argv[])
     app.installEventFilter(&timers);
     QTest::qWait(60'000);
     app.removeEventFilter(&timers);
-    const double trayMiB = residentMiB();
+    const double trayMiB = bench::residentMiB();
     const int idleTimers = timers.fired;
 
     std::vector<double> firstFrames;
