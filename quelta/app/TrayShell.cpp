@@ -10,7 +10,10 @@
 #include "platform/DetachedTask.h"
 #include "ui/FontRegistry.h"
 #include "ui/popover/ContentView.h"
+#include "ui/onboarding/OnboardingWindow.h"
 #include "ui/popover/PopoverWindow.h"
+#include "ui/widgets/ReduceMotion.h"
+#include "core/AllowanceStore.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -41,11 +44,19 @@ TrayShell::TrayShell(AppServices &services, Options options, QObject *parent)
     , m_services(services)
     , m_options(std::move(options))
 {
+    m_onboardingCompleted = !m_options.showOnboarding
+        && m_services.settings().boolValue(QLatin1String(allowanceStore::hasCompletedOnboardingKey)).value_or(false);
 }
 
 TrayShell::~TrayShell()
 {
     delete m_popover;
+    delete m_onboarding;
+}
+
+bool TrayShell::isOnboardingDue() const
+{
+    return !m_onboardingCompleted;
 }
 
 void TrayShell::start()
@@ -58,7 +69,11 @@ void TrayShell::start()
     }
     m_services.alerts().configure([this] { showPopover(true); });
 
-    setupStatusItem();
+    // On a first run the tray icon comes only once onboarding is complete.
+    if (isOnboardingDue())
+        m_services.clock().callAfter(350ms, this, [this] { showOnboardingWindow(); });
+    else
+        setupStatusItem();
 
     AllowanceMonitor &monitor = m_services.monitor();
     monitor.refresh(false);
@@ -85,7 +100,7 @@ void TrayShell::setupStatusItem()
     m_statusItem = new QSystemTrayIcon(trayIcon(), this);
     m_statusItem->setToolTip(QStringLiteral("Quelta"));
     m_menu = std::make_unique<QMenu>();
-    QAction *quit = m_menu->addAction(QStringLiteral("Quit Quelta"), qApp, &QCoreApplication::quit);
+    QAction *quit = m_menu->addAction(QStringLiteral("Quit Quelta"), this, &TrayShell::quitRequested);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_statusItem->setContextMenu(m_menu.get());
     connect(m_statusItem, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -119,6 +134,10 @@ void TrayShell::ensurePopover(bool asWindow)
 
 void TrayShell::togglePopover()
 {
+    if (isOnboardingDue()) {
+        showOnboardingWindow();
+        return;
+    }
     if (m_popover && m_popover->isVisible()) {
         m_popover->hide();
         return;
@@ -136,6 +155,53 @@ void TrayShell::showPopover(bool recordMenuOpen)
     ensurePopover(m_popover ? m_popover->mode() == PopoverWindow::Mode::window : !QSystemTrayIcon::isSystemTrayAvailable());
     const QRect anchor = m_statusItem ? m_statusItem->geometry() : QRect();
     m_popover->showAt(anchor, QCursor::pos());
+}
+
+void TrayShell::showOnboardingWindow()
+{
+    if (!m_onboarding) {
+        OnboardingFlow::Services flow;
+        flow.monitor = &m_services.monitor();
+        flow.clock = &m_services.clock();
+        flow.signIn = [this](ProviderID id) -> QCoro::Task<void> {
+            if (id == ProviderID::codex) {
+                CodexConnector codex = m_services.codexConnector();
+                co_await codex.signIn();
+                co_return;
+            }
+            ClaudeConnector claude = m_services.claudeConnector();
+            co_await claude.signIn();
+        };
+        flow.executable = [this](ProviderID id) {
+            return id == ProviderID::codex ? CodexConnector::executableURL(m_services.executableSearch())
+                                           : ClaudeConnector::executableURL(m_services.executableSearch());
+        };
+        flow.connectFramer = [this] { return m_services.framerConnector().showConnectionWindow(); };
+        m_onboarding = new OnboardingWindow(flow, reduceMotion());
+        connect(m_onboarding, &OnboardingWindow::completed, this, &TrayShell::completeOnboarding);
+        // Leaving before the end quits: there would be no tray icon to come back to.
+        connect(m_onboarding, &OnboardingWindow::closedEarly, this, &TrayShell::quitRequested);
+    }
+    m_onboarding->showCentred();
+    AnalyticsManager &analytics = m_services.analytics();
+    const QString observed = QStringLiteral("analytics.onboardingObserved.v1");
+    if (!analytics.settings().boolValue(observed).value_or(false)) {
+        analytics.settings().setBool(observed, true);
+        analytics.track(QueltaAnalyticsEvent::of(QueltaAnalyticsEvent::Kind::onboardingStarted));
+    }
+}
+
+void TrayShell::completeOnboarding()
+{
+    m_onboardingCompleted = true;
+    m_services.settings().setBool(QLatin1String(allowanceStore::hasCompletedOnboardingKey), true);
+    m_services.analytics().track(QueltaAnalyticsEvent::of(QueltaAnalyticsEvent::Kind::onboardingCompleted));
+    if (m_onboarding) {
+        m_onboarding->close();
+        m_onboarding->deleteLater();
+    }
+    setupStatusItem();
+    showPopover(false);
 }
 
 void TrayShell::openSettings()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ProviderAllowance.h"
+#include "ui/onboarding/OnboardingWindow.h"
 #include "ui/popover/PopoverWindow.h"
 
 #include <QCoroTask>
@@ -26,6 +27,8 @@ class TrayShell final : public QObject
 public:
     struct Options {
         bool showPopoverAtLaunch = false;
+        // Onboarding again, even when it was completed.
+        bool showOnboarding = false;
         // Where logind announces sleep and wake; absent, no wake refreshes.
         std::optional<QDBusConnection> systemBus;
         // How long a desktop that has no tray yet is given to start one.
@@ -39,16 +42,22 @@ public:
     void start();
 
     void showPopover(bool recordMenuOpen);
+    void showOnboardingWindow();
+    void completeOnboarding();
+    bool isOnboardingDue() const;
     void togglePopover();
     void connectProvider(ProviderID id);
     void openSettings();
 
     PopoverWindow *popover() const { return m_popover; }
+    OnboardingWindow *onboardingWindow() const { return m_onboarding; }
     QSystemTrayIcon *statusItem() const { return m_statusItem; }
     QMenu *statusMenu() const { return m_menu.get(); }
 
 Q_SIGNALS:
     void settingsRequested();
+    // "Quit Quelta", or onboarding closed before its end.
+    void quitRequested();
 
 private Q_SLOTS:
     void onPrepareForSleep(bool goingToSleep);
@@ -66,6 +75,8 @@ private:
     QSystemTrayIcon *m_statusItem = nullptr;
     std::unique_ptr<QMenu> m_menu;
     QPointer<PopoverWindow> m_popover;
+    QPointer<OnboardingWindow> m_onboarding;
+    bool m_onboardingCompleted = false;
 };
 
 } // namespace quelta

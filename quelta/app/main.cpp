@@ -94,10 +94,12 @@ int runTray(QApplication &app, const QStringList &arguments)
     AppServices services;
     quelta::TrayShell::Options options;
     options.showPopoverAtLaunch = arguments.contains(QStringLiteral("--show-popover"));
+    options.showOnboarding = arguments.contains(QStringLiteral("--show-onboarding"));
     const QDBusConnection system = QDBusConnection::systemBus();
     if (system.isConnected())
         options.systemBus = system;
     quelta::TrayShell shell(services, options);
+    QObject::connect(&shell, &quelta::TrayShell::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     quelta::LocalCommandTarget target(services.monitor(), &signIn);
     QObject host;
     auto *face = new quelta::QueltaBusService(&host, services, shell, target);

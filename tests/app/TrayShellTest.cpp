@@ -122,6 +122,38 @@ private Q_SLOTS:
         m_fixture->writeHomeFile(QStringLiteral("codex-scenario.json"),
                                  QJsonDocument(QJsonObject{{QStringLiteral("output"), QString::fromUtf8(reply + '\n')}}).toJson());
         m_watcher->clear();
+        m_fixture->store.setBool(QLatin1String(allowanceStore::hasCompletedOnboardingKey), true);
+    }
+
+    void firstLaunchOnboardsBeforeTheTrayIcon()
+    {
+        m_fixture->store.remove(QLatin1String(allowanceStore::hasCompletedOnboardingKey));
+        auto app = services();
+        TrayShell shell(*app, options());
+        shell.start();
+        m_fixture->clock.advance(std::chrono::milliseconds(350));
+        QTRY_VERIFY(shell.onboardingWindow() && shell.onboardingWindow()->isVisible());
+        QVERIFY(!shell.statusItem());
+        QTest::qWait(200);
+        QVERIFY(m_watcher->items().isEmpty());
+
+        shell.completeOnboarding();
+        QTRY_COMPARE(m_watcher->items().size(), 1);
+        QVERIFY(shell.popover() && shell.popover()->isVisible());
+        QCOMPARE(app->settings().boolValue(QLatin1String(allowanceStore::hasCompletedOnboardingKey)), true);
+    }
+
+    void closingOnboardingEarlyQuits()
+    {
+        m_fixture->store.remove(QLatin1String(allowanceStore::hasCompletedOnboardingKey));
+        auto app = services();
+        TrayShell shell(*app, options());
+        shell.start();
+        m_fixture->clock.advance(std::chrono::milliseconds(350));
+        QTRY_VERIFY(shell.onboardingWindow());
+        QSignalSpy quits(&shell, &TrayShell::quitRequested);
+        shell.onboardingWindow()->close();
+        QCOMPARE(quits.size(), 1);
     }
 
     void statusItemRegistersAndActivationToggles()

@@ -1,0 +1,227 @@
+#include "OnboardingFlow.h"
+
+#include "core/AllowanceMonitor.h"
+#include "core/ProviderConnectorError.h"
+#include "platform/Clock.h"
+#include "platform/DetachedTask.h"
+
+#include <QLoggingCategory>
+#include <QPointer>
+
+Q_LOGGING_CATEGORY(lcOnboarding, "quelta.ui.onboarding", QtCriticalMsg)
+
+namespace quelta {
+
+namespace {
+
+using State = OnboardingConnectionState;
+using Attempt = ProviderConnectionAttemptState;
+constexpr auto pauseBeforeAdvancing = std::chrono::milliseconds(850);
+
+} // namespace
+
+OnboardingFlow::OnboardingFlow(Services services, QObject *parent)
+    : QObject(parent)
+    , m_services(std::move(services))
+{
+    connect(m_services.monitor, &AllowanceMonitor::changed, this, &OnboardingFlow::changed);
+}
+
+std::optional<ProviderID> OnboardingFlow::currentProvider() const
+{
+    if (m_index < 0 || m_index >= m_selected.size())
+        return std::nullopt;
+    return m_selected[m_index];
+}
+
+bool OnboardingFlow::isSelected(ProviderID id) const
+{
+    return m_services.monitor->enabledProviderIDs().contains(id);
+}
+
+ConnectionState OnboardingFlow::recordState(ProviderID id) const
+{
+    for (const ProviderAllowance &provider : m_services.monitor->providers()) {
+        if (provider.id == id)
+            return provider.connectionState;
+    }
+    return ConnectionState::needsConnection;
+}
+
+void OnboardingFlow::getStarted()
+{
+    if (m_phase != Phase::welcome)
+        return;
+    m_phase = Phase::providers;
+    Q_EMIT pageChanged();
+}
+
+void OnboardingFlow::toggleProvider(ProviderID id)
+{
+    // The last enabled provider cannot be deselected.
+    if (isSelected(id) && m_services.monitor->enabledProviderIDs().size() < 2)
+        return;
+    m_services.monitor->setProvider(id, !isSelected(id));
+    Q_EMIT changed();
+}
+
+void OnboardingFlow::continueFromProviders()
+{
+    m_selected.clear();
+    for (ProviderID id : displayOrder) {
+        if (isSelected(id))
+            m_selected.append(id);
+    }
+    m_index = 0;
+    m_state = initialState(0);
+    m_phase = Phase::connection;
+    Q_EMIT pageChanged();
+}
+
+OnboardingConnectionState OnboardingFlow::initialState(int index) const
+{
+    if (index < 0 || index >= m_selected.size())
+        return State::ready;
+    const ProviderID id = m_selected[index];
+    const ConnectionState record = recordState(id);
+    if (record == ConnectionState::unsupported)
+        return State::unsupported;
+    if (id == ProviderID::framer)
+        return State::ready;
+    return record == ConnectionState::connected ? State::detected : State::ready;
+}
+
+void OnboardingFlow::setState(OnboardingConnectionState state)
+{
+    m_state = state;
+    Q_EMIT changed();
+}
+
+void OnboardingFlow::primaryAction()
+{
+    const std::optional<ProviderID> provider = currentProvider();
+    if (!provider || m_state == State::connecting || m_state == State::connected)
+        return;
+    if (m_state == State::unsupported) {
+        advance();
+        return;
+    }
+    if (recordState(*provider) == ConnectionState::connected) {
+        markConnected();
+        return;
+    }
+    setState(State::connecting);
+    m_services.monitor->beginConnecting(*provider);
+    if (*provider == ProviderID::framer)
+        startDetached(connectFramer(), lcOnboarding, "connecting Framer");
+    else
+        startDetached(connectWithTool(*provider), lcOnboarding, "connecting a provider");
+}
+
+QCoro::Task<void> OnboardingFlow::connectWithTool(ProviderID id)
+{
+    QPointer<OnboardingFlow> self(this);
+    AllowanceMonitor &monitor = *m_services.monitor;
+    // An existing sign-in is tried before asking for a new one.
+    const bool alreadySignedIn = co_await monitor.connect(id);
+    if (!self)
+        co_return;
+    if (alreadySignedIn) {
+        markConnected();
+        co_return;
+    }
+    monitor.beginConnecting(id);
+    std::optional<ProviderConnectorError::Kind> failure;
+    try {
+        co_await m_services.signIn(id);
+    } catch (const ProviderConnectorError &error) {
+        failure = error.kind();
+    } catch (const std::exception &) {
+        failure = ProviderConnectorError::Kind::processFailed;
+    }
+    if (!self)
+        co_return;
+    if (failure) {
+        monitor.setConnectionAttemptState(id, Attempt::failed);
+        const bool freePlan = id == ProviderID::claudeCode && *failure == ProviderConnectorError::Kind::unsupportedPlan;
+        setState(freePlan ? State::unsupported : State::failed);
+        co_return;
+    }
+    co_await finish(id);
+}
+
+QCoro::Task<void> OnboardingFlow::connectFramer()
+{
+    QPointer<OnboardingFlow> self(this);
+    const bool connected = co_await m_services.connectFramer();
+    // The window closing is the sheet's dismissal.
+    if (!self || currentProvider() != ProviderID::framer || m_state != State::connecting)
+        co_return;
+    if (connected) {
+        co_await finish(ProviderID::framer);
+        co_return;
+    }
+    m_services.monitor->setConnectionAttemptState(ProviderID::framer, Attempt::failed);
+    setState(State::failed);
+}
+
+QCoro::Task<void> OnboardingFlow::finish(ProviderID id)
+{
+    QPointer<OnboardingFlow> self(this);
+    AllowanceMonitor &monitor = *m_services.monitor;
+    const bool connected = co_await monitor.connect(id);
+    if (!self)
+        co_return;
+    monitor.setConnectionAttemptState(id, connected ? Attempt::idle : Attempt::failed);
+    if (connected) {
+        markConnected();
+        co_return;
+    }
+    setState(recordState(id) == ConnectionState::unsupported ? State::unsupported : State::failed);
+}
+
+void OnboardingFlow::markConnected()
+{
+    setState(State::connected);
+    const int index = m_index;
+    m_services.clock->callAfter(pauseBeforeAdvancing, this, [this, index] {
+        if (m_index == index && m_phase == Phase::connection)
+            advance();
+    });
+}
+
+void OnboardingFlow::advance()
+{
+    if (m_phase != Phase::connection || m_state == State::connecting)
+        return;
+    if (m_index + 1 >= m_selected.size()) {
+        m_phase = Phase::complete;
+    } else {
+        ++m_index;
+        m_state = initialState(m_index);
+    }
+    Q_EMIT pageChanged();
+}
+
+QString OnboardingFlow::title() const
+{
+    const std::optional<ProviderID> provider = currentProvider();
+    return provider ? onboardingTitle(*provider, m_state) : QString();
+}
+
+QString OnboardingFlow::message() const
+{
+    const std::optional<ProviderID> provider = currentProvider();
+    if (!provider)
+        return {};
+    const bool installed = *provider == ProviderID::framer || (m_services.executable && m_services.executable(*provider));
+    return onboardingMessage(*provider, m_state, installed);
+}
+
+QString OnboardingFlow::buttonTitle() const
+{
+    const std::optional<ProviderID> provider = currentProvider();
+    return provider ? onboardingButtonTitle(*provider, m_state) : QString();
+}
+
+} // namespace quelta

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "WelcomeStages.h"
+
+#include "platform/Clock.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+
+namespace quelta {
+
+class OnboardingFlow;
+class ProviderCard;
+class QuietButton;
+class WelcomeButton;
+
+// The welcome page: the mark, the title, the line under it and "Get started", entering in six
+// stages over 3.2 s. Frames are drawn only while the page is shown and the entrance runs.
+class WelcomePage final : public QWidget
+{
+    Q_OBJECT
+public:
+    WelcomePage(Clock &clock, bool reduceMotion, QWidget *parent = nullptr);
+
+    WelcomeStages stages() const;
+    QRectF buttonRect() const;
+    int framesPainted() const { return m_framesPainted; }
+
+Q_SIGNALS:
+    void getStarted();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void press();
+
+    Clock &m_clock;
+    bool m_reduceMotion;
+    bool m_hasStartedSequence = false;
+    std::optional<Clock::Duration> m_animationStart;
+    QTimer m_frames;
+    int m_framesPainted = 0;
+};
+
+// "Choose your providers": a card per provider, toggled in the monitor at once.
+class ProvidersPage final : public QWidget
+{
+    Q_OBJECT
+public:
+    ProvidersPage(OnboardingFlow &flow, QWidget *parent = nullptr);
+    QList<ProviderCard *> cards() const { return m_cards; }
+    WelcomeButton *continueButton() const { return m_continue; }
+
+private:
+    void sync();
+
+    OnboardingFlow &m_flow;
+    QList<ProviderCard *> m_cards;
+    WelcomeButton *m_continue;
+};
+
+// One provider's connection page: the steps, its icon, what stands, and what to do.
+class ConnectionPage final : public QWidget
+{
+    Q_OBJECT
+public:
+    ConnectionPage(OnboardingFlow &flow, QWidget *parent = nullptr);
+    QString titleText() const;
+    QString messageText() const;
+    QString stepText() const;
+    WelcomeButton *primaryButton() const { return m_primary; }
+    QuietButton *laterButton() const { return m_later; }
+
+private:
+    void sync();
+
+    OnboardingFlow &m_flow;
+    QWidget *m_steps;
+    QLabel *m_icon;
+    QLabel *m_title;
+    QLabel *m_message;
+    WelcomeButton *m_primary;
+    QuietButton *m_later;
+};
+
+// "You're all set", with "Open Quelta".
+class CompletePage final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CompletePage(QWidget *parent = nullptr);
+    WelcomeButton *openButton() const { return m_open; }
+
+Q_SIGNALS:
+    void openQuelta();
+
+private:
+    WelcomeButton *m_open;
+};
+
+} // namespace quelta
