@@ -6,7 +6,10 @@
 
 #include "core/AllowanceStore.h"
 #include "core/ProviderConnectorError.h"
+#include "ui/onboarding/OnboardingFlow.h"
 #include "ui/FontRegistry.h"
+#include "ui/onboarding/OnboardingPages.h"
+#include "ui/onboarding/OnboardingWindow.h"
 #include "ui/popover/ContentView.h"
 #include "ui/popover/PopoverWindow.h"
 
@@ -67,6 +70,60 @@ void save(QWidget &widget, const QString &path)
 {
     widget.grab().save(path);
     std::printf("%s\n", qPrintable(path));
+}
+
+// Every onboarding page and connection state; the window is always dark.
+void renderOnboarding(const QString &folder)
+{
+    using State = OnboardingConnectionState;
+    test::Fixture fixture;
+    test::ScriptedLoads loads;
+    for (ProviderID id : displayOrder)
+        loads.answers.insert(id, [id] { return ProviderAllowance::failure(id, QStringLiteral("Requires connection"), ConnectionState::needsConnection); });
+    allowanceStore::saveEnabledProviders(fixture.store, {ProviderID::codex, ProviderID::claudeCode});
+    AllowanceMonitor monitor(fixture.store, fixture.clock, AllowanceMonitor::Services{loads.loader(), true, nullptr, nullptr});
+    OnboardingFlow::Services services;
+    services.monitor = &monitor;
+    services.clock = &fixture.clock;
+    services.signIn = [](ProviderID) -> QCoro::Task<void> { throw ProviderConnectorError(ProviderConnectorError::Kind::processFailed); };
+    services.executable = [](ProviderID) { return std::optional(QStringLiteral("/usr/bin/tool")); };
+    services.connectFramer = []() -> QCoro::Task<bool> { co_return false; };
+
+    {
+        WelcomePage entering(fixture.clock, false);
+        entering.resize(500, 410);
+        QPalette dark = entering.palette();
+        dark.setColor(QPalette::Window, Qt::black);
+        entering.setPalette(dark);
+        entering.setAutoFillBackground(true);
+        entering.show();
+        fixture.clock.advance(std::chrono::milliseconds(120));
+        fixture.clock.advance(std::chrono::milliseconds(1500));
+        save(entering, folder + QStringLiteral("/onboarding-welcome-entering.png"));
+    }
+    OnboardingWindow window(services, true);
+    window.show();
+    QTest::qWait(50);
+    save(window, folder + QStringLiteral("/onboarding-welcome.png"));
+    window.flow().getStarted();
+    QTest::qWait(50);
+    save(window, folder + QStringLiteral("/onboarding-providers.png"));
+    window.flow().toggleProvider(ProviderID::framer);
+    window.flow().continueFromProviders();
+    QTest::qWait(50);
+    save(window, folder + QStringLiteral("/onboarding-framer-ready.png"));
+    window.flow().advance();
+    QTest::qWait(50);
+    save(window, folder + QStringLiteral("/onboarding-chatgpt-ready.png"));
+    window.flow().primaryAction();
+    QTest::qWait(300);
+    save(window, folder + QStringLiteral("/onboarding-chatgpt-failed.png"));
+    window.flow().advance();
+    QTest::qWait(50);
+    save(window, folder + QStringLiteral("/onboarding-claude-ready.png"));
+    window.flow().advance();
+    QTest::qWait(50);
+    save(window, folder + QStringLiteral("/onboarding-complete.png"));
 }
 
 } // namespace
@@ -137,5 +194,6 @@ int main(int argc, char *argv[])
             loads.release();
         }
     }
+    renderOnboarding(folder);
     return 0;
 }

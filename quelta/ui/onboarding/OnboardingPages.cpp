@@ -255,7 +255,7 @@ ConnectionPage::ConnectionPage(OnboardingFlow &flow, QWidget *parent)
         m_icon->setPixmap(providerAppIcon(*provider, 64, devicePixelRatioF()));
     addCentred(column, m_icon, 24);
     addCentred(column, m_title, 16);
-    m_message->setMaximumWidth(340);
+    m_message->setFixedWidth(340);
     m_message->setWordWrap(true);
     addCentred(column, m_message, 8);
     addCentred(column, m_primary, 26);
