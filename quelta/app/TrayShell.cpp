@@ -2,6 +2,7 @@
 
 #include "AppLogging.h"
 #include "AppServices.h"
+#include "AppUpdater.h"
 
 #include "artwork/Symbols.h"
 #include "connectors/claude/ClaudeConnector.h"
@@ -12,12 +13,20 @@
 #include "ui/popover/ContentView.h"
 #include "ui/onboarding/OnboardingWindow.h"
 #include "ui/popover/PopoverWindow.h"
+#include "ui/settings/SettingsView.h"
+#include "core/BundleInformation.h"
+#include "platform/LoginItem.h"
 #include "ui/widgets/ReduceMotion.h"
 #include "core/AllowanceStore.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSysInfo>
 #include <QSystemTrayIcon>
 
 namespace quelta {
@@ -43,7 +52,11 @@ TrayShell::TrayShell(AppServices &services, Options options, QObject *parent)
     : QObject(parent)
     , m_services(services)
     , m_options(std::move(options))
+    , m_updater(new AppUpdater(QUrl(QString::fromUtf8(bundleInformation::appcastUrl)),
+                               QString::fromLatin1(bundleInformation::shortVersion), services.clock(), this))
 {
+    connect(m_updater, &AppUpdater::answered, this, &TrayShell::showUpdateAnswer);
+    connect(m_updater, &AppUpdater::newerVersionFound, this, &TrayShell::showUpdateAnswer);
     m_onboardingCompleted = !m_options.showOnboarding
         && m_services.settings().boolValue(QLatin1String(allowanceStore::hasCompletedOnboardingKey)).value_or(false);
 }
@@ -52,6 +65,19 @@ TrayShell::~TrayShell()
 {
     delete m_popover;
     delete m_onboarding;
+    delete m_settings;
+}
+
+void TrayShell::showUpdateAnswer(const AppUpdater::Answer &answer)
+{
+    auto *box = new QMessageBox(QMessageBox::NoIcon, AppUpdater::title(answer), AppUpdater::message(answer), QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    if (answer.kind == AppUpdater::Answer::Kind::newer) {
+        QPushButton *download = box->addButton(QStringLiteral("Download"), QMessageBox::AcceptRole);
+        const QUrl page = answer.release->downloadPage;
+        connect(download, &QPushButton::clicked, box, [page] { QDesktopServices::openUrl(page); });
+    }
+    box->open();
 }
 
 bool TrayShell::isOnboardingDue() const
@@ -70,10 +96,12 @@ void TrayShell::start()
     m_services.alerts().configure([this] { showPopover(true); });
 
     // On a first run the tray icon comes only once onboarding is complete.
-    if (isOnboardingDue())
+    if (isOnboardingDue()) {
         m_services.clock().callAfter(350ms, this, [this] { showOnboardingWindow(); });
-    else
+    } else {
+        m_updater->startIfNeeded();
         setupStatusItem();
+    }
 
     AllowanceMonitor &monitor = m_services.monitor();
     monitor.refresh(false);
@@ -163,19 +191,8 @@ void TrayShell::showOnboardingWindow()
         OnboardingFlow::Services flow;
         flow.monitor = &m_services.monitor();
         flow.clock = &m_services.clock();
-        flow.signIn = [this](ProviderID id) -> QCoro::Task<void> {
-            if (id == ProviderID::codex) {
-                CodexConnector codex = m_services.codexConnector();
-                co_await codex.signIn();
-                co_return;
-            }
-            ClaudeConnector claude = m_services.claudeConnector();
-            co_await claude.signIn();
-        };
-        flow.executable = [this](ProviderID id) {
-            return id == ProviderID::codex ? CodexConnector::executableURL(m_services.executableSearch())
-                                           : ClaudeConnector::executableURL(m_services.executableSearch());
-        };
+        flow.signIn = toolSignIn();
+        flow.executable = toolExecutable();
         flow.connectFramer = [this] { return m_services.framerConnector().showConnectionWindow(); };
         m_onboarding = new OnboardingWindow(flow, reduceMotion());
         connect(m_onboarding, &OnboardingWindow::completed, this, &TrayShell::completeOnboarding);
@@ -194,6 +211,7 @@ void TrayShell::showOnboardingWindow()
 void TrayShell::completeOnboarding()
 {
     m_onboardingCompleted = true;
+    m_updater->startIfNeeded();
     m_services.settings().setBool(QLatin1String(allowanceStore::hasCompletedOnboardingKey), true);
     m_services.analytics().track(QueltaAnalyticsEvent::of(QueltaAnalyticsEvent::Kind::onboardingCompleted));
     if (m_onboarding) {
@@ -209,7 +227,52 @@ void TrayShell::openSettings()
     if (m_popover)
         m_popover->hide();
     m_services.analytics().track(QueltaAnalyticsEvent::of(QueltaAnalyticsEvent::Kind::settingsOpened));
+    if (!m_settings) {
+        SettingsView::Services settings;
+        settings.monitor = &m_services.monitor();
+        settings.alerts = &m_services.alerts();
+        settings.analytics = &m_services.analytics();
+        settings.loginItem = &m_loginItem;
+        settings.signIn = toolSignIn();
+        settings.executable = toolExecutable();
+        settings.connectFramer = [this] { return m_services.framerConnector().showConnectionWindow(); };
+        settings.checkForUpdates = [this] { m_updater->checkForUpdates(); };
+        settings.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+        settings.appVersion = QString::fromLatin1(bundleInformation::shortVersion);
+        settings.systemName = QSysInfo::prettyProductName();
+        auto *scroll = new QScrollArea;
+        scroll->setWindowTitle(QStringLiteral("Quelta Settings"));
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidget(new SettingsView(settings));
+        scroll->setFixedSize(520, 650);
+        m_settings = scroll;
+    }
+    m_settings->show();
+    m_settings->raise();
+    m_settings->activateWindow();
     Q_EMIT settingsRequested();
+}
+
+std::function<QCoro::Task<void>(ProviderID)> TrayShell::toolSignIn()
+{
+    return [this](ProviderID id) -> QCoro::Task<void> {
+        if (id == ProviderID::codex) {
+            CodexConnector codex = m_services.codexConnector();
+            co_await codex.signIn();
+            co_return;
+        }
+        ClaudeConnector claude = m_services.claudeConnector();
+        co_await claude.signIn();
+    };
+}
+
+std::function<std::optional<QString>(ProviderID)> TrayShell::toolExecutable()
+{
+    return [this](ProviderID id) {
+        return id == ProviderID::codex ? CodexConnector::executableURL(m_services.executableSearch())
+                                       : ClaudeConnector::executableURL(m_services.executableSearch());
+    };
 }
 
 void TrayShell::connectProvider(ProviderID id)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/ProviderAllowance.h"
+#include "AppUpdater.h"
+#include "platform/LoginItem.h"
 #include "ui/onboarding/OnboardingWindow.h"
 #include "ui/popover/PopoverWindow.h"
 
@@ -12,6 +14,7 @@
 #include <memory>
 
 class QMenu;
+class QWidget;
 class QSystemTrayIcon;
 
 namespace quelta {
@@ -51,6 +54,8 @@ public:
 
     PopoverWindow *popover() const { return m_popover; }
     OnboardingWindow *onboardingWindow() const { return m_onboarding; }
+    QWidget *settingsWindow() const { return m_settings; }
+    AppUpdater &updater() { return *m_updater; }
     QSystemTrayIcon *statusItem() const { return m_statusItem; }
     QMenu *statusMenu() const { return m_menu.get(); }
 
@@ -64,6 +69,9 @@ private Q_SLOTS:
 
 private:
     void setupStatusItem();
+    void showUpdateAnswer(const AppUpdater::Answer &answer);
+    std::function<QCoro::Task<void>(ProviderID)> toolSignIn();
+    std::function<std::optional<QString>(ProviderID)> toolExecutable();
     void useWindowIfNoTray();
     void ensurePopover(bool asWindow);
     void connectWithTool(ProviderID id);
@@ -76,6 +84,9 @@ private:
     std::unique_ptr<QMenu> m_menu;
     QPointer<PopoverWindow> m_popover;
     QPointer<OnboardingWindow> m_onboarding;
+    QPointer<QWidget> m_settings;
+    AppUpdater *m_updater;
+    LoginItem m_loginItem = LoginItem::standard();
     bool m_onboardingCompleted = false;
 };
 

@@ -29,4 +29,7 @@ inline QUrl telemetryIngestBase() { return QUrl(QStringLiteral("https://nom.tele
 inline QString claudeCodeDownloadSite() { return QStringLiteral("claude.com/product/claude-code"); }
 inline QString codexDownloadSite() { return QStringLiteral("developers.openai.com/codex"); }
 
+// The feedback form, opened in the browser with three query items.
+inline QUrl feedbackForm() { return QUrl(QStringLiteral("https://quelta.app/feedback")); }
+
 } // namespace quelta::serviceAddresses

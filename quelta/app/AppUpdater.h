@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/AppcastFeed.h"
+
+#include <QCoroTask>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QUrl>
+
+namespace quelta {
+
+class Clock;
+
+// Updates from the build's appcast feed: started, it checks once a day in the background and
+// speaks only when a newer version exists; "Check for Updates" always answers.
+class AppUpdater final : public QObject
+{
+    Q_OBJECT
+public:
+    struct Answer {
+        enum class Kind { newer, upToDate, failed, notConfigured };
+        Kind kind = Kind::failed;
+        std::optional<AppcastRelease> release;
+    };
+
+    AppUpdater(QUrl feed, QString currentVersion, Clock &clock, QObject *parent = nullptr);
+
+    void startIfNeeded();
+    bool hasStarted() const { return m_started; }
+    // Starts the updater first, then checks and answers through `answered`.
+    void checkForUpdates();
+    QCoro::Task<Answer> check();
+
+    // The texts of an answer: a title and the line under it.
+    static QString title(const Answer &answer);
+    static QString message(const Answer &answer);
+
+Q_SIGNALS:
+    void answered(const quelta::AppUpdater::Answer &answer);
+    // A background check found a newer version.
+    void newerVersionFound(const quelta::AppUpdater::Answer &answer);
+
+private:
+    QCoro::Task<void> checkInBackground();
+    void scheduleBackgroundCheck(std::chrono::milliseconds delay);
+
+    QUrl m_feed;
+    QString m_currentVersion;
+    Clock &m_clock;
+    QNetworkAccessManager m_network;
+    bool m_started = false;
+};
+
+} // namespace quelta

@@ -1,0 +1,557 @@
+#include "SettingsView.h"
+
+#include "alerts/UsageNotificationManager.h"
+#include "analytics/AnalyticsManager.h"
+#include "artwork/DesignColors.h"
+#include "artwork/Symbols.h"
+#include "core/AllowanceMonitor.h"
+#include "core/AppcastFeed.h"
+#include "core/ProviderConnectorError.h"
+#include "core/ServiceAddresses.h"
+#include "platform/DetachedTask.h"
+#include "platform/LoginItem.h"
+#include "ui/widgets/ProviderIconTile.h"
+#include "ui/widgets/Switch.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Q_LOGGING_CATEGORY(lcSettingsView, "quelta.ui.settings", QtCriticalMsg)
+
+namespace quelta {
+
+namespace {
+
+using Attempt = ProviderConnectionAttemptState;
+
+QFont pixels(const QFont &base, int size, QFont::Weight weight = QFont::Normal)
+{
+    QFont font = base;
+    font.setPixelSize(size);
+    font.setWeight(weight);
+    return font;
+}
+
+QLabel *label(const QString &text, int size, QFont::Weight weight, bool secondary, QWidget *parent)
+{
+    auto *result = new QLabel(text, parent);
+    result->setFont(pixels(result->font(), size, weight));
+    result->setWordWrap(true);
+    if (secondary) {
+        QPalette faded = result->palette();
+        faded.setColor(QPalette::WindowText, designColors::secondary(faded));
+        result->setPalette(faded);
+    }
+    return result;
+}
+
+QFrame *divider(int indent, QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setFixedHeight(1);
+    line->setContentsMargins(indent, 0, 0, 0);
+    line->setAutoFillBackground(false);
+    line->setStyleSheet(QStringLiteral("margin-left: %1px; background: rgba(128,128,128,60);").arg(indent));
+    return line;
+}
+
+// A section's card: rows on a faint tint of the primary colour, rounded.
+class Card final : public QWidget
+{
+public:
+    explicit Card(QWidget *parent)
+        : QWidget(parent)
+    {
+        auto *column = new QVBoxLayout(this);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(0);
+    }
+    QVBoxLayout *rows() const { return static_cast<QVBoxLayout *>(layout()); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath shape;
+        shape.addRoundedRect(QRectF(rect()), 12, 12);
+        painter.fillPath(shape, designColors::withOpacity(designColors::primary(palette()), 0.04));
+    }
+};
+
+// "Connected", "Checking", … in a faint capsule.
+class Badge final : public QLabel
+{
+public:
+    explicit Badge(QWidget *parent)
+        : QLabel(parent)
+    {
+        setFont(pixels(font(), 10));
+        setContentsMargins(8, 4, 8, 4);
+        QPalette faded = palette();
+        faded.setColor(QPalette::WindowText, designColors::secondary(faded));
+        setPalette(faded);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath capsule;
+        capsule.addRoundedRect(QRectF(rect()), height() / 2.0, height() / 2.0);
+        painter.fillPath(capsule, designColors::withOpacity(designColors::primary(palette()), 0.06));
+        painter.end();
+        QLabel::paintEvent(event);
+    }
+};
+
+QString badgeText(ConnectionState state)
+{
+    switch (state) {
+    case ConnectionState::loading:
+        return QStringLiteral("Checking");
+    case ConnectionState::connected:
+        return QStringLiteral("Connected");
+    case ConnectionState::needsConnection:
+        return QStringLiteral("Connect");
+    case ConnectionState::unsupported:
+    case ConnectionState::unavailable:
+        break;
+    }
+    return QStringLiteral("Unavailable");
+}
+
+QWidget *section(const QString &title, const QString &subtitle, Card *card, QWidget *parent)
+{
+    auto *box = new QWidget(parent);
+    auto *column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    column->addWidget(label(title, 17, QFont::DemiBold, false, box));
+    if (!subtitle.isEmpty())
+        column->addWidget(label(subtitle, 11, QFont::Normal, true, box));
+    column->addSpacing(6);
+    column->addWidget(card);
+    return box;
+}
+
+// A standard row: symbol, title and description, then its control.
+QWidget *standardRow(const QString &symbol, const QString &title, const QString &description, QWidget *control, QWidget *parent,
+                     QLabel **descriptionLabel = nullptr)
+{
+    auto *row = new QWidget(parent);
+    auto *line = new QHBoxLayout(row);
+    line->setContentsMargins(14, 14, 14, 14);
+    line->setSpacing(12);
+    auto *icon = new QLabel(row);
+    icon->setFixedWidth(18);
+    icon->setPixmap(symbolPixmap(symbol, designColors::secondary(row->palette()), 16, row->devicePixelRatioF()));
+    line->addWidget(icon, 0, Qt::AlignVCenter);
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    texts->addWidget(label(title, 13, QFont::DemiBold, false, row));
+    QLabel *describe = label(description, 11, QFont::Normal, true, row);
+    texts->addWidget(describe);
+    if (descriptionLabel)
+        *descriptionLabel = describe;
+    line->addLayout(texts, 1);
+    control->setParent(row);
+    line->addWidget(control, 0, Qt::AlignVCenter);
+    return row;
+}
+
+QString limitLabel(ClaudeTrackedLimit limit)
+{
+    switch (limit) {
+    case ClaudeTrackedLimit::fiveHour:
+        return QStringLiteral("5-Hour Limit");
+    case ClaudeTrackedLimit::weeklyAllModels:
+        return QStringLiteral("Weekly Limit (All Models)");
+    case ClaudeTrackedLimit::weeklyFable5:
+        break;
+    }
+    return QStringLiteral("Weekly Limit (Fable 5)");
+}
+
+} // namespace
+
+SettingsView::SettingsView(Services services, QWidget *parent)
+    : QWidget(parent)
+    , m_services(std::move(services))
+{
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(24, 24, 24, 24);
+    column->setSpacing(20);
+    column->addWidget(makeProvidersSection());
+    column->addWidget(makeNotificationsSection());
+    column->addWidget(makeGeneralSection());
+    column->addWidget(makeSupportSection());
+    QLabel *closing = label(QStringLiteral("Credentials stay with each provider."), 10, QFont::Normal, false, this);
+    QPalette tertiary = closing->palette();
+    tertiary.setColor(QPalette::WindowText, designColors::tertiary(tertiary));
+    closing->setPalette(tertiary);
+    column->addWidget(closing);
+    column->addStretch(1);
+
+    connect(m_services.monitor, &AllowanceMonitor::changed, this, &SettingsView::sync);
+    connect(m_services.alerts, &UsageNotificationManager::changed, this, &SettingsView::sync);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive && isVisible())
+            rereadDesktopState();
+    });
+    sync();
+}
+
+QWidget *SettingsView::makeProvidersSection()
+{
+    auto *card = new Card(this);
+    const QList<ProviderAllowance> &providers = m_services.monitor->providers();
+    for (qsizetype index = 0; index < providers.size(); ++index) {
+        const ProviderID id = providers[index].id;
+        auto *row = new QWidget(card);
+        auto *line = new QHBoxLayout(row);
+        line->setContentsMargins(14, 14, 14, 14);
+        line->setSpacing(12);
+        auto *tile = new ProviderIconTile(row);
+        tile->setProvider(id, providers[index].assetName);
+        line->addWidget(tile, 0, Qt::AlignVCenter);
+        auto *texts = new QVBoxLayout;
+        texts->setSpacing(2);
+        texts->addWidget(label(providers[index].name, 13, QFont::DemiBold, false, row));
+        ProviderControls controls;
+        controls.caption = label(QStringLiteral("Claude Code requires a paid Claude subscription."), 11, QFont::Normal, true, row);
+        texts->addWidget(controls.caption);
+        line->addLayout(texts, 1);
+        controls.badge = new Badge(row);
+        line->addWidget(controls.badge, 0, Qt::AlignVCenter);
+        controls.connect = new QPushButton(QStringLiteral("Connect"), row);
+        connect(controls.connect, &QPushButton::clicked, this, [this, id] { connectProvider(id); });
+        line->addWidget(controls.connect, 0, Qt::AlignVCenter);
+        const QString show = QStringLiteral("Show ") + providers[index].name + QStringLiteral(" in Quelta");
+        controls.visibility = new Switch(show, row);
+        connect(controls.visibility, &QAbstractButton::toggled, this, [this, id](bool on) { m_services.monitor->setProvider(id, on); });
+        line->addWidget(controls.visibility, 0, Qt::AlignVCenter);
+        m_providers.insert(id, controls);
+        card->rows()->addWidget(row);
+
+        if (id == ProviderID::claudeCode) {
+            m_limitRow = new QWidget(card);
+            auto *limit = new QVBoxLayout(m_limitRow);
+            limit->setContentsMargins(0, 0, 0, 0);
+            limit->setSpacing(0);
+            limit->addWidget(divider(54, m_limitRow));
+            auto *choice = new QHBoxLayout;
+            choice->setContentsMargins(54, 10, 14, 10);
+            choice->setSpacing(12);
+            choice->addWidget(label(QStringLiteral("Usage Limit"), 12, QFont::Normal, false, m_limitRow));
+            choice->addStretch(1);
+            m_limitPicker = new QComboBox(m_limitRow);
+            m_limitPicker->setAccessibleName(QStringLiteral("Usage Limit"));
+            m_limitPicker->setFixedWidth(190);
+            for (ClaudeTrackedLimit value : allCases<ClaudeTrackedLimit>())
+                m_limitPicker->addItem(limitLabel(value), QVariant::fromValue(int(value)));
+            connect(m_limitPicker, &QComboBox::activated, this, [this](int index) {
+                m_services.monitor->setClaudeTrackedLimit(ClaudeTrackedLimit(m_limitPicker->itemData(index).toInt()));
+            });
+            choice->addWidget(m_limitPicker);
+            limit->addLayout(choice);
+            card->rows()->addWidget(m_limitRow);
+        }
+        if (index + 1 < providers.size())
+            card->rows()->addWidget(divider(0, card));
+    }
+    return section(QStringLiteral("Providers"), QStringLiteral("Choose which allowances appear in Quelta. Data stays on this computer."), card,
+                   this);
+}
+
+QWidget *SettingsView::makeNotificationsSection()
+{
+    auto *card = new Card(this);
+    auto *control = new QWidget;
+    auto *controls = new QHBoxLayout(control);
+    controls->setContentsMargins(0, 0, 0, 0);
+    m_alertsSwitch = new Switch(QStringLiteral("Allow usage alerts"), control);
+    connect(m_alertsSwitch, &QAbstractButton::toggled, this, [this](bool on) { m_services.alerts->setNotificationsEnabled(on); });
+    m_openSettings = new QPushButton(QStringLiteral("Open Settings"), control);
+    connect(m_openSettings, &QPushButton::clicked, this, [this] { m_services.alerts->openNotificationSettings(); });
+    controls->addWidget(m_alertsSwitch);
+    controls->addWidget(m_openSettings);
+    card->rows()->addWidget(standardRow(QStringLiteral("bell"), QStringLiteral("Usage Alerts"), {}, control, card, &m_alertStatus));
+
+    m_alertOptions = new QWidget(card);
+    auto *options = new QVBoxLayout(m_alertOptions);
+    options->setContentsMargins(0, 0, 0, 6);
+    options->setSpacing(0);
+    options->addWidget(divider(44, m_alertOptions));
+    UsageNotificationManager *alerts = m_services.alerts;
+    struct Option {
+        QString title;
+        QString description;
+        std::function<bool()> read;
+        std::function<void(bool)> write;
+    };
+    const QList<Option> rows{
+        {QStringLiteral("Usage pace"), QStringLiteral("Warn when usage is rising quickly or may run out before reset."),
+         [alerts] { return alerts->rapidUsageEnabled(); }, [alerts](bool on) { alerts->setRapidUsageEnabled(on); }},
+        {QStringLiteral("Low allowance"), QStringLiteral("Alert once at 25% and again at 10% remaining."),
+         [alerts] { return alerts->lowAllowanceEnabled(); }, [alerts](bool on) { alerts->setLowAllowanceEnabled(on); }},
+        {QStringLiteral("Limit resets"), QStringLiteral("Let me know when an allowance is full again."),
+         [alerts] { return alerts->resetAlertsEnabled(); }, [alerts](bool on) { alerts->setResetAlertsEnabled(on); }},
+        {QStringLiteral("Disconnections"), QStringLiteral("Tell me when an enabled provider loses its connection."),
+         [alerts] { return alerts->disconnectedAlertsEnabled(); }, [alerts](bool on) { alerts->setDisconnectedAlertsEnabled(on); }},
+    };
+    for (const Option &option : rows) {
+        auto *row = new QWidget(m_alertOptions);
+        auto *line = new QHBoxLayout(row);
+        line->setContentsMargins(14, 8, 14, 8);
+        line->setSpacing(12);
+        line->addSpacing(18);
+        auto *texts = new QVBoxLayout;
+        texts->setSpacing(2);
+        texts->addWidget(label(option.title, 12, QFont::Medium, false, row));
+        texts->addWidget(label(option.description, 11, QFont::Normal, true, row));
+        line->addLayout(texts, 1);
+        auto *toggle = new Switch(option.title, row);
+        connect(toggle, &QAbstractButton::toggled, this, option.write);
+        line->addWidget(toggle, 0, Qt::AlignVCenter);
+        m_optionSwitches.append({toggle, option.read});
+        options->addWidget(row);
+    }
+    card->rows()->addWidget(m_alertOptions);
+    return section(QStringLiteral("Notifications"), QStringLiteral("Get a quiet heads-up before an allowance becomes a problem."), card, this);
+}
+
+QWidget *SettingsView::makeGeneralSection()
+{
+    auto *card = new Card(this);
+    m_loginSwitch = new Switch(QStringLiteral("Launch Quelta at Login"));
+    connect(m_loginSwitch, &QAbstractButton::toggled, this, &SettingsView::setLaunchAtLogin);
+    card->rows()->addWidget(standardRow(QStringLiteral("power"), QStringLiteral("Launch at Login"),
+                                        QStringLiteral("Open Quelta automatically when you log in."), m_loginSwitch, card));
+    card->rows()->addWidget(divider(44, card));
+    m_analyticsSwitch = new Switch(QStringLiteral("Share anonymous analytics"));
+    connect(m_analyticsSwitch, &QAbstractButton::toggled, this, [this](bool on) { m_services.analytics->setEnabled(on); });
+    card->rows()->addWidget(standardRow(
+        QStringLiteral("chart.bar"), QStringLiteral("Share Anonymous Analytics"),
+        QStringLiteral("Share setup, app activity and connection reliability. Provider names, balances and account details stay private."),
+        m_analyticsSwitch, card));
+    return section(QStringLiteral("General"), {}, card, this);
+}
+
+QWidget *SettingsView::makeSupportSection()
+{
+    auto *card = new Card(this);
+    auto *form = new QPushButton(QStringLiteral("Open Form"));
+    connect(form, &QPushButton::clicked, this, &SettingsView::openFeedbackForm);
+    card->rows()->addWidget(standardRow(QStringLiteral("bubble.left.and.bubble.right"), QStringLiteral("Send Feedback"),
+                                        QStringLiteral("Report a bug, request a feature or suggest a provider."), form, card));
+    card->rows()->addWidget(divider(44, card));
+    auto *updates = new QPushButton(QStringLiteral("Check for Updates"));
+    connect(updates, &QPushButton::clicked, this, [this] {
+        m_services.analytics->track(QueltaAnalyticsEvent::of(QueltaAnalyticsEvent::Kind::updateCheckRequested));
+        if (m_services.checkForUpdates)
+            m_services.checkForUpdates();
+    });
+    card->rows()->addWidget(standardRow(QStringLiteral("info.circle"), QStringLiteral("Quelta ") + m_services.appVersion.value_or(QStringLiteral("1.0")),
+                                        QStringLiteral("Free · Linux"), updates, card));
+    return section(QStringLiteral("Support"), {}, card, this);
+}
+
+void SettingsView::syncProvider(ProviderID id)
+{
+    const ProviderControls &controls = m_providers[id];
+    AllowanceMonitor &monitor = *m_services.monitor;
+    const auto found = std::find_if(monitor.providers().begin(), monitor.providers().end(), [id](const ProviderAllowance &p) { return p.id == id; });
+    const ConnectionState state = found->connectionState;
+    const bool enabled = monitor.enabledProviderIDs().contains(id);
+    controls.caption->setVisible(state == ConnectionState::unsupported);
+
+    const bool connecting = id == ProviderID::codex ? m_connectingCodex : m_connectingClaude;
+    const bool showsButton = state != ConnectionState::unsupported && enabled && state != ConnectionState::connected;
+    const bool showsBadge = state != ConnectionState::unsupported && enabled && !showsButton;
+    controls.connect->setVisible(showsButton);
+    controls.connect->setText(id != ProviderID::framer && connecting ? QStringLiteral("Signing in…") : QStringLiteral("Connect"));
+    controls.connect->setEnabled(id == ProviderID::framer || !connecting);
+    controls.badge->setVisible(showsBadge);
+    controls.badge->setText(badgeText(state));
+
+    controls.visibility->setOn(enabled);
+    controls.visibility->setEnabled(!(enabled && monitor.enabledProviderIDs().size() == 1));
+}
+
+void SettingsView::sync()
+{
+    for (ProviderID id : m_providers.keys())
+        syncProvider(id);
+    AllowanceMonitor &monitor = *m_services.monitor;
+    const auto claude = std::find_if(monitor.providers().begin(), monitor.providers().end(),
+                                     [](const ProviderAllowance &p) { return p.id == ProviderID::claudeCode; });
+    m_limitRow->setVisible(monitor.enabledProviderIDs().contains(ProviderID::claudeCode) && claude->connectionState == ConnectionState::connected);
+    m_limitPicker->setCurrentIndex(m_limitPicker->findData(int(monitor.claudeTrackedLimit())));
+
+    UsageNotificationManager &alerts = *m_services.alerts;
+    const bool blocked = alerts.alertsBlockedBySystem();
+    m_openSettings->setVisible(blocked);
+    m_alertsSwitch->setVisible(!blocked);
+    m_alertsSwitch->setOn(alerts.notificationsEnabled());
+    using Status = UsageNotificationManager::AuthorizationStatus;
+    QString status = QStringLiteral("Quelta only checks enabled providers and keeps history on this computer.");
+    if (alerts.lastDeliveryError())
+        status = *alerts.lastDeliveryError();
+    else if (alerts.authorizationStatus() == Status::denied)
+        status = QStringLiteral("Notifications are disabled in your desktop’s settings.");
+    else if (!alerts.alertPresentationEnabled() && alerts.authorizationStatus() != Status::notDetermined)
+        status = QStringLiteral("Notification banners are turned off in your desktop’s settings.");
+    m_alertStatus->setText(status);
+    m_alertOptions->setVisible(alerts.notificationsEnabled());
+    for (const auto &[toggle, read] : m_optionSwitches)
+        toggle->setOn(read());
+    m_analyticsSwitch->setOn(m_services.analytics->isEnabled());
+}
+
+void SettingsView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    rereadDesktopState();
+}
+
+void SettingsView::rereadDesktopState()
+{
+    m_loginSwitch->setOn(m_services.loginItem->isEnabled());
+    startDetached(m_services.alerts->refreshAuthorizationStatus(), lcSettingsView, "reading the notification permission");
+}
+
+void SettingsView::setLaunchAtLogin(bool enabled)
+{
+    if (!m_services.loginItem->setEnabled(enabled)) {
+        showAlert({QStringLiteral("Allow Quelta to Launch at Login"),
+                   QStringLiteral("Quelta couldn’t add itself to the programs that start when you log in. Check that your autostart folder can "
+                                  "be written to.")});
+    }
+    // The switch shows what is really there.
+    m_loginSwitch->setOn(m_services.loginItem->isEnabled());
+}
+
+void SettingsView::openFeedbackForm()
+{
+    const QUrl address = feedbackAddress(serviceAddresses::feedbackForm(), m_services.appVersion, m_services.systemName);
+    if (address.isValid() && m_services.openUrl)
+        m_services.openUrl(address);
+}
+
+void SettingsView::connectProvider(ProviderID id)
+{
+    if (id == ProviderID::framer) {
+        m_services.monitor->beginConnecting(ProviderID::framer);
+        startDetached(connectFramer(), lcSettingsView, "connecting Framer");
+        return;
+    }
+    bool &connecting = id == ProviderID::codex ? m_connectingCodex : m_connectingClaude;
+    if (connecting)
+        return;
+    connecting = true;
+    m_services.monitor->beginConnecting(id);
+    startDetached(connectWithTool(id), lcSettingsView, "connecting a provider");
+}
+
+QCoro::Task<void> SettingsView::connectWithTool(ProviderID id)
+{
+    QPointer<SettingsView> self(this);
+    AllowanceMonitor &monitor = *m_services.monitor;
+    std::optional<ProviderConnectorError::Kind> failure;
+    try {
+        co_await m_services.signIn(id);
+    } catch (const ProviderConnectorError &error) {
+        failure = error.kind();
+    } catch (const std::exception &) {
+        failure = ProviderConnectorError::Kind::processFailed;
+    }
+    bool connected = false;
+    bool freePlan = false;
+    if (failure) {
+        freePlan = id == ProviderID::claudeCode && *failure == ProviderConnectorError::Kind::unsupportedPlan;
+        monitor.setConnectionAttemptState(id, Attempt::failed);
+        // Shows the Free plan where the attempt left nothing: a refresh skips a provider still connecting.
+        if (freePlan)
+            monitor.refresh(false);
+    } else {
+        connected = co_await monitor.connect(id);
+        monitor.setConnectionAttemptState(id, connected ? Attempt::idle : Attempt::failed);
+        const bool unsupported = std::any_of(monitor.providers().begin(), monitor.providers().end(),
+                                             [id](const ProviderAllowance &p) { return p.id == id && p.connectionState == ConnectionState::unsupported; });
+        freePlan = !connected && id == ProviderID::claudeCode && unsupported;
+    }
+    if (!self)
+        co_return;
+    (id == ProviderID::codex ? m_connectingCodex : m_connectingClaude) = false;
+    sync();
+    if (connected)
+        co_return;
+    if (freePlan) {
+        showAlert({QStringLiteral("Claude Code isn’t included"),
+                   QStringLiteral("Your Claude account is on the Free plan. Claude Code needs a paid Claude subscription.")});
+        co_return;
+    }
+    const bool installed = m_services.executable && m_services.executable(id).has_value();
+    if (id == ProviderID::codex) {
+        showAlert({QStringLiteral("ChatGPT couldn’t connect"),
+                   installed ? QStringLiteral("Complete the Codex sign-in in your browser, then try again.")
+                             : QStringLiteral("Install Codex from %1, then connect ChatGPT again.").arg(serviceAddresses::codexDownloadSite())});
+        co_return;
+    }
+    showAlert({QStringLiteral("Claude couldn’t connect"),
+               installed ? QStringLiteral("Open Claude Code, run /login, and choose your Claude subscription.")
+                         : QStringLiteral("Install Claude Code from %1, then connect Claude again.").arg(serviceAddresses::claudeCodeDownloadSite())});
+}
+
+QCoro::Task<void> SettingsView::connectFramer()
+{
+    AllowanceMonitor &monitor = *m_services.monitor;
+    const bool connected = co_await m_services.connectFramer();
+    if (!connected) {
+        monitor.setConnectionAttemptState(ProviderID::framer, Attempt::failed);
+        co_return;
+    }
+    const bool ok = co_await monitor.connect(ProviderID::framer);
+    monitor.setConnectionAttemptState(ProviderID::framer, ok ? Attempt::idle : Attempt::failed);
+}
+
+void SettingsView::showAlert(Alert alert)
+{
+    m_lastAlert = alert;
+    auto *box = new QMessageBox(QMessageBox::NoIcon, alert.title, alert.message, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+Switch *SettingsView::visibilitySwitch(ProviderID id) const
+{
+    return m_providers.value(id).visibility;
+}
+
+QPushButton *SettingsView::connectButton(ProviderID id) const
+{
+    return m_providers.value(id).connect;
+}
+
+QLabel *SettingsView::providerCaption(ProviderID id) const
+{
+    return m_providers.value(id).caption;
+}
+
+QWidget *SettingsView::badge(ProviderID id) const
+{
+    return m_providers.value(id).badge;
+}
+
+} // namespace quelta

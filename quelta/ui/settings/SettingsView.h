@@ -1,0 +1,115 @@
+#pragma once
+
+#include "core/ProviderAllowance.h"
+
+#include <QCoroTask>
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace quelta {
+
+class AllowanceMonitor;
+class AnalyticsManager;
+class LoginItem;
+class Switch;
+class UsageNotificationManager;
+
+// The "Quelta Settings" window's content: providers, notifications, general and support, and
+// the connect flows that run from here. It keeps only its in-progress and alert flags.
+class SettingsView final : public QWidget
+{
+    Q_OBJECT
+public:
+    struct Services {
+        AllowanceMonitor *monitor = nullptr;
+        UsageNotificationManager *alerts = nullptr;
+        AnalyticsManager *analytics = nullptr;
+        LoginItem *loginItem = nullptr;
+        // The ChatGPT or Claude tool's own sign-in; throws when it fails.
+        std::function<QCoro::Task<void>(ProviderID)> signIn;
+        std::function<std::optional<QString>(ProviderID)> executable;
+        // Opens the Framer connection window; answers once it is closed, whether connected then.
+        std::function<QCoro::Task<bool>()> connectFramer;
+        std::function<void()> checkForUpdates;
+        std::function<void(const QUrl &)> openUrl;
+        std::optional<QString> appVersion;
+        QString systemName;
+    };
+
+    // An alert the view shows over itself, with its one "OK".
+    struct Alert {
+        QString title;
+        QString message;
+        bool operator==(const Alert &) const = default;
+    };
+
+    explicit SettingsView(Services services, QWidget *parent = nullptr);
+
+    // For tests and screenshots: what the controls show.
+    Switch *visibilitySwitch(ProviderID id) const;
+    QPushButton *connectButton(ProviderID id) const;
+    QLabel *providerCaption(ProviderID id) const;
+    QWidget *badge(ProviderID id) const;
+    QComboBox *limitPicker() const { return m_limitPicker; }
+    QWidget *limitRow() const { return m_limitRow; }
+    Switch *alertsSwitch() const { return m_alertsSwitch; }
+    QPushButton *openSettingsButton() const { return m_openSettings; }
+    QLabel *alertStatus() const { return m_alertStatus; }
+    QWidget *alertOptions() const { return m_alertOptions; }
+    Switch *launchAtLoginSwitch() const { return m_loginSwitch; }
+    std::optional<Alert> lastAlert() const { return m_lastAlert; }
+
+    // Re-reads what the desktop holds: the login item and the notification permission.
+    void rereadDesktopState();
+
+    void openFeedbackForm();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QWidget *makeProvidersSection();
+    QWidget *makeNotificationsSection();
+    QWidget *makeGeneralSection();
+    QWidget *makeSupportSection();
+    void sync();
+    void syncProvider(ProviderID id);
+    void connectProvider(ProviderID id);
+    QCoro::Task<void> connectWithTool(ProviderID id);
+    QCoro::Task<void> connectFramer();
+    void setLaunchAtLogin(bool enabled);
+    void showAlert(Alert alert);
+
+    struct ProviderControls {
+        Switch *visibility = nullptr;
+        QPushButton *connect = nullptr;
+        QLabel *caption = nullptr;
+        QLabel *badge = nullptr;
+    };
+
+    Services m_services;
+    QHash<ProviderID, ProviderControls> m_providers;
+    QWidget *m_limitRow = nullptr;
+    QComboBox *m_limitPicker = nullptr;
+    Switch *m_alertsSwitch = nullptr;
+    QPushButton *m_openSettings = nullptr;
+    QLabel *m_alertStatus = nullptr;
+    QWidget *m_alertOptions = nullptr;
+    QList<QPair<Switch *, std::function<bool()>>> m_optionSwitches;
+    Switch *m_loginSwitch = nullptr;
+    Switch *m_analyticsSwitch = nullptr;
+    // In-progress flags of the sign-ins started here.
+    bool m_connectingCodex = false;
+    bool m_connectingClaude = false;
+    std::optional<Alert> m_lastAlert;
+};
+
+} // namespace quelta

@@ -1,0 +1,192 @@
+#include "MonitorTestSupport.h"
+#include "RecordingNotificationCenter.h"
+#include "TestFixture.h"
+
+#include "alerts/UsageNotificationManager.h"
+#include "analytics/AnalyticsManager.h"
+#include "core/AllowanceStore.h"
+#include "core/ProviderConnectorError.h"
+#include "platform/LoginItem.h"
+#include "ui/settings/SettingsView.h"
+#include "ui/widgets/Switch.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace quelta;
+using Attempt = ProviderConnectionAttemptState;
+
+// The settings view, offscreen, against a monitor, the alert manager and analytics in chosen states.
+class SettingsViewTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<test::Fixture> m_fixture;
+    std::unique_ptr<test::ScriptedLoads> m_loads;
+    std::unique_ptr<test::RecordingNotificationCenter> m_center;
+    std::unique_ptr<UsageNotificationManager> m_alerts;
+    std::unique_ptr<AnalyticsManager> m_analytics;
+    std::unique_ptr<AllowanceMonitor> m_monitor;
+    std::unique_ptr<LoginItem> m_loginItem;
+    std::unique_ptr<SettingsView> m_view;
+    QList<ProviderID> m_signIns;
+    std::optional<ProviderConnectorError::Kind> m_signInFailure;
+    bool m_holdSignIn = false;
+    bool m_framerConnects = false;
+
+    void start(const ProviderSet &enabled, const ProviderSet &connected = {})
+    {
+        allowanceStore::saveEnabledProviders(m_fixture->store, enabled);
+        allowanceStore::saveAuthorizedProviders(m_fixture->store, connected);
+        m_alerts = std::make_unique<UsageNotificationManager>(m_fixture->store, m_fixture->clock, *m_center);
+        m_analytics = std::make_unique<AnalyticsManager>(m_fixture->store, m_fixture->clock, AnalyticsManager::TelemetrySetup{});
+        m_monitor = std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock,
+                                                       AllowanceMonitor::Services{m_loads->loader(), true, nullptr, nullptr});
+        if (!connected.isEmpty()) {
+            m_monitor->refresh(false);
+            QTRY_VERIFY(!m_monitor->isRefreshing());
+        }
+        m_loginItem = std::make_unique<LoginItem>(m_fixture->directory.filePath(QStringLiteral("xdg")), QStringLiteral("/usr/bin/quelta"));
+        SettingsView::Services services;
+        services.monitor = m_monitor.get();
+        services.alerts = m_alerts.get();
+        services.analytics = m_analytics.get();
+        services.loginItem = m_loginItem.get();
+        services.signIn = [this](ProviderID id) -> QCoro::Task<void> {
+            m_signIns.append(id);
+            if (m_holdSignIn)
+                co_await qCoro(m_loads.get(), &test::ScriptedLoads::released);
+            if (m_signInFailure)
+                throw ProviderConnectorError(*m_signInFailure);
+        };
+        services.executable = [](ProviderID) { return std::optional(QStringLiteral("/usr/bin/tool")); };
+        services.connectFramer = [this]() -> QCoro::Task<bool> { co_return m_framerConnects; };
+        m_view = std::make_unique<SettingsView>(services);
+        m_view->show();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_fixture = std::make_unique<test::Fixture>();
+        m_loads = std::make_unique<test::ScriptedLoads>();
+        m_center = std::make_unique<test::RecordingNotificationCenter>();
+        for (ProviderID id : displayOrder)
+            m_loads->answers.insert(id, [id] { return test::connectedAllowance(id, 50); });
+        m_signIns.clear();
+        m_signInFailure.reset();
+        m_holdSignIn = false;
+        m_framerConnects = false;
+    }
+
+    void cleanup()
+    {
+        m_view.reset();
+        m_monitor.reset();
+        m_analytics.reset();
+        m_alerts.reset();
+    }
+
+    void theLastVisibleProviderCannotBeHidden()
+    {
+        start({ProviderID::codex});
+        QVERIFY(!m_view->visibilitySwitch(ProviderID::codex)->isEnabled());
+        QVERIFY(m_view->visibilitySwitch(ProviderID::framer)->isEnabled());
+        m_view->visibilitySwitch(ProviderID::framer)->click();
+        QVERIFY(m_view->visibilitySwitch(ProviderID::codex)->isEnabled());
+        QVERIFY(m_view->visibilitySwitch(ProviderID::framer)->isEnabled());
+        QCOMPARE(m_monitor->enabledProviderIDs(), (ProviderSet{ProviderID::codex, ProviderID::framer}));
+    }
+
+    void limitPickerFollowsClaude()
+    {
+        start({ProviderID::claudeCode, ProviderID::codex}, {ProviderID::claudeCode});
+        QVERIFY(m_view->limitRow()->isVisible());
+        m_view->limitPicker()->setCurrentIndex(0);
+        Q_EMIT m_view->limitPicker()->activated(0);
+        QCOMPARE(m_monitor->claudeTrackedLimit(), ClaudeTrackedLimit::fiveHour);
+        m_monitor->setProvider(ProviderID::claudeCode, false);
+        QVERIFY(!m_view->limitRow()->isVisible());
+        m_monitor->setProvider(ProviderID::claudeCode, true);
+        QVERIFY(m_view->limitRow()->isVisible());
+    }
+
+    void aFreeClaudeAccount()
+    {
+        m_signInFailure = ProviderConnectorError::Kind::unsupportedPlan;
+        m_loads->answers.insert(ProviderID::claudeCode, [] {
+            return ProviderAllowance::failure(ProviderID::claudeCode, QStringLiteral("Claude Free doesn’t include Claude Code"),
+                                              ConnectionState::unsupported, QStringLiteral("Free"));
+        });
+        start({ProviderID::claudeCode});
+        m_view->connectButton(ProviderID::claudeCode)->click();
+        QTRY_VERIFY(m_view->lastAlert().has_value());
+        QCOMPARE(m_view->lastAlert()->title, QStringLiteral("Claude Code isn’t included"));
+        QTRY_VERIFY(m_view->providerCaption(ProviderID::claudeCode)->isVisible());
+        QVERIFY(!m_view->connectButton(ProviderID::claudeCode)->isVisible());
+        QVERIFY(!m_view->badge(ProviderID::claudeCode)->isVisible());
+    }
+
+    void twoQuickPressesStartOneSignIn()
+    {
+        m_holdSignIn = true;
+        start({ProviderID::codex});
+        QPushButton *connect = m_view->connectButton(ProviderID::codex);
+        connect->click();
+        connect->click();
+        QCOMPARE(m_signIns, QList<ProviderID>{ProviderID::codex});
+        QCOMPARE(connect->text(), QStringLiteral("Signing in…"));
+        QVERIFY(!connect->isEnabled());
+        m_loads->release();
+        QTRY_COMPARE(m_monitor->connectionAttemptState(ProviderID::codex), Attempt::idle);
+        QVERIFY(m_view->badge(ProviderID::codex)->isVisible());
+    }
+
+    void blockedAlertsOfferTheDesktopsSettings()
+    {
+        m_center->settings.authorizationStatus = NotificationCenter::AuthorizationStatus::denied;
+        start({ProviderID::codex});
+        QTRY_VERIFY(m_view->openSettingsButton()->isVisible());
+        QVERIFY(!m_view->alertsSwitch()->isVisible());
+        QCOMPARE(m_view->alertStatus()->text(), QStringLiteral("Notifications are disabled in your desktop’s settings."));
+    }
+
+    void switchingAlertsOffHidesTheirOptions()
+    {
+        start({ProviderID::codex});
+        m_view->alertsSwitch()->click();
+        QTRY_VERIFY(m_alerts->notificationsEnabled());
+        QVERIFY(m_view->alertOptions()->isVisible());
+        m_alerts->setLowAllowanceEnabled(false);
+        m_view->alertsSwitch()->click();
+        QVERIFY(!m_view->alertOptions()->isVisible());
+        QCOMPARE(m_fixture->store.boolValue(QLatin1String(UsageNotificationManager::lowAllowanceKey)), false);
+        QCOMPARE(m_fixture->store.boolValue(QLatin1String(UsageNotificationManager::rapidUsageKey)), std::nullopt);
+    }
+
+    void framerWindowClosedUnsignedFails()
+    {
+        start({ProviderID::framer});
+        m_view->connectButton(ProviderID::framer)->click();
+        QTRY_COMPARE(m_monitor->connectionAttemptState(ProviderID::framer), Attempt::failed);
+    }
+
+    void launchAtLoginThatCannotBeWrittenStaysOff()
+    {
+        start({ProviderID::codex});
+        // A file where the autostart folder should be.
+        QDir().mkpath(m_fixture->directory.filePath(QStringLiteral("xdg")));
+        QFile blocker(m_fixture->directory.filePath(QStringLiteral("xdg/autostart")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        m_view->launchAtLoginSwitch()->click();
+        QVERIFY(!m_view->launchAtLoginSwitch()->isChecked());
+        QCOMPARE(m_view->lastAlert()->title, QStringLiteral("Allow Quelta to Launch at Login"));
+    }
+};
+
+QTEST_MAIN(SettingsViewTest)
+#include "SettingsViewTest.moc"
