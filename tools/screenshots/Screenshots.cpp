@@ -11,6 +11,12 @@
 #include "ui/onboarding/OnboardingPages.h"
 #include "ui/onboarding/OnboardingWindow.h"
 #include "ui/popover/ContentView.h"
+#include "ui/settings/SettingsView.h"
+#include "RecordingNotificationCenter.h"
+#include "alerts/UsageNotificationManager.h"
+#include "analytics/AnalyticsManager.h"
+#include "platform/LoginItem.h"
+#include <QScrollArea>
 #include "ui/popover/PopoverWindow.h"
 
 #include <QApplication>
@@ -70,6 +76,49 @@ void save(QWidget &widget, const QString &path)
 {
     widget.grab().save(path);
     std::printf("%s\n", qPrintable(path));
+}
+
+// The settings window in its main states: Claude connected with its limit, ChatGPT waiting for
+// a connection, Framer hidden; alerts on, then blocked by the desktop.
+void renderSettings(const QString &folder, const QString &scheme)
+{
+    for (const bool blocked : {false, true}) {
+        test::Fixture fixture;
+        test::ScriptedLoads loads;
+        loads.answers.insert(ProviderID::claudeCode, [] { return test::connectedAllowance(ProviderID::claudeCode, 50); });
+        loads.answers.insert(ProviderID::codex, [] {
+            return ProviderAllowance::failure(ProviderID::codex, QStringLiteral("Requires connection"), ConnectionState::needsConnection);
+        });
+        allowanceStore::saveEnabledProviders(fixture.store, {ProviderID::codex, ProviderID::claudeCode});
+        allowanceStore::saveAuthorizedProviders(fixture.store, {ProviderID::claudeCode});
+        test::RecordingNotificationCenter center;
+        if (blocked)
+            center.settings.authorizationStatus = NotificationCenter::AuthorizationStatus::denied;
+        fixture.store.setBool(QLatin1String(UsageNotificationManager::enabledKey), !blocked);
+        UsageNotificationManager alerts(fixture.store, fixture.clock, center);
+        AnalyticsManager analytics(fixture.store, fixture.clock, AnalyticsManager::TelemetrySetup{});
+        AllowanceMonitor monitor(fixture.store, fixture.clock, AllowanceMonitor::Services{loads.loader(), true, nullptr, nullptr});
+        monitor.refresh(false);
+        QTest::qWait(100);
+        LoginItem loginItem(fixture.directory.filePath(QStringLiteral("xdg")), QStringLiteral("/usr/bin/quelta"));
+        SettingsView::Services services;
+        services.monitor = &monitor;
+        services.alerts = &alerts;
+        services.analytics = &analytics;
+        services.loginItem = &loginItem;
+        services.appVersion = QStringLiteral("0.1.0");
+        QScrollArea window;
+        window.setWidgetResizable(true);
+        window.setFrameShape(QFrame::NoFrame);
+        window.setWidget(new SettingsView(services));
+        window.resize(520, 650);
+        window.show();
+        QTest::qWait(200);
+        const QString state = blocked ? QStringLiteral("blocked") : QStringLiteral("alerts-on");
+        save(window, QStringLiteral("%1/settings-%2-%3.png").arg(folder, state, scheme));
+        window.widget()->resize(520, window.widget()->sizeHint().height());
+        save(*window.widget(), QStringLiteral("%1/settings-%2-%3-whole.png").arg(folder, state, scheme));
+    }
 }
 
 // Every onboarding page and connection state; the window is always dark.
@@ -176,6 +225,7 @@ int main(int argc, char *argv[])
 
     for (const auto &[scheme, palette] : {std::pair{QStringLiteral("light"), lightPalette()}, std::pair{QStringLiteral("dark"), darkPalette()}}) {
         QApplication::setPalette(palette);
+        renderSettings(folder, scheme);
         for (const Scene &scene : scenes) {
             test::Fixture fixture;
             test::ScriptedLoads loads;
