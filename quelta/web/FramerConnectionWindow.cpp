@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -201,9 +202,21 @@ void FramerConnectionWindow::showProgress()
     m_clock.callAfter(closeDelay, this, [this] { close(); });
 }
 
+bool FramerConnectionWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Inside the page, Escape would reach the page, not the shortcut: it means "Back" here too.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        goBack();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void FramerConnectionWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    if (QWidget *page = m_view->focusProxy())
+        page->installEventFilter(this);
     m_isCompletingConnection = false;
     applyScheme();
 }

@@ -2,6 +2,8 @@
 
 #include "StatusReport.h"
 
+#include "ui/ProviderSignIn.h"
+
 #include "core/AllowanceMonitor.h"
 #include "core/ProviderConnectorError.h"
 
@@ -40,17 +42,10 @@ QCoro::Task<ConnectOutcome> LocalCommandTarget::connectProvider(ProviderID id)
         monitor.setProvider(id, true);
     monitor.beginConnecting(id);
 
-    std::optional<Kind> signInFailure;
-    try {
-        co_await m_signIn(id);
-    } catch (const ProviderConnectorError &error) {
-        signInFailure = error.kind();
-    } catch (const std::exception &) {
-        signInFailure = Kind::processFailed;
-    }
-    if (signInFailure) {
+    const std::optional<Kind> failure = co_await signInFailure(m_signIn, id);
+    if (failure) {
         monitor.setConnectionAttemptState(id, ProviderConnectionAttemptState::failed);
-        if (id != ProviderID::claudeCode || *signInFailure != Kind::unsupportedPlan)
+        if (id != ProviderID::claudeCode || *failure != Kind::unsupportedPlan)
             co_return ConnectOutcome::failed;
         // Show the Free plan as the popover would.
         monitor.refresh(false);

@@ -1,5 +1,7 @@
 #include "OnboardingFlow.h"
 
+#include "ui/ProviderSignIn.h"
+
 #include "core/AllowanceMonitor.h"
 #include "core/ProviderConnectorError.h"
 #include "platform/Clock.h"
@@ -131,14 +133,7 @@ QCoro::Task<void> OnboardingFlow::connectWithTool(ProviderID id)
         co_return;
     }
     monitor.beginConnecting(id);
-    std::optional<ProviderConnectorError::Kind> failure;
-    try {
-        co_await m_services.signIn(id);
-    } catch (const ProviderConnectorError &error) {
-        failure = error.kind();
-    } catch (const std::exception &) {
-        failure = ProviderConnectorError::Kind::processFailed;
-    }
+    const std::optional<ProviderConnectorError::Kind> failure = co_await signInFailure(m_services.signIn, id);
     if (!self)
         co_return;
     if (failure) {

@@ -10,6 +10,7 @@
 #include "core/ServiceAddresses.h"
 #include "platform/DetachedTask.h"
 #include "platform/LoginItem.h"
+#include "ui/ProviderSignIn.h"
 #include "ui/widgets/ProviderIconTile.h"
 #include "ui/widgets/Switch.h"
 
@@ -468,14 +469,7 @@ QCoro::Task<void> SettingsView::connectWithTool(ProviderID id)
 {
     QPointer<SettingsView> self(this);
     AllowanceMonitor &monitor = *m_services.monitor;
-    std::optional<ProviderConnectorError::Kind> failure;
-    try {
-        co_await m_services.signIn(id);
-    } catch (const ProviderConnectorError &error) {
-        failure = error.kind();
-    } catch (const std::exception &) {
-        failure = ProviderConnectorError::Kind::processFailed;
-    }
+    const std::optional<ProviderConnectorError::Kind> failure = co_await signInFailure(m_services.signIn, id);
     bool connected = false;
     bool freePlan = false;
     if (failure) {

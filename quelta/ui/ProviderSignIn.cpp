@@ -1,0 +1,18 @@
+#include "ProviderSignIn.h"
+
+namespace quelta {
+
+QCoro::Task<std::optional<ProviderConnectorError::Kind>> signInFailure(ProviderSignIn signIn, ProviderID id)
+{
+    std::optional<ProviderConnectorError::Kind> failure;
+    try {
+        co_await signIn(id);
+    } catch (const ProviderConnectorError &error) {
+        failure = error.kind();
+    } catch (const std::exception &) {
+        failure = ProviderConnectorError::Kind::processFailed;
+    }
+    co_return failure;
+}
+
+} // namespace quelta

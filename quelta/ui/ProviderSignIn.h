@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/ProviderAllowance.h"
+#include "core/ProviderConnectorError.h"
+
+#include <QCoroTask>
+
+#include <functional>
+#include <optional>
+
+namespace quelta {
+
+// A provider's own sign-in (Claude Code, Codex, or the Framer window); throws when it fails.
+using ProviderSignIn = std::function<QCoro::Task<void>(ProviderID)>;
+
+// Runs the sign-in and tells how it failed, if it did: the connector's error, or processFailed
+// for any other failure.
+QCoro::Task<std::optional<ProviderConnectorError::Kind>> signInFailure(ProviderSignIn signIn, ProviderID id);
+
+} // namespace quelta
