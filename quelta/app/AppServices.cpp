@@ -2,6 +2,7 @@
 
 #include "connectors/claude/ClaudeConnector.h"
 #include "connectors/codex/CodexConnector.h"
+#include "core/ProviderConnectorError.h"
 #include "core/ServiceAddresses.h"
 #include "platform/Clock.h"
 
@@ -76,8 +77,37 @@ ProviderConnectors AppServices::makeConnectors(const Configuration &configuratio
     return connectors;
 }
 
-std::optional<QString> AppServices::framerHelperProgram() const
+QCoro::Task<void> AppServices::signIn(ProviderID id)
 {
+    switch (id) {
+    case ProviderID::codex: {
+        CodexConnector codex = codexConnector();
+        co_await codex.signIn();
+        co_return;
+    }
+    case ProviderID::claudeCode: {
+        ClaudeConnector claude = claudeConnector();
+        co_await claude.signIn();
+        co_return;
+    }
+    case ProviderID::framer:
+        break;
+    }
+    const bool connected = co_await m_framer.showConnectionWindow();
+    if (!connected)
+        throw ProviderConnectorError(ProviderConnectorError::Kind::connectionRequired);
+}
+
+std::optional<QString> AppServices::providerTool(ProviderID id) const
+{
+    switch (id) {
+    case ProviderID::codex:
+        return CodexConnector::executableURL(m_connectors.search);
+    case ProviderID::claudeCode:
+        return ClaudeConnector::executableURL(m_connectors.search);
+    case ProviderID::framer:
+        break;
+    }
     const QFileInfo helper(m_framerHelper);
     return helper.isFile() && helper.isExecutable() ? std::optional(helper.filePath()) : std::nullopt;
 }

@@ -55,8 +55,12 @@ public:
     ClaudeConnector claudeConnector() const;
     CodexConnector codexConnector() const;
     FramerConnector &framerConnector() { return m_framer; }
-    // The web helper beside this program, when it is there.
-    std::optional<QString> framerHelperProgram() const;
+
+    // The provider's own sign-in: Codex or Claude Code, or the Framer window (connectionRequired
+    // when it closes unconnected). Throws when it fails.
+    QCoro::Task<void> signIn(ProviderID id);
+    // The provider's tool: Codex, Claude Code, or for Framer the web helper beside this program.
+    std::optional<QString> providerTool(ProviderID id) const;
 
 private:
     ProviderConnectors makeConnectors(const Configuration &configuration);

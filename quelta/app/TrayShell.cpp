@@ -5,11 +5,10 @@
 #include "AppUpdater.h"
 
 #include "artwork/Symbols.h"
-#include "connectors/claude/ClaudeConnector.h"
-#include "connectors/codex/CodexConnector.h"
 #include "platform/Clock.h"
 #include "platform/DetachedTask.h"
 #include "ui/FontRegistry.h"
+#include "ui/ProviderSignIn.h"
 #include "ui/popover/ContentView.h"
 #include "ui/onboarding/OnboardingWindow.h"
 #include "ui/popover/PopoverWindow.h"
@@ -256,23 +255,12 @@ void TrayShell::openSettings()
 
 std::function<QCoro::Task<void>(ProviderID)> TrayShell::toolSignIn()
 {
-    return [this](ProviderID id) -> QCoro::Task<void> {
-        if (id == ProviderID::codex) {
-            CodexConnector codex = m_services.codexConnector();
-            co_await codex.signIn();
-            co_return;
-        }
-        ClaudeConnector claude = m_services.claudeConnector();
-        co_await claude.signIn();
-    };
+    return [this](ProviderID id) { return m_services.signIn(id); };
 }
 
 std::function<std::optional<QString>(ProviderID)> TrayShell::toolExecutable()
 {
-    return [this](ProviderID id) {
-        return id == ProviderID::codex ? CodexConnector::executableURL(m_services.executableSearch())
-                                       : ClaudeConnector::executableURL(m_services.executableSearch());
-    };
+    return [this](ProviderID id) { return m_services.providerTool(id); };
 }
 
 void TrayShell::connectProvider(ProviderID id)
@@ -292,28 +280,15 @@ void TrayShell::connectProvider(ProviderID id)
 
 void TrayShell::connectWithTool(ProviderID id)
 {
-    auto signIn = [](AppServices &services, ProviderID provider) -> QCoro::Task<bool> {
-        try {
-            if (provider == ProviderID::codex) {
-                CodexConnector codex = services.codexConnector();
-                co_await codex.signIn();
-            } else {
-                ClaudeConnector claude = services.claudeConnector();
-                co_await claude.signIn();
-            }
-        } catch (const std::exception &error) {
-            qCInfo(lcApp) << "signing in failed:" << error.what();
-            co_return false;
-        }
-        co_return true;
-    };
-    auto flow = [](TrayShell *shell, QCoro::Task<bool> signingIn, ProviderID provider) -> QCoro::Task<void> {
+    auto flow = [](TrayShell *shell, ProviderID provider) -> QCoro::Task<void> {
         QPointer<TrayShell> self(shell);
-        const bool signedIn = co_await std::move(signingIn);
+        const std::optional<ProviderConnectorError::Kind> failure = co_await signInFailure(shell->toolSignIn(), provider);
+        if (failure)
+            qCInfo(lcApp) << "signing in failed:" << toRawValue(*failure);
         if (self)
-            co_await self->finishConnection(provider, signedIn);
+            co_await self->finishConnection(provider, !failure);
     };
-    startDetached(flow(this, signIn(m_services, id), id), lcApp, "connecting a provider");
+    startDetached(flow(this, id), lcApp, "connecting a provider");
 }
 
 void TrayShell::connectFramer()

@@ -4,10 +4,7 @@
 #include "QueltaBusService.h"
 #include "TrayShell.h"
 
-#include "connectors/claude/ClaudeConnector.h"
-#include "connectors/codex/CodexConnector.h"
 #include "core/BundleInformation.h"
-#include "core/ProviderConnectorError.h"
 #include "platform/DetachedTask.h"
 #include "platform/DisplaylessUse.h"
 #include "platform/TerminationSignals.h"
@@ -40,34 +37,12 @@ void preferX11WhereAvailable()
 
 QCoro::Task<void> signIn(ProviderID id)
 {
-    AppServices &services = AppServices::shared();
-    if (id == ProviderID::framer) {
-        const bool connected = co_await services.framerConnector().showConnectionWindow();
-        if (!connected)
-            throw quelta::ProviderConnectorError(quelta::ProviderConnectorError::Kind::connectionRequired);
-        co_return;
-    }
-    if (id == ProviderID::codex) {
-        quelta::CodexConnector codex = services.codexConnector();
-        co_await codex.signIn();
-        co_return;
-    }
-    quelta::ClaudeConnector claude = services.claudeConnector();
-    co_await claude.signIn();
+    return AppServices::shared().signIn(id);
 }
 
-std::optional<QString> executable(ProviderID id)
+std::optional<QString> providerTool(ProviderID id)
 {
-    AppServices &services = AppServices::shared();
-    switch (id) {
-    case ProviderID::codex:
-        return quelta::CodexConnector::executableURL(services.executableSearch());
-    case ProviderID::claudeCode:
-        return quelta::ClaudeConnector::executableURL(services.executableSearch());
-    case ProviderID::framer:
-        break;
-    }
-    return services.framerHelperProgram();
+    return AppServices::shared().providerTool(id);
 }
 
 QCoro::Task<void> runCommand(QApplication &app, quelta::CommandTarget &target, int &status)
@@ -76,7 +51,7 @@ QCoro::Task<void> runCommand(QApplication &app, quelta::CommandTarget &target, i
     QTextStream err(stderr);
     const QStringList arguments = app.arguments().mid(1);
     const bool showsWindows = QGuiApplication::platformName() != QLatin1String("offscreen");
-    status = co_await quelta::runCommandLine(arguments, target, {&executable, showsWindows}, out, err);
+    status = co_await quelta::runCommandLine(arguments, target, {&providerTool, showsWindows}, out, err);
     // Queued, so that a command answered before the event loop runs still ends it.
     QMetaObject::invokeMethod(&app, [&app, &status] { app.exit(status); }, Qt::QueuedConnection);
 }

@@ -16,6 +16,9 @@ namespace {
 using namespace std::chrono_literals;
 constexpr auto sequenceDelay = 120ms;
 constexpr int frameInterval = 16;
+// The welcome column: mark 64, gap 16, title 40, gap 10, line 40, gap 24, button 40.
+constexpr qreal welcomeHeight = 64 + 16 + 40 + 10 + 40 + 24 + 40;
+constexpr qreal welcomeButtonTop = welcomeHeight - 40;
 
 QLabel *text(const QString &content, const QFont &font, qreal opacity, QWidget *parent)
 {
@@ -131,9 +134,7 @@ QRectF WelcomePage::buttonRect() const
 {
     const QFont label = geist(14, QFont::Medium, -0.28);
     const qreal width = QFontMetricsF(label).horizontalAdvance(QStringLiteral("Get started")) + 44;
-    const qreal total = 64 + 16 + 40 + 10 + 40 + 24 + 40;
-    const qreal top = (height() - total) / 2 + 64 + 16 + 40 + 10 + 40 + 24;
-    return QRectF((this->width() - width) / 2, top, width, 40);
+    return QRectF((this->width() - width) / 2, (height() - welcomeHeight) / 2 + welcomeButtonTop, width, 40);
 }
 
 void WelcomePage::paintEvent(QPaintEvent *)
@@ -143,8 +144,7 @@ void WelcomePage::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const qreal total = 64 + 16 + 40 + 10 + 40 + 24 + 40;
-    qreal y = (height() - total) / 2;
+    qreal y = (height() - welcomeHeight) / 2;
     const qreal centreX = width() / 2.0;
 
     // The mark: fades in, sharpens, and settles from a larger size lower down.
