@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 
 namespace quelta {
@@ -19,7 +20,10 @@ int registerFonts(const QString &directory)
 
 QString applicationFontDirectory()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/quelta/fonts"));
+    // Inside Quelta.app the fonts are resources of the bundle; installed or built, shared data.
+    const QDir programs(QCoreApplication::applicationDirPath());
+    const QString bundled = programs.filePath(QStringLiteral("../Resources/fonts"));
+    return QFileInfo(bundled).isDir() ? bundled : programs.filePath(QStringLiteral("../share/quelta/fonts"));
 }
 
 } // namespace quelta

@@ -1,0 +1,3 @@
+#include "InstallerLogging.h"
+
+Q_LOGGING_CATEGORY(lcInstaller, "installquelta", QtWarningMsg)
