@@ -90,16 +90,17 @@ void DragIconView::paintEvent(QPaintEvent *)
     const QRectF bounds = rect();
     QPainterPath ring;
     ring.addRoundedRect(bounds.adjusted(1.5, 1.5, -1.5, -1.5), style::focusRadius, style::focusRadius);
-    if (m_role == Role::target && m_model && m_model->targeted())
-        painter.fillPath(ring, style::white(0.16));
-
     painter.setOpacity(m_opacity->currentValue().toDouble());
     const QRect image = rect().adjusted(style::iconInset, style::iconInset, -style::iconInset, -style::iconInset);
     m_image.paint(&painter, image);
     painter.setOpacity(1.0);
 
-    if (hasFocus())
-        painter.strokePath(ring, QPen(style::accentColor(), 3));
+    if (m_role == Role::target && m_model && m_model->targeted()) {
+        painter.fillPath(ring, style::white(0.14));
+        painter.strokePath(ring, QPen(style::white(0.9), 2.5));
+    } else if (hasFocus()) {
+        painter.strokePath(ring, QPen(style::accentColor(), 2.5));
+    }
 }
 
 void DragIconView::changeEvent(QEvent *event)

@@ -78,7 +78,7 @@ InstallerWindow::InstallerWindow(InstallerModel &model, QWidget *parent)
     addAction(quit);
 
     auto *content = new QWidget(this);
-    content->setMaximumWidth(style::contentWidth);
+    content->setFixedWidth(style::contentWidth);
     auto *column = new QVBoxLayout(content);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -135,7 +135,8 @@ QWidget *InstallerWindow::makeIconRow()
 QWidget *InstallerWindow::makeStatusArea()
 {
     m_status = new QWidget(this);
-    m_status->setMinimumHeight(64);
+    // Fixed, so that no state moves the icons.
+    m_status->setFixedHeight(84);
     auto *layout = new QVBoxLayout(m_status);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);

@@ -1,5 +1,6 @@
 // Renders every view in its states, in light and dark schemes, to PNG files in the folder given
 // as the first argument. Run through scripts/screenshots; look at the files.
+#include "InstallerScreenshots.h"
 #include "MonitorTestSupport.h"
 #include "ManualClock.h"
 #include "TestFixture.h"
@@ -124,7 +125,6 @@ void renderSettings(const QString &folder, const QString &scheme)
 // Every onboarding page and connection state; the window is always dark.
 void renderOnboarding(const QString &folder)
 {
-    using State = OnboardingConnectionState;
     test::Fixture fixture;
     test::ScriptedLoads loads;
     for (ProviderID id : displayOrder)
@@ -245,5 +245,6 @@ int main(int argc, char *argv[])
         }
     }
     renderOnboarding(folder);
+    renderInstaller(folder);
     return 0;
 }
