@@ -22,20 +22,6 @@ const QString deletedSessionsKey = QStringLiteral("deletedSessionsCount");
 const QString firstSessionKey = QStringLiteral("firstSessionDate");
 const QString distinctDaysKey = QStringLiteral("distinctDaysUsed");
 
-QList<StoredSession> decodeSessions(const QByteArray &data)
-{
-    const QJsonDocument document = QJsonDocument::fromJson(data);
-    QList<StoredSession> sessions;
-    for (const QJsonValue &value : document.array()) {
-        const QJsonObject object = value.toObject();
-        if (!object.value(QLatin1String("startedAt")).isDouble() || !object.value(QLatin1String("durationInSeconds")).isDouble())
-            return {};
-        sessions.append({QDateTime::fromSecsSinceEpoch(qint64(object.value(QLatin1String("startedAt")).toDouble()), Qt::UTC),
-                         qint64(object.value(QLatin1String("durationInSeconds")).toDouble())});
-    }
-    return sessions;
-}
-
 QByteArray encodeSessions(const QList<StoredSession> &sessions)
 {
     QJsonArray array;
@@ -54,6 +40,20 @@ bool isApplicationActive()
 }
 
 } // namespace
+
+QList<StoredSession> decodeSessions(const QByteArray &data)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(data);
+    QList<StoredSession> sessions;
+    for (const QJsonValue &value : document.array()) {
+        const QJsonObject object = value.toObject();
+        if (!object.value(QLatin1String("startedAt")).isDouble() || !object.value(QLatin1String("durationInSeconds")).isDouble())
+            return {};
+        sessions.append({QDateTime::fromSecsSinceEpoch(qint64(object.value(QLatin1String("startedAt")).toDouble()), Qt::UTC),
+                         qint64(object.value(QLatin1String("durationInSeconds")).toDouble())});
+    }
+    return sessions;
+}
 
 SessionManager::SessionManager(SharedConfiguration configuration, QSettings &store,
                                std::function<void(const QString &, const Parameters &)> sendSignal, QObject *parent)

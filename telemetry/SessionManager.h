@@ -21,6 +21,9 @@ struct StoredSession {
     bool operator==(const StoredSession &) const = default;
 };
 
+// The stored list of sessions; empty when any record is unreadable.
+QList<StoredSession> decodeSessions(const QByteArray &data);
+
 // Sessions of the last 90 days and the days of use, for the retention figures on every signal.
 // Durations count only while the application is active.
 class SessionManager final : public QObject

@@ -32,18 +32,22 @@ void SignalCache::load()
     file.close();
     // Gone before decoding: a file that cannot be read is not tried again.
     QFile::remove(m_filePath);
+    const QList<SignalPostBody> loaded = decode(data);
+    m_configuration->log(LogLevel::info, QStringLiteral("Loaded %1 signals").arg(loaded.size()));
+    m_signals += loaded;
+}
+
+QList<SignalPostBody> SignalCache::decode(const QByteArray &data)
+{
     const QJsonDocument document = QJsonDocument::fromJson(data);
-    if (!document.isArray())
-        return;
     QList<SignalPostBody> loaded;
     for (const QJsonValue &value : document.array()) {
         const std::optional<SignalPostBody> signal = SignalPostBody::fromCacheJson(value.toObject());
         if (!signal)
-            return;
+            return {};
         loaded.append(*signal);
     }
-    m_configuration->log(LogLevel::info, QStringLiteral("Loaded %1 signals").arg(loaded.size()));
-    m_signals += loaded;
+    return loaded;
 }
 
 void SignalCache::enforceLimit()

@@ -26,6 +26,8 @@ public:
     void save();
 
     static QString defaultFilePath(const TelemetryManagerConfiguration &configuration);
+    // The signals of a cache file; none when any record is unreadable.
+    static QList<SignalPostBody> decode(const QByteArray &data);
 
 private:
     void load();

@@ -72,9 +72,12 @@ void saveAuthorizedProviders(SettingsStore &store, const ProviderSet &authorized
 ProviderSnapshots loadSnapshots(const SettingsStore &store, const QDateTime &now)
 {
     const std::optional<QByteArray> data = store.dataValue(QLatin1String(snapshotsKey));
-    if (!data)
-        return {};
-    const QJsonDocument document = QJsonDocument::fromJson(*data);
+    return data ? snapshotsFromData(*data, now) : ProviderSnapshots();
+}
+
+ProviderSnapshots snapshotsFromData(const QByteArray &data, const QDateTime &now)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(data);
     if (!document.isArray())
         return {};
     QList<CachedProviderSnapshot> decoded;

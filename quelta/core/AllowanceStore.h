@@ -34,6 +34,8 @@ void saveAuthorizedProviders(SettingsStore &store, const ProviderSet &authorized
 
 // Snapshots of known providers not saved more than 60 s after `now`; the latest per provider.
 ProviderSnapshots loadSnapshots(const SettingsStore &store, const QDateTime &now);
+// The same from the stored bytes.
+ProviderSnapshots snapshotsFromData(const QByteArray &data, const QDateTime &now);
 void persistSnapshots(SettingsStore &store, const ProviderSnapshots &snapshots);
 CachedProviderSnapshot makeSnapshot(const ProviderAllowance &allowance, const QDateTime &savedAt);
 

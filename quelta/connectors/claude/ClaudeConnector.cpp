@@ -84,12 +84,6 @@ QString requireClaudeExecutable(const ExecutableSearch &search)
     return *executable;
 }
 
-ProviderLimit providerLimitOf(const UsageLimit &usage)
-{
-    return ProviderLimit::remainingPercent(usage.id, usage.name, 100 - usage.usedPercentage, usage.detail, usage.resetsAt,
-                                           usage.windowDuration);
-}
-
 } // namespace
 
 ClaudeConnector::ClaudeConnector(ClaudeTrackedLimit trackedLimit, ClaudeEnvironment environment)

@@ -49,7 +49,12 @@ std::optional<ClaudeLocalAccount> ClaudeLocalAccount::read(const QString &path, 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    return fromJson(file.readAll(), now);
+}
+
+std::optional<ClaudeLocalAccount> ClaudeLocalAccount::fromJson(const QByteArray &json, const QDateTime &now)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(json);
     if (!document.isObject())
         return std::nullopt;
     const QJsonObject root = document.object();

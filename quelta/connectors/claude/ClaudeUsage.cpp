@@ -173,4 +173,10 @@ QString slugOf(const QString &name)
     return slug;
 }
 
+ProviderLimit providerLimitOf(const UsageLimit &usage)
+{
+    return ProviderLimit::remainingPercent(usage.id, usage.name, 100 - usage.usedPercentage, usage.detail, usage.resetsAt,
+                                           usage.windowDuration);
+}
+
 } // namespace quelta

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include "core/ProviderLimit.h"
+
 #include <optional>
 
 namespace quelta {
@@ -31,5 +33,7 @@ QList<UsageLimit> parseUsageLimits(const QJsonObject &body, const QDateTime &now
 
 // "Weekly · all models" becomes "weekly-all-models".
 QString slugOf(const QString &name);
+// The limit as the popover shows it: what is left of it.
+ProviderLimit providerLimitOf(const UsageLimit &usage);
 
 } // namespace quelta
