@@ -1,5 +1,6 @@
 #include "SessionManager.h"
 
+#include "StoredTime.h"
 #include "TelemetryClock.h"
 
 #include <QGuiApplication>
@@ -47,10 +48,13 @@ QList<StoredSession> decodeSessions(const QByteArray &data)
     QList<StoredSession> sessions;
     for (const QJsonValue &value : document.array()) {
         const QJsonObject object = value.toObject();
-        if (!object.value(QLatin1String("startedAt")).isDouble() || !object.value(QLatin1String("durationInSeconds")).isDouble())
+        const QJsonValue startedAt = object.value(QLatin1String("startedAt"));
+        const QJsonValue duration = object.value(QLatin1String("durationInSeconds"));
+        const std::optional<qint64> startSeconds = startedAt.isDouble() ? storedTime(startedAt.toDouble(), 1) : std::nullopt;
+        const std::optional<qint64> durationSeconds = duration.isDouble() ? storedTime(duration.toDouble(), 1) : std::nullopt;
+        if (!startSeconds || !durationSeconds)
             return {};
-        sessions.append({QDateTime::fromSecsSinceEpoch(qint64(object.value(QLatin1String("startedAt")).toDouble()), Qt::UTC),
-                         qint64(object.value(QLatin1String("durationInSeconds")).toDouble())});
+        sessions.append({QDateTime::fromSecsSinceEpoch(*startSeconds, Qt::UTC), *durationSeconds});
     }
     return sessions;
 }

@@ -1,5 +1,7 @@
 #include "SignalPostBody.h"
 
+#include "StoredTime.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocale>
@@ -50,11 +52,12 @@ std::optional<SignalPostBody> SignalPostBody::fromCacheJson(const QJsonObject &o
         || !isString("sessionID") || !isString("type") || !isString("isTestMode") || !object.value(QLatin1String("payload")).isObject())
         return std::nullopt;
     const QJsonValue floatValue = object.value(QLatin1String("floatValue"));
-    if (!floatValue.isUndefined() && !floatValue.isDouble())
+    const std::optional<qint64> receivedAt = storedTime(object.value(QLatin1String("receivedAt")).toDouble(), 1000);
+    if ((!floatValue.isUndefined() && !floatValue.isDouble()) || !receivedAt)
         return std::nullopt;
 
     SignalPostBody body;
-    body.receivedAt = referenceDate.addMSecs(qint64(object.value(QLatin1String("receivedAt")).toDouble() * 1000));
+    body.receivedAt = referenceDate.addMSecs(*receivedAt);
     body.appID = object.value(QLatin1String("appID")).toString();
     body.clientUser = object.value(QLatin1String("clientUser")).toString();
     body.sessionID = object.value(QLatin1String("sessionID")).toString();

@@ -1,5 +1,6 @@
 #include "TelemetryTestSupport.h"
 #include "SessionManager.h"
+#include "SignalCache.h"
 #include "SignalManager.h"
 #include "TelemetryDeck.h"
 #include "TelemetryManager.h"
@@ -40,6 +41,19 @@ private Q_SLOTS:
         m_adapter = std::make_unique<TelemetryClockAdapter>(*m_clock);
         m_store = std::make_unique<QSettings>(m_dir->filePath(QStringLiteral("suite.ini")), QSettings::IniFormat);
         m_sent.clear();
+    }
+
+    void recordsWithTimesBeyondReachAreUnreadable()
+    {
+        QVERIFY(decodeSessions(R"([{"startedAt":1e300,"durationInSeconds":1}])").isEmpty());
+        QVERIFY(decodeSessions(R"([{"startedAt":1765000000,"durationInSeconds":-1e20}])").isEmpty());
+        QCOMPARE(decodeSessions(R"([{"startedAt":1765000000,"durationInSeconds":120}])").size(), 1);
+        const auto cache = [](const char *receivedAt) {
+            return QByteArray(R"([{"appID":"A","clientUser":"u","sessionID":"s","type":"t","isTestMode":"false","payload":{},"receivedAt":)")
+                + receivedAt + "}]";
+        };
+        QCOMPARE(SignalCache::decode(cache("1.8e16")).size(), 0);
+        QCOMPARE(SignalCache::decode(cache("818000000.5")).size(), 1);
     }
 
     void firstLaunchSignalsANewInstall()
