@@ -2,7 +2,6 @@
 # cmake --build build --target installer  packs build/InstallQuelta-<version>.tar.gz
 configure_file(${CMAKE_CURRENT_LIST_DIR}/bundle/Info.json.in ${PROJECT_BINARY_DIR}/bundle/Info.json @ONLY)
 set(QUELTA_BUNDLE_DIR ${PROJECT_BINARY_DIR}/Quelta.app)
-set(QUELTA_FONT_SOURCE_DIR ${PROJECT_SOURCE_DIR}/third_party/fonts)
 
 add_custom_target(bundle
   COMMAND ${CMAKE_COMMAND}

@@ -11,7 +11,6 @@ StateSymbol::StateSymbol(QWidget *parent)
     : QWidget(parent)
 {
     setFixedSize(sizeHint());
-    setAccessibleName(QStringLiteral("to"));
 }
 
 QSize StateSymbol::sizeHint() const
@@ -22,7 +21,6 @@ QSize StateSymbol::sizeHint() const
 void StateSymbol::setDone(bool done)
 {
     m_done = done;
-    setAccessibleName(done ? QStringLiteral("installed") : QStringLiteral("to"));
     update();
 }
 

@@ -12,7 +12,6 @@ class StateSymbol : public QWidget
 public:
     explicit StateSymbol(QWidget *parent = nullptr);
     void setDone(bool done);
-    bool isDone() const { return m_done; }
     // As tall as the icons, so that it sits level with their middle.
     QSize sizeHint() const override;
 

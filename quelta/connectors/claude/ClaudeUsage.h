@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/ProviderLimit.h"
+
 #include <QDateTime>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QList>
 #include <QString>
-
-#include "core/ProviderLimit.h"
 
 #include <optional>
 
