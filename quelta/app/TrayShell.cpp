@@ -17,6 +17,7 @@
 #include "platform/LoginItem.h"
 #include "ui/widgets/ReduceMotion.h"
 #include "core/AllowanceStore.h"
+#include "core/RefreshPolicy.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -178,7 +179,7 @@ void TrayShell::showPopover(bool recordMenuOpen)
         m_services.analytics().recordMenuOpened();
     AllowanceMonitor &monitor = m_services.monitor();
     monitor.noteInteraction();
-    monitor.refreshStaleProviders(60);
+    monitor.refreshStaleProviders(refreshPolicy::staleAge);
     ensurePopover(m_popover ? m_popover->mode() == PopoverWindow::Mode::window : !QSystemTrayIcon::isSystemTrayAvailable());
     const QRect anchor = m_statusItem ? m_statusItem->geometry() : QRect();
     m_popover->showAt(anchor, QCursor::pos());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AllowanceStore.h"
 #include "MonitorServices.h"
+#include "MonitorState.h"
 #include "ProviderConnectionAttemptState.h"
 #include "ProviderLoadResult.h"
 #include "RefreshResult.h"
@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -44,22 +45,23 @@ public:
     ~AllowanceMonitor() override;
 
     // Published state.
-    const QList<ProviderAllowance> &providers() const { return m_providers; }
-    const ProviderSet &enabledProviderIDs() const { return m_enabledProviderIDs; }
-    ClaudeTrackedLimit claudeTrackedLimit() const { return m_claudeTrackedLimit; }
-    std::optional<QDateTime> lastUpdated() const { return m_lastUpdated; }
+    const QList<ProviderAllowance> &providers() const { return m_state.providers; }
+    const ProviderSet &enabledProviderIDs() const { return m_state.enabled; }
+    ClaudeTrackedLimit claudeTrackedLimit() const { return m_state.trackedLimit; }
+    std::optional<QDateTime> lastUpdated() const { return m_state.lastUpdated; }
     bool isRefreshing() const { return m_isRefreshing; }
     bool lastRefreshFailed() const { return m_lastRefreshFailed; }
     const QHash<ProviderID, QString> &refreshIssues() const { return m_refreshIssues; }
-    const ProviderSet &staleProviderIDs() const { return m_staleProviderIDs; }
+    const ProviderSet &staleProviderIDs() const { return m_state.stale; }
     bool isShowingManualRefresh() const { return m_isShowingManualRefresh; }
     ProviderConnectionAttemptState connectionAttemptState(ProviderID id) const;
     void setConnectionAttemptState(ProviderID id, ProviderConnectionAttemptState state);
-    const ProviderDates &retryDates() const { return m_retryDates; }
-    const ProviderSet &authorizedProviderIDs() const { return m_authorizedProviderIDs; }
+    const ProviderDates &retryDates() const { return m_state.retryDates; }
+    const ProviderSet &authorizedProviderIDs() const { return m_state.authorized; }
 
     void refresh(bool manual);
-    void refreshStaleProviders(double olderThanSeconds);
+    // Loads the enabled providers whose figures are older than `olderThan`.
+    void refreshStaleProviders(std::chrono::seconds olderThan);
     void beginConnecting(ProviderID id);
     QCoro::Task<bool> connect(ProviderID id);
     void setProvider(ProviderID id, bool enabled);
@@ -70,23 +72,15 @@ public:
     void restartAutomaticRefresh();
     bool hasAutomaticRefresh() const { return m_loopStop.has_value(); }
     // The interval the loop would sleep now.
-    double automaticRefreshInterval() const;
+    std::chrono::seconds automaticRefreshInterval() const;
 
     QList<ProviderAllowance> visibleProviders() const;
     QString statusText() const;
-
-    bool isDue(ProviderID id, const QDateTime &now) const;
-    bool needsRefresh(ProviderID id, const QDateTime &now, double maxAge) const;
-
-    // The record a failed load shows, with the rate-limit delay where one applies.
-    static ProviderLoadResult resultForError(ProviderID id, std::exception_ptr error);
 
 Q_SIGNALS:
     void changed();
 
 private:
-    std::optional<QDateTime> lastAttempt(ProviderID id, const QDateTime &now) const;
-    bool isHeldBackBySpacing(ProviderID id, const QDateTime &now) const;
     void startRefresh(const QList<ProviderID> &providerIDs, bool showsManualRefresh, RefreshSource source);
     QCoro::Task<void> load(ProviderID id);
     void handle(ProviderID id, const ProviderLoadResult &result);
@@ -95,27 +89,19 @@ private:
     void applyUnsupported(ProviderID id, const ProviderAllowance &provider);
     void applyUnavailable(ProviderID id, const ProviderAllowance &provider);
     void replaceRecord(const ProviderAllowance &provider);
-    const ProviderAllowance &record(ProviderID id) const;
     void clearRetryDate(ProviderID id);
     void dropSnapshot(ProviderID id);
     void persistDates();
-    void updateLastUpdated();
     void finishRefreshIfComplete();
     QCoro::Task<void> runAutomaticRefresh(std::stop_token token);
 
     SettingsStore &m_settings;
     Clock &m_clock;
     Services m_services;
-    ProviderSet m_authorizedProviderIDs;
-
-    QList<ProviderAllowance> m_providers;
-    ProviderSet m_enabledProviderIDs;
-    ClaudeTrackedLimit m_claudeTrackedLimit = ClaudeTrackedLimit::weeklyAllModels;
-    std::optional<QDateTime> m_lastUpdated;
+    MonitorState m_state;
     bool m_isRefreshing = false;
     bool m_lastRefreshFailed = false;
     QHash<ProviderID, QString> m_refreshIssues;
-    ProviderSet m_staleProviderIDs;
     bool m_isShowingManualRefresh = false;
     QHash<ProviderID, ProviderConnectionAttemptState> m_connectionAttemptStates;
 
@@ -123,11 +109,7 @@ private:
     ProviderSet m_pendingProviderIDs;
     ProviderSet m_successfulProviderIDs;
     ProviderSet m_failedProviderIDs;
-    ProviderDates m_retryDates;
-    ProviderDates m_lastAttemptDates;
     std::optional<QDateTime> m_lastInteractionAt;
-    ProviderSnapshots m_snapshots;
-    ProviderDates m_lastSuccessfulAt;
     RefreshSource m_refreshSource = RefreshSource::background;
 };
 

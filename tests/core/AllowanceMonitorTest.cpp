@@ -241,12 +241,12 @@ private Q_SLOTS:
         QFETCH(QString, detail);
         QFETCH(int, state);
         const ProviderLoadResult result =
-            AllowanceMonitor::resultForError(ProviderID::claudeCode, std::make_exception_ptr(ProviderConnectorError(Kind(kind))));
+            loadResultForError(ProviderID::claudeCode, std::make_exception_ptr(ProviderConnectorError(Kind(kind))));
         QCOMPARE(result.provider.detail, detail);
         QCOMPARE(int(result.provider.connectionState), state);
         QVERIFY(!result.retryAfter);
         const ProviderLoadResult other =
-            AllowanceMonitor::resultForError(ProviderID::codex, std::make_exception_ptr(std::runtime_error("boom")));
+            loadResultForError(ProviderID::codex, std::make_exception_ptr(std::runtime_error("boom")));
         QCOMPARE(other.provider.detail, QStringLiteral("Allowance unavailable"));
     }
 
@@ -412,16 +412,16 @@ private Q_SLOTS:
     void loopIntervals()
     {
         auto monitor = makeMonitor();
-        QCOMPARE(monitor->automaticRefreshInterval(), 900.0);
+        QCOMPARE(monitor->automaticRefreshInterval(), 900s);
         monitor->noteInteraction();
-        QCOMPARE(monitor->automaticRefreshInterval(), 120.0);
+        QCOMPARE(monitor->automaticRefreshInterval(), 120s);
         m_fixture->clock.advance(601s);
-        QCOMPARE(monitor->automaticRefreshInterval(), 300.0);
+        QCOMPARE(monitor->automaticRefreshInterval(), 300s);
         m_fixture->clock.advance(3000s);
-        QCOMPARE(monitor->automaticRefreshInterval(), 900.0);
+        QCOMPARE(monitor->automaticRefreshInterval(), 900s);
         m_alerts.frequent = true;
         monitor->noteInteraction();
-        QCOMPARE(monitor->automaticRefreshInterval(), 300.0);
+        QCOMPARE(monitor->automaticRefreshInterval(), 300s);
     }
 
     void loopRefreshesOnItsInterval()
