@@ -5,6 +5,7 @@
 #include "core/ProviderConnectorError.h"
 #include "core/ServiceAddresses.h"
 #include "platform/Clock.h"
+#include "platform/HelperProgram.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -25,7 +26,7 @@ AppServices::Configuration AppServices::Configuration::standard()
     configuration.settingsDirectory = SettingsStore::defaultDirectory();
     configuration.executableSearch = ExecutableSearch::current();
     configuration.claudeApiHost = serviceAddresses::claudeApiHost();
-    configuration.framerHelper = QCoreApplication::applicationDirPath() + QLatin1String("/quelta-web");
+    configuration.framerHelper = helperProgramPath(QCoreApplication::applicationDirPath(), QStringLiteral("quelta-web"));
     // Beside the helper's Framer profile, in the data folder the two programs share.
     configuration.framerProfileLock = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1String("/web/framer.lock");
     configuration.telemetry = AnalyticsManager::TelemetrySetup::standard();
