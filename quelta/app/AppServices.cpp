@@ -44,6 +44,7 @@ AppServices::AppServices(Configuration configuration)
     , m_analytics(m_settings, m_clock, configuration.telemetry)
     , m_alerts(m_settings, m_clock, m_notificationCenter)
     , m_monitor(m_settings, m_clock, AllowanceMonitor::Services{m_connectors.loader(), false, &m_alerts, &m_analytics})
+    , m_connection(m_monitor, [this](ProviderID id) { return signIn(id); })
 {
     Q_ASSERT(!instance);
     instance = this;

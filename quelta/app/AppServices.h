@@ -9,6 +9,7 @@
 #include "core/AllowanceMonitor.h"
 #include "platform/FreedesktopNotificationCenter.h"
 #include "platform/SettingsStore.h"
+#include "ui/ProviderConnection.h"
 
 #include <memory>
 
@@ -49,6 +50,8 @@ public:
     AnalyticsManager &analytics() { return m_analytics; }
     UsageNotificationManager &alerts() { return m_alerts; }
     AllowanceMonitor &monitor() { return m_monitor; }
+    // The one connect flow, for every window and every command.
+    ProviderConnection &connection() { return m_connection; }
     const ExecutableSearch &executableSearch() const { return m_connectors.search; }
 
     // Fresh connectors for a sign-in, made as the monitor makes them for a load.
@@ -76,6 +79,7 @@ private:
     AnalyticsManager m_analytics;
     UsageNotificationManager m_alerts;
     AllowanceMonitor m_monitor;
+    ProviderConnection m_connection;
 };
 
 } // namespace quelta

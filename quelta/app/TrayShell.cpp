@@ -8,7 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/DetachedTask.h"
 #include "ui/FontRegistry.h"
-#include "ui/ProviderSignIn.h"
+#include "ui/ProviderConnection.h"
 #include "ui/popover/ContentView.h"
 #include "ui/onboarding/OnboardingWindow.h"
 #include "ui/popover/PopoverWindow.h"
@@ -34,7 +34,6 @@ namespace quelta {
 namespace {
 
 using namespace std::chrono_literals;
-using Attempt = ProviderConnectionAttemptState;
 
 // The project's mark, light by default: most panels are dark, and a panel's colour is rarely
 // known to an application.
@@ -191,9 +190,8 @@ void TrayShell::showOnboardingWindow()
         OnboardingFlow::Services flow;
         flow.monitor = &m_services.monitor();
         flow.clock = &m_services.clock();
-        flow.signIn = toolSignIn();
+        flow.connection = &m_services.connection();
         flow.executable = toolExecutable();
-        flow.connectFramer = [this] { return m_services.framerConnector().showConnectionWindow(); };
         m_onboarding = new OnboardingWindow(flow, reduceMotion());
         connect(m_onboarding, &OnboardingWindow::completed, this, &TrayShell::completeOnboarding);
         // Leaving before the end quits: there would be no tray icon to come back to.
@@ -233,9 +231,8 @@ void TrayShell::openSettings()
         settings.alerts = &m_services.alerts();
         settings.analytics = &m_services.analytics();
         settings.loginItem = &m_loginItem;
-        settings.signIn = toolSignIn();
+        settings.connection = &m_services.connection();
         settings.executable = toolExecutable();
-        settings.connectFramer = [this] { return m_services.framerConnector().showConnectionWindow(); };
         settings.checkForUpdates = [this] { m_updater->checkForUpdates(); };
         settings.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
         settings.appVersion = QString::fromLatin1(bundleInformation::shortVersion);
@@ -254,11 +251,6 @@ void TrayShell::openSettings()
     Q_EMIT settingsRequested();
 }
 
-std::function<QCoro::Task<void>(ProviderID)> TrayShell::toolSignIn()
-{
-    return [this](ProviderID id) { return m_services.signIn(id); };
-}
-
 std::function<std::optional<QString>(ProviderID)> TrayShell::toolExecutable()
 {
     return [this](ProviderID id) { return m_services.providerTool(id); };
@@ -266,61 +258,20 @@ std::function<std::optional<QString>(ProviderID)> TrayShell::toolExecutable()
 
 void TrayShell::connectProvider(ProviderID id)
 {
-    AllowanceMonitor &monitor = m_services.monitor();
-    if (monitor.connectionAttemptState(id) == Attempt::connecting)
+    if (m_services.connection().isConnecting(id))
         return;
-    if (id == ProviderID::framer) {
-        connectFramer();
-        return;
-    }
-    if (id == ProviderID::codex && m_popover)
+    // The popover would cover the browser's sign-in or the Framer window.
+    if (id != ProviderID::claudeCode && m_popover)
         m_popover->hide();
-    monitor.beginConnecting(id);
-    connectWithTool(id);
-}
-
-void TrayShell::connectWithTool(ProviderID id)
-{
     auto flow = [](TrayShell *shell, ProviderID provider) -> QCoro::Task<void> {
         QPointer<TrayShell> self(shell);
-        const std::optional<ProviderConnectorError::Kind> failure = co_await signInFailure(shell->toolSignIn(), provider);
-        if (failure)
-            qCInfo(lcApp) << "signing in failed:" << toRawValue(*failure);
+        const ConnectOutcome outcome = co_await shell->m_services.connection().connect(provider);
+        qCInfo(lcApp) << "connecting" << toRawValue(provider) << "ended:" << toRawValue(outcome);
+        // The popover shows how it ended.
         if (self)
-            co_await self->finishConnection(provider, !failure);
+            self->showPopover(false);
     };
     startDetached(flow(this, id), lcApp, "connecting a provider");
-}
-
-void TrayShell::connectFramer()
-{
-    if (m_popover)
-        m_popover->hide();
-    m_services.monitor().beginConnecting(ProviderID::framer);
-    auto flow = [](TrayShell *shell) -> QCoro::Task<void> {
-        QPointer<TrayShell> self(shell);
-        const bool connected = co_await shell->m_services.framerConnector().showConnectionWindow();
-        if (!self)
-            co_return;
-        if (!connected)
-            self->m_services.monitor().refresh(false);
-        co_await self->finishConnection(ProviderID::framer, connected);
-    };
-    startDetached(flow(this), lcApp, "connecting Framer");
-}
-
-QCoro::Task<void> TrayShell::finishConnection(ProviderID id, bool signedIn)
-{
-    QPointer<TrayShell> self(this);
-    AllowanceMonitor &monitor = m_services.monitor();
-    bool connected = false;
-    if (signedIn) {
-        connected = co_await monitor.connect(id);
-        if (!self)
-            co_return;
-    }
-    monitor.setConnectionAttemptState(id, connected ? Attempt::idle : Attempt::failed);
-    showPopover(false);
 }
 
 } // namespace quelta

@@ -70,13 +70,9 @@ private Q_SLOTS:
 private:
     void setupStatusItem();
     void showUpdateAnswer(const AppUpdater::Answer &answer);
-    std::function<QCoro::Task<void>(ProviderID)> toolSignIn();
     std::function<std::optional<QString>(ProviderID)> toolExecutable();
     void useWindowIfNoTray();
     void ensurePopover(bool asWindow);
-    void connectWithTool(ProviderID id);
-    void connectFramer();
-    QCoro::Task<void> finishConnection(ProviderID id, bool signedIn);
 
     AppServices &m_services;
     Options m_options;

@@ -35,11 +35,6 @@ void preferX11WhereAvailable()
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
-QCoro::Task<void> signIn(ProviderID id)
-{
-    return AppServices::shared().signIn(id);
-}
-
 std::optional<QString> providerTool(ProviderID id)
 {
     return AppServices::shared().providerTool(id);
@@ -75,7 +70,7 @@ int runTray(QApplication &app, const QStringList &arguments)
         options.systemBus = system;
     quelta::TrayShell shell(services, options);
     QObject::connect(&shell, &quelta::TrayShell::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    quelta::LocalCommandTarget target(services.monitor(), &signIn);
+    quelta::LocalCommandTarget target(services.monitor(), services.connection());
     QObject host;
     auto *face = new quelta::QueltaBusService(&host, services, shell, target);
     if (!face->registerOn(bus))
@@ -125,7 +120,7 @@ int main(int argc, char *argv[])
     } else {
         // Destroyed before the application: loops cancelled, pages released, stores written.
         services = std::make_unique<AppServices>();
-        target = std::make_unique<quelta::LocalCommandTarget>(services->monitor(), &signIn);
+        target = std::make_unique<quelta::LocalCommandTarget>(services->monitor(), services->connection());
     }
     quelta::startDetached(runCommand(app, *target, status), lcApp, "the command");
     app.exec();

@@ -208,7 +208,7 @@ private Q_SLOTS:
     {
         auto app = services();
         TrayShell shell(*app, options());
-        LocalCommandTarget target(app->monitor(), {});
+        LocalCommandTarget target(app->monitor(), app->connection());
         QObject host;
         auto *face = new QueltaBusService(&host, *app, shell, target);
         QVERIFY(face->registerOn(m_bus));
@@ -220,6 +220,36 @@ private Q_SLOTS:
         QVERIFY(finished.wait(20'000));
         QCOMPARE(second.exitCode(), 0);
         QTRY_VERIFY(shell.popover() && shell.popover()->isVisible());
+        m_bus.unregisterService(QStringLiteral("app.quelta.Quelta"));
+        m_bus.unregisterObject(QStringLiteral("/app/quelta/Quelta"));
+    }
+
+    void connectsOverTheBusAtOnceShareOneSignIn()
+    {
+        // The browser's sign-in takes a moment, long enough for every call to arrive meanwhile.
+        const QByteArray reply = R"({"id":2,"result":{"rateLimits":{"primary":{"usedPercent":25,"windowDurationMins":300}}}})";
+        m_fixture->writeHomeFile(QStringLiteral("codex-scenario.json"),
+                                 QJsonDocument(QJsonObject{{QStringLiteral("output"), QString::fromUtf8(reply + '\n')},
+                                                           {QStringLiteral("loginMilliseconds"), 500}})
+                                     .toJson());
+        auto app = services();
+        TrayShell shell(*app, options());
+        LocalCommandTarget target(app->monitor(), app->connection());
+        QObject host;
+        auto *face = new QueltaBusService(&host, *app, shell, target);
+        QVERIFY(face->registerOn(m_bus));
+
+        QList<QDBusPendingCall> calls;
+        for (int i = 0; i < 30; ++i) {
+            QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("app.quelta.Quelta"), QStringLiteral("/app/quelta/Quelta"),
+                                                               QStringLiteral("app.quelta.Quelta"), QStringLiteral("Connect"));
+            calls.append(QDBusConnection(QStringLiteral("desktop")).asyncCall(call << QStringLiteral("codex")));
+        }
+        const auto answered = [&] { return std::all_of(calls.begin(), calls.end(), [](const QDBusPendingCall &c) { return c.isFinished(); }); };
+        QTRY_VERIFY_WITH_TIMEOUT(answered(), 20'000);
+        for (const QDBusPendingCall &call : calls)
+            QCOMPARE(call.reply().arguments().value(0).toString(), QStringLiteral("connected"));
+        QCOMPARE(codexRuns(QStringLiteral("login")), 1);
         m_bus.unregisterService(QStringLiteral("app.quelta.Quelta"));
         m_bus.unregisterObject(QStringLiteral("/app/quelta/Quelta"));
     }

@@ -81,7 +81,8 @@ class StatusCommandTest : public QObject
         QTextStream out(&output);
         QTextStream err(&errors);
         // The stand-ins are signed in already: signing in again succeeds at once.
-        LocalCommandTarget target(monitor, [](ProviderID) -> QCoro::Task<void> { co_return; });
+        ProviderConnection connection(monitor, [](ProviderID) -> QCoro::Task<void> { co_return; });
+        LocalCommandTarget target(monitor, connection);
         const int exitStatus = test::waitFor(runCommandLine(arguments, target, {}, out, err));
         if (status)
             *status = exitStatus;

@@ -3,8 +3,6 @@
 #include "StatusReport.h"
 
 #include "core/BundleInformation.h"
-#include "core/ProviderConnectorError.h"
-#include "core/ServiceAddresses.h"
 
 #include <QCoroSignal>
 #include <QJsonDocument>
@@ -13,26 +11,6 @@
 namespace quelta {
 
 namespace {
-
-using Kind = ProviderConnectorError::Kind;
-
-const QString freePlanAdvice =
-    QStringLiteral("Your Claude account is on the Free plan. Claude Code needs a paid Claude subscription.");
-
-QString failureAdvice(ProviderID id, const CommandLineEnvironment &environment)
-{
-    const bool installed = environment.executable && environment.executable(id).has_value();
-    if (id == ProviderID::framer) {
-        return installed ? QStringLiteral("Sign in to Framer in the window, with Google or your email’s link, then try again.")
-                         : QStringLiteral("Quelta’s web helper, quelta-web, is missing beside quelta: install Quelta again.");
-    }
-    if (id == ProviderID::codex) {
-        return installed ? QStringLiteral("Complete the Codex sign-in in your browser, then try again.")
-                         : QStringLiteral("Install Codex from %1, then connect ChatGPT again.").arg(serviceAddresses::codexDownloadSite());
-    }
-    return installed ? QStringLiteral("Open Claude Code, run /login, and choose your Claude subscription.")
-                     : QStringLiteral("Install Claude Code from %1, then connect Claude again.").arg(serviceAddresses::claudeCodeDownloadSite());
-}
 
 QByteArray compactLine(const QJsonObject &report)
 {
@@ -85,12 +63,13 @@ QCoro::Task<int> connectProvider(ProviderID id, CommandTarget &target, const Com
         out << name << " is connected.\n";
         co_return 0;
     case ConnectOutcome::freePlan:
-        err << freePlanAdvice << '\n';
+        err << freePlanAdvice() << '\n';
         co_return 1;
     case ConnectOutcome::failed:
         break;
     }
-    err << name << " couldn’t connect. " << failureAdvice(id, environment) << '\n';
+    const bool installed = environment.executable && environment.executable(id).has_value();
+    err << name << " couldn’t connect. " << connectFailureAdvice(id, installed) << '\n';
     co_return 1;
 }
 

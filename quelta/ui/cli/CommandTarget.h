@@ -1,29 +1,14 @@
 #pragma once
 
-#include "core/ProviderAllowance.h"
+#include "ui/ProviderConnection.h"
 
 #include <QCoroTask>
 #include <QJsonObject>
 #include <QObject>
 
-#include <functional>
-#include <optional>
-
 namespace quelta {
 
 class AllowanceMonitor;
-
-// How `quelta connect` ended.
-enum class ConnectOutcome { connected, freePlan, failed };
-
-template <>
-struct RawValues<ConnectOutcome> {
-    static constexpr std::array<std::pair<ConnectOutcome, std::string_view>, 3> table{{
-        {ConnectOutcome::connected, "connected"},
-        {ConnectOutcome::freePlan, "freePlan"},
-        {ConnectOutcome::failed, "failed"},
-    }};
-};
 
 // What the commands act on: a monitor of this process, or the running Quelta, so that two
 // monitors never refresh side by side.
@@ -42,15 +27,12 @@ Q_SIGNALS:
     void reportChanged(const QJsonObject &report);
 };
 
-// A monitor of this process, with the vendors' sign-ins.
+// A monitor of this process, connected to through the application's one connect flow.
 class LocalCommandTarget final : public CommandTarget
 {
     Q_OBJECT
 public:
-    // Runs the provider's own sign-in (Claude Code, Codex, or the Framer window); throws when it fails.
-    using SignIn = std::function<QCoro::Task<void>(ProviderID)>;
-
-    LocalCommandTarget(AllowanceMonitor &monitor, SignIn signIn);
+    LocalCommandTarget(AllowanceMonitor &monitor, ProviderConnection &connection);
 
     QCoro::Task<QJsonObject> report(bool refreshFirst) override;
     QCoro::Task<ConnectOutcome> connectProvider(ProviderID id) override;
@@ -58,7 +40,7 @@ public:
 
 private:
     AllowanceMonitor &m_monitor;
-    SignIn m_signIn;
+    ProviderConnection &m_connection;
     QJsonObject m_lastReport;
 };
 

@@ -1,9 +1,8 @@
 #include "OnboardingFlow.h"
 
-#include "ui/ProviderSignIn.h"
+#include "ui/ProviderConnection.h"
 
 #include "core/AllowanceMonitor.h"
-#include "core/ProviderConnectorError.h"
 #include "platform/Clock.h"
 #include "platform/DetachedTask.h"
 
@@ -17,7 +16,6 @@ namespace quelta {
 namespace {
 
 using State = OnboardingConnectionState;
-using Attempt = ProviderConnectionAttemptState;
 constexpr auto pauseBeforeAdvancing = std::chrono::milliseconds(850);
 
 } // namespace
@@ -113,66 +111,28 @@ void OnboardingFlow::primaryAction()
         return;
     }
     setState(State::connecting);
-    m_services.monitor->beginConnecting(*provider);
-    if (*provider == ProviderID::framer)
-        startDetached(connectFramer(), lcOnboarding, "connecting Framer");
-    else
-        startDetached(connectWithTool(*provider), lcOnboarding, "connecting a provider");
+    startDetached(connectProvider(*provider), lcOnboarding, "connecting a provider");
 }
 
-QCoro::Task<void> OnboardingFlow::connectWithTool(ProviderID id)
+QCoro::Task<void> OnboardingFlow::connectProvider(ProviderID id)
 {
     QPointer<OnboardingFlow> self(this);
-    AllowanceMonitor &monitor = *m_services.monitor;
-    // An existing sign-in is tried before asking for a new one.
-    const bool alreadySignedIn = co_await monitor.connect(id);
-    if (!self)
+    const int index = m_index;
+    // A sign-in made with the vendor's tool before is used as it is.
+    const ConnectOutcome outcome = co_await m_services.connection->connect(id, {.usesExistingSignIn = id != ProviderID::framer});
+    if (!self || m_phase != Phase::connection || m_index != index || m_state != State::connecting)
         co_return;
-    if (alreadySignedIn) {
+    switch (outcome) {
+    case ConnectOutcome::connected:
         markConnected();
         co_return;
+    case ConnectOutcome::freePlan:
+        setState(State::unsupported);
+        co_return;
+    case ConnectOutcome::failed:
+        break;
     }
-    monitor.beginConnecting(id);
-    const std::optional<ProviderConnectorError::Kind> failure = co_await signInFailure(m_services.signIn, id);
-    if (!self)
-        co_return;
-    if (failure) {
-        monitor.setConnectionAttemptState(id, Attempt::failed);
-        const bool freePlan = id == ProviderID::claudeCode && *failure == ProviderConnectorError::Kind::unsupportedPlan;
-        setState(freePlan ? State::unsupported : State::failed);
-        co_return;
-    }
-    co_await finish(id);
-}
-
-QCoro::Task<void> OnboardingFlow::connectFramer()
-{
-    QPointer<OnboardingFlow> self(this);
-    const bool connected = co_await m_services.connectFramer();
-    // The window closing is the sheet's dismissal.
-    if (!self || currentProvider() != ProviderID::framer || m_state != State::connecting)
-        co_return;
-    if (connected) {
-        co_await finish(ProviderID::framer);
-        co_return;
-    }
-    m_services.monitor->setConnectionAttemptState(ProviderID::framer, Attempt::failed);
     setState(State::failed);
-}
-
-QCoro::Task<void> OnboardingFlow::finish(ProviderID id)
-{
-    QPointer<OnboardingFlow> self(this);
-    AllowanceMonitor &monitor = *m_services.monitor;
-    const bool connected = co_await monitor.connect(id);
-    if (!self)
-        co_return;
-    monitor.setConnectionAttemptState(id, connected ? Attempt::idle : Attempt::failed);
-    if (connected) {
-        markConnected();
-        co_return;
-    }
-    setState(recordState(id) == ConnectionState::unsupported ? State::unsupported : State::failed);
 }
 
 void OnboardingFlow::markConnected()

@@ -12,6 +12,7 @@ namespace quelta {
 
 class AllowanceMonitor;
 class Clock;
+class ProviderConnection;
 
 // Where the onboarding pages stand and what their buttons do: the welcome page, the choice of
 // providers (each toggled in the monitor at once), one connection page per chosen provider, and
@@ -25,12 +26,9 @@ public:
     struct Services {
         AllowanceMonitor *monitor = nullptr;
         Clock *clock = nullptr;
-        // The ChatGPT or Claude tool's own sign-in; throws when it fails.
-        std::function<QCoro::Task<void>(ProviderID)> signIn;
+        ProviderConnection *connection = nullptr;
         // The provider's tool, when installed.
         std::function<std::optional<QString>(ProviderID)> executable;
-        // Opens the Framer connection window; answers once it is closed, whether connected then.
-        std::function<QCoro::Task<bool>()> connectFramer;
     };
 
     explicit OnboardingFlow(Services services, QObject *parent = nullptr);
@@ -64,9 +62,7 @@ private:
     ConnectionState recordState(ProviderID id) const;
     void setState(OnboardingConnectionState state);
     void markConnected();
-    QCoro::Task<void> connectWithTool(ProviderID id);
-    QCoro::Task<void> connectFramer();
-    QCoro::Task<void> finish(ProviderID id);
+    QCoro::Task<void> connectProvider(ProviderID id);
 
     Services m_services;
     Phase m_phase = Phase::welcome;

@@ -6,11 +6,10 @@
 #include "artwork/Symbols.h"
 #include "core/AllowanceMonitor.h"
 #include "core/AppcastFeed.h"
-#include "core/ProviderConnectorError.h"
 #include "core/ServiceAddresses.h"
 #include "platform/DetachedTask.h"
 #include "platform/LoginItem.h"
-#include "ui/ProviderSignIn.h"
+#include "ui/ProviderConnection.h"
 #include "ui/widgets/ProviderIconTile.h"
 #include "ui/widgets/Switch.h"
 
@@ -31,8 +30,6 @@ Q_LOGGING_CATEGORY(lcSettingsView, "quelta.ui.settings", QtCriticalMsg)
 namespace quelta {
 
 namespace {
-
-using Attempt = ProviderConnectionAttemptState;
 
 QFont pixels(const QFont &base, int size, QFont::Weight weight = QFont::Normal)
 {
@@ -206,6 +203,8 @@ SettingsView::SettingsView(Services services, QWidget *parent)
 
     connect(m_services.monitor, &AllowanceMonitor::changed, this, &SettingsView::sync);
     connect(m_services.alerts, &UsageNotificationManager::changed, this, &SettingsView::sync);
+    connect(m_services.connection, &ProviderConnection::attemptStarted, this, &SettingsView::syncProvider);
+    connect(m_services.connection, &ProviderConnection::attemptFinished, this, &SettingsView::syncProvider);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive && isVisible())
             rereadDesktopState();
@@ -236,7 +235,8 @@ QWidget *SettingsView::makeProvidersSection()
         controls.badge = new Badge(row);
         line->addWidget(controls.badge, 0, Qt::AlignVCenter);
         controls.connect = new QPushButton(QStringLiteral("Connect"), row);
-        connect(controls.connect, &QPushButton::clicked, this, [this, id] { connectProvider(id); });
+        connect(controls.connect, &QPushButton::clicked, this,
+                [this, id] { startDetached(connectProvider(id), lcSettingsView, "connecting a provider"); });
         line->addWidget(controls.connect, 0, Qt::AlignVCenter);
         const QString show = QStringLiteral("Show ") + providers[index].name + QStringLiteral(" in Quelta");
         controls.visibility = new Switch(show, row);
@@ -377,7 +377,7 @@ void SettingsView::syncProvider(ProviderID id)
     const bool enabled = monitor.enabledProviderIDs().contains(id);
     controls.caption->setVisible(state == ConnectionState::unsupported);
 
-    const bool connecting = id == ProviderID::codex ? m_connectingCodex : m_connectingClaude;
+    const bool connecting = m_services.connection->isConnecting(id);
     const bool showsButton = state != ConnectionState::unsupported && enabled && state != ConnectionState::connected;
     const bool showsBadge = state != ConnectionState::unsupported && enabled && !showsButton;
     controls.connect->setVisible(showsButton);
@@ -450,74 +450,19 @@ void SettingsView::openFeedbackForm()
         m_services.openUrl(address);
 }
 
-void SettingsView::connectProvider(ProviderID id)
-{
-    if (id == ProviderID::framer) {
-        m_services.monitor->beginConnecting(ProviderID::framer);
-        startDetached(connectFramer(), lcSettingsView, "connecting Framer");
-        return;
-    }
-    bool &connecting = id == ProviderID::codex ? m_connectingCodex : m_connectingClaude;
-    if (connecting)
-        return;
-    connecting = true;
-    m_services.monitor->beginConnecting(id);
-    startDetached(connectWithTool(id), lcSettingsView, "connecting a provider");
-}
-
-QCoro::Task<void> SettingsView::connectWithTool(ProviderID id)
+QCoro::Task<void> SettingsView::connectProvider(ProviderID id)
 {
     QPointer<SettingsView> self(this);
-    AllowanceMonitor &monitor = *m_services.monitor;
-    const std::optional<ProviderConnectorError::Kind> failure = co_await signInFailure(m_services.signIn, id);
-    bool connected = false;
-    bool freePlan = false;
-    if (failure) {
-        freePlan = id == ProviderID::claudeCode && *failure == ProviderConnectorError::Kind::unsupportedPlan;
-        monitor.setConnectionAttemptState(id, Attempt::failed);
-        // Shows the Free plan where the attempt left nothing: a refresh skips a provider still connecting.
-        if (freePlan)
-            monitor.refresh(false);
-    } else {
-        connected = co_await monitor.connect(id);
-        monitor.setConnectionAttemptState(id, connected ? Attempt::idle : Attempt::failed);
-        const bool unsupported = std::any_of(monitor.providers().begin(), monitor.providers().end(),
-                                             [id](const ProviderAllowance &p) { return p.id == id && p.connectionState == ConnectionState::unsupported; });
-        freePlan = !connected && id == ProviderID::claudeCode && unsupported;
-    }
-    if (!self)
+    const ConnectOutcome outcome = co_await m_services.connection->connect(id);
+    // The Framer window itself told what went wrong.
+    if (!self || outcome == ConnectOutcome::connected || (outcome == ConnectOutcome::failed && id == ProviderID::framer))
         co_return;
-    (id == ProviderID::codex ? m_connectingCodex : m_connectingClaude) = false;
-    sync();
-    if (connected)
-        co_return;
-    if (freePlan) {
-        showAlert({QStringLiteral("Claude Code isn’t included"),
-                   QStringLiteral("Your Claude account is on the Free plan. Claude Code needs a paid Claude subscription.")});
+    if (outcome == ConnectOutcome::freePlan) {
+        showAlert({QStringLiteral("Claude Code isn’t included"), freePlanAdvice()});
         co_return;
     }
     const bool installed = m_services.executable && m_services.executable(id).has_value();
-    if (id == ProviderID::codex) {
-        showAlert({QStringLiteral("ChatGPT couldn’t connect"),
-                   installed ? QStringLiteral("Complete the Codex sign-in in your browser, then try again.")
-                             : QStringLiteral("Install Codex from %1, then connect ChatGPT again.").arg(serviceAddresses::codexDownloadSite())});
-        co_return;
-    }
-    showAlert({QStringLiteral("Claude couldn’t connect"),
-               installed ? QStringLiteral("Open Claude Code, run /login, and choose your Claude subscription.")
-                         : QStringLiteral("Install Claude Code from %1, then connect Claude again.").arg(serviceAddresses::claudeCodeDownloadSite())});
-}
-
-QCoro::Task<void> SettingsView::connectFramer()
-{
-    AllowanceMonitor &monitor = *m_services.monitor;
-    const bool connected = co_await m_services.connectFramer();
-    if (!connected) {
-        monitor.setConnectionAttemptState(ProviderID::framer, Attempt::failed);
-        co_return;
-    }
-    const bool ok = co_await monitor.connect(ProviderID::framer);
-    monitor.setConnectionAttemptState(ProviderID::framer, ok ? Attempt::idle : Attempt::failed);
+    showAlert({displayName(id) + QStringLiteral(" couldn’t connect"), connectFailureAdvice(id, installed)});
 }
 
 void SettingsView::showAlert(Alert alert)

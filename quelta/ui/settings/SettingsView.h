@@ -19,11 +19,12 @@ namespace quelta {
 class AllowanceMonitor;
 class AnalyticsManager;
 class LoginItem;
+class ProviderConnection;
 class Switch;
 class UsageNotificationManager;
 
 // The "Quelta Settings" window's content: providers, notifications, general and support, and
-// the connect flows that run from here. It keeps only its in-progress and alert flags.
+// the connections asked for here. It keeps only its alert.
 class SettingsView final : public QWidget
 {
     Q_OBJECT
@@ -33,11 +34,9 @@ public:
         UsageNotificationManager *alerts = nullptr;
         AnalyticsManager *analytics = nullptr;
         LoginItem *loginItem = nullptr;
-        // The ChatGPT or Claude tool's own sign-in; throws when it fails.
-        std::function<QCoro::Task<void>(ProviderID)> signIn;
+        ProviderConnection *connection = nullptr;
+        // The provider's tool, when installed: the advice after a failure names what is missing.
         std::function<std::optional<QString>(ProviderID)> executable;
-        // Opens the Framer connection window; answers once it is closed, whether connected then.
-        std::function<QCoro::Task<bool>()> connectFramer;
         std::function<void()> checkForUpdates;
         std::function<void(const QUrl &)> openUrl;
         std::optional<QString> appVersion;
@@ -82,9 +81,7 @@ private:
     QWidget *makeSupportSection();
     void sync();
     void syncProvider(ProviderID id);
-    void connectProvider(ProviderID id);
-    QCoro::Task<void> connectWithTool(ProviderID id);
-    QCoro::Task<void> connectFramer();
+    QCoro::Task<void> connectProvider(ProviderID id);
     void setLaunchAtLogin(bool enabled);
     void showAlert(Alert alert);
 
@@ -106,9 +103,6 @@ private:
     QList<QPair<Switch *, std::function<bool()>>> m_optionSwitches;
     Switch *m_loginSwitch = nullptr;
     Switch *m_analyticsSwitch = nullptr;
-    // In-progress flags of the sign-ins started here.
-    bool m_connectingCodex = false;
-    bool m_connectingClaude = false;
     std::optional<Alert> m_lastAlert;
 };
 

@@ -1,5 +1,6 @@
 // Plays the Codex app-server: checks the three request lines it is sent, then answers as the
-// scenario in $HOME/codex-scenario.json says. Every line it received goes to $HOME/codex-requests.
+// scenario in $HOME/codex-scenario.json says; `login` takes its loginMilliseconds and exits with its
+// loginExit. Every line it received goes to $HOME/codex-requests.
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
@@ -56,8 +57,10 @@ int main(int argc, char *argv[])
     requests.write(QCoreApplication::arguments().mid(1).join(QLatin1Char(' ')).toUtf8() + '\n');
     requests.flush();
 
-    if (QCoreApplication::arguments().mid(1) == QStringList{QStringLiteral("login")})
+    if (QCoreApplication::arguments().mid(1) == QStringList{QStringLiteral("login")}) {
+        QThread::msleep(plan.value(QLatin1String("loginMilliseconds")).toInt());
         return plan.value(QLatin1String("loginExit")).toInt();
+    }
 
     QFile input;
     input.open(stdin, QIODevice::ReadOnly);

@@ -7,6 +7,7 @@
 #include "core/ServiceAddresses.h"
 #include "ui/onboarding/OnboardingPages.h"
 #include "ui/onboarding/OnboardingStyle.h"
+#include "ui/ProviderConnection.h"
 #include "ui/onboarding/OnboardingWindow.h"
 
 #include <QSignalSpy>
@@ -24,6 +25,7 @@ class OnboardingTest : public QObject
     std::unique_ptr<test::Fixture> m_fixture;
     std::unique_ptr<test::ScriptedLoads> m_loads;
     std::unique_ptr<AllowanceMonitor> m_monitor;
+    std::unique_ptr<ProviderConnection> m_connection;
     std::unique_ptr<OnboardingWindow> m_window;
     QList<ProviderID> m_signIns;
     std::optional<ProviderConnectorError::Kind> m_signInFailure;
@@ -46,14 +48,16 @@ class OnboardingTest : public QObject
         OnboardingFlow::Services services;
         services.monitor = m_monitor.get();
         services.clock = &m_fixture->clock;
-        services.signIn = [this](ProviderID id) -> QCoro::Task<void> {
+        m_connection = std::make_unique<ProviderConnection>(*m_monitor, [this](ProviderID id) -> QCoro::Task<void> {
             m_signIns.append(id);
             if (m_signInFailure)
                 throw ProviderConnectorError(*m_signInFailure);
+            if (id == ProviderID::framer && !m_framerConnects)
+                throw ProviderConnectorError(ProviderConnectorError::Kind::connectionRequired);
             co_return;
-        };
+        });
+        services.connection = m_connection.get();
         services.executable = [this](ProviderID) { return m_toolInstalled ? std::optional(QStringLiteral("/bin/tool")) : std::nullopt; };
-        services.connectFramer = [this]() -> QCoro::Task<bool> { co_return m_framerConnects; };
         m_window = std::make_unique<OnboardingWindow>(services, true);
         m_window->show();
         flow().getStarted();
@@ -81,6 +85,7 @@ private Q_SLOTS:
     void cleanup()
     {
         m_window.reset();
+        m_connection.reset();
         m_monitor.reset();
     }
 
@@ -185,12 +190,15 @@ private Q_SLOTS:
 
     void framerWindowClosedWithoutSigningIn()
     {
+        needsConnection(ProviderID::framer);
         start({ProviderID::framer});
         QCOMPARE(page()->stepText(), QStringLiteral("Step 1 of 1"));
         page()->primaryButton()->click();
         QTRY_COMPARE(flow().connectionState(), State::failed);
         QCOMPARE(page()->titleText(), QStringLiteral("Couldn’t connect Framer"));
         QCOMPARE(page()->primaryButton()->text(), QStringLiteral("Try again"));
+        // Leaving the window reads Framer again, as leaving it from the popover does.
+        QTRY_COMPARE(m_loads->calls, QList<ProviderID>{ProviderID::framer});
     }
 
     void setUpLaterOnTheLastProviderCompletes()

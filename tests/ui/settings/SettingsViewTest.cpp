@@ -7,6 +7,7 @@
 #include "core/AllowanceStore.h"
 #include "core/ProviderConnectorError.h"
 #include "platform/LoginItem.h"
+#include "ui/ProviderConnection.h"
 #include "ui/settings/SettingsView.h"
 #include "ui/widgets/Switch.h"
 
@@ -30,12 +31,31 @@ class SettingsViewTest : public QObject
     std::unique_ptr<UsageNotificationManager> m_alerts;
     std::unique_ptr<AnalyticsManager> m_analytics;
     std::unique_ptr<AllowanceMonitor> m_monitor;
+    std::unique_ptr<ProviderConnection> m_connection;
     std::unique_ptr<LoginItem> m_loginItem;
     std::unique_ptr<SettingsView> m_view;
     QList<ProviderID> m_signIns;
     std::optional<ProviderConnectorError::Kind> m_signInFailure;
     bool m_holdSignIn = false;
     bool m_framerConnects = false;
+    bool m_framerWindowOpen = false;
+
+    // The vendors' sign-ins; Framer's, as its window does, answers a second opening at once.
+    QCoro::Task<void> signIn(ProviderID id)
+    {
+        m_signIns.append(id);
+        const bool framer = id == ProviderID::framer;
+        if (framer && m_framerWindowOpen)
+            throw ProviderConnectorError(ProviderConnectorError::Kind::connectionRequired);
+        m_framerWindowOpen = framer;
+        if (m_holdSignIn)
+            co_await qCoro(m_loads.get(), &test::ScriptedLoads::released);
+        m_framerWindowOpen = false;
+        if (m_signInFailure)
+            throw ProviderConnectorError(*m_signInFailure);
+        if (framer && !m_framerConnects)
+            throw ProviderConnectorError(ProviderConnectorError::Kind::connectionRequired);
+    }
 
     void start(const ProviderSet &enabled, const ProviderSet &connected = {})
     {
@@ -55,15 +75,9 @@ class SettingsViewTest : public QObject
         services.alerts = m_alerts.get();
         services.analytics = m_analytics.get();
         services.loginItem = m_loginItem.get();
-        services.signIn = [this](ProviderID id) -> QCoro::Task<void> {
-            m_signIns.append(id);
-            if (m_holdSignIn)
-                co_await qCoro(m_loads.get(), &test::ScriptedLoads::released);
-            if (m_signInFailure)
-                throw ProviderConnectorError(*m_signInFailure);
-        };
+        m_connection = std::make_unique<ProviderConnection>(*m_monitor, [this](ProviderID id) { return signIn(id); });
+        services.connection = m_connection.get();
         services.executable = [](ProviderID) { return std::optional(QStringLiteral("/usr/bin/tool")); };
-        services.connectFramer = [this]() -> QCoro::Task<bool> { co_return m_framerConnects; };
         m_view = std::make_unique<SettingsView>(services);
         m_view->show();
     }
@@ -80,11 +94,13 @@ private Q_SLOTS:
         m_signInFailure.reset();
         m_holdSignIn = false;
         m_framerConnects = false;
+        m_framerWindowOpen = false;
     }
 
     void cleanup()
     {
         m_view.reset();
+        m_connection.reset();
         m_monitor.reset();
         m_analytics.reset();
         m_alerts.reset();
@@ -169,9 +185,31 @@ private Q_SLOTS:
 
     void framerWindowClosedUnsignedFails()
     {
+        m_loads->answers.insert(ProviderID::framer, [] {
+            return ProviderAllowance::failure(ProviderID::framer, QStringLiteral("Requires connection"), ConnectionState::needsConnection);
+        });
         start({ProviderID::framer});
         m_view->connectButton(ProviderID::framer)->click();
         QTRY_COMPARE(m_monitor->connectionAttemptState(ProviderID::framer), Attempt::failed);
+        // Leaving the window reads Framer again, as leaving it from the popover does.
+        QTRY_COMPARE(m_loads->calls, QList<ProviderID>{ProviderID::framer});
+        QCOMPARE(m_monitor->connectionAttemptState(ProviderID::framer), Attempt::failed);
+    }
+
+    void framerConnectWhileItsWindowIsOpenJoinsIt()
+    {
+        m_holdSignIn = true;
+        m_framerConnects = true;
+        start({ProviderID::framer});
+        QPushButton *connect = m_view->connectButton(ProviderID::framer);
+        connect->click();
+        connect->click();
+        QCOMPARE(m_signIns, QList<ProviderID>{ProviderID::framer});
+        QTest::qWait(50);
+        QCOMPARE(m_monitor->connectionAttemptState(ProviderID::framer), Attempt::connecting);
+        m_loads->release();
+        QTRY_COMPARE(m_monitor->connectionAttemptState(ProviderID::framer), Attempt::idle);
+        QVERIFY(!m_view->lastAlert());
     }
 
     void launchAtLoginThatCannotBeWrittenStaysOff()

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "ProviderSignIn.h"
+
+#include "core/RawValue.h"
+
+#include <QObject>
+#include <QSet>
+
+namespace quelta {
+
+class AllowanceMonitor;
+
+// How an attempt to connect a provider ended.
+enum class ConnectOutcome { connected, freePlan, failed };
+
+template <>
+struct RawValues<ConnectOutcome> {
+    static constexpr std::array<std::pair<ConnectOutcome, std::string_view>, 3> table{{
+        {ConnectOutcome::connected, "connected"},
+        {ConnectOutcome::freePlan, "freePlan"},
+        {ConnectOutcome::failed, "failed"},
+    }};
+};
+
+// The one way to connect a provider, whoever asks (the popover, settings, onboarding, a command):
+// mark the attempt, run the provider's own sign-in, load the provider and settle the attempt
+// state. One attempt per provider runs at a time; asking while it runs joins it and answers
+// with its outcome.
+class ProviderConnection final : public QObject
+{
+    Q_OBJECT
+public:
+    struct Options {
+        // Loads the provider first and signs in only when that fails: a sign-in already made
+        // with the vendor's tool is used as it is.
+        bool usesExistingSignIn = false;
+    };
+
+    ProviderConnection(AllowanceMonitor &monitor, ProviderSignIn signIn, QObject *parent = nullptr);
+
+    QCoro::Task<ConnectOutcome> connect(ProviderID id, Options options);
+    QCoro::Task<ConnectOutcome> connect(ProviderID id) { return connect(id, Options{}); }
+    bool isConnecting(ProviderID id) const { return m_running.contains(id); }
+
+Q_SIGNALS:
+    void attemptStarted(ProviderID id);
+    void attemptFinished(ProviderID id, ConnectOutcome outcome);
+
+private:
+    QCoro::Task<ConnectOutcome> attempt(ProviderID id, Options options);
+    QCoro::Task<ConnectOutcome> signInAndLoad(ProviderID id);
+    QCoro::Task<ConnectOutcome> joinAttempt(ProviderID id);
+    QCoro::Task<ConnectOutcome> freePlanShown();
+    ConnectOutcome settleLoad(ProviderID id, bool connected);
+
+    AllowanceMonitor &m_monitor;
+    ProviderSignIn m_signIn;
+    QSet<ProviderID> m_running;
+};
+
+// What to do after a failed attempt, for the provider's tool installed or not.
+QString connectFailureAdvice(ProviderID id, bool installed);
+QString freePlanAdvice();
+
+} // namespace quelta
