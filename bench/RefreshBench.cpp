@@ -68,7 +68,8 @@ QCoro::Task<QString> status(const QString &home, const QUrl &usageHost)
     quelta::AllowanceMonitor monitor(store, clock, quelta::AllowanceMonitor::Services{connectors.loader(), false, nullptr, nullptr});
     QString output;
     QTextStream out(&output);
-    quelta::LocalCommandTarget target(monitor, {});
+    quelta::ProviderConnection connection(monitor, {});
+    quelta::LocalCommandTarget target(monitor, connection);
     const QStringList arguments{QStringLiteral("status")};
     const int exitStatus = co_await quelta::runCommandLine(arguments, target, {}, out, out);
     Q_UNUSED(exitStatus);

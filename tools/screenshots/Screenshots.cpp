@@ -9,6 +9,7 @@
 #include "core/ProviderConnectorError.h"
 #include "ui/onboarding/OnboardingFlow.h"
 #include "ui/FontRegistry.h"
+#include "ui/ProviderConnection.h"
 #include "ui/onboarding/OnboardingPages.h"
 #include "ui/onboarding/OnboardingWindow.h"
 #include "ui/popover/ContentView.h"
@@ -102,11 +103,13 @@ void renderSettings(const QString &folder, const QString &scheme)
         monitor.refresh(false);
         QTest::qWait(100);
         LoginItem loginItem(fixture.directory.filePath(QStringLiteral("xdg")), QStringLiteral("/usr/bin/quelta"));
+        ProviderConnection connection(monitor, {});
         SettingsView::Services services;
         services.monitor = &monitor;
         services.alerts = &alerts;
         services.analytics = &analytics;
         services.loginItem = &loginItem;
+        services.connection = &connection;
         services.appVersion = QStringLiteral("0.1.0");
         QScrollArea window;
         window.setWidgetResizable(true);
@@ -131,12 +134,14 @@ void renderOnboarding(const QString &folder)
         loads.answers.insert(id, [id] { return ProviderAllowance::failure(id, QStringLiteral("Requires connection"), ConnectionState::needsConnection); });
     allowanceStore::saveEnabledProviders(fixture.store, {ProviderID::codex, ProviderID::claudeCode});
     AllowanceMonitor monitor(fixture.store, fixture.clock, AllowanceMonitor::Services{loads.loader(), true, nullptr, nullptr});
+    ProviderConnection connection(monitor, [](ProviderID) -> QCoro::Task<void> {
+        throw ProviderConnectorError(ProviderConnectorError::Kind::processFailed);
+    });
     OnboardingFlow::Services services;
     services.monitor = &monitor;
     services.clock = &fixture.clock;
-    services.signIn = [](ProviderID) -> QCoro::Task<void> { throw ProviderConnectorError(ProviderConnectorError::Kind::processFailed); };
+    services.connection = &connection;
     services.executable = [](ProviderID) { return std::optional(QStringLiteral("/usr/bin/tool")); };
-    services.connectFramer = []() -> QCoro::Task<bool> { co_return false; };
 
     {
         WelcomePage entering(fixture.clock, false);
