@@ -4,16 +4,61 @@
 
 #include "artwork/DesignColors.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace quelta {
 
+namespace {
+
+class AccessibleAllowanceBar final : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit AccessibleAllowanceBar(AllowanceBar *bar)
+        : QAccessibleWidget(bar, QAccessible::ProgressBar)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QVariant currentValue() const override { return static_cast<const AllowanceBar *>(widget())->shownPercentage(); }
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return 100; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+};
+
+QAccessibleInterface *accessibleAllowanceBar(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(AllowanceBar::staticMetaObject.className()))
+        return new AccessibleAllowanceBar(static_cast<AllowanceBar *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 AllowanceBar::AllowanceBar(int barHeight, QWidget *parent)
     : QWidget(parent)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(accessibleAllowanceBar);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setFixedHeight(barHeight);
     setAccessibleName(barAccessibleText(m_value, m_style));
+}
+
+int AllowanceBar::shownPercentage() const
+{
+    return qRound(barFillFraction(m_value) * 100);
 }
 
 void AllowanceBar::setValue(std::optional<int> value, AllowancePercentageStyle style)
@@ -23,6 +68,8 @@ void AllowanceBar::setValue(std::optional<int> value, AllowancePercentageStyle s
     m_value = value;
     m_style = style;
     setAccessibleName(barAccessibleText(value, style));
+    QAccessibleValueChangeEvent changed(this, shownPercentage());
+    QAccessible::updateAccessibility(&changed);
     update();
 }
 

@@ -27,7 +27,6 @@ ConnectButton::ConnectButton(QWidget *parent)
     setFont(label);
     setText(QStringLiteral("Connect"));
     m_spinner->hide();
-    setFocusPolicy(Qt::TabFocus);
 }
 
 void ConnectButton::setConnecting(bool connecting)
@@ -77,6 +76,7 @@ void ConnectButton::paintEvent(QPaintEvent *)
     if (m_connecting)
         textRect.setLeft(textRect.left() + spinnerSize + spacing);
     painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft, text());
+    paintFocusRing(painter, shape);
 }
 
 } // namespace quelta

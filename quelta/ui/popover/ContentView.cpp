@@ -1,5 +1,6 @@
 #include "ContentView.h"
 
+#include "ConnectButton.h"
 #include "FooterButton.h"
 #include "ProviderRow.h"
 
@@ -16,7 +17,8 @@ ContentView::ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics,
     : QWidget(parent)
     , m_monitor(monitor)
     , m_analytics(analytics)
-    , m_rowList(new QVBoxLayout)
+    , m_rows(new QWidget(this))
+    , m_rowList(new QVBoxLayout(m_rows))
     , m_refresh(new FooterButton(QStringLiteral("arrow.clockwise"), 11, this))
     , m_settings(new FooterButton(QStringLiteral("gearshape"), 13, this))
 {
@@ -37,8 +39,7 @@ ContentView::ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics,
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(16, 16, 16, 16);
     column->setSpacing(8);
-    column->setSizeConstraint(QLayout::SetMinAndMaxSize);
-    column->addLayout(m_rowList);
+    column->addWidget(m_rows);
     column->addLayout(footer);
 
     connect(m_refresh, &QAbstractButton::clicked, this, &ContentView::refreshAllowances);
@@ -86,7 +87,7 @@ void ContentView::syncRows()
         auto found = std::find_if(existing.begin(), existing.end(), [&](ProviderRow *row) { return row->providerID() == provider.id; });
         ProviderRow *row = found != existing.end() ? *found : nullptr;
         if (!row) {
-            row = new ProviderRow(this);
+            row = new ProviderRow(m_rows);
             connect(row, &ProviderRow::connectRequested, this, &ContentView::connectRequested);
             row->display(provider, rowStateOf(m_monitor, provider));
         }
@@ -99,12 +100,33 @@ void ContentView::syncRows()
     }
 }
 
+QList<QWidget *> ContentView::controls() const
+{
+    QList<QWidget *> controls;
+    for (ProviderRow *row : rows()) {
+        if (row->showsConnectButton() && row->connectButton()->isEnabled())
+            controls.append(row->connectButton());
+    }
+    controls.append(m_refresh);
+    controls.append(m_settings);
+    return controls;
+}
+
+bool ContentView::focusNextPrevChild(bool next)
+{
+    const QList<QWidget *> order = controls();
+    const qsizetype current = order.indexOf(focusWidget());
+    const qsizetype count = order.size();
+    const qsizetype target = current < 0 ? (next ? 0 : count - 1) : (current + (next ? 1 : count - 1)) % count;
+    order[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
 void ContentView::sync()
 {
     syncRows();
     const QString status = m_monitor.statusText();
-    m_refresh->setText(status);
-    m_refresh->setAccessibleDescription(status);
+    m_refresh->setLabel(status);
     m_refresh->setBusy(m_monitor.isShowingManualRefresh());
     m_refresh->updateGeometry();
 }
@@ -112,14 +134,26 @@ void ContentView::sync()
 bool ContentView::event(QEvent *event)
 {
     const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Resize) {
-        const qreal height = layout()->totalMinimumSize().height();
-        if (height != m_reportedHeight) {
-            m_reportedHeight = height;
-            Q_EMIT contentHeightChanged(height);
-        }
-    }
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Resize)
+        reportHeight();
     return handled;
+}
+
+int ContentView::neededHeight() const
+{
+    // A wrapped subtitle makes its row taller: the height is the one this width needs.
+    const QLayout *column = layout();
+    return column->hasHeightForWidth() ? column->totalHeightForWidth(width) : column->totalMinimumSize().height();
+}
+
+void ContentView::reportHeight()
+{
+    const int height = neededHeight();
+    if (height == m_reportedHeight)
+        return;
+    m_reportedHeight = height;
+    setFixedHeight(height);
+    Q_EMIT contentHeightChanged(height);
 }
 
 void ContentView::showEvent(QShowEvent *event)

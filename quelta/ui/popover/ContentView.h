@@ -15,8 +15,9 @@ class FooterButton;
 class ProviderRow;
 
 // The popover's content: a row per visible provider, then the refresh button carrying the
-// status line and the settings button. A pure view of the monitor; it reports its height so
-// that its owner can size the popover to fit.
+// status line and the settings button. A pure view of the monitor; it reports its height, taller
+// where a subtitle wraps, so that its owner can size the popover to fit. Tab and screen readers
+// take the rows first, then the footer.
 class ContentView final : public QWidget
 {
     Q_OBJECT
@@ -27,6 +28,10 @@ public:
     ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics, QWidget *parent = nullptr);
 
     QList<ProviderRow *> rows() const;
+    // What Tab reaches, in reading order: the rows' Connect buttons, Refresh, then Settings.
+    QList<QWidget *> controls() const;
+    // The height everything needs at the fixed width.
+    int neededHeight() const;
     FooterButton *refreshButton() const { return m_refresh; }
     FooterButton *settingsButton() const { return m_settings; }
 
@@ -40,21 +45,25 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent *event) override;
+    // Tab goes through `controls()`, whatever order the widgets were made in.
+    bool focusNextPrevChild(bool next) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
     void sync();
     void syncRows();
+    void reportHeight();
 
     AllowanceMonitor &m_monitor;
     AnalyticsManager *m_analytics;
+    QWidget *m_rows;
     QVBoxLayout *m_rowList;
     FooterButton *m_refresh;
     FooterButton *m_settings;
     // Ages such as "Updated 5m ago" move on while the popover is open; nothing runs while closed.
     QTimer m_statusClock;
-    qreal m_reportedHeight = 0;
+    int m_reportedHeight = 0;
 };
 
 } // namespace quelta

@@ -5,6 +5,7 @@
 #include "artwork/DesignColors.h"
 #include "artwork/Symbols.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -24,12 +25,33 @@ FooterButton::FooterButton(const QString &symbol, qreal symbolSize, QWidget *par
     , m_symbol(symbol)
     , m_symbolSize(symbolSize)
     , m_spinner(new Spinner(10, this))
+    , m_label(new QLabel(this))
 {
     QFont label = font();
     label.setPixelSize(11);
     setFont(label);
     m_spinner->hide();
-    setFocusPolicy(Qt::NoFocus);
+    m_label->setFont(label);
+    m_label->setTextFormat(Qt::PlainText);
+    m_label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_label->hide();
+}
+
+void FooterButton::setLabel(const QString &text)
+{
+    if (text == this->text())
+        return;
+    setText(text);
+    m_label->setText(text);
+    m_label->setVisible(!text.isEmpty());
+    updateGeometry();
+    placeLabel();
+}
+
+void FooterButton::placeLabel()
+{
+    m_label->setGeometry(padding + iconFrame + spacing, 0, std::max(0, width() - padding - iconFrame - spacing - padding), buttonHeight);
 }
 
 void FooterButton::setBusy(bool busy)
@@ -53,6 +75,7 @@ QSize FooterButton::sizeHint() const
 void FooterButton::resizeEvent(QResizeEvent *event)
 {
     StyledButton::resizeEvent(event);
+    placeLabel();
     const int x = text().isEmpty() ? (width() - m_spinner->width()) / 2 : padding + (iconFrame - m_spinner->width()) / 2;
     m_spinner->move(x, (buttonHeight - m_spinner->height()) / 2);
 }
@@ -69,12 +92,12 @@ void FooterButton::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     applyPressScale(painter, 0.96);
 
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(rect()), 7, 7);
     const double backgroundOpacity = std::max(0.1 * hoverAmount(), 0.18 * pressAmount());
-    if (backgroundOpacity > 0) {
-        QPainterPath shape;
-        shape.addRoundedRect(QRectF(rect()), 7, 7);
+    if (backgroundOpacity > 0)
         painter.fillPath(shape, designColors::withOpacity(designColors::primary(palette()), backgroundOpacity));
-    }
+    paintFocusRing(painter, shape);
 
     const QColor colour = labelColor();
     m_spinner->setColor(colour);
@@ -85,11 +108,12 @@ void FooterButton::paintEvent(QPaintEvent *)
         const QSizeF size(m_symbolSize, m_symbolSize);
         painter.drawPixmap(QRectF(iconRect.center() - QPointF(size.width() / 2, size.height() / 2), size), icon, icon.rect());
     }
-    if (iconOnly)
-        return;
-    painter.setPen(colour);
-    const QRectF textRect(padding + iconFrame + spacing, 0, width() - padding - iconFrame - spacing - padding, buttonHeight);
-    painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft, fontMetrics().elidedText(text(), Qt::ElideRight, int(textRect.width())));
+    // The label follows the symbol's colour as the hover fades in and out.
+    if (m_label->palette().color(QPalette::WindowText) != colour) {
+        QPalette labelPalette = m_label->palette();
+        labelPalette.setColor(QPalette::WindowText, colour);
+        m_label->setPalette(labelPalette);
+    }
 }
 
 } // namespace quelta

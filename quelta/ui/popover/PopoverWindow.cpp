@@ -57,7 +57,7 @@ PopoverWindow::PopoverWindow(ContentView *content, Mode mode, QWidget *parent)
     layout->addWidget(content);
     setFixedWidth(ContentView::width);
     connect(content, &ContentView::contentHeightChanged, this, &PopoverWindow::applyContentHeight);
-    applyContentHeight(content->layout()->totalMinimumSize().height());
+    applyContentHeight(content->neededHeight());
 }
 
 void PopoverWindow::applyContentHeight(qreal height)
@@ -77,6 +77,8 @@ void PopoverWindow::showAt(const QRect &anchor, const QPoint &pointer)
     show();
     raise();
     activateWindow();
+    // Screen readers learn of a popup only through focus: it goes to the first control.
+    m_content->controls().constFirst()->setFocus(Qt::PopupFocusReason);
 }
 
 void PopoverWindow::paintEvent(QPaintEvent *)

@@ -20,6 +20,8 @@ namespace quelta {
 
 namespace {
 
+constexpr int iconTile = 28;
+
 QFont pixelFont(const QFont &base, int pixels, QFont::Weight weight)
 {
     QFont font = base;
@@ -32,7 +34,7 @@ QFont pixelFont(const QFont &base, int pixels, QFont::Weight weight)
 
 ProviderRow::ProviderRow(QWidget *parent)
     : QWidget(parent)
-    , m_icon(new ProviderIconTile(this))
+    , m_iconSlot(new QSpacerItem(iconTile, iconTile, QSizePolicy::Fixed, QSizePolicy::Fixed))
     , m_name(new QLabel(this))
     , m_subtitle(new FadingLabel(this))
     , m_barGroup(new QWidget(this))
@@ -41,10 +43,8 @@ ProviderRow::ProviderRow(QWidget *parent)
     , m_connect(new ConnectButton(this))
 {
     setAttribute(Qt::WA_Hover);
-    m_icon->setAccessibleName(QString());
     m_name->setFont(pixelFont(font(), 13, QFont::DemiBold));
     m_subtitle->setFont(pixelFont(font(), 11, QFont::Normal));
-    m_subtitle->setFixedHeight(QFontMetrics(m_subtitle->font()).height());
 
     QFont percent = pixelFont(font(), 13, QFont::DemiBold);
     m_percent->setFont(percent);
@@ -64,7 +64,7 @@ ProviderRow::ProviderRow(QWidget *parent)
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(8, 8, 8, 8);
     row->setSpacing(8);
-    row->addWidget(m_icon, 0, Qt::AlignVCenter);
+    row->addItem(m_iconSlot);
     row->addLayout(texts, 1);
     row->addWidget(m_barGroup, 0, Qt::AlignVCenter);
     row->addWidget(m_connect, 0, Qt::AlignVCenter);
@@ -76,10 +76,12 @@ ProviderRow::ProviderRow(QWidget *parent)
 void ProviderRow::display(const ProviderAllowance &provider, const ProviderRowState &state)
 {
     const bool hovered = m_state.isHovered;
+    const bool markChanged = provider.id != m_provider.id || provider.assetName != m_provider.assetName;
     m_provider = provider;
     m_state = state;
     m_state.isHovered = hovered;
-    m_icon->setProvider(provider.id, provider.assetName);
+    if (markChanged)
+        update();
     refresh();
 }
 
@@ -145,6 +147,14 @@ void ProviderRow::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
         applyPalette();
+}
+
+void ProviderRow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect slot = m_iconSlot->geometry();
+    const QRectF tile(slot.left(), QRectF(slot).center().y() - iconTile / 2.0, iconTile, iconTile);
+    paintProviderIconTile(painter, tile, m_provider.id, m_provider.assetName, palette(), devicePixelRatioF());
 }
 
 void ProviderRow::applyPalette()

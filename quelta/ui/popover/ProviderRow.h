@@ -5,16 +5,17 @@
 #include <QWidget>
 
 class QLabel;
+class QSpacerItem;
 
 namespace quelta {
 
 class AllowanceBar;
 class ConnectButton;
 class FadingLabel;
-class ProviderIconTile;
 
-// One provider in the popover: its mark, name and one-line subtitle, then either its Connect
-// button or its allowance bar and percentage. It keeps only its hover flag.
+// One provider in the popover: its mark, name and subtitle (wrapped, never cut short), then
+// either its Connect button or its allowance bar and percentage. It keeps only its hover flag.
+// The mark is painted by the row itself, so that screen readers pass over it.
 class ProviderRow final : public QWidget
 {
     Q_OBJECT
@@ -25,6 +26,7 @@ public:
     ProviderID providerID() const { return m_provider.id; }
 
     QString subtitleText() const;
+    const FadingLabel *subtitleLabel() const { return m_subtitle; }
     QString percentageText() const;
     const AllowanceBar *bar() const { return m_bar; }
     ConnectButton *connectButton() const { return m_connect; }
@@ -38,6 +40,7 @@ protected:
     void leaveEvent(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void setHovered(bool hovered);
@@ -46,7 +49,7 @@ private:
 
     ProviderAllowance m_provider;
     ProviderRowState m_state;
-    ProviderIconTile *m_icon;
+    QSpacerItem *m_iconSlot;
     QLabel *m_name;
     FadingLabel *m_subtitle;
     QWidget *m_barGroup;

@@ -4,9 +4,16 @@
 
 #include <QWidget>
 
+class QPainter;
+
 namespace quelta {
 
-// The provider's mark, tinted, on a faint rounded 28 × 28 tile.
+// Paints the provider's mark, tinted, on a faint rounded tile filling `tile` (28 × 28 in the
+// design). Views that keep the tile out of the accessibility tree paint it themselves.
+void paintProviderIconTile(QPainter &painter, const QRectF &tile, ProviderID id, const QString &assetName, const QPalette &palette,
+                           qreal devicePixelRatio);
+
+// The tile as a widget of its own, 28 × 28.
 class ProviderIconTile final : public QWidget
 {
 public:
@@ -17,8 +24,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString m_asset;
-    qreal m_markSize = 16;
+    ProviderID m_id = ProviderID::framer;
+    QString m_assetName;
 };
 
 } // namespace quelta

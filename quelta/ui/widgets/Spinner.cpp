@@ -23,10 +23,21 @@ void Spinner::setColor(const QColor &color)
     update();
 }
 
+void Spinner::setTurning(bool turning)
+{
+    m_turning = turning;
+    if (!turning)
+        m_turn.stop();
+    else if (isVisible())
+        m_turn.start();
+    update();
+}
+
 void Spinner::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    m_turn.start();
+    if (m_turning)
+        m_turn.start();
 }
 
 void Spinner::hideEvent(QHideEvent *event)

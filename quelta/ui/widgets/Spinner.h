@@ -5,7 +5,8 @@
 
 namespace quelta {
 
-// A small indeterminate progress indicator: an arc turning once a second, only while shown.
+// A small indeterminate progress indicator: an arc turning once a second, only while shown and
+// only while turning is wanted (not where the desktop asks for less motion).
 class Spinner final : public QWidget
 {
     Q_OBJECT
@@ -13,6 +14,8 @@ public:
     explicit Spinner(int size, QWidget *parent = nullptr);
 
     void setColor(const QColor &color);
+    void setTurning(bool turning);
+    bool isTurning() const { return m_turn.state() == QAbstractAnimation::Running; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -22,6 +25,7 @@ protected:
 private:
     QVariantAnimation m_turn;
     QColor m_color;
+    bool m_turning = true;
 };
 
 } // namespace quelta

@@ -1,6 +1,9 @@
 #include "StyledButton.h"
 
+#include "KeyboardFocus.h"
+
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPainter>
 
 namespace quelta {
@@ -10,6 +13,7 @@ StyledButton::StyledButton(QWidget *parent)
 {
     setAttribute(Qt::WA_Hover);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
     connect(&m_hover, &AnimatedValue::changed, this, qOverload<>(&QWidget::update));
     connect(&m_press, &AnimatedValue::changed, this, qOverload<>(&QWidget::update));
     connect(this, &QAbstractButton::pressed, this, [this] { m_press.animateTo(1, 100); });
@@ -23,6 +27,26 @@ void StyledButton::applyPressScale(QPainter &painter, double pressedScale) const
     painter.translate(centre);
     painter.scale(scale, scale);
     painter.translate(-centre);
+}
+
+void StyledButton::paintFocusRing(QPainter &painter, const QPainterPath &shape) const
+{
+    if (m_keyboardFocus && hasFocus())
+        quelta::paintFocusRing(painter, shape, palette());
+}
+
+void StyledButton::focusInEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusInEvent(event);
+    m_keyboardFocus = isKeyboardFocus(event->reason());
+    update();
+}
+
+void StyledButton::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusOutEvent(event);
+    m_keyboardFocus = false;
+    update();
 }
 
 void StyledButton::setHovered(bool hovered)

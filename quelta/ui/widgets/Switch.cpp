@@ -1,6 +1,10 @@
 #include "Switch.h"
 
+#include "KeyboardFocus.h"
+
 #include "artwork/DesignColors.h"
+
+#include <QFocusEvent>
 
 #include <QPainter>
 #include <QPainterPath>
@@ -15,6 +19,7 @@ Switch::Switch(const QString &accessibleLabel, QWidget *parent)
     setToolTip(accessibleLabel);
     setFixedSize(sizeHint());
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
     connect(&m_position, &AnimatedValue::changed, this, qOverload<>(&QWidget::update));
     connect(this, &QAbstractButton::toggled, this, [this](bool on) { m_position.animateTo(on ? 1 : 0, 120); });
 }
@@ -47,6 +52,25 @@ void Switch::paintEvent(QPaintEvent *)
     painter.setBrush(Qt::white);
     painter.setPen(QPen(QColor(0, 0, 0, 40), 0.5));
     painter.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
+    if (m_keyboardFocus && hasFocus()) {
+        QPainterPath outline;
+        outline.addRoundedRect(QRectF(rect()), height() / 2.0, height() / 2.0);
+        paintFocusRing(painter, outline, palette());
+    }
+}
+
+void Switch::focusInEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusInEvent(event);
+    m_keyboardFocus = isKeyboardFocus(event->reason());
+    update();
+}
+
+void Switch::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusOutEvent(event);
+    m_keyboardFocus = false;
+    update();
 }
 
 } // namespace quelta

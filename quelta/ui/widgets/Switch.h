@@ -6,7 +6,8 @@
 
 namespace quelta {
 
-// A switch-style toggle: a capsule track with a round knob that slides when it changes.
+// A switch-style toggle: a capsule track with a round knob that slides when it changes. Tab
+// reaches it and Space flips it; a ring shows keyboard focus.
 class Switch final : public QAbstractButton
 {
     Q_OBJECT
@@ -18,9 +19,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     AnimatedValue m_position{0};
+    bool m_keyboardFocus = false;
 };
 
 } // namespace quelta

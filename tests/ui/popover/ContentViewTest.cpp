@@ -9,8 +9,10 @@
 #include "ui/popover/FooterButton.h"
 #include "ui/popover/PopoverWindow.h"
 #include "ui/popover/ProviderRow.h"
+#include "ui/widgets/FadingLabel.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -27,6 +29,7 @@ class ContentViewTest : public QObject
     std::unique_ptr<test::ScriptedLoads> m_loads;
     std::unique_ptr<AllowanceMonitor> m_monitor;
     std::unique_ptr<ContentView> m_view;
+    QFont m_defaultFont;
 
     void start(const ProviderSet &connected)
     {
@@ -48,9 +51,9 @@ class ContentViewTest : public QObject
         QTRY_VERIFY(!m_monitor->isRefreshing());
     }
 
-    ProviderRow *row(ProviderID id) const
+    ProviderRow *row(ProviderID id, const ContentView *view = nullptr) const
     {
-        for (ProviderRow *candidate : m_view->rows()) {
+        for (ProviderRow *candidate : (view ? view : m_view.get())->rows()) {
             if (candidate->providerID() == id)
                 return candidate;
         }
@@ -65,6 +68,11 @@ class ContentViewTest : public QObject
     }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        m_defaultFont = QApplication::font();
+    }
+
     void init()
     {
         m_fixture = std::make_unique<test::Fixture>();
@@ -75,6 +83,7 @@ private Q_SLOTS:
     {
         m_view.reset();
         m_monitor.reset();
+        QApplication::setFont(m_defaultFont);
     }
 
     void loadingKeepsTheOldBar()
@@ -238,6 +247,90 @@ private Q_SLOTS:
         QTRY_VERIFY(!m_monitor->isRefreshing());
         QCOMPARE(m_loads->calls.size(), 2);
         QCOMPARE(m_view->refreshButton()->text(), QStringLiteral("Updated just now"));
+    }
+
+    void tabTakesTheRowsThenTheFooter_data()
+    {
+        QTest::addColumn<ProviderSet>("connected");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("two to connect") << ProviderSet{ProviderID::claudeCode}
+                                        << QStringList{"Connect Framer", "Connect ChatGPT", "Refresh allowances", "Settings"};
+        QTest::newRow("all connected") << ProviderSet{ProviderID::framer, ProviderID::codex, ProviderID::claudeCode}
+                                       << QStringList{"Refresh allowances", "Settings"};
+    }
+
+    // Opening puts focus on the first control; Tab then visits every action once, in reading order.
+    void tabTakesTheRowsThenTheFooter()
+    {
+        QFETCH(ProviderSet, connected);
+        QFETCH(QStringList, order);
+        for (ProviderID id : connected)
+            answer(id, test::connectedAllowance(id, 60));
+        start(connected);
+        refreshed();
+        PopoverWindow popover(m_view.release(), PopoverWindow::Mode::window);
+        popover.showAt({}, {});
+        QVERIFY(QTest::qWaitForWindowActive(&popover));
+        QStringList visited;
+        for (int step = 0; step < order.size(); ++step) {
+            QWidget *focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            visited.append(focused->accessibleName());
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QCOMPARE(visited, order);
+        QCOMPARE(QApplication::focusWidget()->accessibleName(), order.first());
+    }
+
+    void stateTextsWrapAndThePopoverFollows_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("state");
+        for (const char *family : {"DejaVu Sans", "Cantarell", "Noto Sans"}) {
+            for (const char *state : {"connecting", "failed", "stale", "unavailable"})
+                QTest::addRow("%s, %s", family, state) << QString::fromLatin1(family) << QString::fromLatin1(state);
+        }
+    }
+
+    // The desktop's own sans is wider than the design's: a state text that does not fit wraps,
+    // and the row and the popover grow to show all of it.
+    void stateTextsWrapAndThePopoverFollows()
+    {
+        QFETCH(QString, family);
+        QFETCH(QString, state);
+        if (!QFontDatabase::families().contains(family))
+            QSKIP("font not installed; scripts/bootstrap installs it");
+        QApplication::setFont(QFont(family));
+        if (state == QLatin1String("stale")) {
+            ProviderSnapshots snapshots;
+            snapshots.insert(ProviderID::codex, allowanceStore::makeSnapshot(test::connectedAllowance(ProviderID::codex, 47),
+                                                                             m_fixture->clock.now().addSecs(-3600)));
+            allowanceStore::persistSnapshots(m_fixture->store, snapshots);
+        }
+        answer(ProviderID::codex, state == QLatin1String("unavailable")
+                   ? ProviderAllowance::failure(ProviderID::codex, QStringLiteral("Allowance unavailable"), ConnectionState::unavailable)
+                   : test::connectedAllowance(ProviderID::codex, 47));
+        start({ProviderID::codex});
+        if (state == QLatin1String("connecting"))
+            m_monitor->beginConnecting(ProviderID::codex);
+        if (state == QLatin1String("failed"))
+            m_monitor->setConnectionAttemptState(ProviderID::codex, ProviderConnectionAttemptState::failed);
+        if (state == QLatin1String("unavailable"))
+            refreshed();
+        PopoverWindow popover(m_view.release(), PopoverWindow::Mode::popup);
+        popover.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&popover));
+
+        const FadingLabel *subtitle = row(ProviderID::codex, popover.content())->subtitleLabel();
+        const QString text = subtitle->text();
+        QVERIFY2(text != QLatin1String("Requires connection"), qPrintable(text));
+        const QFontMetrics metrics(subtitle->font());
+        const int needed = metrics.boundingRect(QRect(0, 0, subtitle->width(), 1000), Qt::TextWordWrap, text).height();
+        QTRY_VERIFY2(subtitle->height() >= needed, qPrintable(QStringLiteral("%1: %2 of %3 px").arg(text).arg(subtitle->height()).arg(needed)));
+        const QRect shown(subtitle->mapTo(&popover, QPoint(0, 0)), subtitle->size());
+        QVERIFY(popover.rect().contains(shown));
+        QTRY_COMPARE(popover.height(), popover.content()->neededHeight());
+        QCOMPARE(popover.content()->height(), popover.height());
     }
 
     void heightRule_data()
