@@ -15,6 +15,7 @@
 #include "ui/settings/SettingsView.h"
 #include "core/BundleInformation.h"
 #include "platform/LoginItem.h"
+#include "ui/widgets/AlertBox.h"
 #include "ui/widgets/ReduceMotion.h"
 #include "core/AllowanceStore.h"
 #include "core/RefreshPolicy.h"
@@ -69,8 +70,7 @@ TrayShell::~TrayShell()
 
 void TrayShell::showUpdateAnswer(const AppUpdater::Answer &answer)
 {
-    auto *box = new QMessageBox(QMessageBox::NoIcon, AppUpdater::title(answer), AppUpdater::message(answer), QMessageBox::Ok);
-    box->setAttribute(Qt::WA_DeleteOnClose);
+    QMessageBox *box = alertBox(AppUpdater::title(answer), AppUpdater::message(answer));
     if (answer.kind == AppUpdater::Answer::Kind::newer) {
         QPushButton *download = box->addButton(QStringLiteral("Download"), QMessageBox::AcceptRole);
         const QUrl page = answer.release->downloadPage;

@@ -25,7 +25,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The same data folder as Quelta's, where the Framer profile lives.
     QApplication::setApplicationName(QStringLiteral("quelta"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quelta"));
     int status = 0;
     auto task = run(app, status);
     app.exec();

@@ -95,7 +95,6 @@ int main(int argc, char *argv[])
     quelta::prepareForDisplaylessUse();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quelta"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quelta"));
     QApplication::setApplicationVersion(QString::fromLatin1(quelta::bundleInformation::shortVersion));
     QApplication::setDesktopFileName(QStringLiteral("app.quelta.Quelta"));
     QApplication::setWindowIcon(quelta::applicationIcon());

@@ -66,18 +66,35 @@ QFrame *divider()
     return line;
 }
 
-// The strip's faint tint of the primary colour.
+constexpr int stripPadding = 16;
+constexpr int symbolFrame = 22;
+constexpr int symbolSize = 16;
+
+} // namespace
+
+// The strip's faint tint of the primary colour, and the status symbol in its leading frame:
+// painted, not a widget, because it only repeats the title's news.
 class TintedStrip final : public QWidget
 {
+public:
+    void setSymbol(const QPixmap &symbol)
+    {
+        m_symbol = symbol;
+        update();
+    }
+
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
         painter.fillRect(rect(), designColors::withOpacity(designColors::primary(palette()), 0.035));
+        const QRectF frame(stripPadding + (symbolFrame - symbolSize) / 2.0, (height() - symbolSize) / 2.0, symbolSize, symbolSize);
+        painter.drawPixmap(frame, m_symbol, m_symbol.rect());
     }
-};
 
-} // namespace
+private:
+    QPixmap m_symbol;
+};
 
 FramerConnectionWindow::FramerConnectionWindow(FramerWebSession &session, Clock &clock, QWidget *parent)
     : QWidget(parent)
@@ -85,6 +102,7 @@ FramerConnectionWindow::FramerConnectionWindow(FramerWebSession &session, Clock 
     , m_clock(clock)
 {
     setWindowTitle(QStringLiteral("Connect Framer"));
+    setMinimumSize(860, 700);
     resize(860, 700);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -134,16 +152,11 @@ QWidget *FramerConnectionWindow::makeHeader()
 
 QWidget *FramerConnectionWindow::makeStatusStrip()
 {
-    auto *strip = new TintedStrip;
-    auto *row = new QHBoxLayout(strip);
-    row->setContentsMargins(16, 14, 16, 14);
+    m_strip = new TintedStrip;
+    auto *row = new QHBoxLayout(m_strip);
+    row->setContentsMargins(stripPadding, 14, stripPadding, 14);
     row->setSpacing(12);
-
-    m_symbol = new QLabel;
-    m_symbol->setObjectName(QStringLiteral("statusSymbol"));
-    m_symbol->setFixedWidth(22);
-    m_symbol->setAlignment(Qt::AlignCenter);
-    row->addWidget(m_symbol, 0, Qt::AlignVCenter);
+    row->addSpacing(symbolFrame);
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(2);
@@ -154,7 +167,6 @@ QWidget *FramerConnectionWindow::makeStatusStrip()
     m_statusDetail->setFont(fontOf(10, QFont::Normal));
     m_statusDetail->setWordWrap(true);
     m_statusDetail->setObjectName(QStringLiteral("secondary"));
-    m_statusDetail->setAccessibleName(QStringLiteral("statusDetail"));
     texts->addWidget(m_statusTitle);
     texts->addWidget(m_statusDetail);
     row->addLayout(texts, 1);
@@ -163,7 +175,7 @@ QWidget *FramerConnectionWindow::makeStatusStrip()
     m_pasteLink->setDefault(true);
     connect(m_pasteLink, &QPushButton::clicked, this, &FramerConnectionWindow::pasteLink);
     row->addWidget(m_pasteLink, 0, Qt::AlignVCenter);
-    return strip;
+    return m_strip;
 }
 
 void FramerConnectionWindow::changeEvent(QEvent *event)
@@ -190,8 +202,7 @@ void FramerConnectionWindow::showProgress()
     const QColor colour = progress.kind == Kind::connected ? designColors::systemGreen(palette())
         : progress.kind == Kind::failed                    ? designColors::systemOrange(palette())
                                                            : designColors::secondary(palette());
-    m_symbol->setPixmap(symbolPixmap(QString::fromLatin1(look.symbol), colour, 16, devicePixelRatioF()));
-    m_symbol->setAccessibleName(QString::fromLatin1(look.symbol));
+    m_strip->setSymbol(symbolPixmap(QString::fromLatin1(look.symbol), colour, symbolSize, devicePixelRatioF()));
     m_statusTitle->setText(look.title);
     m_statusDetail->setText(look.detail);
     m_pasteLink->setEnabled(progress.kind != Kind::openingMagicLink);

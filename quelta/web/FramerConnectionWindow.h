@@ -10,6 +10,7 @@ namespace quelta {
 
 class Clock;
 class FramerWebSession;
+class TintedStrip;
 
 // The Framer connection window: a header with "Back", a strip that follows the sign-in's
 // progress with "Paste Link", and the session's own page below, so that the web session
@@ -21,6 +22,8 @@ public:
     FramerConnectionWindow(FramerWebSession &session, Clock &clock, QWidget *parent = nullptr);
 
     QPushButton *pasteLinkButton() const { return m_pasteLink; }
+    QLabel *statusTitle() const { return m_statusTitle; }
+    QLabel *statusDetail() const { return m_statusDetail; }
 
 Q_SIGNALS:
     // The window closed, by the user or by itself; whether Framer was connected then.
@@ -42,7 +45,7 @@ private:
 
     FramerWebSession &m_session;
     Clock &m_clock;
-    QLabel *m_symbol = nullptr;
+    TintedStrip *m_strip = nullptr;
     QLabel *m_statusTitle = nullptr;
     QLabel *m_statusDetail = nullptr;
     QPushButton *m_pasteLink = nullptr;

@@ -7,6 +7,7 @@
 #include "web/FramerWebSession.h"
 #include "web/WebPage.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -417,27 +418,32 @@ private Q_SLOTS:
         FramerConnectionWindow window(*m_connector, *m_clock);
         QSignalSpy closed(&window, &FramerConnectionWindow::closed);
         window.show();
+        QCOMPARE(window.minimumSize(), QSize(860, 700));
+        // What a screen reader says: the title and the detail, never a symbol's name.
         const auto status = [&window] {
-            return QStringList{window.findChild<QLabel *>(QStringLiteral("statusSymbol"))->accessibleName(),
-                               window.findChild<QLabel *>(QStringLiteral("statusTitle"))->text()};
+            QStringList spoken;
+            for (QLabel *label : {window.statusTitle(), window.statusDetail()})
+                spoken.append(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name));
+            return spoken;
         };
-        QCOMPARE(status(), (QStringList{QStringLiteral("envelope"), QStringLiteral("Using email?")}));
+        QCOMPARE(status(), (QStringList{QStringLiteral("Using email?"),
+                                        QStringLiteral("Open Framer’s email. Right-click Open Framer, choose Copy Link, then click Paste Link.")}));
 
         // An empty clipboard reaches the connector, which says what went wrong.
         QGuiApplication::clipboard()->clear();
         window.pasteLinkButton()->click();
-        QCOMPARE(status(), (QStringList{QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("That link didn't work")}));
+        QCOMPARE(status(), (QStringList{QStringLiteral("That link didn't work"), QStringLiteral("Copy the Framer sign-in link from your email, then try again.")}));
         QCOMPARE(m_connector->connectionProgress().message, QStringLiteral("Copy the Framer sign-in link from your email, then try again."));
         QVERIFY(window.pasteLinkButton()->isEnabled());
 
         QGuiApplication::clipboard()->setText(origin() + QStringLiteral("/auth"));
         window.pasteLinkButton()->click();
-        QCOMPARE(status(), (QStringList{QStringLiteral("link"), QStringLiteral("Opening your magic link…")}));
+        QCOMPARE(status(), (QStringList{QStringLiteral("Opening your magic link…"), QStringLiteral("Quelta is completing the sign-in inside this window.")}));
         QVERIFY(!window.pasteLinkButton()->isEnabled());
 
         test::waitFor(m_connector->load(configuration().startPage));
         m_clock->advance(350ms);
-        QTRY_COMPARE(status(), (QStringList{QStringLiteral("checkmark.circle.fill"), QStringLiteral("Framer connected")}));
+        QTRY_COMPARE(status(), (QStringList{QStringLiteral("Framer connected"), QStringLiteral("You can close this window and refresh your allowances.")}));
         // It closes itself, once, 0.45 s after the connection.
         m_clock->advance(449ms);
         QVERIFY(window.isVisible());

@@ -3,7 +3,9 @@
 #include "OnboardingFlow.h"
 #include "OnboardingStyle.h"
 
-#include <QKeyEvent>
+#include "ui/widgets/KeyboardFocus.h"
+
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -16,9 +18,12 @@ namespace {
 using namespace std::chrono_literals;
 constexpr auto sequenceDelay = 120ms;
 constexpr int frameInterval = 16;
+constexpr int messageWidth = 340;
 // The welcome column: mark 64, gap 16, title 40, gap 10, line 40, gap 24, button 40.
-constexpr qreal welcomeHeight = 64 + 16 + 40 + 10 + 40 + 24 + 40;
-constexpr qreal welcomeButtonTop = welcomeHeight - 40;
+constexpr int welcomeHeight = 64 + 16 + 40 + 10 + 40 + 24 + 40;
+constexpr int welcomeTitleTop = 64 + 16;
+constexpr int welcomeLineTop = welcomeTitleTop + 40 + 10;
+constexpr int welcomeButtonTop = welcomeHeight - 40;
 
 QLabel *text(const QString &content, const QFont &font, qreal opacity, QWidget *parent)
 {
@@ -31,6 +36,19 @@ QLabel *text(const QString &content, const QFont &font, qreal opacity, QWidget *
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
     return label;
+}
+
+// Fades `widget` through an opacity effect that is switched off once it is fully shown, so that
+// the finished page draws as crisply as any other.
+void setEntranceOpacity(QWidget *widget, qreal opacity)
+{
+    auto *effect = qobject_cast<QGraphicsOpacityEffect *>(widget->graphicsEffect());
+    if (!effect) {
+        effect = new QGraphicsOpacityEffect(widget);
+        widget->setGraphicsEffect(effect);
+    }
+    effect->setOpacity(opacity);
+    effect->setEnabled(opacity < 1);
 }
 
 QVBoxLayout *centredColumn(QWidget *page)
@@ -89,14 +107,19 @@ WelcomePage::WelcomePage(Clock &clock, bool reduceMotion, QWidget *parent)
     : QWidget(parent)
     , m_clock(clock)
     , m_reduceMotion(reduceMotion)
+    , m_title(text(QStringLiteral("Welcome to Quelta"), geist(32, QFont::Medium, -1.28), 1.0, this))
+    , m_line(text(QStringLiteral("See your usage in the system tray."), geist(14, QFont::Normal, -0.14), 0.58, this))
+    , m_button(new WelcomeButton(QStringLiteral("Get started"), this))
 {
-    setFocusPolicy(Qt::StrongFocus);
     m_frames.setInterval(frameInterval);
     connect(&m_frames, &QTimer::timeout, this, [this] {
+        applyStages();
         update();
         if (stages().f >= 1)
             m_frames.stop();
     });
+    connect(m_button, &QAbstractButton::clicked, this, &WelcomePage::press);
+    applyStages();
 }
 
 WelcomeStages WelcomePage::stages() const
@@ -110,7 +133,6 @@ WelcomeStages WelcomePage::stages() const
 void WelcomePage::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    setFocus();
     if (!m_hasStartedSequence) {
         m_hasStartedSequence = true;
         if (!m_reduceMotion) {
@@ -130,11 +152,23 @@ void WelcomePage::hideEvent(QHideEvent *event)
     m_frames.stop();
 }
 
-QRectF WelcomePage::buttonRect() const
+void WelcomePage::resizeEvent(QResizeEvent *event)
 {
-    const QFont label = geist(14, QFont::Medium, -0.28);
-    const qreal width = QFontMetricsF(label).horizontalAdvance(QStringLiteral("Get started")) + 44;
-    return QRectF((this->width() - width) / 2, (height() - welcomeHeight) / 2 + welcomeButtonTop, width, 40);
+    QWidget::resizeEvent(event);
+    applyStages();
+}
+
+void WelcomePage::applyStages()
+{
+    const WelcomeStages s = stages();
+    const int top = (height() - welcomeHeight) / 2;
+    m_title->setGeometry(0, top + welcomeTitleTop + qRound((1 - s.d) * 6), width(), 40);
+    setEntranceOpacity(m_title, s.d);
+    m_line->setGeometry(0, top + welcomeLineTop + qRound((1 - s.e) * 5), width(), 40);
+    setEntranceOpacity(m_line, s.e);
+    const QSize button = m_button->sizeHint();
+    m_button->setGeometry((width() - button.width()) / 2, top + welcomeButtonTop + qRound((1 - s.f) * 8), button.width(), button.height());
+    setEntranceOpacity(m_button, s.f);
 }
 
 void WelcomePage::paintEvent(QPaintEvent *)
@@ -144,7 +178,7 @@ void WelcomePage::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    qreal y = (height() - welcomeHeight) / 2;
+    const qreal y = (height() - welcomeHeight) / 2;
     const qreal centreX = width() / 2.0;
 
     // The mark: fades in, sharpens, and settles from a larger size lower down.
@@ -154,35 +188,6 @@ void WelcomePage::paintEvent(QPaintEvent *)
     const QPointF iconCentre(centreX, y + 32 + (1 - s.c) * 54);
     painter.setOpacity(s.a);
     painter.drawPixmap(QRectF(iconCentre - QPointF(iconSize.width() / 2, iconSize.height() / 2), iconSize), icon, icon.rect());
-    y += 64 + 16;
-
-    const auto drawLine = [&](const QString &line, const QFont &font, qreal colourOpacity, qreal opacity, qreal offset, qreal lineScale) {
-        painter.save();
-        painter.setOpacity(opacity);
-        painter.setFont(font);
-        QColor colour(Qt::white);
-        colour.setAlphaF(colourOpacity);
-        painter.setPen(colour);
-        const QRectF box(0, y + offset, width(), 40);
-        painter.translate(box.center());
-        painter.scale(lineScale, lineScale);
-        painter.translate(-box.center());
-        painter.drawText(box, Qt::AlignCenter, line);
-        painter.restore();
-    };
-    drawLine(QStringLiteral("Welcome to Quelta"), geist(32, QFont::Medium, -1.28), 1.0, s.d, (1 - s.d) * 6, 0.99 + 0.01 * s.d);
-    y += 40 + 10;
-    drawLine(QStringLiteral("See your usage in the system tray."), geist(14, QFont::Normal, -0.14), 0.58, s.e, (1 - s.e) * 5, 1.0);
-
-    QRectF button = buttonRect();
-    button.translate(0, (1 - s.f) * 8);
-    painter.setOpacity(s.f);
-    QPainterPath capsule;
-    capsule.addRoundedRect(button, 20, 20);
-    painter.fillPath(capsule, Qt::white);
-    painter.setFont(geist(14, QFont::Medium, -0.28));
-    painter.setPen(Qt::black);
-    painter.drawText(button, Qt::AlignCenter, QStringLiteral("Get started"));
 }
 
 void WelcomePage::press()
@@ -191,25 +196,9 @@ void WelcomePage::press()
         Q_EMIT getStarted();
 }
 
-void WelcomePage::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && buttonRect().contains(event->position()))
-        press();
-}
-
-void WelcomePage::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        press();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
 ProvidersPage::ProvidersPage(OnboardingFlow &flow, QWidget *parent)
     : QWidget(parent)
     , m_flow(flow)
-    , m_continue(new WelcomeButton(QStringLiteral("Continue"), this))
 {
     QVBoxLayout *column = centredColumn(this);
     addCentred(column, text(QStringLiteral("Choose your providers"), geist(26, QFont::Medium, -1.04), 1.0, this), 0);
@@ -226,6 +215,8 @@ ProvidersPage::ProvidersPage(OnboardingFlow &flow, QWidget *parent)
     column->addLayout(cards);
     column->setAlignment(cards, Qt::AlignHCenter);
     addCentred(column, text(QStringLiteral("More providers coming soon"), geist(12, QFont::Normal, -0.12), 0.36, this), 18);
+    // Made after the cards: Tab reaches the cards first, as the eye does.
+    m_continue = new WelcomeButton(QStringLiteral("Continue"), this);
     addCentred(column, m_continue, 20);
     column->addStretch(1);
     connect(m_continue, &QAbstractButton::clicked, &m_flow, &OnboardingFlow::continueFromProviders);
@@ -239,7 +230,7 @@ void ProvidersPage::sync()
         card->setSelected(m_flow.isSelected(card->provider()));
 }
 
-ConnectionPage::ConnectionPage(OnboardingFlow &flow, QWidget *parent)
+ConnectionPage::ConnectionPage(OnboardingFlow &flow, bool reduceMotion, QWidget *parent)
     : QWidget(parent)
     , m_flow(flow)
     , m_steps(new StepIndicator(int(flow.selectedProviders().size()), flow.connectionIndex(), this))
@@ -255,8 +246,9 @@ ConnectionPage::ConnectionPage(OnboardingFlow &flow, QWidget *parent)
         m_icon->setPixmap(providerAppIcon(*provider, 64, devicePixelRatioF()));
     addCentred(column, m_icon, 24);
     addCentred(column, m_title, 16);
-    m_message->setFixedWidth(340);
+    m_message->setFixedWidth(messageWidth);
     m_message->setWordWrap(true);
+    m_primary->setSpinnerTurns(!reduceMotion);
     addCentred(column, m_message, 8);
     addCentred(column, m_primary, 26);
     addCentred(column, m_later, 12);
@@ -273,9 +265,11 @@ void ConnectionPage::sync()
     const State state = m_flow.connectionState();
     m_title->setText(m_flow.title());
     m_message->setText(m_flow.message());
+    // Centred in the column, the label would be asked its height for the column's width.
+    m_message->setFixedHeight(m_message->heightForWidth(messageWidth));
     m_primary->setText(m_flow.buttonTitle());
     m_primary->setBusy(state == State::connecting);
-    m_primary->setChecked(state == State::connected);
+    m_primary->setDone(state == State::connected);
     const bool working = state == State::connecting || state == State::connected;
     m_primary->setEnabled(!working);
     m_later->setVisible(state != State::unsupported);

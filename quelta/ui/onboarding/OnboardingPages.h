@@ -19,7 +19,9 @@ class QuietButton;
 class WelcomeButton;
 
 // The welcome page: the mark, the title, the line under it and "Get started", entering in six
-// stages over 3.2 s. Frames are drawn only while the page is shown and the entrance runs.
+// stages over 3.2 s. Frames are drawn only while the page is shown and the entrance runs. The
+// mark is painted by the page; the texts and the button are widgets of their own, so that a
+// screen reader finds them.
 class WelcomePage final : public QWidget
 {
     Q_OBJECT
@@ -27,7 +29,7 @@ public:
     WelcomePage(Clock &clock, bool reduceMotion, QWidget *parent = nullptr);
 
     WelcomeStages stages() const;
-    QRectF buttonRect() const;
+    WelcomeButton *getStartedButton() const { return m_button; }
     int framesPainted() const { return m_framesPainted; }
 
 Q_SIGNALS:
@@ -37,11 +39,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void press();
+    // Places and fades the texts and the button for the current stages.
+    void applyStages();
 
     Clock &m_clock;
     bool m_reduceMotion;
@@ -49,6 +52,9 @@ private:
     std::optional<Clock::Duration> m_animationStart;
     QTimer m_frames;
     int m_framesPainted = 0;
+    QLabel *m_title;
+    QLabel *m_line;
+    WelcomeButton *m_button;
 };
 
 // "Choose your providers": a card per provider, toggled in the monitor at once.
@@ -65,7 +71,7 @@ private:
 
     OnboardingFlow &m_flow;
     QList<ProviderCard *> m_cards;
-    WelcomeButton *m_continue;
+    WelcomeButton *m_continue = nullptr;
 };
 
 // One provider's connection page: the steps, its icon, what stands, and what to do.
@@ -73,9 +79,11 @@ class ConnectionPage final : public QWidget
 {
     Q_OBJECT
 public:
-    ConnectionPage(OnboardingFlow &flow, QWidget *parent = nullptr);
+    // With `reduceMotion`, the waiting indicator stands still.
+    ConnectionPage(OnboardingFlow &flow, bool reduceMotion, QWidget *parent = nullptr);
     QString titleText() const;
     QString messageText() const;
+    const QLabel *messageLabel() const { return m_message; }
     QString stepText() const;
     WelcomeButton *primaryButton() const { return m_primary; }
     QuietButton *laterButton() const { return m_later; }

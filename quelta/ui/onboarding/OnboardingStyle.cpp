@@ -1,5 +1,7 @@
 #include "OnboardingStyle.h"
 
+#include "ui/widgets/Spinner.h"
+
 #include "artwork/Symbols.h"
 
 #include <QPainter>
@@ -77,32 +79,47 @@ QPixmap queltaAppIcon(int size, qreal devicePixelRatio)
     return pixmap;
 }
 
+namespace {
+constexpr int padding = 22;
+constexpr int markSize = 11;
+}
+
 WelcomeButton::WelcomeButton(const QString &text, QWidget *parent)
     : StyledButton(parent)
+    , m_spinner(new Spinner(markSize, this))
 {
     setText(text);
     setFont(geist(14, QFont::Medium, -0.28));
     setFixedHeight(40);
+    m_spinner->setColor(Qt::black);
+    m_spinner->move(padding, (40 - markSize) / 2);
+    m_spinner->hide();
 }
 
 void WelcomeButton::setBusy(bool busy)
 {
     m_busy = busy;
+    m_spinner->setVisible(busy);
     updateGeometry();
     update();
 }
 
-void WelcomeButton::setChecked(bool checked)
+void WelcomeButton::setSpinnerTurns(bool turns)
 {
-    m_done = checked;
+    m_spinner->setTurning(turns);
+}
+
+void WelcomeButton::setDone(bool done)
+{
+    m_done = done;
     updateGeometry();
     update();
 }
 
 QSize WelcomeButton::sizeHint() const
 {
-    const int mark = (m_busy || m_done) ? 11 + 7 : 0;
-    return {int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text()))) + mark + 44 + 1, 40};
+    const int mark = (m_busy || m_done) ? markSize + 7 : 0;
+    return {int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text()))) + mark + 2 * padding + 1, 40};
 }
 
 void WelcomeButton::paintEvent(QPaintEvent *)
@@ -116,20 +133,18 @@ void WelcomeButton::paintEvent(QPaintEvent *)
     capsule.addRoundedRect(QRectF(rect()), height() / 2.0, height() / 2.0);
     painter.fillPath(capsule, white(opacity));
     painter.setPen(Qt::black);
-    QRectF label = QRectF(rect()).adjusted(22, 0, -22, 0);
+    QRectF label = QRectF(rect()).adjusted(padding, 0, -padding, 0);
     if (m_busy || m_done) {
-        const QRectF markRect(label.left(), (height() - 11) / 2.0, 11, 11);
+        // The spinner, a widget of its own, sits in the same place as the check mark.
         if (m_done) {
-            const QPixmap check = symbolPixmap(QStringLiteral("checkmark"), Qt::black, 11, devicePixelRatioF());
-            painter.drawPixmap(markRect, check, check.rect());
-        } else {
-            painter.setPen(QPen(Qt::black, 1.6, Qt::SolidLine, Qt::RoundCap));
-            painter.drawArc(markRect.adjusted(1, 1, -1, -1), 90 * 16, -270 * 16);
+            const QPixmap check = symbolPixmap(QStringLiteral("checkmark"), Qt::black, markSize, devicePixelRatioF());
+            painter.drawPixmap(QRectF(label.left(), (height() - markSize) / 2.0, markSize, markSize), check, check.rect());
         }
-        label.setLeft(label.left() + 18);
+        label.setLeft(label.left() + markSize + 7);
     }
     painter.setPen(Qt::black);
     painter.drawText(label, Qt::AlignCenter, text());
+    paintFocusRing(painter, capsule);
 }
 
 QuietButton::QuietButton(const QString &text, QWidget *parent)
@@ -152,6 +167,9 @@ void QuietButton::paintEvent(QPaintEvent *)
     painter.setOpacity(isEnabled() ? 1.0 : 0.5);
     painter.setPen(white(opacity));
     painter.drawText(rect(), Qt::AlignCenter, text());
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(rect()), 8, 8);
+    paintFocusRing(painter, outline);
 }
 
 ProviderCard::ProviderCard(ProviderID id, QWidget *parent)
@@ -159,14 +177,8 @@ ProviderCard::ProviderCard(ProviderID id, QWidget *parent)
     , m_provider(id)
 {
     setFixedSize(132, 132);
+    setCheckable(true);
     setAccessibleName(displayName(id));
-}
-
-void ProviderCard::setSelected(bool selected)
-{
-    m_selected = selected;
-    setAccessibleDescription(selected ? QStringLiteral("Selected") : QStringLiteral("Not selected"));
-    update();
 }
 
 void ProviderCard::paintEvent(QPaintEvent *)
@@ -176,11 +188,11 @@ void ProviderCard::paintEvent(QPaintEvent *)
     applyPressScale(painter, 0.975);
     const qreal hover = hoverAmount();
     const qreal press = pressAmount();
-    const qreal rest = m_selected ? 0.1 : 0.045;
-    const qreal hovered = m_selected ? 0.12 : 0.07;
-    const qreal pressed = m_selected ? 0.14 : 0.09;
+    const qreal rest = isChecked() ? 0.1 : 0.045;
+    const qreal hovered = isChecked() ? 0.12 : 0.07;
+    const qreal pressed = isChecked() ? 0.14 : 0.09;
     const qreal fill = (rest + (hovered - rest) * hover) * (1 - press) + pressed * press;
-    const qreal stroke = m_selected ? 0.24 + 0.06 * hover : 0.08 + 0.08 * hover;
+    const qreal stroke = isChecked() ? 0.24 + 0.06 * hover : 0.08 + 0.08 * hover;
     QPainterPath card;
     card.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 16, 16);
     painter.fillPath(card, white(fill));
@@ -191,15 +203,15 @@ void ProviderCard::paintEvent(QPaintEvent *)
     const QFont name = geist(15, QFont::Medium, -0.3);
     const qreal textHeight = QFontMetricsF(name).height();
     const qreal top = (height() - (50 + 10 + textHeight)) / 2;
-    painter.setOpacity(m_selected ? 1.0 : 0.56);
+    painter.setOpacity(isChecked() ? 1.0 : 0.56);
     painter.drawPixmap(QRectF((width() - 50) / 2.0, top, 50, 50), icon, icon.rect());
     painter.setOpacity(1.0);
     painter.setFont(name);
-    painter.setPen(white(m_selected ? 1.0 : 0.68));
+    painter.setPen(white(isChecked() ? 1.0 : 0.68));
     painter.drawText(QRectF(0, top + 60, width(), textHeight), Qt::AlignHCenter | Qt::AlignTop, displayName(m_provider));
 
     const QRectF mark(width() - 12 - 18, 12, 18, 18);
-    if (m_selected) {
+    if (isChecked()) {
         painter.setBrush(Qt::white);
         painter.setPen(Qt::NoPen);
         painter.drawEllipse(mark);
@@ -210,6 +222,7 @@ void ProviderCard::paintEvent(QPaintEvent *)
         painter.setPen(QPen(white(0.18), 1));
         painter.drawEllipse(mark.adjusted(0.5, 0.5, -0.5, -0.5));
     }
+    paintFocusRing(painter, card);
 }
 
 } // namespace quelta

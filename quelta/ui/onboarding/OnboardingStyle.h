@@ -9,6 +9,8 @@
 
 namespace quelta {
 
+class Spinner;
+
 // The onboarding's look: Geist at the design's sizes and tracking, its buttons and artwork.
 QFont geist(int pixelSize, QFont::Weight weight, qreal tracking);
 // A softened copy of `pixmap`, as if blurred by `radius` points; cheap enough for every frame.
@@ -23,14 +25,20 @@ class WelcomeButton final : public StyledButton
     Q_OBJECT
 public:
     explicit WelcomeButton(const QString &text, QWidget *parent = nullptr);
+    // A turning indicator before the label: waiting for something.
     void setBusy(bool busy);
-    void setChecked(bool checked);
+    bool isBusy() const { return m_busy; }
+    void setSpinnerTurns(bool turns);
+    Spinner *spinner() const { return m_spinner; }
+    // A check mark before the label: the step is done.
+    void setDone(bool done);
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    Spinner *m_spinner;
     bool m_busy = false;
     bool m_done = false;
 };
@@ -47,23 +55,24 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// A provider's 132 × 132 card: its app icon, name and a selection mark.
+// A provider's 132 × 132 card: its app icon, name and a selection mark. It is checkable, but a
+// press only asks for the change: the checked state follows the monitor through `setSelected`.
 class ProviderCard final : public StyledButton
 {
     Q_OBJECT
 public:
     ProviderCard(ProviderID id, QWidget *parent = nullptr);
     ProviderID provider() const { return m_provider; }
-    void setSelected(bool selected);
-    bool isSelected() const { return m_selected; }
+    void setSelected(bool selected) { setChecked(selected); }
+    bool isSelected() const { return isChecked(); }
     QSize sizeHint() const override { return {132, 132}; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void nextCheckState() override {}
 
 private:
     ProviderID m_provider;
-    bool m_selected = false;
 };
 
 } // namespace quelta

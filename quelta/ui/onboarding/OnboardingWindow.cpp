@@ -3,6 +3,8 @@
 #include "OnboardingPages.h"
 #include "OnboardingStyle.h"
 
+#include "ui/widgets/KeyboardFocus.h"
+
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -45,12 +47,13 @@ OnboardingWindow::OnboardingWindow(OnboardingFlow::Services services, bool reduc
     connect(&m_transition, &QVariantAnimation::finished, this, [this] {
         m_leaving = m_arriving = QPixmap();
         m_page->show();
-        m_page->setFocus();
+        focusFirstControl(m_page);
         update();
     });
     connect(&m_flow, &OnboardingFlow::pageChanged, this, &OnboardingWindow::changePage);
     m_page = makePage();
     m_page->show();
+    focusFirstControl(m_page);
 }
 
 QWidget *OnboardingWindow::makePage()
@@ -67,7 +70,7 @@ QWidget *OnboardingWindow::makePage()
         page = new ProvidersPage(m_flow, this);
         break;
     case OnboardingFlow::Phase::connection:
-        page = new ConnectionPage(m_flow, this);
+        page = new ConnectionPage(m_flow, m_reduceMotion, this);
         break;
     case OnboardingFlow::Phase::complete: {
         auto *complete = new CompletePage(this);
@@ -90,7 +93,7 @@ void OnboardingWindow::changePage()
     if (m_reduceMotion || !isVisible()) {
         delete old;
         m_page->show();
-        m_page->setFocus();
+        focusFirstControl(m_page);
         return;
     }
     m_transition.stop();
@@ -133,7 +136,9 @@ void OnboardingWindow::keyPressEvent(QKeyEvent *event)
     }
     // Return presses the page's main button.
     QAbstractButton *main = nullptr;
-    if (auto *providers = qobject_cast<ProvidersPage *>(m_page))
+    if (auto *welcome = qobject_cast<WelcomePage *>(m_page))
+        main = welcome->getStartedButton();
+    else if (auto *providers = qobject_cast<ProvidersPage *>(m_page))
         main = providers->continueButton();
     else if (auto *connection = qobject_cast<ConnectionPage *>(m_page))
         main = connection->primaryButton();

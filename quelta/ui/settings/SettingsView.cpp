@@ -10,6 +10,7 @@
 #include "platform/DetachedTask.h"
 #include "platform/LoginItem.h"
 #include "ui/ProviderConnection.h"
+#include "ui/widgets/AlertBox.h"
 #include "ui/widgets/ProviderIconTile.h"
 #include "ui/widgets/Switch.h"
 
@@ -18,7 +19,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLoggingCategory>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
@@ -254,9 +254,13 @@ QWidget *SettingsView::makeProvidersSection()
             auto *choice = new QHBoxLayout;
             choice->setContentsMargins(54, 10, 14, 10);
             choice->setSpacing(12);
-            choice->addWidget(label(QStringLiteral("Usage Limit"), 12, QFont::Normal, false, m_limitRow));
+            QLabel *title = label(QStringLiteral("Usage Limit"), 12, QFont::Normal, false, m_limitRow);
+            choice->addWidget(title);
             choice->addStretch(1);
             m_limitPicker = new QComboBox(m_limitRow);
+            // Screen readers on Linux speak a combo box's current item as its name, and its label
+            // through this relation.
+            title->setBuddy(m_limitPicker);
             m_limitPicker->setAccessibleName(QStringLiteral("Usage Limit"));
             m_limitPicker->setFixedWidth(190);
             for (ClaudeTrackedLimit value : allCases<ClaudeTrackedLimit>())
@@ -316,7 +320,8 @@ QWidget *SettingsView::makeNotificationsSection()
         auto *line = new QHBoxLayout(row);
         line->setContentsMargins(14, 8, 14, 8);
         line->setSpacing(12);
-        line->addSpacing(18);
+        // In line with the standard rows' texts: a spacer item gets no spacing after it.
+        line->addSpacing(18 + line->spacing());
         auto *texts = new QVBoxLayout;
         texts->setSpacing(2);
         texts->addWidget(label(option.title, 12, QFont::Medium, false, row));
@@ -468,9 +473,7 @@ QCoro::Task<void> SettingsView::connectProvider(ProviderID id)
 void SettingsView::showAlert(Alert alert)
 {
     m_lastAlert = alert;
-    auto *box = new QMessageBox(QMessageBox::NoIcon, alert.title, alert.message, QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    alertBox(alert.title, alert.message, this)->open();
 }
 
 Switch *SettingsView::visibilitySwitch(ProviderID id) const

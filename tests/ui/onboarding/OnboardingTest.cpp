@@ -9,6 +9,10 @@
 #include "ui/onboarding/OnboardingStyle.h"
 #include "ui/ProviderConnection.h"
 #include "ui/onboarding/OnboardingWindow.h"
+#include "ui/widgets/Spinner.h"
+
+#include <QApplication>
+#include <QLabel>
 
 #include <QSignalSpy>
 #include <QTest>
@@ -31,11 +35,13 @@ class OnboardingTest : public QObject
     std::optional<ProviderConnectorError::Kind> m_signInFailure;
     bool m_toolInstalled = true;
     bool m_framerConnects = false;
+    bool m_signInWaits = false;
 
     OnboardingFlow &flow() { return m_window->flow(); }
     ConnectionPage *page() { return qobject_cast<ConnectionPage *>(m_window->page()); }
 
-    void start(const ProviderSet &enabled, const ProviderSet &connected = {})
+    // The window at its welcome page.
+    void open(const ProviderSet &enabled, const ProviderSet &connected = {}, bool reduceMotion = true)
     {
         allowanceStore::saveEnabledProviders(m_fixture->store, enabled);
         allowanceStore::saveAuthorizedProviders(m_fixture->store, connected);
@@ -50,6 +56,8 @@ class OnboardingTest : public QObject
         services.clock = &m_fixture->clock;
         m_connection = std::make_unique<ProviderConnection>(*m_monitor, [this](ProviderID id) -> QCoro::Task<void> {
             m_signIns.append(id);
+            if (m_signInWaits)
+                co_await qCoro(m_loads.get(), &test::ScriptedLoads::released);
             if (m_signInFailure)
                 throw ProviderConnectorError(*m_signInFailure);
             if (id == ProviderID::framer && !m_framerConnects)
@@ -58,8 +66,14 @@ class OnboardingTest : public QObject
         });
         services.connection = m_connection.get();
         services.executable = [this](ProviderID) { return m_toolInstalled ? std::optional(QStringLiteral("/bin/tool")) : std::nullopt; };
-        m_window = std::make_unique<OnboardingWindow>(services, true);
+        m_window = std::make_unique<OnboardingWindow>(services, reduceMotion);
         m_window->show();
+    }
+
+    // The window at the first connection page.
+    void start(const ProviderSet &enabled, const ProviderSet &connected = {})
+    {
+        open(enabled, connected);
         flow().getStarted();
         flow().continueFromProviders();
     }
@@ -80,6 +94,7 @@ private Q_SLOTS:
         m_signInFailure.reset();
         m_toolInstalled = true;
         m_framerConnects = false;
+        m_signInWaits = false;
     }
 
     void cleanup()
@@ -118,10 +133,10 @@ private Q_SLOTS:
         QSignalSpy started(&welcome, &WelcomePage::getStarted);
         m_fixture->clock.advance(120ms); // the start sequence's pause
         m_fixture->clock.advance(2400ms);
-        QTest::mouseClick(&welcome, Qt::LeftButton, {}, welcome.buttonRect().center().toPoint());
+        QTest::mouseClick(welcome.getStartedButton(), Qt::LeftButton);
         QVERIFY(started.isEmpty());
         m_fixture->clock.advance(300ms);
-        QTest::mouseClick(&welcome, Qt::LeftButton, {}, welcome.buttonRect().center().toPoint());
+        QTest::mouseClick(welcome.getStartedButton(), Qt::LeftButton);
         QCOMPARE(started.size(), 1);
     }
 
@@ -173,6 +188,10 @@ private Q_SLOTS:
         QCOMPARE(page()->titleText(), QStringLiteral("Couldn’t connect ChatGPT"));
         QCOMPARE(page()->primaryButton()->text(), QStringLiteral("Try again"));
         QCOMPARE(page()->messageText(), message);
+        // Centred in a wider column, the wrapped message still gets all the height it needs.
+        const QLabel *label = page()->messageLabel();
+        const QRect needed = QFontMetrics(label->font()).boundingRect(QRect(0, 0, label->width(), 1000), Qt::TextWordWrap, message);
+        QVERIFY2(label->height() >= needed.height(), qPrintable(QStringLiteral("%1 of %2 px").arg(label->height()).arg(needed.height())));
         QCOMPARE(m_monitor->connectionAttemptState(ProviderID::codex), ProviderConnectionAttemptState::failed);
     }
 
@@ -199,6 +218,63 @@ private Q_SLOTS:
         QCOMPARE(page()->primaryButton()->text(), QStringLiteral("Try again"));
         // Leaving the window reads Framer again, as leaving it from the popover does.
         QTRY_COMPARE(m_loads->calls, QList<ProviderID>{ProviderID::framer});
+    }
+
+    // The cards say "checked" as the monitor does, whatever is pressed; Tab takes them before
+    // "Continue", as the eye does.
+    void cardsAreCheckedAsTheMonitorSays()
+    {
+        open({ProviderID::codex});
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        flow().getStarted();
+        auto *providers = qobject_cast<ProvidersPage *>(m_window->page());
+        QVERIFY(providers);
+        const QList<ProviderCard *> cards = providers->cards();
+        const auto checked = [&cards] {
+            QList<bool> states;
+            for (ProviderCard *card : cards)
+                states.append(card->isCheckable() && card->isChecked());
+            return states;
+        };
+        QCOMPARE(checked(), (QList<bool>{false, true, false}));
+        cards[1]->click(); // the only one chosen stays chosen
+        QCOMPARE(checked(), (QList<bool>{false, true, false}));
+        cards[0]->click();
+        QCOMPARE(checked(), (QList<bool>{true, true, false}));
+
+        QList<QWidget *> visited;
+        for (int step = 0; step < 4; ++step) {
+            visited.append(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(visited, (QList<QWidget *>{cards[0], cards[1], cards[2], providers->continueButton()}));
+    }
+
+    void theWaitingIndicatorTurnsUnlessMotionIsReduced_data()
+    {
+        QTest::addColumn<bool>("reduceMotion");
+        QTest::newRow("motion") << false;
+        QTest::newRow("reduced motion") << true;
+    }
+
+    void theWaitingIndicatorTurnsUnlessMotionIsReduced()
+    {
+        QFETCH(bool, reduceMotion);
+        m_signInWaits = true;
+        needsConnection(ProviderID::codex);
+        open({ProviderID::codex}, {}, reduceMotion);
+        flow().getStarted();
+        flow().continueFromProviders();
+        QTRY_VERIFY(!m_window->isChangingPage());
+        page()->primaryButton()->click();
+        QTRY_COMPARE(m_signIns.size(), 1);
+        QCOMPARE(page()->primaryButton()->text(), QStringLiteral("Waiting for Codex…"));
+        QVERIFY(page()->primaryButton()->spinner()->isVisible());
+        QCOMPARE(page()->primaryButton()->spinner()->isTurning(), !reduceMotion);
+        m_loads->answers.insert(ProviderID::codex, [] { return test::connectedAllowance(ProviderID::codex, 50); });
+        m_loads->release();
+        QTRY_COMPARE(flow().connectionState(), State::connected);
+        QVERIFY(!page()->primaryButton()->spinner()->isVisible());
     }
 
     void setUpLaterOnTheLastProviderCompletes()

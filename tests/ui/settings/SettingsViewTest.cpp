@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -141,6 +142,13 @@ private Q_SLOTS:
         m_view->connectButton(ProviderID::claudeCode)->click();
         QTRY_VERIFY(m_view->lastAlert().has_value());
         QCOMPARE(m_view->lastAlert()->title, QStringLiteral("Claude Code isn’t included"));
+        // The heading shows in the dialog itself, above the message, not only in its title bar.
+        const auto *box = m_view->findChild<QMessageBox *>();
+        QVERIFY(box);
+        const auto *heading = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(heading && heading->isVisible());
+        QVERIFY2(heading->text().contains(QStringLiteral("Claude Code isn’t included")), qPrintable(heading->text()));
+        QCOMPARE(box->informativeText(), m_view->lastAlert()->message);
         QTRY_VERIFY(m_view->providerCaption(ProviderID::claudeCode)->isVisible());
         QVERIFY(!m_view->connectButton(ProviderID::claudeCode)->isVisible());
         QVERIFY(!m_view->badge(ProviderID::claudeCode)->isVisible());
@@ -176,6 +184,16 @@ private Q_SLOTS:
         m_view->alertsSwitch()->click();
         QTRY_VERIFY(m_alerts->notificationsEnabled());
         QVERIFY(m_view->alertOptions()->isVisible());
+        // The options' texts line up with the texts of the row above them.
+        const auto textLeft = [this](const QString &text) {
+            for (const QLabel *label : m_view->findChildren<QLabel *>()) {
+                if (label->text() == text)
+                    return label->mapTo(m_view.get(), QPoint(0, 0)).x();
+            }
+            return -1;
+        };
+        QTRY_COMPARE(textLeft(QStringLiteral("Usage pace")), textLeft(QStringLiteral("Usage Alerts")));
+        QVERIFY(textLeft(QStringLiteral("Usage pace")) > 0);
         m_alerts->setLowAllowanceEnabled(false);
         m_view->alertsSwitch()->click();
         QVERIFY(!m_view->alertOptions()->isVisible());
