@@ -1,5 +1,7 @@
 // Renders every view in its states, in light and dark schemes, to PNG files in the folder given
-// as the first argument. Run through scripts/screenshots; look at the files.
+// as the first argument; the popover in each of the sans fonts Linux desktops ship. With
+// --popover-only, just the popover (for a second run at another scale). Run through
+// scripts/screenshots; look at the files.
 #include "InstallerScreenshots.h"
 #include "MonitorTestSupport.h"
 #include "ManualClock.h"
@@ -188,8 +190,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     registerFonts(QString::fromUtf8(QUELTA_FONT_DIRECTORY));
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QStringList arguments = app.arguments().mid(1);
+    const bool popoverOnly = arguments.removeAll(QStringLiteral("--popover-only")) > 0;
+    const QString folder = arguments.value(0, QStringLiteral("screenshots"));
     QDir().mkpath(folder);
+    const QFont desktopFont = QApplication::font();
+    const QStringList families{QStringLiteral("DejaVu Sans"), QStringLiteral("Cantarell"), QStringLiteral("Noto Sans")};
 
     const ProviderSet all{ProviderID::framer, ProviderID::codex, ProviderID::claudeCode};
     const auto connectedAnswers = [](test::ScriptedLoads &loads) {
@@ -230,25 +236,33 @@ int main(int argc, char *argv[])
 
     for (const auto &[scheme, palette] : {std::pair{QStringLiteral("light"), lightPalette()}, std::pair{QStringLiteral("dark"), darkPalette()}}) {
         QApplication::setPalette(palette);
-        renderSettings(folder, scheme);
-        for (const Scene &scene : scenes) {
-            test::Fixture fixture;
-            test::ScriptedLoads loads;
-            for (ProviderID id : all)
-                loads.answers.insert(id, [id] { return test::connectedAllowance(id, 50); });
-            scene.prepare(fixture, loads);
-            AllowanceMonitor monitor(fixture.store, fixture.clock, AllowanceMonitor::Services{loads.loader(), true, nullptr, nullptr});
-            auto *content = new ContentView(monitor, nullptr);
-            PopoverWindow popover(content, PopoverWindow::Mode::popup);
-            scene.act(monitor, loads);
-            QTest::qWait(50);
-            popover.show();
-            QTest::qWait(300);
-            save(popover, QStringLiteral("%1/popover-%2-%3.png").arg(folder, scene.name, scheme));
-            popover.hide();
-            loads.release();
+        if (!popoverOnly)
+            renderSettings(folder, scheme);
+        for (const QString &family : families) {
+            QApplication::setFont(QFont(family));
+            const QString fontName = family.toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
+            for (const Scene &scene : scenes) {
+                test::Fixture fixture;
+                test::ScriptedLoads loads;
+                for (ProviderID id : all)
+                    loads.answers.insert(id, [id] { return test::connectedAllowance(id, 50); });
+                scene.prepare(fixture, loads);
+                AllowanceMonitor monitor(fixture.store, fixture.clock, AllowanceMonitor::Services{loads.loader(), true, nullptr, nullptr});
+                auto *content = new ContentView(monitor, nullptr);
+                PopoverWindow popover(content, PopoverWindow::Mode::popup);
+                scene.act(monitor, loads);
+                QTest::qWait(50);
+                popover.show();
+                QTest::qWait(300);
+                save(popover, QStringLiteral("%1/popover-%2-%3-%4.png").arg(folder, scene.name, scheme, fontName));
+                popover.hide();
+                loads.release();
+            }
         }
+        QApplication::setFont(desktopFont);
     }
+    if (popoverOnly)
+        return 0;
     renderOnboarding(folder);
     renderInstaller(folder);
     return 0;

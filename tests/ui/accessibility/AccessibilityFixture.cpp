@@ -1,0 +1,155 @@
+// The views as a person meets them, on a real display with the accessibility bridge on: the
+// popover (as the window of a desktop without a tray), the welcome page, the provider cards and
+// the settings window. Every action a view offers writes a line to the file named by the first
+// argument, so that a keyboard walk can tell what it triggered. Driven by check_tree.py.
+#include "MonitorTestSupport.h"
+#include "TestFixture.h"
+
+#include "alerts/UsageNotificationManager.h"
+#include "analytics/AnalyticsManager.h"
+#include "core/AllowanceStore.h"
+#include "platform/LoginItem.h"
+#include "RecordingNotificationCenter.h"
+#include "ui/onboarding/OnboardingWindow.h"
+#include "ui/popover/ContentView.h"
+#include "ui/popover/PopoverWindow.h"
+#include "ui/settings/SettingsView.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QScrollArea>
+#include <QTest>
+
+using namespace quelta;
+
+namespace {
+
+QFile actions;
+
+void record(const QString &action)
+{
+    actions.write(action.toUtf8() + '\n');
+    actions.flush();
+}
+
+ProviderAllowance needsConnection(ProviderID id)
+{
+    return ProviderAllowance::failure(id, QStringLiteral("Requires connection"), ConnectionState::needsConnection);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2)
+        return 2;
+    actions.setFileName(QString::fromLocal8Bit(argv[1]));
+    if (!actions.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return 2;
+
+    // The popover: Framer at 62 % remaining, ChatGPT waiting for a connection, Claude at 91 %.
+    test::Fixture popoverState;
+    test::ScriptedLoads popoverLoads;
+    popoverLoads.answers.insert(ProviderID::framer, [] { return test::connectedAllowance(ProviderID::framer, 62); });
+    popoverLoads.answers.insert(ProviderID::codex, [] { return needsConnection(ProviderID::codex); });
+    popoverLoads.answers.insert(ProviderID::claudeCode, [] { return test::connectedAllowance(ProviderID::claudeCode, 91); });
+    allowanceStore::saveEnabledProviders(popoverState.store, {ProviderID::framer, ProviderID::codex, ProviderID::claudeCode});
+    allowanceStore::saveAuthorizedProviders(popoverState.store, {ProviderID::framer, ProviderID::claudeCode});
+    AllowanceMonitor popoverMonitor(popoverState.store, popoverState.clock,
+                                    AllowanceMonitor::Services{popoverLoads.loader(), true, nullptr, nullptr});
+    popoverMonitor.refresh(false);
+    if (!QTest::qWaitFor([&] { return !popoverMonitor.isRefreshing(); }, 5000))
+        return 1;
+    auto *content = new ContentView(popoverMonitor, nullptr);
+    QObject::connect(content, &ContentView::connectRequested, [](ProviderID id) { record(QStringLiteral("connect ") + toRawValue(id)); });
+    QObject::connect(content, &ContentView::openSettingsRequested, [] { record(QStringLiteral("open settings")); });
+    QObject::connect(&popoverMonitor, &AllowanceMonitor::changed, [&popoverMonitor] {
+        if (popoverMonitor.isRefreshing())
+            record(QStringLiteral("refresh"));
+    });
+    PopoverWindow popover(content, PopoverWindow::Mode::window);
+    popover.move(0, 0);
+    popover.showAt({}, {});
+
+    // Onboarding, once at its welcome page and once at its provider cards, ChatGPT and Claude chosen.
+    test::Fixture onboardingState;
+    test::ScriptedLoads onboardingLoads;
+    for (ProviderID id : displayOrder)
+        onboardingLoads.answers.insert(id, [id] { return needsConnection(id); });
+    allowanceStore::saveEnabledProviders(onboardingState.store, {ProviderID::codex, ProviderID::claudeCode});
+    AllowanceMonitor onboardingMonitor(onboardingState.store, onboardingState.clock,
+                                       AllowanceMonitor::Services{onboardingLoads.loader(), true, nullptr, nullptr});
+    OnboardingFlow::Services flow;
+    flow.monitor = &onboardingMonitor;
+    flow.clock = &onboardingState.clock;
+    flow.signIn = [](ProviderID) -> QCoro::Task<void> { co_return; };
+    flow.executable = [](ProviderID) { return std::optional<QString>(); };
+    flow.connectFramer = []() -> QCoro::Task<bool> { co_return false; };
+    OnboardingWindow welcome(flow, true);
+    welcome.setWindowTitle(QStringLiteral("Welcome"));
+    QObject::connect(&welcome.flow(), &OnboardingFlow::pageChanged, [] { record(QStringLiteral("get started")); });
+    welcome.move(340, 0);
+    welcome.show();
+    OnboardingWindow cards(flow, true);
+    cards.setWindowTitle(QStringLiteral("Providers"));
+    cards.flow().getStarted();
+    QObject::connect(&onboardingMonitor, &AllowanceMonitor::changed, [&onboardingMonitor] {
+        QStringList shown;
+        for (ProviderID id : displayOrder) {
+            if (onboardingMonitor.enabledProviderIDs().contains(id))
+                shown.append(toRawValue(id));
+        }
+        record(QStringLiteral("providers ") + shown.join(QLatin1Char(',')));
+    });
+    QObject::connect(&cards.flow(), &OnboardingFlow::pageChanged, [] { record(QStringLiteral("continue")); });
+    cards.move(340, 420);
+    cards.show();
+
+    // Settings: Claude connected, ChatGPT waiting for a connection, Framer hidden; alerts on.
+    test::Fixture settingsState;
+    test::ScriptedLoads settingsLoads;
+    settingsLoads.answers.insert(ProviderID::claudeCode, [] { return test::connectedAllowance(ProviderID::claudeCode, 50); });
+    settingsLoads.answers.insert(ProviderID::codex, [] { return needsConnection(ProviderID::codex); });
+    allowanceStore::saveEnabledProviders(settingsState.store, {ProviderID::codex, ProviderID::claudeCode});
+    allowanceStore::saveAuthorizedProviders(settingsState.store, {ProviderID::claudeCode});
+    settingsState.store.setBool(QLatin1String(UsageNotificationManager::enabledKey), true);
+    test::RecordingNotificationCenter center;
+    UsageNotificationManager alerts(settingsState.store, settingsState.clock, center);
+    AnalyticsManager analytics(settingsState.store, settingsState.clock, AnalyticsManager::TelemetrySetup{});
+    AllowanceMonitor settingsMonitor(settingsState.store, settingsState.clock,
+                                     AllowanceMonitor::Services{settingsLoads.loader(), true, nullptr, nullptr});
+    settingsMonitor.refresh(false);
+    if (!QTest::qWaitFor([&] { return !settingsMonitor.isRefreshing(); }, 5000))
+        return 1;
+    LoginItem loginItem(settingsState.directory.filePath(QStringLiteral("xdg")), QStringLiteral("/usr/bin/quelta"));
+    SettingsView::Services services;
+    services.monitor = &settingsMonitor;
+    services.alerts = &alerts;
+    services.analytics = &analytics;
+    services.loginItem = &loginItem;
+    services.appVersion = QStringLiteral("0.1.0");
+    services.signIn = [&settingsLoads](ProviderID id) -> QCoro::Task<void> {
+        record(QStringLiteral("sign in ") + toRawValue(id));
+        settingsLoads.answers.insert(id, [id] { return test::connectedAllowance(id, 30); });
+        co_return;
+    };
+    services.executable = [](ProviderID) { return std::optional<QString>(QStringLiteral("/usr/bin/true")); };
+    services.connectFramer = []() -> QCoro::Task<bool> {
+        record(QStringLiteral("connect framer"));
+        co_return false;
+    };
+    services.checkForUpdates = [] { record(QStringLiteral("check for updates")); };
+    services.openUrl = [](const QUrl &) { record(QStringLiteral("open form")); };
+    QScrollArea settings;
+    settings.setWindowTitle(QStringLiteral("Quelta Settings"));
+    settings.setWidgetResizable(true);
+    settings.setFrameShape(QFrame::NoFrame);
+    settings.setWidget(new SettingsView(services));
+    settings.setFixedSize(520, 650);
+    settings.move(860, 0);
+    settings.show();
+
+    record(QStringLiteral("ready"));
+    return app.exec();
+}
