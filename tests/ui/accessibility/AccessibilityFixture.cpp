@@ -9,6 +9,7 @@
 #include "analytics/AnalyticsManager.h"
 #include "core/AllowanceStore.h"
 #include "platform/LoginItem.h"
+#include "ui/ProviderConnection.h"
 #include "RecordingNotificationCenter.h"
 #include "ui/onboarding/OnboardingWindow.h"
 #include "ui/popover/ContentView.h"
@@ -80,12 +81,12 @@ int main(int argc, char *argv[])
     allowanceStore::saveEnabledProviders(onboardingState.store, {ProviderID::codex, ProviderID::claudeCode});
     AllowanceMonitor onboardingMonitor(onboardingState.store, onboardingState.clock,
                                        AllowanceMonitor::Services{onboardingLoads.loader(), true, nullptr, nullptr});
+    ProviderConnection onboardingConnection(onboardingMonitor, [](ProviderID) -> QCoro::Task<void> { co_return; });
     OnboardingFlow::Services flow;
     flow.monitor = &onboardingMonitor;
     flow.clock = &onboardingState.clock;
-    flow.signIn = [](ProviderID) -> QCoro::Task<void> { co_return; };
+    flow.connection = &onboardingConnection;
     flow.executable = [](ProviderID) { return std::optional<QString>(); };
-    flow.connectFramer = []() -> QCoro::Task<bool> { co_return false; };
     OnboardingWindow welcome(flow, true);
     welcome.setWindowTitle(QStringLiteral("Welcome"));
     QObject::connect(&welcome.flow(), &OnboardingFlow::pageChanged, [] { record(QStringLiteral("get started")); });
@@ -129,16 +130,13 @@ int main(int argc, char *argv[])
     services.analytics = &analytics;
     services.loginItem = &loginItem;
     services.appVersion = QStringLiteral("0.1.0");
-    services.signIn = [&settingsLoads](ProviderID id) -> QCoro::Task<void> {
+    ProviderConnection settingsConnection(settingsMonitor, [&settingsLoads](ProviderID id) -> QCoro::Task<void> {
         record(QStringLiteral("sign in ") + toRawValue(id));
         settingsLoads.answers.insert(id, [id] { return test::connectedAllowance(id, 30); });
         co_return;
-    };
+    });
+    services.connection = &settingsConnection;
     services.executable = [](ProviderID) { return std::optional<QString>(QStringLiteral("/usr/bin/true")); };
-    services.connectFramer = []() -> QCoro::Task<bool> {
-        record(QStringLiteral("connect framer"));
-        co_return false;
-    };
     services.checkForUpdates = [] { record(QStringLiteral("check for updates")); };
     services.openUrl = [](const QUrl &) { record(QStringLiteral("open form")); };
     QScrollArea settings;
