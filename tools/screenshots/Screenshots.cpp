@@ -164,6 +164,11 @@ void renderOnboarding(const QString &folder)
     window.flow().getStarted();
     QTest::qWait(50);
     save(window, folder + QStringLiteral("/onboarding-providers.png"));
+    window.activateWindow();
+    static_cast<void>(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::qWait(50);
+    save(window, folder + QStringLiteral("/onboarding-providers-keyboard-focus.png"));
     window.flow().toggleProvider(ProviderID::framer);
     window.flow().continueFromProviders();
     QTest::qWait(50);
@@ -255,6 +260,14 @@ int main(int argc, char *argv[])
                 popover.show();
                 QTest::qWait(300);
                 save(popover, QStringLiteral("%1/popover-%2-%3-%4.png").arg(folder, scene.name, scheme, fontName));
+                if (scene.name == QLatin1String("needs-connection")) {
+                    // Focus brought by the keyboard shows as a ring.
+                    popover.activateWindow();
+                    static_cast<void>(QTest::qWaitForWindowActive(&popover));
+                    content->controls().constFirst()->setFocus(Qt::TabFocusReason);
+                    QTest::qWait(50);
+                    save(popover, QStringLiteral("%1/popover-%2-%3-%4-keyboard-focus.png").arg(folder, scene.name, scheme, fontName));
+                }
                 popover.hide();
                 loads.release();
             }

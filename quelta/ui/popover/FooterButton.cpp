@@ -18,6 +18,28 @@ constexpr int buttonHeight = 28;
 constexpr int padding = 6;
 constexpr int iconFrame = 12;
 constexpr int spacing = 6;
+
+// The text, painted in the button's label colour of the moment.
+class ButtonLabel final : public QLabel
+{
+public:
+    explicit ButtonLabel(FooterButton *button)
+        : QLabel(button)
+        , m_button(button)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(m_button->labelColor());
+        painter.drawText(rect(), Qt::AlignVCenter | Qt::AlignLeft, text());
+    }
+
+private:
+    FooterButton *m_button;
+};
 }
 
 FooterButton::FooterButton(const QString &symbol, qreal symbolSize, QWidget *parent)
@@ -25,7 +47,7 @@ FooterButton::FooterButton(const QString &symbol, qreal symbolSize, QWidget *par
     , m_symbol(symbol)
     , m_symbolSize(symbolSize)
     , m_spinner(new Spinner(10, this))
-    , m_label(new QLabel(this))
+    , m_label(new ButtonLabel(this))
 {
     QFont label = font();
     label.setPixelSize(11);
@@ -33,7 +55,6 @@ FooterButton::FooterButton(const QString &symbol, qreal symbolSize, QWidget *par
     m_spinner->hide();
     m_label->setFont(label);
     m_label->setTextFormat(Qt::PlainText);
-    m_label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_label->hide();
 }
@@ -107,12 +128,6 @@ void FooterButton::paintEvent(QPaintEvent *)
         const QPixmap icon = symbolPixmap(m_symbol, colour, m_symbolSize, devicePixelRatioF());
         const QSizeF size(m_symbolSize, m_symbolSize);
         painter.drawPixmap(QRectF(iconRect.center() - QPointF(size.width() / 2, size.height() / 2), size), icon, icon.rect());
-    }
-    // The label follows the symbol's colour as the hover fades in and out.
-    if (m_label->palette().color(QPalette::WindowText) != colour) {
-        QPalette labelPalette = m_label->palette();
-        labelPalette.setColor(QPalette::WindowText, colour);
-        m_label->setPalette(labelPalette);
     }
 }
 

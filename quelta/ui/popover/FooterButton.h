@@ -25,13 +25,14 @@ public:
     bool isBusy() const { return m_busy; }
 
     QSize sizeHint() const override;
+    // The symbol's and the text's colour, as hover fades it in and out.
+    QColor labelColor() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QColor labelColor() const;
     void placeLabel();
 
     QString m_symbol;
