@@ -4,9 +4,7 @@
 
 namespace quelta {
 
-namespace {
-
-std::optional<AlertMetric> metricOf(const ProviderAllowance &provider, const ProviderLimit &limit)
+std::optional<AlertMetric> alertMetric(const ProviderAllowance &provider, const ProviderLimit &limit)
 {
     if (!limit.percentage)
         return std::nullopt;
@@ -23,8 +21,6 @@ std::optional<AlertMetric> metricOf(const ProviderAllowance &provider, const Pro
     return metric;
 }
 
-} // namespace
-
 QList<AlertMetric> alertMetrics(const ProviderAllowance &provider)
 {
     QList<ProviderLimit> considered;
@@ -37,7 +33,7 @@ QList<AlertMetric> alertMetrics(const ProviderAllowance &provider)
 
     QList<AlertMetric> metrics;
     for (const ProviderLimit &limit : considered) {
-        if (std::optional<AlertMetric> metric = metricOf(provider, limit))
+        if (std::optional<AlertMetric> metric = alertMetric(provider, limit))
             metrics.append(*metric);
     }
     if (!metrics.isEmpty() || !provider.remaining)

@@ -24,6 +24,9 @@ struct AlertMetric {
     bool operator==(const AlertMetric &) const = default;
 };
 
+// The metric of one of the provider's limits; absent when the limit has no percentage.
+std::optional<AlertMetric> alertMetric(const ProviderAllowance &provider, const ProviderLimit &limit);
+
 // One metric per considered limit, or one provider-level ":summary" metric, or none.
 QList<AlertMetric> alertMetrics(const ProviderAllowance &provider);
 

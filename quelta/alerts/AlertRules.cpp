@@ -10,6 +10,8 @@ namespace {
 constexpr double minimumResetShift = 900;
 constexpr double resetShiftWithoutWindow = 1800;
 constexpr double riskMargin = 1800;
+// Before this share of a window has passed, its pace says too little to project from.
+constexpr double minimumElapsedShare = 0.03;
 
 } // namespace
 
@@ -59,8 +61,33 @@ std::optional<PaceProjection> paceProjection(const AlertMetric &metric, const QD
     const double rate = projection.usedPercent / elapsed;
     projection.timeUntilEmpty = rate <= 0 ? INFINITY : metric.remaining / rate;
     projection.isAtRisk = untilReset - projection.timeUntilEmpty >= riskMargin && untilReset > riskMargin
-        && metric.remaining > 25 && projection.usedPercent > 4 && elapsed / window >= 0.03;
+        && metric.remaining > 25 && projection.usedPercent > 4 && elapsed / window >= minimumElapsedShare;
     return projection;
+}
+
+std::optional<RunOutForecast> runOutForecast(const AlertMetric &metric, const QDateTime &now)
+{
+    const std::optional<PaceProjection> projection = paceProjection(metric, now);
+    if (!projection || (*metric.windowDuration - projection->timeUntilReset) / *metric.windowDuration < minimumElapsedShare)
+        return std::nullopt;
+    RunOutForecast forecast;
+    forecast.atRisk = projection->isAtRisk;
+    // Compared in whole milliseconds, so that a pace that empties the limit exactly at its reset
+    // does not land on either side by a rounding error.
+    if (std::isfinite(projection->timeUntilEmpty)) {
+        const qint64 untilEmpty = std::llround(projection->timeUntilEmpty * 1000);
+        if (untilEmpty < now.msecsTo(*metric.resetsAt)) {
+            forecast.runsOutAt = now.addMSecs(untilEmpty);
+            forecast.beforeReset = true;
+        }
+    }
+    return forecast;
+}
+
+QString runOutSentence(const QDateTime &now, const QDateTime &runsOutAt, const QDateTime &resetsAt)
+{
+    return QStringLiteral("At this pace it runs out in %1, %2 before it resets.")
+        .arg(formatDuration(double(now.msecsTo(runsOutAt)) / 1000.0), formatDuration(double(runsOutAt.msecsTo(resetsAt)) / 1000.0));
 }
 
 QString formatDuration(double seconds)

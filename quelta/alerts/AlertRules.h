@@ -29,8 +29,24 @@ bool hasReset(const AlertMetric &metric, const MetricState &state);
 // Where the metric is heading at its current rate of use; absent without a usable window.
 std::optional<PaceProjection> paceProjection(const AlertMetric &metric, const QDateTime &now);
 
+// When a limit runs out at its present pace, as the pace rule sees it.
+struct RunOutForecast {
+    // Absent when the pace does not empty the limit before it resets.
+    std::optional<QDateTime> runsOutAt;
+    bool beforeReset = false;
+    // Runs out well before the reset: what the pace alert warns of, and what the views mention.
+    bool atRisk = false;
+
+    bool operator==(const RunOutForecast &) const = default;
+};
+
+// Absent where the pace rule projects nothing: no reset date or window, or too early in it.
+std::optional<RunOutForecast> runOutForecast(const AlertMetric &metric, const QDateTime &now);
+
 // "1m", "59m", "1h", "1h 1m", "23h 59m", "1d", "1d 1h".
 QString formatDuration(double seconds);
+// "At this pace it runs out in 2h 10m, 1h 5m before it resets."
+QString runOutSentence(const QDateTime &now, const QDateTime &runsOutAt, const QDateTime &resetsAt);
 
 UsageAlert lowAllowanceAlert(const AlertMetric &metric, int threshold);
 UsageAlert resetAlert(const AlertMetric &metric);

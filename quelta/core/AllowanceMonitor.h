@@ -44,6 +44,9 @@ public:
     AllowanceMonitor(SettingsStore &settings, Clock &clock, Services services, QObject *parent = nullptr);
     ~AllowanceMonitor() override;
 
+    // Where the monitor reads "now", for views that judge its figures against the time.
+    Clock &clock() const { return m_clock; }
+
     // Published state.
     const QList<ProviderAllowance> &providers() const { return m_state.providers; }
     const ProviderSet &enabledProviderIDs() const { return m_state.enabled; }

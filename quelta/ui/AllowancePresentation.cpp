@@ -1,6 +1,9 @@
 #include "AllowancePresentation.h"
 
+#include "alerts/AlertMetric.h"
+#include "alerts/AlertRules.h"
 #include "core/AllowanceMonitor.h"
+#include "platform/Clock.h"
 
 #include <algorithm>
 
@@ -13,6 +16,7 @@ ProviderRowState rowStateOf(const AllowanceMonitor &monitor, const ProviderAllow
     if (monitor.refreshIssues().contains(provider.id))
         row.refreshIssue = monitor.refreshIssues().value(provider.id);
     row.isStale = monitor.staleProviderIDs().contains(provider.id);
+    row.atRiskCaption = atRiskCaption(provider, monitor.clock().now());
     return row;
 }
 
@@ -44,16 +48,18 @@ QString subtitle(const ProviderAllowance &provider, const ProviderRowState &row)
     if (row.isStale && (provider.displayPercentage || provider.remaining))
         return QStringLiteral("Showing last update");
     if (row.isHovered) {
-        if (const std::optional<QString> caption = hoverCaption(provider))
+        if (const std::optional<QString> caption = hoverCaption(provider, row))
             return *caption;
     }
     return provider.detail;
 }
 
-std::optional<QString> hoverCaption(const ProviderAllowance &provider)
+std::optional<QString> hoverCaption(const ProviderAllowance &provider, const ProviderRowState &row)
 {
     if (provider.connectionState != ConnectionState::connected || provider.detail == QLatin1String("No active session"))
         return std::nullopt;
+    if (row.atRiskCaption)
+        return row.atRiskCaption;
     if (provider.id == ProviderID::framer) {
         for (const ProviderLimit &limit : provider.limits) {
             if (limit.id == QLatin1String("credits-left"))
@@ -63,14 +69,31 @@ std::optional<QString> hoverCaption(const ProviderAllowance &provider)
     const std::optional<ProviderLimit> limit = provider.displayedLimit();
     if (!limit)
         return std::nullopt;
-    const QString name = limit->name;
-    if (name.contains(QLatin1String("5-hour"), Qt::CaseInsensitive))
+    return limitCaption(limit->name);
+}
+
+QString limitCaption(const QString &limitName)
+{
+    if (limitName.contains(QLatin1String("5-hour"), Qt::CaseInsensitive))
         return QStringLiteral("5-hour limit");
-    if (name.contains(QLatin1String("weekly"), Qt::CaseInsensitive))
+    if (limitName.contains(QLatin1String("weekly"), Qt::CaseInsensitive))
         return QStringLiteral("Weekly limit");
-    if (name.contains(QLatin1String("daily"), Qt::CaseInsensitive))
+    if (limitName.contains(QLatin1String("daily"), Qt::CaseInsensitive))
         return QStringLiteral("Daily limit");
-    return name;
+    return limitName;
+}
+
+std::optional<QString> atRiskCaption(const ProviderAllowance &provider, const QDateTime &now)
+{
+    for (const ProviderLimit &limit : provider.limits) {
+        const std::optional<AlertMetric> metric = alertMetric(provider, limit);
+        if (!metric)
+            continue;
+        const std::optional<RunOutForecast> forecast = runOutForecast(*metric, now);
+        if (forecast && forecast->atRisk)
+            return limitCaption(limit.name) + QStringLiteral(" · ") + runOutSentence(now, *forecast->runsOutAt, *limit.resetsAt);
+    }
+    return std::nullopt;
 }
 
 QString compactCredits(const QString &text)
@@ -94,9 +117,15 @@ QString rowTooltip(const ProviderAllowance &provider, const ProviderRowState &ro
 {
     if (row.refreshIssue)
         return *row.refreshIssue;
-    if (const std::optional<QString> caption = hoverCaption(provider))
+    if (const std::optional<QString> caption = hoverCaption(provider, row))
         return *caption;
     return subtitle(provider, row);
+}
+
+int remainingShare(int value, AllowancePercentageStyle style)
+{
+    const int clamped = std::clamp(value, 0, 100);
+    return style == AllowancePercentageStyle::remaining ? clamped : 100 - clamped;
 }
 
 BarTone barTone(int value, AllowancePercentageStyle style)

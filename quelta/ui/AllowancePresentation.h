@@ -3,6 +3,7 @@
 #include "core/ProviderAllowance.h"
 #include "core/ProviderConnectionAttemptState.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <optional>
@@ -17,15 +18,23 @@ struct ProviderRowState {
     std::optional<QString> refreshIssue;
     bool isStale = false;
     bool isHovered = false;
+    // A limit running out before its reset at the present pace (see atRiskCaption).
+    std::optional<QString> atRiskCaption;
 };
 
-// The monitor's view of one provider's row; not hovered.
+// The monitor's view of one provider's row, at the monitor's now; not hovered.
 ProviderRowState rowStateOf(const AllowanceMonitor &monitor, const ProviderAllowance &provider);
 
 // "…" while loading, "—" without a figure, else "42%".
 QString percentText(const ProviderAllowance &provider);
 QString subtitle(const ProviderAllowance &provider, const ProviderRowState &row);
-std::optional<QString> hoverCaption(const ProviderAllowance &provider);
+// The at-risk caption when there is one, else what the hover shows of the displayed limit.
+std::optional<QString> hoverCaption(const ProviderAllowance &provider, const ProviderRowState &row);
+// "5-hour limit", "Weekly limit", "Daily limit", else the limit's own name.
+QString limitCaption(const QString &limitName);
+// The first of the provider's limits that the pace rule finds at risk, named as captions name
+// limits, with its forecast: "Weekly limit · At this pace it runs out in 2d 4h, 1d before it resets."
+std::optional<QString> atRiskCaption(const ProviderAllowance &provider, const QDateTime &now);
 // "12,500" becomes "12.5k", "3000" becomes "3k"; below 1000 the text is kept.
 QString compactCredits(const QString &text);
 // The refresh issue, else the hover caption, else the subtitle.
@@ -33,6 +42,9 @@ QString rowTooltip(const ProviderAllowance &provider, const ProviderRowState &ro
 
 // The figure the bar and percentage show: the displayed percentage, else what remains.
 std::optional<int> shownValue(const ProviderAllowance &provider);
+
+// The share of the allowance left that a figure shows, 0 to 100.
+int remainingShare(int value, AllowancePercentageStyle style);
 
 // How an allowance bar is filled.
 enum class BarTone { red, orange, primary };

@@ -155,6 +155,56 @@ private Q_SLOTS:
         QCOMPARE(result ? int(result->isAtRisk) : -1, projection);
     }
 
+    void runOutForecast_data()
+    {
+        QTest::addColumn<int>("remaining");
+        QTest::addColumn<double>("untilReset");
+        QTest::addColumn<double>("window");
+        QTest::addColumn<bool>("projected");
+        QTest::addColumn<double>("runsOutIn"); // negative: not before the reset
+        QTest::addColumn<bool>("atRisk");
+        const double week = 604800;
+        QTest::newRow("at risk") << 40 << 9000.0 << 18000.0 << true << 6000.0 << true;
+        QTest::newRow("before the reset, inside the margin") << 30 << 6000.0 << 18000.0 << true << 12000.0 * 30 / 70 << false;
+        QTest::newRow("empties exactly at the reset") << 50 << 9000.0 << 18000.0 << true << -1.0 << false;
+        QTest::newRow("weekly window empties exactly at the reset") << 70 << 0.7 * week << week << true << -1.0 << false;
+        QTest::newRow("after the reset") << 60 << 9000.0 << 18000.0 << true << -1.0 << false;
+        QTest::newRow("zero rate") << 100 << 9000.0 << 18000.0 << true << -1.0 << false;
+        QTest::newRow("3 % of the window passed") << 90 << 17460.0 << 18000.0 << true << 4860.0 << true;
+        QTest::newRow("too early in the window") << 90 << 17461.0 << 18000.0 << false << -1.0 << false;
+        QTest::newRow("no reset date") << 40 << -1.0 << 18000.0 << false << -1.0 << false;
+        QTest::newRow("no window") << 40 << 9000.0 << -1.0 << false << -1.0 << false;
+    }
+
+    void runOutForecast()
+    {
+        QFETCH(int, remaining);
+        QFETCH(double, untilReset);
+        QFETCH(double, window);
+        QFETCH(bool, projected);
+        QFETCH(double, runsOutIn);
+        QFETCH(bool, atRisk);
+        const std::optional<RunOutForecast> forecast =
+            quelta::runOutForecast(metric(remaining, untilReset >= 0 ? std::optional(untilReset) : std::nullopt,
+                                          window >= 0 ? std::optional(window) : std::nullopt),
+                                   now);
+        QCOMPARE(forecast.has_value(), projected);
+        if (!forecast)
+            return;
+        QCOMPARE(forecast->beforeReset, runsOutIn >= 0);
+        QCOMPARE(forecast->runsOutAt.has_value(), runsOutIn >= 0);
+        if (forecast->runsOutAt)
+            QCOMPARE(*forecast->runsOutAt, now.addMSecs(std::llround(runsOutIn * 1000)));
+        QCOMPARE(forecast->atRisk, atRisk);
+    }
+
+    void runOutSentence()
+    {
+        const QDateTime empty = now.addSecs(2 * 3600 + 10 * 60);
+        QCOMPARE(quelta::runOutSentence(now, empty, empty.addSecs(3600 + 5 * 60)),
+                 QStringLiteral("At this pace it runs out in 2h 10m, 1h 5m before it resets."));
+    }
+
     void unusedWindowNeverEmpties()
     {
         const std::optional<PaceProjection> projection = quelta::paceProjection(metric(100, 9000, 18000), now);

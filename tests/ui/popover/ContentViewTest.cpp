@@ -187,6 +187,39 @@ private Q_SLOTS:
         QCOMPARE(providerRow->toolTip(), caption);
     }
 
+    void aLimitAtRiskAddsItsForecastToTheCaption()
+    {
+        start({ProviderID::codex});
+        ProviderAllowance allowance = test::connectedAllowance(ProviderID::codex, 90);
+        allowance.limits[0].name = QStringLiteral("5-hour limit");
+        allowance.limits[0].resetsAt = m_fixture->clock.now().addSecs(9000);
+        allowance.limits[0].windowDuration = 18000;
+        ProviderLimit weekly = allowance.limits[0];
+        weekly.id = QStringLiteral("weekly");
+        weekly.name = QStringLiteral("Weekly limit");
+        weekly.percentage = 40;
+        // Half the week gone and 60 % used: empty in 2d 8h, 1d 4h before the reset.
+        weekly.resetsAt = m_fixture->clock.now().addSecs(302400);
+        weekly.windowDuration = 604800;
+        allowance.limits.append(weekly);
+        answer(ProviderID::codex, allowance);
+        refreshed();
+
+        ProviderRow *providerRow = row(ProviderID::codex);
+        const QString caption = QStringLiteral("Weekly limit · At this pace it runs out in 2d 8h, 1d 4h before it resets.");
+        QCOMPARE(providerRow->subtitleText(), QStringLiteral("Resets in 2h 0m"));
+        QCOMPARE(providerRow->toolTip(), caption);
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(providerRow, &enter);
+        QCOMPARE(providerRow->subtitleText(), caption);
+
+        // Back on pace, the caption names the displayed limit again.
+        allowance.limits[1].percentage = 80;
+        answer(ProviderID::codex, allowance);
+        refreshed();
+        QCOMPARE(providerRow->subtitleText(), QStringLiteral("5-hour limit"));
+    }
+
     void connectButtonFollowsTheAttempt()
     {
         start({ProviderID::claudeCode});
