@@ -7,6 +7,7 @@
 #include "core/BundleInformation.h"
 #include "platform/DetachedTask.h"
 #include "platform/DisplaylessUse.h"
+#include "platform/PipeReaderWatch.h"
 #include "platform/TerminationSignals.h"
 #include "ui/cli/CommandLine.h"
 #include "ui/cli/RemoteCommandTarget.h"
@@ -15,6 +16,8 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QTextStream>
+
+#include <unistd.h>
 
 namespace {
 
@@ -40,18 +43,40 @@ std::optional<QString> providerTool(ProviderID id)
     return AppServices::shared().providerTool(id);
 }
 
-QCoro::Task<void> runCommand(QApplication &app, quelta::CommandTarget &target, int &status)
+// Only the tray and the windows that `connect` may open need the widget application. Every
+// other command prints a few lines, and a status bar may run it every second: it neither
+// connects to the display nor loads fonts.
+bool needsWidgets(const QStringList &arguments)
+{
+    return isTrayLaunch(arguments) || arguments.value(0) == QLatin1String("connect");
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[], bool widgets)
+{
+    if (!widgets)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    QApplication::setDesktopFileName(QStringLiteral("app.quelta.Quelta"));
+    QApplication::setWindowIcon(quelta::applicationIcon());
+    return app;
+}
+
+QCoro::Task<void> runCommand(QCoreApplication &app, quelta::CommandTarget &target, int &status)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList arguments = app.arguments().mid(1);
-    const bool showsWindows = QGuiApplication::platformName() != QLatin1String("offscreen");
-    status = co_await quelta::runCommandLine(arguments, target, {&providerTool, showsWindows}, out, err);
+    quelta::CommandLineEnvironment environment;
+    environment.executable = &providerTool;
+    environment.showsWindows = qobject_cast<QGuiApplication *>(&app) && QGuiApplication::platformName() != QLatin1String("offscreen");
+    quelta::PipeReaderWatch output(STDOUT_FILENO);
+    environment.output = &output;
+    status = co_await quelta::runCommandLine(arguments, target, environment, out, err);
     // Queued, so that a command answered before the event loop runs still ends it.
     QMetaObject::invokeMethod(&app, [&app, &status] { app.exit(status); }, Qt::QueuedConnection);
 }
 
-int runTray(QApplication &app, const QStringList &arguments)
+int runTray(QCoreApplication &app, const QStringList &arguments)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (quelta::queltaBus::isRunning(bus)) {
@@ -93,11 +118,10 @@ int main(int argc, char *argv[])
     if (trayLaunch)
         preferX11WhereAvailable();
     quelta::prepareForDisplaylessUse();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quelta"));
-    QApplication::setApplicationVersion(QString::fromLatin1(quelta::bundleInformation::shortVersion));
-    QApplication::setDesktopFileName(QStringLiteral("app.quelta.Quelta"));
-    QApplication::setWindowIcon(quelta::applicationIcon());
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv, needsWidgets(rawArguments));
+    QCoreApplication &app = *application;
+    QCoreApplication::setApplicationName(QStringLiteral("quelta"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(quelta::bundleInformation::shortVersion));
 
     int status = 0;
     // Ending through the event loop lets everything written on quit be written.

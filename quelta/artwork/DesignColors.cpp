@@ -33,14 +33,24 @@ QColor windowBackground(const QPalette &palette)
     return palette.color(QPalette::Window);
 }
 
-QColor systemRed(const QPalette &palette)
+QColor systemRed(Scheme scheme)
 {
-    return isDark(palette) ? QColor(0xFF, 0x45, 0x3A) : QColor(0xFF, 0x3B, 0x30);
+    return scheme == Scheme::dark ? QColor(0xFF, 0x45, 0x3A) : QColor(0xFF, 0x3B, 0x30);
 }
 
-QColor systemOrange(const QPalette &)
+QColor systemOrange(Scheme)
 {
     return QColor(0xFF, 0x9F, 0x0A);
+}
+
+QColor systemRed(const QPalette &palette)
+{
+    return systemRed(isDark(palette) ? Scheme::dark : Scheme::light);
+}
+
+QColor systemOrange(const QPalette &palette)
+{
+    return systemOrange(isDark(palette) ? Scheme::dark : Scheme::light);
 }
 
 QColor systemGreen(const QPalette &palette)

@@ -83,7 +83,9 @@ class StatusCommandTest : public QObject
         // The stand-ins are signed in already: signing in again succeeds at once.
         ProviderConnection connection(monitor, [](ProviderID) -> QCoro::Task<void> { co_return; });
         LocalCommandTarget target(monitor, connection);
-        const int exitStatus = test::waitFor(runCommandLine(arguments, target, {}, out, err));
+        CommandLineEnvironment environment;
+        environment.clock = &m_clock;
+        const int exitStatus = test::waitFor(runCommandLine(arguments, target, environment, out, err));
         if (status)
             *status = exitStatus;
         out.flush();
@@ -161,6 +163,11 @@ private Q_SLOTS:
         QTest::newRow("unknown command") << QStringList{QStringLiteral("frobnicate")} << 2;
         QTest::newRow("unknown option") << QStringList{QStringLiteral("status"), QStringLiteral("--yaml")} << 2;
         QTest::newRow("unknown provider") << QStringList{QStringLiteral("connect"), QStringLiteral("gemini")} << 2;
+        QTest::newRow("unknown format") << QStringList{"status", "--format", "yaml"} << 2;
+        QTest::newRow("format without a value") << QStringList{"status", "--cached", "--format"} << 2;
+        QTest::newRow("format with json") << QStringList{"status", "--json", "--format=waybar"} << 2;
+        QTest::newRow("status of an unknown provider") << QStringList{"status", "--provider", "gemini"} << 2;
+        QTest::newRow("a bar's line of one provider") << QStringList{"status", "--cached", "--format=i3blocks", "--provider=Claude"} << 0;
         QTest::newRow("framer") << QStringList{QStringLiteral("connect"), QStringLiteral("framer")} << 1;
         QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0;
         QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0;

@@ -1,53 +1,146 @@
 #include "CommandLine.h"
 
+#include "ProviderNames.h"
+#include "StatusBarLine.h"
+#include "StatusDocument.h"
 #include "StatusReport.h"
 
 #include "core/BundleInformation.h"
+#include "platform/PipeReaderWatch.h"
 
 #include <QCoroSignal>
 #include <QJsonDocument>
-#include <QSet>
+#include <QStringList>
+
+#include <variant>
 
 namespace quelta {
 
 namespace {
 
-QByteArray compactLine(const QJsonObject &report)
+// What `status` was asked for.
+struct StatusOptions {
+    bool json = false;
+    bool cached = false;
+    bool watch = false;
+    std::optional<StatusBarFormat> format;
+    std::optional<ProviderID> provider;
+};
+
+QString formatChoices()
 {
-    return QJsonDocument(report).toJson(QJsonDocument::Compact) + '\n';
+    QStringList names;
+    for (const StatusBarFormat format : allCases<StatusBarFormat>())
+        names << toRawValue(format);
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
-QCoro::Task<int> watch(CommandTarget &target, QTextStream &out)
+// The value of the option at `index`, given as "--name=value" or as the next argument.
+std::optional<QString> optionValue(const QStringList &arguments, qsizetype &index)
 {
-    QObject::connect(&target, &CommandTarget::reportChanged, &target, [&out](const QJsonObject &report) {
-        out << compactLine(report);
+    const QString &argument = arguments[index];
+    const qsizetype equals = argument.indexOf(QLatin1Char('='));
+    if (equals >= 0)
+        return argument.mid(equals + 1);
+    if (index + 1 >= arguments.size())
+        return std::nullopt;
+    return arguments[++index];
+}
+
+bool isOption(const QString &argument, QLatin1StringView name)
+{
+    return argument == name || argument.startsWith(name + QLatin1Char('='));
+}
+
+// The options of `status`, or what is wrong with them.
+std::variant<StatusOptions, QString> readStatusOptions(const QStringList &arguments)
+{
+    StatusOptions options;
+    for (qsizetype index = 0; index < arguments.size(); ++index) {
+        const QString &argument = arguments[index];
+        if (argument == QLatin1String("--json")) {
+            options.json = true;
+        } else if (argument == QLatin1String("--cached")) {
+            options.cached = true;
+        } else if (argument == QLatin1String("--watch")) {
+            options.watch = true;
+        } else if (isOption(argument, QLatin1StringView("--format"))) {
+            const std::optional<QString> value = optionValue(arguments, index);
+            options.format = value ? fromRawValue<StatusBarFormat>(*value) : std::nullopt;
+            if (!options.format)
+                return QStringLiteral("unknown format: %1 (choose %2)").arg(value.value_or(QString()), formatChoices());
+        } else if (isOption(argument, QLatin1StringView("--provider"))) {
+            const std::optional<QString> value = optionValue(arguments, index);
+            options.provider = value ? providerNamed(*value) : std::nullopt;
+            if (!options.provider)
+                return QStringLiteral("unknown provider: %1 (choose %2)").arg(value.value_or(QString()), commandNameChoices());
+        } else {
+            return QStringLiteral("unknown option for status: ") + argument;
+        }
+    }
+    if (options.format && options.json)
+        return QStringLiteral("--format and --json cannot be used together");
+    return options;
+}
+
+// One report as `status` writes it.
+QString statusOutput(QJsonObject report, const StatusOptions &options, const QDateTime &now)
+{
+    if (options.provider)
+        report = keepingProvider(report, *options.provider);
+    if (options.format)
+        return statusBarLine(*options.format, report, now) + QLatin1Char('\n');
+    if (options.watch)
+        return QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
+    if (options.json)
+        return QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Indented));
+    return statusText(report, now);
+}
+
+QCoro::Task<int> watch(CommandTarget &target, StatusOptions options, CommandLineEnvironment environment, QTextStream &out)
+{
+    QString lastLine;
+    // Owns the connections below, which end with this watch.
+    QObject watching;
+    const auto write = [&](const QJsonObject &report) {
+        const QString line = statusOutput(report, options, environment.clock->now());
+        // Documents differ when only the forecasts' seconds moved; the bar needs no new line then.
+        if (line == lastLine)
+            return;
+        lastLine = line;
+        out << line;
         out.flush();
-    });
+    };
+    bool readerGone = false;
+    const bool watchesPipe = environment.output && environment.output->watchesPipe();
+    if (watchesPipe)
+        QObject::connect(environment.output, &PipeReaderWatch::readerGone, &watching, [&readerGone] { readerGone = true; });
+    QObject::connect(&target, &CommandTarget::reportChanged, &watching, write);
     target.watch();
-    const QJsonObject first = co_await target.report(true);
-    out << compactLine(first);
-    out.flush();
-    // Lines follow every change until the process is ended.
-    co_await qCoro(&target, &QObject::destroyed);
+    write(co_await target.report(!options.cached));
+    if (!watchesPipe) {
+        // Lines follow every change until the process is ended.
+        co_await qCoro(&target, &QObject::destroyed);
+    } else if (!readerGone) {
+        co_await qCoro(environment.output, &PipeReaderWatch::readerGone);
+    }
     co_return 0;
 }
 
-QCoro::Task<int> status(const QStringList &options, CommandTarget &target, QTextStream &out, QTextStream &err)
+QCoro::Task<int> status(const QStringList &arguments, CommandTarget &target, CommandLineEnvironment environment, QTextStream &out,
+                        QTextStream &err)
 {
-    const QSet<QString> known{QStringLiteral("--json"), QStringLiteral("--cached"), QStringLiteral("--watch")};
-    for (const QString &option : options) {
-        if (!known.contains(option)) {
-            err << "quelta: unknown option for status: " << option << "\n\n" << commandLineUsage();
-            co_return 2;
-        }
+    const std::variant<StatusOptions, QString> read = readStatusOptions(arguments);
+    if (const QString *problem = std::get_if<QString>(&read)) {
+        err << "quelta: " << *problem << "\n\n" << commandLineUsage();
+        co_return 2;
     }
-    if (options.contains(QStringLiteral("--watch")))
-        co_return co_await watch(target, out);
-    const QJsonObject report = co_await target.report(!options.contains(QStringLiteral("--cached")));
-    if (options.contains(QStringLiteral("--json")))
-        out << QJsonDocument(report).toJson(QJsonDocument::Indented);
-    else
-        out << statusText(report);
+    const StatusOptions options = std::get<StatusOptions>(read);
+    if (options.watch)
+        co_return co_await watch(target, options, environment, out);
+    const QJsonObject report = co_await target.report(!options.cached);
+    out << statusOutput(report, options, environment.clock->now());
     co_return 0;
 }
 
@@ -73,18 +166,6 @@ QCoro::Task<int> connectProvider(ProviderID id, CommandTarget &target, const Com
     co_return 1;
 }
 
-std::optional<ProviderID> providerNamed(const QString &typed)
-{
-    const QString name = typed.toLower();
-    if (name == QLatin1String("chatgpt"))
-        return ProviderID::codex;
-    if (name == QLatin1String("claude"))
-        return ProviderID::claudeCode;
-    if (name == QLatin1String("framer"))
-        return ProviderID::framer;
-    return std::nullopt;
-}
-
 } // namespace
 
 QString commandLineUsage()
@@ -95,6 +176,10 @@ QString commandLineUsage()
                           "  status [--json] [--cached]   refresh and show what is left of each allowance\n"
                           "                               (--cached: the last figures, without loading)\n"
                           "  status --watch               a JSON line now and again on every change\n"
+                          "  status --format waybar|polybar|i3blocks\n"
+                          "                               one line for that status bar; with --watch, one\n"
+                          "                               more on every change\n"
+                          "  status --provider NAME       only that provider: chatgpt, claude or framer\n"
                           "  connect chatgpt|claude       sign in with the vendor's tool and connect it\n"
                           "  connect framer               sign in to Framer in its window and connect it\n"
                           "\n"
@@ -116,7 +201,7 @@ QCoro::Task<int> runCommandLine(QStringList arguments, CommandTarget &target, Co
     }
     const QString command = arguments.takeFirst();
     if (command == QLatin1String("status"))
-        co_return co_await status(arguments, target, out, err);
+        co_return co_await status(arguments, target, environment, out, err);
     if (command == QLatin1String("connect") && arguments.size() == 1) {
         const std::optional<ProviderID> provider = providerNamed(arguments.first());
         if (provider == ProviderID::framer && !environment.showsWindows) {

@@ -2,6 +2,8 @@
 
 #include "CommandTarget.h"
 
+#include "platform/Clock.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -10,19 +12,25 @@
 
 namespace quelta {
 
+class PipeReaderWatch;
+
 // What the commands need beyond their target.
 struct CommandLineEnvironment {
     // The vendor tool (for Framer, the web helper), when installed: the advice after a failure.
     std::function<std::optional<QString>(ProviderID)> executable;
     // A desktop is there to show the Framer window on.
     bool showsWindows = false;
+    // What forecasts are told against.
+    Clock *clock = &Clock::system();
+    // Watches the output that `status --watch` writes to: the watch ends when its reader goes.
+    PipeReaderWatch *output = nullptr;
 };
 
 QString commandLineUsage();
 
 // Runs `quelta <arguments>` (without the program name) and returns the exit status:
 // 0 done, 1 the command did not achieve its aim, 2 a usage error. `status --watch` runs until
-// the process ends.
+// the reader of its output goes (status 0) or the process is ended.
 QCoro::Task<int> runCommandLine(QStringList arguments, CommandTarget &target, CommandLineEnvironment environment,
                                 QTextStream &out, QTextStream &err);
 

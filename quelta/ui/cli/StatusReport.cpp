@@ -1,8 +1,13 @@
 #include "StatusReport.h"
 
+#include "StatusDocument.h"
+
 #include "ui/AllowancePresentation.h"
 
+#include "alerts/AlertMetric.h"
+#include "alerts/AlertRules.h"
 #include "core/AllowanceMonitor.h"
+#include "platform/Clock.h"
 
 #include <QJsonArray>
 
@@ -17,7 +22,18 @@ QString isoDate(const QDateTime &date)
     return date.toUTC().toString(Qt::ISODate);
 }
 
-QJsonObject limitJson(const ProviderLimit &limit)
+QJsonValue forecastJson(const ProviderAllowance &provider, const ProviderLimit &limit, const QDateTime &now)
+{
+    const std::optional<AlertMetric> metric = alertMetric(provider, limit);
+    const std::optional<RunOutForecast> forecast = metric ? runOutForecast(*metric, now) : std::nullopt;
+    if (!forecast)
+        return QJsonValue();
+    return QJsonObject{{QStringLiteral("runsOutAt"), forecast->runsOutAt ? QJsonValue(isoDate(*forecast->runsOutAt)) : QJsonValue()},
+                       {QStringLiteral("beforeReset"), forecast->beforeReset},
+                       {QStringLiteral("atRisk"), forecast->atRisk}};
+}
+
+QJsonObject limitJson(const ProviderAllowance &provider, const ProviderLimit &limit, const QDateTime &now)
 {
     QJsonObject object{{QStringLiteral("id"), limit.id},
                        {QStringLiteral("name"), limit.name},
@@ -31,14 +47,15 @@ QJsonObject limitJson(const ProviderLimit &limit)
         object.insert(QStringLiteral("resetsAt"), isoDate(*limit.resetsAt));
     if (limit.windowDuration)
         object.insert(QStringLiteral("windowDuration"), *limit.windowDuration);
+    object.insert(QStringLiteral("forecast"), forecastJson(provider, limit, now));
     return object;
 }
 
-QJsonObject providerJson(const AllowanceMonitor &monitor, const ProviderAllowance &provider)
+QJsonObject providerJson(const AllowanceMonitor &monitor, const ProviderAllowance &provider, const QDateTime &now)
 {
     QJsonArray limits;
     for (const ProviderLimit &limit : provider.limits)
-        limits.append(limitJson(limit));
+        limits.append(limitJson(provider, limit, now));
     QJsonObject object{{QStringLiteral("id"), toRawValue(provider.id)},
                        {QStringLiteral("name"), provider.name},
                        {QStringLiteral("connectionState"), toRawValue(provider.connectionState)},
@@ -59,28 +76,28 @@ QJsonObject providerJson(const AllowanceMonitor &monitor, const ProviderAllowanc
 
 } // namespace
 
-QString statusText(const QJsonObject &report)
+QString statusText(const QJsonObject &report, const QDateTime &now)
 {
-    const QJsonArray providers = report.value(QLatin1String("providers")).toArray();
+    const QList<StatusRow> rows = statusRows(report, now);
     qsizetype nameWidth = 0;
-    for (const QJsonValue &provider : providers)
-        nameWidth = std::max(nameWidth, provider.toObject().value(QLatin1String("name")).toString().size());
+    for (const StatusRow &row : rows)
+        nameWidth = std::max(nameWidth, row.name.size());
+    const QString indent(nameWidth + 8, QLatin1Char(' '));
     QString text;
-    for (const QJsonValue &value : providers) {
-        const QJsonObject provider = value.toObject();
-        text += QStringLiteral("%1  %2  %3\n")
-                    .arg(provider.value(QLatin1String("name")).toString(), -int(nameWidth))
-                    .arg(provider.value(QLatin1String("percentText")).toString(), -4)
-                    .arg(provider.value(QLatin1String("subtitle")).toString());
+    for (const StatusRow &row : rows) {
+        text += QStringLiteral("%1  %2  %3\n").arg(row.name, -int(nameWidth)).arg(row.percentText, -4).arg(row.subtitle);
+        for (const LimitAtRisk &limit : row.limitsAtRisk)
+            text += indent + limit.limitName + QStringLiteral(": ") + limit.sentence + QLatin1Char('\n');
     }
     return text + report.value(QLatin1String("status")).toString() + QLatin1Char('\n');
 }
 
 QJsonObject statusJson(const AllowanceMonitor &monitor)
 {
+    const QDateTime now = monitor.clock().now();
     QJsonArray providers;
     for (const ProviderAllowance &provider : monitor.visibleProviders())
-        providers.append(providerJson(monitor, provider));
+        providers.append(providerJson(monitor, provider, now));
     return QJsonObject{{QStringLiteral("providers"), providers},
                        {QStringLiteral("lastUpdated"), monitor.lastUpdated() ? QJsonValue(isoDate(*monitor.lastUpdated())) : QJsonValue()},
                        {QStringLiteral("status"), monitor.statusText()}};

@@ -1,0 +1,256 @@
+#include "MonitorTestSupport.h"
+#include "TestFixture.h"
+#include "WaitFor.h"
+
+#include "core/AllowanceStore.h"
+#include "core/ProviderConnectorError.h"
+#include "platform/PipeReaderWatch.h"
+#include "ui/cli/CommandLine.h"
+#include "ui/cli/StatusBarLine.h"
+#include "ui/cli/StatusReport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace quelta;
+
+namespace {
+
+// What a provider answers in a row of data: a remaining percentage, or -1 for a lost sign-in.
+constexpr int signedOut = -1;
+
+} // namespace
+
+// What `quelta status` writes for people and for status bars, from a monitor's real document.
+class StatusOutputTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<test::Fixture> m_fixture;
+    std::unique_ptr<test::ScriptedLoads> m_loads;
+    std::unique_ptr<AllowanceMonitor> m_monitor;
+
+    QDateTime now() const { return m_fixture->clock.now(); }
+
+    void answer(ProviderID id, int remaining)
+    {
+        if (remaining == signedOut) {
+            m_loads->answers.insert(id, []() -> ProviderAllowance { throw ProviderConnectorError(ProviderConnectorError::Kind::connectionRequired); });
+            return;
+        }
+        answer(id, test::connectedAllowance(id, remaining));
+    }
+
+    void answer(ProviderID id, const ProviderAllowance &allowance)
+    {
+        m_loads->answers.insert(id, [allowance] { return allowance; });
+    }
+
+    // ChatGPT with its weekly limit half a week in and 60 % used: empty in 2d 8h, 1d 4h early.
+    ProviderAllowance chatGptAtRisk() const
+    {
+        ProviderAllowance allowance = test::connectedAllowance(ProviderID::codex, 40);
+        allowance.limits[0].resetsAt = now().addSecs(302400);
+        allowance.limits[0].windowDuration = 604800;
+        return allowance;
+    }
+
+    QJsonObject refreshedReport()
+    {
+        m_monitor = std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock,
+                                                       AllowanceMonitor::Services{m_loads->loader(), true, nullptr, nullptr});
+        m_monitor->refresh(true);
+        [&] { QTRY_VERIFY(!m_monitor->isRefreshing()); }();
+        return statusJson(*m_monitor);
+    }
+
+    static QJsonObject parsed(const QString &line)
+    {
+        QJsonParseError error{};
+        const QJsonDocument document = QJsonDocument::fromJson(line.toUtf8(), &error);
+        [&] { QVERIFY2(error.error == QJsonParseError::NoError && document.isObject(), qPrintable(line)); }();
+        return document.object();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_fixture = std::make_unique<test::Fixture>();
+        m_loads = std::make_unique<test::ScriptedLoads>();
+        allowanceStore::saveAuthorizedProviders(m_fixture->store, {ProviderID::codex, ProviderID::claudeCode});
+        allowanceStore::saveEnabledProviders(m_fixture->store, {ProviderID::codex, ProviderID::claudeCode});
+    }
+
+    void forecastInTheDocument()
+    {
+        answer(ProviderID::codex, chatGptAtRisk());
+        answer(ProviderID::claudeCode, 60);
+        const QJsonArray providers = refreshedReport().value(QStringLiteral("providers")).toArray();
+        const QJsonValue atRisk = providers[0].toObject().value(QStringLiteral("limits")).toArray()[0].toObject().value(QStringLiteral("forecast"));
+        QCOMPARE(atRisk.toObject(), (QJsonObject{{QStringLiteral("runsOutAt"), now().addSecs(201600).toUTC().toString(Qt::ISODate)},
+                                                 {QStringLiteral("beforeReset"), true},
+                                                 {QStringLiteral("atRisk"), true}}));
+        // No reset date, no forecast.
+        QVERIFY(providers[1].toObject().value(QStringLiteral("limits")).toArray()[0].toObject().value(QStringLiteral("forecast")).isNull());
+    }
+
+    void plainTextTellsTheForecastUnderTheLimit()
+    {
+        answer(ProviderID::codex, chatGptAtRisk());
+        answer(ProviderID::claudeCode, 60);
+        QCOMPARE(statusText(refreshedReport(), now()),
+                 QStringLiteral("ChatGPT  40%   Resets in 2h 0m\n"
+                                "               Weekly limit: At this pace it runs out in 2d 8h, 1d 4h before it resets.\n"
+                                "Claude   60%   Reset time unavailable\n"
+                                "Updated just now\n"));
+        // Told at the time of telling: an hour later it runs out an hour sooner.
+        const QJsonObject report = statusJson(*m_monitor);
+        QVERIFY(statusText(report, now().addSecs(3600)).contains(QStringLiteral("runs out in 2d 7h, 1d 4h before")));
+    }
+
+    void waybar_data()
+    {
+        QTest::addColumn<int>("chatGpt");
+        QTest::addColumn<int>("claude");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("alt");
+        QTest::addColumn<QStringList>("classes");
+        QTest::newRow("both fine") << 75 << 60 << "60%" << "claude" << QStringList{"ok"};
+        QTest::newRow("26 is fine") << 26 << 60 << "26%" << "chatgpt" << QStringList{"ok"};
+        QTest::newRow("25 is low") << 25 << 60 << "25%" << "chatgpt" << QStringList{"low"};
+        QTest::newRow("11 is low") << 60 << 11 << "11%" << "claude" << QStringList{"low"};
+        QTest::newRow("10 is critical") << 10 << 60 << "10%" << "chatgpt" << QStringList{"critical"};
+        QTest::newRow("equals: the first") << 30 << 30 << "30%" << "chatgpt" << QStringList{"ok"};
+        QTest::newRow("signed out") << signedOut << 18 << "18%" << "claude" << QStringList{"low", "disconnected"};
+    }
+
+    void waybar()
+    {
+        QFETCH(int, chatGpt);
+        QFETCH(int, claude);
+        QFETCH(QString, text);
+        QFETCH(QString, alt);
+        QFETCH(QStringList, classes);
+        answer(ProviderID::codex, chatGpt);
+        answer(ProviderID::claudeCode, claude);
+        const QJsonObject line = parsed(statusBarLine(StatusBarFormat::waybar, refreshedReport(), now()));
+        QCOMPARE(line.keys(), (QStringList{"alt", "class", "percentage", "text", "tooltip"}));
+        QCOMPARE(line.value(QStringLiteral("text")).toString(), text);
+        QCOMPARE(line.value(QStringLiteral("alt")).toString(), alt);
+        QVERIFY(line.value(QStringLiteral("percentage")).isDouble());
+        QCOMPARE(line.value(QStringLiteral("percentage")).toDouble(), text.chopped(1).toDouble());
+        QVERIFY(line.value(QStringLiteral("tooltip")).isString());
+        QCOMPARE(line.value(QStringLiteral("class")).toArray().toVariantList(), QVariant(classes).toList());
+    }
+
+    void waybarTooltipIsPangoEscaped()
+    {
+        ProviderAllowance chatGpt = chatGptAtRisk();
+        chatGpt.detail = QStringLiteral("Team <Tom & Jerry>");
+        answer(ProviderID::codex, chatGpt);
+        answer(ProviderID::claudeCode, 60);
+        const QString tooltip = parsed(statusBarLine(StatusBarFormat::waybar, refreshedReport(), now())).value(QStringLiteral("tooltip")).toString();
+        QCOMPARE(tooltip, QStringLiteral("ChatGPT 40% · Team &lt;Tom &amp; Jerry&gt;\n"
+                                         "Weekly limit: At this pace it runs out in 2d 8h, 1d 4h before it resets.\n"
+                                         "Claude 60% · Reset time unavailable\n"
+                                         "Updated just now"));
+    }
+
+    void waybarMarksStaleAndFailedFigures()
+    {
+        answer(ProviderID::codex, 75);
+        answer(ProviderID::claudeCode, 60);
+        refreshedReport();
+        // A later process shows the stored figures before it loads anything.
+        AllowanceMonitor later(m_fixture->store, m_fixture->clock, AllowanceMonitor::Services{m_loads->loader(), true, nullptr, nullptr});
+        const QJsonObject stale = parsed(statusBarLine(StatusBarFormat::waybar, statusJson(later), now()));
+        QCOMPARE(stale.value(QStringLiteral("class")).toArray(), (QJsonArray{QStringLiteral("ok"), QStringLiteral("stale")}));
+
+        // Claude is due again after half an hour, and fails with a reason to show.
+        m_fixture->clock.advance(std::chrono::minutes(31));
+        m_loads->answers.insert(ProviderID::claudeCode,
+                                []() -> ProviderAllowance { throw ProviderConnectorError(ProviderConnectorError::Kind::usageAccessExpired); });
+        const QJsonObject failed = parsed(statusBarLine(StatusBarFormat::waybar, refreshedReport(), now()));
+        QCOMPARE(failed.value(QStringLiteral("class")).toArray(),
+                 (QJsonArray{QStringLiteral("ok"), QStringLiteral("stale"), QStringLiteral("error")}));
+    }
+
+    void polybar_data()
+    {
+        QTest::addColumn<int>("chatGpt");
+        QTest::addColumn<int>("claude");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("fine") << 75 << 60 << "ChatGPT 75% · Claude 60%";
+        QTest::newRow("low and critical") << 20 << 8 << "ChatGPT %{F#ff9f0a}20%%{F-} · Claude %{F#ff453a}8%%{F-}";
+        QTest::newRow("signed out") << signedOut << 60 << "ChatGPT — · Claude 60%";
+    }
+
+    void polybar()
+    {
+        QFETCH(int, chatGpt);
+        QFETCH(int, claude);
+        QFETCH(QString, line);
+        answer(ProviderID::codex, chatGpt);
+        answer(ProviderID::claudeCode, claude);
+        QCOMPARE(statusBarLine(StatusBarFormat::polybar, refreshedReport(), now()), line);
+    }
+
+    void i3blocks_data()
+    {
+        QTest::addColumn<int>("chatGpt");
+        QTest::addColumn<QJsonObject>("block");
+        QTest::newRow("fine") << 75
+                              << QJsonObject{{"full_text", "ChatGPT 75% · Claude 60%"}, {"short_text", "60%"}};
+        QTest::newRow("low") << 20
+                             << QJsonObject{{"full_text", "ChatGPT 20% · Claude 60%"}, {"short_text", "20%"}, {"color", "#ff9f0a"}};
+        QTest::newRow("critical") << 5
+                                  << QJsonObject{{"full_text", "ChatGPT 5% · Claude 60%"}, {"short_text", "5%"}, {"color", "#ff453a"}, {"urgent", true}};
+    }
+
+    void i3blocks()
+    {
+        QFETCH(int, chatGpt);
+        QFETCH(QJsonObject, block);
+        answer(ProviderID::codex, chatGpt);
+        answer(ProviderID::claudeCode, 60);
+        QCOMPARE(parsed(statusBarLine(StatusBarFormat::i3blocks, refreshedReport(), now())), block);
+    }
+
+    void watchWritesChangesUntilTheReaderGoes()
+    {
+        answer(ProviderID::codex, 75);
+        answer(ProviderID::claudeCode, 60);
+        refreshedReport();
+        int pipeEnds[2];
+        QCOMPARE(::pipe(pipeEnds), 0);
+        PipeReaderWatch reader(pipeEnds[1]);
+        QVERIFY(reader.watchesPipe());
+
+        QString output;
+        QTextStream out(&output);
+        QTextStream err(stderr);
+        ProviderConnection connection(*m_monitor, [](ProviderID) -> QCoro::Task<void> { co_return; });
+        LocalCommandTarget target(*m_monitor, connection);
+        CommandLineEnvironment environment;
+        environment.clock = &m_fixture->clock;
+        environment.output = &reader;
+        QCoro::Task<int> watching = runCommandLine({"status", "--watch", "--cached", "--format", "waybar", "--provider", "claude"},
+                                                   target, environment, out, err);
+        QTRY_COMPARE(output.count(QLatin1Char('\n')), 1);
+        // A change elsewhere leaves Claude's line as it was.
+        m_monitor->setConnectionAttemptState(ProviderID::codex, ProviderConnectionAttemptState::connecting);
+        m_monitor->setConnectionAttemptState(ProviderID::claudeCode, ProviderConnectionAttemptState::connecting);
+        QTRY_COMPARE(output.count(QLatin1Char('\n')), 2);
+        QVERIFY2(output.section(QLatin1Char('\n'), 1, 1).contains(QStringLiteral("Complete sign-in in your browser")), qPrintable(output));
+
+        ::close(pipeEnds[0]);
+        QCOMPARE(test::waitFor(watching), 0);
+        ::close(pipeEnds[1]);
+    }
+};
+
+QTEST_GUILESS_MAIN(StatusOutputTest)
+#include "StatusOutputTest.moc"
