@@ -65,7 +65,7 @@ QCoro::Task<QString> status(const QString &home, const QUrl &usageHost)
         environment.authStatusCache = &cache;
         return environment;
     };
-    quelta::AllowanceMonitor monitor(store, clock, quelta::AllowanceMonitor::Services{connectors.loader(), false, nullptr, nullptr});
+    quelta::AllowanceMonitor monitor(store, clock, quelta::AllowanceMonitor::Services{.connectors = connectors.loader()});
     QString output;
     QTextStream out(&output);
     quelta::ProviderConnection connection(monitor, {});

@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <utility>
 
 namespace quelta {
 
@@ -185,7 +186,7 @@ void UsageNotificationManager::setNotificationsEnabled(bool enabled)
 {
     m_permissionRequestID = QUuid::createUuid();
     m_notificationsEnabled = enabled;
-    Q_EMIT changed();
+    Q_EMIT alertSettingsChanged();
     if (enabled) {
         startDetached(requestPermission(m_permissionRequestID), lcAlerts, "asking for permission");
         return;
@@ -198,7 +199,7 @@ void UsageNotificationManager::setKindSetting(bool &field, const char *key, bool
 {
     field = enabled;
     m_settings.setBool(QLatin1String(key), enabled);
-    Q_EMIT changed();
+    Q_EMIT alertSettingsChanged();
 }
 
 void UsageNotificationManager::setRapidUsageEnabled(bool enabled)
@@ -233,7 +234,7 @@ QCoro::Task<void> UsageNotificationManager::requestPermission(QUuid requestID)
         co_return;
     m_notificationsEnabled = granted || allowsDelivery(m_authorizationStatus);
     m_settings.setBool(QLatin1String(enabledKey), m_notificationsEnabled);
-    Q_EMIT changed();
+    Q_EMIT alertSettingsChanged();
     Q_EMIT refreshLoopRestartRequested();
 }
 
@@ -246,10 +247,12 @@ QCoro::Task<void> UsageNotificationManager::refreshAuthorizationStatus()
     m_authorizationStatus = settings.authorizationStatus;
     m_alertPresentationEnabled = settings.alertsEnabled;
     if (m_authorizationStatus == AuthorizationStatus::denied) {
-        m_notificationsEnabled = false;
+        const bool wasEnabled = std::exchange(m_notificationsEnabled, false);
         m_settings.setBool(QLatin1String(enabledKey), false);
+        if (wasEnabled)
+            Q_EMIT alertSettingsChanged();
     }
-    Q_EMIT changed();
+    Q_EMIT deliveryStatusChanged();
 }
 
 bool UsageNotificationManager::alertsBlockedBySystem() const
@@ -296,7 +299,7 @@ QCoro::Task<void> UsageNotificationManager::post(NotificationCenter::Request req
     if (!self)
         co_return;
     m_lastDeliveryError = delivered ? std::nullopt : std::optional(deliveryErrorText);
-    Q_EMIT changed();
+    Q_EMIT deliveryStatusChanged();
 }
 
 void UsageNotificationManager::onResponse(const QString &, const QString &action, const QVariantMap &userInfo)
@@ -317,7 +320,6 @@ void UsageNotificationManager::snooze(const QString &providerRawID)
 {
     m_snoozedUntil.insert(providerRawID, m_clock.now().addSecs(snoozeSeconds));
     persistAlertData();
-    Q_EMIT changed();
 }
 
 void UsageNotificationManager::persistAlertData()

@@ -78,7 +78,10 @@ public:
     const Snoozes &snoozedUntil() const { return m_snoozedUntil; }
 
 Q_SIGNALS:
-    void changed();
+    // Whether alerts are on, and which kinds.
+    void alertSettingsChanged();
+    // What the desktop allows, and whether the last alert could be delivered.
+    void deliveryStatusChanged();
     // The monitor's automatic refresh depends on the alert settings; its owner restarts it.
     void refreshLoopRestartRequested();
 

@@ -177,6 +177,14 @@ void AnalyticsManager::recordMenuOpened()
     flushPendingBackgroundHealth();
 }
 
+void AnalyticsManager::recordOnboardingShown()
+{
+    if (m_settings.boolValue(QLatin1String(onboardingObservedKey)).value_or(false))
+        return;
+    m_settings.setBool(QLatin1String(onboardingObservedKey), true);
+    track(QueltaAnalyticsEvent::of(QueltaAnalyticsEvent::Kind::onboardingStarted));
+}
+
 void AnalyticsManager::setEnabled(bool enabled)
 {
     if (enabled == m_enabled)

@@ -54,6 +54,7 @@ public:
     static constexpr const char *pendingHealthKey = "analytics.pendingBackgroundHealth.v1";
     static constexpr const char *lastMenuOpenDayKey = "analytics.lastMenuOpenDay.v1";
     static constexpr const char *firstConnectionObservedKey = "analytics.firstConnectionObserved.v1";
+    static constexpr const char *onboardingObservedKey = "analytics.onboardingObserved.v1";
 
     AnalyticsManager(SettingsStore &settings, Clock &clock, TelemetrySetup setup, std::optional<Sender> sender = std::nullopt,
                      QObject *parent = nullptr);
@@ -74,6 +75,8 @@ public:
     void trackFirstConnection() override;
     void trackManualRefreshCompleted(RefreshResult result) override;
     void recordMenuOpened();
+    // Tracks onboardingStarted the first time onboarding is ever shown.
+    void recordOnboardingShown();
     void setEnabled(bool enabled);
 
     // Days since 1970-01-01 in UTC.

@@ -39,11 +39,14 @@ AppServices::AppServices(Configuration configuration)
     , m_settings(configuration.settingsDirectory)
     , m_httpSession(m_clock, ProviderHttpSession::Timeouts{})
     , m_authStatusCache(m_clock)
-    , m_framer(FramerConnector::Environment{configuration.framerHelper, &m_clock, &m_settings, configuration.framerProfileLock})
+    , m_framer(FramerConnector::Environment{.helperProgram = configuration.framerHelper,
+                                            .clock = &m_clock,
+                                            .settings = &m_settings,
+                                            .profileLockPath = configuration.framerProfileLock})
     , m_connectors(makeConnectors(configuration))
     , m_analytics(m_settings, m_clock, configuration.telemetry)
     , m_alerts(m_settings, m_clock, m_notificationCenter)
-    , m_monitor(m_settings, m_clock, AllowanceMonitor::Services{m_connectors.loader(), false, &m_alerts, &m_analytics})
+    , m_monitor(m_settings, m_clock, AllowanceMonitor::Services{.connectors = m_connectors.loader(), .alerts = &m_alerts, .analytics = &m_analytics})
     , m_connection(m_monitor, [this](ProviderID id) { return signIn(id); })
 {
     Q_ASSERT(!instance);

@@ -58,7 +58,7 @@ TrayShell::TrayShell(AppServices &services, Options options, QObject *parent)
     connect(m_updater, &AppUpdater::answered, this, &TrayShell::showUpdateAnswer);
     connect(m_updater, &AppUpdater::newerVersionFound, this, &TrayShell::showUpdateAnswer);
     m_onboardingCompleted = !m_options.showOnboarding
-        && m_services.settings().boolValue(QLatin1String(allowanceStore::hasCompletedOnboardingKey)).value_or(false);
+        && allowanceStore::hasCompletedOnboarding(m_services.settings());
 }
 
 TrayShell::~TrayShell()
@@ -198,19 +198,14 @@ void TrayShell::showOnboardingWindow()
         connect(m_onboarding, &OnboardingWindow::closedEarly, this, &TrayShell::quitRequested);
     }
     m_onboarding->showCentred();
-    AnalyticsManager &analytics = m_services.analytics();
-    const QString observed = QStringLiteral("analytics.onboardingObserved.v1");
-    if (!analytics.settings().boolValue(observed).value_or(false)) {
-        analytics.settings().setBool(observed, true);
-        analytics.track(QueltaAnalyticsEvent::of(QueltaAnalyticsEvent::Kind::onboardingStarted));
-    }
+    m_services.analytics().recordOnboardingShown();
 }
 
 void TrayShell::completeOnboarding()
 {
     m_onboardingCompleted = true;
     m_updater->startIfNeeded();
-    m_services.settings().setBool(QLatin1String(allowanceStore::hasCompletedOnboardingKey), true);
+    allowanceStore::setCompletedOnboarding(m_services.settings());
     m_services.analytics().track(QueltaAnalyticsEvent::of(QueltaAnalyticsEvent::Kind::onboardingCompleted));
     if (m_onboarding) {
         m_onboarding->close();

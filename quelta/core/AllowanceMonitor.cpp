@@ -40,6 +40,7 @@ ProviderConnectionAttemptState AllowanceMonitor::connectionAttemptState(Provider
 void AllowanceMonitor::setConnectionAttemptState(ProviderID id, ProviderConnectionAttemptState state)
 {
     m_connectionAttemptStates.insert(id, state);
+    Q_EMIT providerChanged(id);
     Q_EMIT changed();
 }
 
@@ -75,6 +76,7 @@ void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool s
     if (m_isRefreshing) {
         if (showsManualRefresh) {
             m_isShowingManualRefresh = true;
+            Q_EMIT refreshStateChanged();
             Q_EMIT changed();
         }
         return;
@@ -108,12 +110,14 @@ void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool s
     m_failedProviderIDs.clear();
     if (due.isEmpty()) {
         m_isShowingManualRefresh = false;
+        Q_EMIT refreshStateChanged();
         Q_EMIT changed();
         return;
     }
     for (ProviderID id : due)
         m_state.lastAttemptDates.insert(id, now);
     persistDates();
+    Q_EMIT refreshStateChanged();
     Q_EMIT changed();
     for (ProviderID id : due)
         startDetached(load(id), lcCore, "a provider load");
@@ -192,7 +196,11 @@ void AllowanceMonitor::handle(ProviderID id, const ProviderLoadResult &result)
         }
     }
     m_pendingProviderIDs.remove(id);
-    finishRefreshIfComplete();
+    Q_EMIT providerChanged(id);
+    if (m_pendingProviderIDs.isEmpty()) {
+        finishRefresh();
+        Q_EMIT refreshStateChanged();
+    }
     Q_EMIT changed();
 }
 
@@ -250,10 +258,8 @@ void AllowanceMonitor::applyUnavailable(ProviderID id, const ProviderAllowance &
         replaceRecord(provider);
 }
 
-void AllowanceMonitor::finishRefreshIfComplete()
+void AllowanceMonitor::finishRefresh()
 {
-    if (!m_pendingProviderIDs.isEmpty())
-        return;
     const bool wasManual = m_isShowingManualRefresh;
     const bool someSuccess = std::any_of(m_successfulProviderIDs.begin(), m_successfulProviderIDs.end(), [this](ProviderID id) {
         return m_state.record(id).connectionState == ConnectionState::connected;
@@ -314,6 +320,8 @@ void AllowanceMonitor::setProvider(ProviderID id, bool enabled)
     }
     allowanceStore::saveEnabledProviders(m_settings, m_state.enabled);
     m_state.updateLastUpdated();
+    Q_EMIT enabledProvidersChanged();
+    Q_EMIT refreshStateChanged();
     Q_EMIT changed();
     if (!m_isRefreshing)
         refresh(false);
@@ -332,6 +340,7 @@ void AllowanceMonitor::setClaudeTrackedLimit(ClaudeTrackedLimit limit)
                            allowanceStore::makeSnapshot(transformed, m_state.snapshots.value(ProviderID::claudeCode).savedAt));
         allowanceStore::persistSnapshots(m_settings, m_state.snapshots);
     }
+    Q_EMIT providerChanged(ProviderID::claudeCode);
     Q_EMIT changed();
 }
 

@@ -81,6 +81,12 @@ public:
     QString statusText() const;
 
 Q_SIGNALS:
+    // A provider's record, stale mark, refresh issue or attempt state.
+    void providerChanged(ProviderID id);
+    // Whether a refresh runs, how the last one went, when the figures were last updated.
+    void refreshStateChanged();
+    void enabledProvidersChanged();
+    // After each of the above: anything a full view shows.
     void changed();
 
 private:
@@ -95,7 +101,7 @@ private:
     void clearRetryDate(ProviderID id);
     void dropSnapshot(ProviderID id);
     void persistDates();
-    void finishRefreshIfComplete();
+    void finishRefresh();
     QCoro::Task<void> runAutomaticRefresh(std::stop_token token);
 
     SettingsStore &m_settings;

@@ -59,9 +59,19 @@ ProviderSet loadAuthorizedProviders(const SettingsStore &store)
     if (const std::optional<ProviderSet> authorized = recognisedProviders(store, authorizedProvidersKey))
         return *authorized;
     // Installations that finished onboarding before connections were tracked.
-    if (store.boolValue(QLatin1String(hasCompletedOnboardingKey)).value_or(false))
+    if (hasCompletedOnboarding(store))
         return loadEnabledProviders(store);
     return {};
+}
+
+bool hasCompletedOnboarding(const SettingsStore &store)
+{
+    return store.boolValue(QLatin1String(hasCompletedOnboardingKey)).value_or(false);
+}
+
+void setCompletedOnboarding(SettingsStore &store)
+{
+    store.setBool(QLatin1String(hasCompletedOnboardingKey), true);
 }
 
 void saveAuthorizedProviders(SettingsStore &store, const ProviderSet &authorized)

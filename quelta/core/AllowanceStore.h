@@ -43,6 +43,10 @@ CachedProviderSnapshot makeSnapshot(const ProviderAllowance &allowance, const QD
 ProviderDates loadDates(const SettingsStore &store, const char *key);
 void saveDates(SettingsStore &store, const ProviderDates &dates, const char *key);
 
+// Onboarding ends once; connections made before they were tracked count from it.
+bool hasCompletedOnboarding(const SettingsStore &store);
+void setCompletedOnboarding(SettingsStore &store);
+
 ClaudeTrackedLimit loadClaudeTrackedLimit(const SettingsStore &store);
 void saveClaudeTrackedLimit(SettingsStore &store, ClaudeTrackedLimit limit);
 

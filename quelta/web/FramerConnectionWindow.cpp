@@ -4,6 +4,7 @@
 #include "WebPage.h"
 
 #include "artwork/DesignColors.h"
+#include "artwork/PixelFont.h"
 #include "artwork/Symbols.h"
 #include "platform/Clock.h"
 
@@ -47,14 +48,6 @@ StatusLook lookOf(const FramerConnectionProgress &progress)
     }
     return {"envelope", QStringLiteral("Using email?"),
             QStringLiteral("Open Framer’s email. Right-click Open Framer, choose Copy Link, then click Paste Link.")};
-}
-
-QFont fontOf(int pixelSize, QFont::Weight weight)
-{
-    QFont font;
-    font.setPixelSize(pixelSize);
-    font.setWeight(weight);
-    return font;
 }
 
 QFrame *divider()
@@ -139,9 +132,9 @@ QWidget *FramerConnectionWindow::makeHeader()
     auto *texts = new QVBoxLayout;
     texts->setSpacing(2);
     auto *title = new QLabel(QStringLiteral("Connect Framer"));
-    title->setFont(fontOf(13, QFont::DemiBold));
+    title->setFont(pixelFont(QFont(), 13, QFont::DemiBold));
     auto *caption = new QLabel(QStringLiteral("Choose Google or email below."));
-    caption->setFont(fontOf(10, QFont::Normal));
+    caption->setFont(pixelFont(QFont(), 10, QFont::Normal));
     caption->setObjectName(QStringLiteral("secondary"));
     texts->addWidget(title);
     texts->addWidget(caption);
@@ -162,9 +155,9 @@ QWidget *FramerConnectionWindow::makeStatusStrip()
     texts->setSpacing(2);
     m_statusTitle = new QLabel;
     m_statusTitle->setObjectName(QStringLiteral("statusTitle"));
-    m_statusTitle->setFont(fontOf(13, QFont::Medium));
+    m_statusTitle->setFont(pixelFont(QFont(), 13, QFont::Medium));
     m_statusDetail = new QLabel;
-    m_statusDetail->setFont(fontOf(10, QFont::Normal));
+    m_statusDetail->setFont(pixelFont(QFont(), 10, QFont::Normal));
     m_statusDetail->setWordWrap(true);
     m_statusDetail->setObjectName(QStringLiteral("secondary"));
     texts->addWidget(m_statusTitle);

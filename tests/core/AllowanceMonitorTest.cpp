@@ -43,7 +43,8 @@ class AllowanceMonitorTest : public QObject
 
     std::unique_ptr<AllowanceMonitor> makeMonitor(bool substitute = true)
     {
-        AllowanceMonitor::Services services{m_loads->loader(), substitute, &m_alerts, &m_analytics};
+        AllowanceMonitor::Services services{
+            .connectors = m_loads->loader(), .isSubstituteLoader = substitute, .alerts = &m_alerts, .analytics = &m_analytics};
         return std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock, services);
     }
 

@@ -74,7 +74,7 @@ class StatusCommandTest : public QObject
             environment.authStatusCache = &cache;
             return environment;
         };
-        AllowanceMonitor monitor(store, m_clock, AllowanceMonitor::Services{connectors.loader(), false, nullptr, nullptr});
+        AllowanceMonitor monitor(store, m_clock, AllowanceMonitor::Services{.connectors = connectors.loader()});
 
         QString output;
         QString errors;

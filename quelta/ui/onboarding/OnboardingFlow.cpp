@@ -1,15 +1,13 @@
 #include "OnboardingFlow.h"
 
 #include "ui/ProviderConnection.h"
+#include "ui/UiLogging.h"
 
 #include "core/AllowanceMonitor.h"
 #include "platform/Clock.h"
 #include "platform/DetachedTask.h"
 
-#include <QLoggingCategory>
 #include <QPointer>
-
-Q_LOGGING_CATEGORY(lcOnboarding, "quelta.ui.onboarding", QtCriticalMsg)
 
 namespace quelta {
 
@@ -24,7 +22,9 @@ OnboardingFlow::OnboardingFlow(Services services, QObject *parent)
     : QObject(parent)
     , m_services(std::move(services))
 {
-    connect(m_services.monitor, &AllowanceMonitor::changed, this, &OnboardingFlow::changed);
+    // The pages show records and choices, not how a refresh goes.
+    connect(m_services.monitor, &AllowanceMonitor::providerChanged, this, &OnboardingFlow::changed);
+    connect(m_services.monitor, &AllowanceMonitor::enabledProvidersChanged, this, &OnboardingFlow::changed);
 }
 
 std::optional<ProviderID> OnboardingFlow::currentProvider() const
@@ -111,7 +111,7 @@ void OnboardingFlow::primaryAction()
         return;
     }
     setState(State::connecting);
-    startDetached(connectProvider(*provider), lcOnboarding, "connecting a provider");
+    startDetached(connectProvider(*provider), lcUi, "connecting a provider");
 }
 
 QCoro::Task<void> OnboardingFlow::connectProvider(ProviderID id)

@@ -1,5 +1,6 @@
 #include "OnboardingStyle.h"
 
+#include "artwork/PixelFont.h"
 #include "ui/widgets/Spinner.h"
 
 #include "artwork/Symbols.h"
@@ -37,9 +38,7 @@ QColor tileColour(ProviderID id)
 
 QFont geist(int pixelSize, QFont::Weight weight, qreal tracking)
 {
-    QFont font(QStringLiteral("Geist"));
-    font.setPixelSize(pixelSize);
-    font.setWeight(weight);
+    QFont font = pixelFont(QFont(QStringLiteral("Geist")), pixelSize, weight);
     font.setLetterSpacing(QFont::AbsoluteSpacing, tracking);
     return font;
 }

@@ -3,6 +3,7 @@
 #include "ui/widgets/Spinner.h"
 
 #include "artwork/DesignColors.h"
+#include "artwork/PixelFont.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -21,10 +22,7 @@ ConnectButton::ConnectButton(QWidget *parent)
     : StyledButton(parent)
     , m_spinner(new Spinner(spinnerSize, this))
 {
-    QFont label = font();
-    label.setPixelSize(12);
-    label.setWeight(QFont::DemiBold);
-    setFont(label);
+    setFont(pixelFont(font(), 12, QFont::DemiBold));
     setText(QStringLiteral("Connect"));
     m_spinner->hide();
 }

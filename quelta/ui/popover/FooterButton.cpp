@@ -3,6 +3,7 @@
 #include "ui/widgets/Spinner.h"
 
 #include "artwork/DesignColors.h"
+#include "artwork/PixelFont.h"
 #include "artwork/Symbols.h"
 
 #include <QLabel>
@@ -49,11 +50,9 @@ FooterButton::FooterButton(const QString &symbol, qreal symbolSize, QWidget *par
     , m_spinner(new Spinner(10, this))
     , m_label(new ButtonLabel(this))
 {
-    QFont label = font();
-    label.setPixelSize(11);
-    setFont(label);
+    setFont(pixelFont(font(), 11));
     m_spinner->hide();
-    m_label->setFont(label);
+    m_label->setFont(font());
     m_label->setTextFormat(Qt::PlainText);
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_label->hide();

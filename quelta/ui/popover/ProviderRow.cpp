@@ -7,6 +7,7 @@
 #include "ui/widgets/ProviderIconTile.h"
 
 #include "artwork/DesignColors.h"
+#include "artwork/PixelFont.h"
 #include "artwork/Symbols.h"
 
 #include <QHBoxLayout>
@@ -21,14 +22,6 @@ namespace quelta {
 namespace {
 
 constexpr int iconTile = 28;
-
-QFont pixelFont(const QFont &base, int pixels, QFont::Weight weight)
-{
-    QFont font = base;
-    font.setPixelSize(pixels);
-    font.setWeight(weight);
-    return font;
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "alerts/UsageNotificationManager.h"
 #include "analytics/AnalyticsManager.h"
 #include "artwork/DesignColors.h"
+#include "artwork/PixelFont.h"
 #include "artwork/Symbols.h"
 #include "core/AllowanceMonitor.h"
 #include "core/AppcastFeed.h"
@@ -11,6 +12,7 @@
 #include "platform/LoginItem.h"
 #include "ui/ProviderConnection.h"
 #include "ui/widgets/AlertBox.h"
+#include "ui/UiLogging.h"
 #include "ui/widgets/ProviderIconTile.h"
 #include "ui/widgets/Switch.h"
 
@@ -18,31 +20,20 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Q_LOGGING_CATEGORY(lcSettingsView, "quelta.ui.settings", QtCriticalMsg)
-
 namespace quelta {
 
 namespace {
 
-QFont pixels(const QFont &base, int size, QFont::Weight weight = QFont::Normal)
-{
-    QFont font = base;
-    font.setPixelSize(size);
-    font.setWeight(weight);
-    return font;
-}
-
 QLabel *label(const QString &text, int size, QFont::Weight weight, bool secondary, QWidget *parent)
 {
     auto *result = new QLabel(text, parent);
-    result->setFont(pixels(result->font(), size, weight));
+    result->setFont(pixelFont(result->font(), size, weight));
     result->setWordWrap(true);
     if (secondary) {
         QPalette faded = result->palette();
@@ -93,7 +84,7 @@ public:
     explicit Badge(QWidget *parent)
         : QLabel(parent)
     {
-        setFont(pixels(font(), 10));
+        setFont(pixelFont(font(), 10));
         setContentsMargins(8, 4, 8, 4);
         QPalette faded = palette();
         faded.setColor(QPalette::WindowText, designColors::secondary(faded));
@@ -201,15 +192,19 @@ SettingsView::SettingsView(Services services, QWidget *parent)
     column->addWidget(closing);
     column->addStretch(1);
 
-    connect(m_services.monitor, &AllowanceMonitor::changed, this, &SettingsView::sync);
-    connect(m_services.alerts, &UsageNotificationManager::changed, this, &SettingsView::sync);
+    connect(m_services.monitor, &AllowanceMonitor::providerChanged, this, &SettingsView::syncProvider);
+    connect(m_services.monitor, &AllowanceMonitor::enabledProvidersChanged, this, &SettingsView::syncProviders);
+    connect(m_services.alerts, &UsageNotificationManager::alertSettingsChanged, this, &SettingsView::syncAlerts);
+    connect(m_services.alerts, &UsageNotificationManager::deliveryStatusChanged, this, &SettingsView::syncAlerts);
     connect(m_services.connection, &ProviderConnection::attemptStarted, this, &SettingsView::syncProvider);
     connect(m_services.connection, &ProviderConnection::attemptFinished, this, &SettingsView::syncProvider);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive && isVisible())
             rereadDesktopState();
     });
-    sync();
+    syncProviders();
+    syncAlerts();
+    m_analyticsSwitch->setOn(m_services.analytics->isEnabled());
 }
 
 QWidget *SettingsView::makeProvidersSection()
@@ -236,7 +231,7 @@ QWidget *SettingsView::makeProvidersSection()
         line->addWidget(controls.badge, 0, Qt::AlignVCenter);
         controls.connect = new QPushButton(QStringLiteral("Connect"), row);
         connect(controls.connect, &QPushButton::clicked, this,
-                [this, id] { startDetached(connectProvider(id), lcSettingsView, "connecting a provider"); });
+                [this, id] { startDetached(connectProvider(id), lcUi, "connecting a provider"); });
         line->addWidget(controls.connect, 0, Qt::AlignVCenter);
         const QString show = QStringLiteral("Show ") + providers[index].name + QStringLiteral(" in Quelta");
         controls.visibility = new Switch(show, row);
@@ -393,18 +388,27 @@ void SettingsView::syncProvider(ProviderID id)
 
     controls.visibility->setOn(enabled);
     controls.visibility->setEnabled(!(enabled && monitor.enabledProviderIDs().size() == 1));
+    if (id == ProviderID::claudeCode)
+        syncLimit();
 }
 
-void SettingsView::sync()
+void SettingsView::syncProviders()
 {
     for (ProviderID id : m_providers.keys())
         syncProvider(id);
+}
+
+void SettingsView::syncLimit()
+{
     AllowanceMonitor &monitor = *m_services.monitor;
     const auto claude = std::find_if(monitor.providers().begin(), monitor.providers().end(),
                                      [](const ProviderAllowance &p) { return p.id == ProviderID::claudeCode; });
     m_limitRow->setVisible(monitor.enabledProviderIDs().contains(ProviderID::claudeCode) && claude->connectionState == ConnectionState::connected);
     m_limitPicker->setCurrentIndex(m_limitPicker->findData(int(monitor.claudeTrackedLimit())));
+}
 
+void SettingsView::syncAlerts()
+{
     UsageNotificationManager &alerts = *m_services.alerts;
     const bool blocked = alerts.alertsBlockedBySystem();
     m_openSettings->setVisible(blocked);
@@ -422,7 +426,6 @@ void SettingsView::sync()
     m_alertOptions->setVisible(alerts.notificationsEnabled());
     for (const auto &[toggle, read] : m_optionSwitches)
         toggle->setOn(read());
-    m_analyticsSwitch->setOn(m_services.analytics->isEnabled());
 }
 
 void SettingsView::showEvent(QShowEvent *event)
@@ -434,7 +437,7 @@ void SettingsView::showEvent(QShowEvent *event)
 void SettingsView::rereadDesktopState()
 {
     m_loginSwitch->setOn(m_services.loginItem->isEnabled());
-    startDetached(m_services.alerts->refreshAuthorizationStatus(), lcSettingsView, "reading the notification permission");
+    startDetached(m_services.alerts->refreshAuthorizationStatus(), lcUi, "reading the notification permission");
 }
 
 void SettingsView::setLaunchAtLogin(bool enabled)

@@ -79,8 +79,10 @@ private:
     QWidget *makeNotificationsSection();
     QWidget *makeGeneralSection();
     QWidget *makeSupportSection();
-    void sync();
+    void syncProviders();
     void syncProvider(ProviderID id);
+    void syncLimit();
+    void syncAlerts();
     QCoro::Task<void> connectProvider(ProviderID id);
     void setLaunchAtLogin(bool enabled);
     void showAlert(Alert alert);

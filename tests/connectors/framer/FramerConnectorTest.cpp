@@ -32,7 +32,12 @@ class FramerConnectorTest : public QObject
                                  QStringLiteral("#!/bin/sh\necho \"$*\" > '%1'\n%2\n").arg(m_fixture->home(QStringLiteral("arguments")), script).toUtf8());
         QFile::setPermissions(helper, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return std::make_unique<FramerConnector>(
-            FramerConnector::Environment{helper, &m_fixture->clock, &m_fixture->store, lockPath(), 30s, 40s});
+            FramerConnector::Environment{.helperProgram = helper,
+                                         .clock = &m_fixture->clock,
+                                         .settings = &m_fixture->store,
+                                         .profileLockPath = lockPath(),
+                                         .lockWait = 30s,
+                                         .fetchDeadline = 40s});
     }
 
     QString argumentsSeen() const

@@ -46,7 +46,7 @@ class OnboardingTest : public QObject
         allowanceStore::saveEnabledProviders(m_fixture->store, enabled);
         allowanceStore::saveAuthorizedProviders(m_fixture->store, connected);
         m_monitor = std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock,
-                                                       AllowanceMonitor::Services{m_loads->loader(), true, nullptr, nullptr});
+                                                       AllowanceMonitor::Services{.connectors = m_loads->loader(), .isSubstituteLoader = true});
         if (!connected.isEmpty()) {
             m_monitor->refresh(false);
             QTRY_VERIFY(!m_monitor->isRefreshing());

@@ -35,7 +35,7 @@ class ContentViewTest : public QObject
     {
         allowanceStore::saveAuthorizedProviders(m_fixture->store, connected);
         m_monitor = std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock,
-                                                       AllowanceMonitor::Services{m_loads->loader(), true, nullptr, nullptr});
+                                                       AllowanceMonitor::Services{.connectors = m_loads->loader(), .isSubstituteLoader = true});
         m_view = std::make_unique<ContentView>(*m_monitor, nullptr);
         m_view->show();
     }

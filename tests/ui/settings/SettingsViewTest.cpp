@@ -65,7 +65,7 @@ class SettingsViewTest : public QObject
         m_alerts = std::make_unique<UsageNotificationManager>(m_fixture->store, m_fixture->clock, *m_center);
         m_analytics = std::make_unique<AnalyticsManager>(m_fixture->store, m_fixture->clock, AnalyticsManager::TelemetrySetup{});
         m_monitor = std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock,
-                                                       AllowanceMonitor::Services{m_loads->loader(), true, nullptr, nullptr});
+                                                       AllowanceMonitor::Services{.connectors = m_loads->loader(), .isSubstituteLoader = true});
         if (!connected.isEmpty()) {
             m_monitor->refresh(false);
             QTRY_VERIFY(!m_monitor->isRefreshing());
