@@ -49,7 +49,9 @@ ContentView::ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics,
 
     m_statusClock.setInterval(std::chrono::seconds(30));
     connect(&m_statusClock, &QTimer::timeout, this, &ContentView::sync);
-    connect(&m_monitor, &AllowanceMonitor::changed, this, &ContentView::sync);
+    connect(&m_monitor, &AllowanceMonitor::providerChanged, this, &ContentView::syncRows);
+    connect(&m_monitor, &AllowanceMonitor::enabledProvidersChanged, this, &ContentView::syncRows);
+    connect(&m_monitor, &AllowanceMonitor::refreshStateChanged, this, &ContentView::syncStatus);
     sync();
 }
 
@@ -125,6 +127,11 @@ bool ContentView::focusNextPrevChild(bool next)
 void ContentView::sync()
 {
     syncRows();
+    syncStatus();
+}
+
+void ContentView::syncStatus()
+{
     const QString status = m_monitor.statusText();
     m_refresh->setLabel(status);
     m_refresh->setBusy(m_monitor.isShowingManualRefresh());

@@ -53,6 +53,7 @@ protected:
 private:
     void sync();
     void syncRows();
+    void syncStatus();
     void reportHeight();
 
     AllowanceMonitor &m_monitor;
