@@ -111,8 +111,9 @@ UsageAlert lowAllowanceAlert(const AlertMetric &metric, int threshold)
     QString body = QStringLiteral("%1 has %2% remaining.").arg(metric.limitName).arg(metric.remaining);
     if (metric.resetDetail)
         body += QLatin1Char(' ') + *metric.resetDetail + QLatin1Char('.');
-    const QString title = metric.providerName + (threshold == 10 ? QStringLiteral(" is almost out") : QStringLiteral(" is running low"));
-    return {title, body, metric.providerID};
+    const bool almostOut = threshold == 10;
+    const QString title = metric.providerName + (almostOut ? QStringLiteral(" is almost out") : QStringLiteral(" is running low"));
+    return {title, body, metric.providerID, almostOut};
 }
 
 UsageAlert resetAlert(const AlertMetric &metric)

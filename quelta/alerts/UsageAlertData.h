@@ -39,6 +39,8 @@ struct UsageAlert {
     QString title;
     QString body;
     ProviderID providerID = ProviderID::codex;
+    // Shown as critical, where the desktop distinguishes: the allowance is almost gone.
+    bool critical = false;
 
     bool operator==(const UsageAlert &) const = default;
 };

@@ -7,9 +7,11 @@
 #include "platform/DetachedTask.h"
 #include "platform/SettingsStore.h"
 
+#include <QCoroSignal>
 #include <QPointer>
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace quelta {
@@ -35,6 +37,26 @@ qint64 ageOf(const QDateTime &timestamp, const QDateTime &now)
 }
 
 } // namespace
+
+class UsageNotificationManager::PendingDelivery
+{
+public:
+    explicit PendingDelivery(UsageNotificationManager &manager)
+        : m_manager(&manager)
+    {
+        ++manager.m_pendingDeliveries;
+    }
+    ~PendingDelivery()
+    {
+        if (m_manager && --m_manager->m_pendingDeliveries == 0)
+            Q_EMIT m_manager->deliveriesFinished();
+    }
+    PendingDelivery(const PendingDelivery &) = delete;
+    PendingDelivery &operator=(const PendingDelivery &) = delete;
+
+private:
+    QPointer<UsageNotificationManager> m_manager;
+};
 
 UsageNotificationManager::UsageNotificationManager(SettingsStore &settings, Clock &clock, NotificationCenter &center,
                                                    QObject *parent)
@@ -80,38 +102,101 @@ void UsageNotificationManager::configure(std::function<void()> openQuelta)
     startDetached(refreshAuthorizationStatus(), lcAlerts, "reading the permission");
 }
 
+void UsageNotificationManager::configureUnattended()
+{
+    m_unattended = true;
+}
+
+QCoro::Task<void> UsageNotificationManager::finishDeliveries()
+{
+    QPointer<UsageNotificationManager> self(this);
+    while (self && m_pendingDeliveries > 0)
+        co_await qCoro(this, &UsageNotificationManager::deliveriesFinished);
+}
+
 void UsageNotificationManager::recordUsage(const ProviderAllowance &provider)
 {
     if (provider.connectionState != ConnectionState::connected)
         return;
-    if (m_notificationsEnabled && m_authorizationStatus == AuthorizationStatus::notDetermined)
+    if (m_unattended) {
+        startDetached(recordUsageUnattended(provider, m_clock.now()), lcAlerts, "recording usage");
+        return;
+    }
+    if (m_notificationsEnabled && m_authorizationStatus == AuthorizationStatus::notDetermined) {
         startDetached(recordUsageAfterRereadingStatus(provider, m_clock.now()), lcAlerts, "recording usage");
-    else
-        applyUsage(provider, m_clock.now());
+        return;
+    }
+    for (const UsageAlert &alert : applyUsage(provider, m_clock.now()))
+        deliver(alert);
 }
 
 QCoro::Task<void> UsageNotificationManager::recordUsageAfterRereadingStatus(ProviderAllowance provider, QDateTime now)
 {
     QPointer<UsageNotificationManager> self(this);
     co_await refreshAuthorizationStatus();
-    if (self)
-        applyUsage(provider, now);
+    if (!self)
+        co_return;
+    for (const UsageAlert &alert : applyUsage(provider, now))
+        deliver(alert);
 }
 
-void UsageNotificationManager::applyUsage(const ProviderAllowance &provider, const QDateTime &now)
+QCoro::Task<void> UsageNotificationManager::recordUsageUnattended(ProviderAllowance provider, QDateTime now)
+{
+    QPointer<UsageNotificationManager> self(this);
+    PendingDelivery pending(*this);
+    if (m_notificationsEnabled && m_authorizationStatus == AuthorizationStatus::notDetermined) {
+        co_await refreshAuthorizationStatus();
+        if (!self)
+            co_return;
+    }
+    // The provider's part of the history, to go back to when an alert cannot be posted.
+    QSet<QString> keys;
+    for (const AlertMetric &metric : alertMetrics(provider))
+        keys.insert(metric.key);
+    QList<UsageSample> samplesBefore;
+    std::copy_if(m_samples.cbegin(), m_samples.cend(), std::back_inserter(samplesBefore),
+                 [&](const UsageSample &sample) { return keys.contains(sample.metricKey); });
+    MetricStates statesBefore;
+    for (const QString &key : keys) {
+        if (m_metricStates.contains(key))
+            statesBefore.insert(key, m_metricStates.value(key));
+    }
+
+    bool posted = true;
+    for (const UsageAlert &alert : applyUsage(provider, now)) {
+        const bool delivered = co_await post(requestFor(alert));
+        if (!self)
+            co_return;
+        posted = posted && delivered;
+    }
+    if (posted)
+        co_return;
+    m_samples.erase(std::remove_if(m_samples.begin(), m_samples.end(),
+                                   [&](const UsageSample &sample) { return keys.contains(sample.metricKey); }),
+                    m_samples.end());
+    m_samples.append(samplesBefore);
+    for (const QString &key : keys)
+        m_metricStates.remove(key);
+    m_metricStates.insert(statesBefore);
+    persistAlertData();
+}
+
+QList<UsageAlert> UsageNotificationManager::applyUsage(const ProviderAllowance &provider, const QDateTime &now)
 {
     const QList<AlertMetric> metrics = alertMetrics(provider);
     m_samples.erase(std::remove_if(m_samples.begin(), m_samples.end(),
                                    [&](const UsageSample &sample) { return ageOf(sample.timestamp, now) > historyMilliseconds; }),
                     m_samples.end());
+    QList<UsageAlert> due;
     for (const AlertMetric &metric : metrics) {
-        evaluate(metric, now);
+        evaluate(metric, now, due);
         m_samples.append(UsageSample{metric.key, metric.remaining, now});
     }
     persistAlertData();
+    return due;
 }
 
-void UsageNotificationManager::evaluate(const AlertMetric &metric, const QDateTime &now)
+void UsageNotificationManager::evaluate(const AlertMetric &metric, const QDateTime &now, QList<UsageAlert> &due)
 {
     MetricState state = m_metricStates.value(metric.key);
     const std::optional<int> previous = state.lastRemaining;
@@ -123,12 +208,12 @@ void UsageNotificationManager::evaluate(const AlertMetric &metric, const QDateTi
         state.consecutiveRecoveryChecks = 0;
         state.deliveredPaceAlert = false;
         if (m_resetAlertsEnabled && canDeliver(metric.providerID, now))
-            deliver(resetAlert(metric));
+            due.append(resetAlert(metric));
     } else {
         bool alerted = false;
         if (m_lowAllowanceEnabled && canDeliver(metric.providerID, now)) {
             if (const std::optional<int> threshold = lowAllowanceThreshold(previous, metric.remaining, state.deliveredLowThresholds)) {
-                deliver(lowAllowanceAlert(metric, *threshold));
+                due.append(lowAllowanceAlert(metric, *threshold));
                 state.deliveredLowThresholds.insert(*threshold);
                 if (*threshold == 10)
                     state.deliveredLowThresholds.insert(25);
@@ -136,7 +221,7 @@ void UsageNotificationManager::evaluate(const AlertMetric &metric, const QDateTi
             }
         }
         if (m_rapidUsageEnabled)
-            evaluateRapidUsage(metric, state, now, alerted);
+            evaluateRapidUsage(metric, state, now, alerted, due);
     }
 
     state.lastRemaining = metric.remaining;
@@ -145,7 +230,7 @@ void UsageNotificationManager::evaluate(const AlertMetric &metric, const QDateTi
 }
 
 void UsageNotificationManager::evaluateRapidUsage(const AlertMetric &metric, MetricState &state, const QDateTime &now,
-                                                  bool alertedAlready)
+                                                  bool alertedAlready, QList<UsageAlert> &due)
 {
     const UsageSample *oldest = nullptr;
     for (const UsageSample &sample : m_samples) {
@@ -170,7 +255,7 @@ void UsageNotificationManager::evaluateRapidUsage(const AlertMetric &metric, Met
     if (*state.consecutiveRiskChecks < 2 || alertedAlready || state.deliveredPaceAlert.value_or(false)
         || !canDeliver(metric.providerID, now))
         return;
-    deliver(rapidUsageAlert(metric, drop, projection));
+    due.append(rapidUsageAlert(metric, drop, projection));
     state.deliveredPaceAlert = true;
     state.lastRapidAlertAt = now;
 }
@@ -273,22 +358,36 @@ bool UsageNotificationManager::canDeliver(ProviderID provider, const QDateTime &
     return snoozed == m_snoozedUntil.constEnd() || *snoozed <= now;
 }
 
-void UsageNotificationManager::deliver(const UsageAlert &alert)
+NotificationCenter::Request UsageNotificationManager::requestFor(const UsageAlert &alert) const
 {
-    if (!m_notificationsEnabled)
-        return;
     NotificationCenter::Request request;
     request.identifier = QStringLiteral("quelta-usage-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     request.title = alert.title;
     request.body = alert.body;
-    request.categoryIdentifier = QLatin1String(categoryIdentifier);
+    // Without the category, no actions: an unattended run has nobody to answer them.
+    if (!m_unattended)
+        request.categoryIdentifier = QLatin1String(categoryIdentifier);
     request.userInfo = {{QStringLiteral("providerID"), toRawValue(alert.providerID)}};
-    startDetached(post(request), lcAlerts, "posting an alert");
+    request.critical = alert.critical;
+    return request;
 }
 
-QCoro::Task<void> UsageNotificationManager::post(NotificationCenter::Request request)
+void UsageNotificationManager::deliver(const UsageAlert &alert)
+{
+    if (!m_notificationsEnabled)
+        return;
+    startDetached(postAlert(alert), lcAlerts, "posting an alert");
+}
+
+QCoro::Task<void> UsageNotificationManager::postAlert(UsageAlert alert)
+{
+    co_await post(requestFor(alert));
+}
+
+QCoro::Task<bool> UsageNotificationManager::post(NotificationCenter::Request request)
 {
     QPointer<UsageNotificationManager> self(this);
+    PendingDelivery pending(*this);
     bool delivered = true;
     try {
         co_await m_center.add(request);
@@ -297,9 +396,10 @@ QCoro::Task<void> UsageNotificationManager::post(NotificationCenter::Request req
         delivered = false;
     }
     if (!self)
-        co_return;
+        co_return false;
     m_lastDeliveryError = delivered ? std::nullopt : std::optional(deliveryErrorText);
     Q_EMIT deliveryStatusChanged();
+    co_return delivered;
 }
 
 void UsageNotificationManager::onResponse(const QString &, const QString &action, const QVariantMap &userInfo)

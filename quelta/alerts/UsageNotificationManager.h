@@ -41,8 +41,15 @@ public:
     UsageNotificationManager(SettingsStore &settings, Clock &clock, NotificationCenter &center, QObject *parent = nullptr);
     ~UsageNotificationManager() override;
 
-    // Once at launch: the open callback, the category, and a first read of the permission.
+    // Once at launch of the tray app: the open callback, the category, and a first read of the
+    // permission.
     void configure(std::function<void()> openQuelta);
+    // Once in a command run without the tray app, where nobody stays to answer an action: alerts
+    // go out without actions, usage is weighed only once the permission is known, and an alert
+    // that could not be posted stays due for the next run.
+    void configureUnattended();
+    // Returns once every evaluation and post under way has been answered.
+    QCoro::Task<void> finishDeliveries();
 
     // The rule half.
     void recordUsage(const ProviderAllowance &provider) override;
@@ -82,18 +89,29 @@ Q_SIGNALS:
     void alertSettingsChanged();
     // What the desktop allows, and whether the last alert could be delivered.
     void deliveryStatusChanged();
+    // Nothing is being evaluated or posted any more.
+    void deliveriesFinished();
     // The monitor's automatic refresh depends on the alert settings; its owner restarts it.
     void refreshLoopRestartRequested();
 
 private:
+    // Counts a delivery under way for as long as it lives.
+    class PendingDelivery;
+
     QCoro::Task<void> recordUsageAfterRereadingStatus(ProviderAllowance provider, QDateTime now);
-    void applyUsage(const ProviderAllowance &provider, const QDateTime &now);
-    void evaluate(const AlertMetric &metric, const QDateTime &now);
-    void evaluateRapidUsage(const AlertMetric &metric, MetricState &state, const QDateTime &now, bool alertedAlready);
+    QCoro::Task<void> recordUsageUnattended(ProviderAllowance provider, QDateTime now);
+    QCoro::Task<void> postAlert(UsageAlert alert);
+    // The alerts due; the new state is kept and stored.
+    QList<UsageAlert> applyUsage(const ProviderAllowance &provider, const QDateTime &now);
+    void evaluate(const AlertMetric &metric, const QDateTime &now, QList<UsageAlert> &due);
+    void evaluateRapidUsage(const AlertMetric &metric, MetricState &state, const QDateTime &now, bool alertedAlready,
+                            QList<UsageAlert> &due);
+    NotificationCenter::Request requestFor(const UsageAlert &alert) const;
     void setKindSetting(bool &field, const char *key, bool enabled);
     void loadAlertData();
     QCoro::Task<void> requestPermission(QUuid requestID);
-    QCoro::Task<void> post(NotificationCenter::Request request);
+    // False when the post failed; the error is kept for the settings.
+    QCoro::Task<bool> post(NotificationCenter::Request request);
     void onResponse(const QString &requestIdentifier, const QString &action, const QVariantMap &userInfo);
 
     SettingsStore &m_settings;
@@ -111,6 +129,8 @@ private:
 
     QUuid m_permissionRequestID;
     std::function<void()> m_openQuelta;
+    bool m_unattended = false;
+    int m_pendingDeliveries = 0;
     QList<UsageSample> m_samples;
     MetricStates m_metricStates;
     Snoozes m_snoozedUntil;

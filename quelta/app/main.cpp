@@ -61,7 +61,9 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[], bool 
     return app;
 }
 
-QCoro::Task<void> runCommand(QCoreApplication &app, quelta::CommandTarget &target, int &status)
+// `alerts`: this process's own, when no Quelta runs to post them.
+QCoro::Task<void> runCommand(QCoreApplication &app, quelta::CommandTarget &target, quelta::UsageNotificationManager *alerts,
+                             int &status)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -72,6 +74,8 @@ QCoro::Task<void> runCommand(QCoreApplication &app, quelta::CommandTarget &targe
     quelta::PipeReaderWatch output(STDOUT_FILENO);
     environment.output = &output;
     status = co_await quelta::runCommandLine(arguments, target, environment, out, err);
+    if (alerts)
+        co_await alerts->finishDeliveries();
     // Queued, so that a command answered before the event loop runs still ends it.
     QMetaObject::invokeMethod(&app, [&app, &status] { app.exit(status); }, Qt::QueuedConnection);
 }
@@ -143,9 +147,10 @@ int main(int argc, char *argv[])
     } else {
         // Destroyed before the application: loops cancelled, pages released, stores written.
         services = std::make_unique<AppServices>();
+        services->alerts().configureUnattended();
         target = std::make_unique<quelta::LocalCommandTarget>(services->monitor(), services->connection());
     }
-    quelta::startDetached(runCommand(app, *target, status), lcApp, "the command");
+    quelta::startDetached(runCommand(app, *target, services ? &services->alerts() : nullptr, status), lcApp, "the command");
     app.exec();
     target.reset();
     return status;

@@ -14,6 +14,8 @@ namespace {
 const QString service = QStringLiteral("org.freedesktop.Notifications");
 const QString path = QStringLiteral("/org/freedesktop/Notifications");
 const QString interface = QStringLiteral("org.freedesktop.Notifications");
+// The desktop entry and the icon the server groups and marks the notifications with.
+const QString applicationID = QStringLiteral("app.quelta.Quelta");
 
 QDBusMessage call(const QString &method)
 {
@@ -67,9 +69,12 @@ QCoro::Task<void> FreedesktopNotificationCenter::add(Request request)
         if (!m_categoryActions.isEmpty())
             actions << QLatin1String(defaultActionIdentifier) << m_categoryActions.first().title;
     }
+    const QVariantMap hints{
+        {QStringLiteral("desktop-entry"), applicationID},
+        {QStringLiteral("urgency"), QVariant::fromValue(uchar(request.critical ? 2 : 1))},
+    };
     QDBusMessage message = call(QStringLiteral("Notify"));
-    message << QStringLiteral("Quelta") << uint(0) << QString() << request.title << request.body << actions
-            << QVariantMap{} << int(-1);
+    message << QStringLiteral("Quelta") << uint(0) << applicationID << request.title << request.body << actions << hints << int(-1);
     const QDBusPendingCall pending = m_bus.asyncCall(message);
     const QDBusMessage reply = co_await pending;
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())

@@ -42,6 +42,8 @@ public:
         QString body;
         QString categoryIdentifier;
         QVariantMap userInfo;
+        // Critical rather than normal, where the desktop distinguishes.
+        bool critical = false;
     };
 
     // The action a click on the notification's body reports.

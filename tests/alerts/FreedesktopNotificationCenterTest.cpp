@@ -1,5 +1,8 @@
 #include "ManualClock.h"
+#include "MonitorTestSupport.h"
+#include "NotificationServerStandIn.h"
 #include "WaitFor.h"
+#include "alerts/AlertRules.h"
 #include "alerts/UsageNotificationManager.h"
 #include "platform/FreedesktopNotificationCenter.h"
 #include "platform/SettingsStore.h"
@@ -11,95 +14,28 @@
 
 using namespace quelta;
 
-namespace {
-
-const QString serviceName = QStringLiteral("org.freedesktop.Notifications");
-const QString objectPath = QStringLiteral("/org/freedesktop/Notifications");
-
-} // namespace
-
-// Plays the desktop's notification server on the private session bus, on a connection of its own.
-class FakeNotificationServer : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-public:
-    struct Notification {
-        QString appName;
-        QString summary;
-        QString body;
-        QStringList actions;
-    };
-
-    explicit FakeNotificationServer(QDBusConnection connection)
-        : m_connection(std::move(connection))
-    {
-    }
-
-    bool start()
-    {
-        return m_connection.registerObject(objectPath, this, QDBusConnection::ExportAllSlots)
-            && m_connection.registerService(serviceName);
-    }
-
-    void stop()
-    {
-        m_connection.unregisterService(serviceName);
-        m_connection.unregisterObject(objectPath);
-    }
-
-    void invoke(uint id, const QString &action)
-    {
-        QDBusMessage signal = QDBusMessage::createSignal(objectPath, serviceName, QStringLiteral("ActionInvoked"));
-        signal << id << action;
-        m_connection.send(signal);
-    }
-
-    void close(uint id)
-    {
-        QDBusMessage signal = QDBusMessage::createSignal(objectPath, serviceName, QStringLiteral("NotificationClosed"));
-        signal << id << uint(2);
-        m_connection.send(signal);
-    }
-
-    QList<Notification> received;
-
-public Q_SLOTS:
-    uint Notify(const QString &appName, uint, const QString &, const QString &summary, const QString &body,
-                const QStringList &actions, const QVariantMap &, int)
-    {
-        received.append({appName, summary, body, actions});
-        return uint(received.size());
-    }
-
-    QString GetServerInformation(QString &vendor, QString &version, QString &specVersion)
-    {
-        vendor = QStringLiteral("test");
-        version = QStringLiteral("1");
-        specVersion = QStringLiteral("1.2");
-        return QStringLiteral("fake");
-    }
-
-private:
-    QDBusConnection m_connection;
-};
+using Server = test::NotificationServerStandIn;
 
 class FreedesktopNotificationCenterTest : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    std::unique_ptr<FakeNotificationServer> m_server;
+    std::unique_ptr<Server> m_server;
 
 private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY2(QDBusConnection::sessionBus().isConnected(), "run inside dbus-run-session");
-        m_server = std::make_unique<FakeNotificationServer>(
-            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("fake-notification-server")));
+        m_server = std::make_unique<Server>(QStringLiteral("notification-server"));
     }
 
-    void cleanup() { m_server->stop(); }
+    void cleanup()
+    {
+        m_server->stop();
+        m_server->received.clear();
+        m_server->answer = Server::Answer::immediately;
+    }
 
     void postsAndAnswersEndToEnd()
     {
@@ -117,7 +53,7 @@ private Q_SLOTS:
         manager.deliver(UsageAlert{QStringLiteral("Claude is running low"), QStringLiteral("Weekly · all models has 20% remaining."),
                                    ProviderID::claudeCode});
         QTRY_COMPARE(m_server->received.size(), 1);
-        const FakeNotificationServer::Notification &shown = m_server->received[0];
+        const Server::Notification &shown = m_server->received[0];
         QCOMPARE(shown.appName, QStringLiteral("Quelta"));
         QCOMPARE(shown.summary, QStringLiteral("Claude is running low"));
         QCOMPARE(shown.body, QStringLiteral("Weekly · all models has 20% remaining."));
@@ -166,6 +102,90 @@ private Q_SLOTS:
         // The server starting later is noticed on the bus.
         QVERIFY(m_server->start());
         QTRY_COMPARE(switchedOn.authorizationStatus(), UsageNotificationManager::AuthorizationStatus::authorized);
+    }
+
+    // Servers group by the desktop entry, show the app icon, and may keep critical ones on screen.
+    void hintsNameTheAppAndTheUrgency_data()
+    {
+        QTest::addColumn<int>("threshold");
+        QTest::addColumn<uchar>("urgency");
+        QTest::newRow("running low") << 25 << uchar(1);
+        QTest::newRow("almost out") << 10 << uchar(2);
+    }
+
+    void hintsNameTheAppAndTheUrgency()
+    {
+        QFETCH(int, threshold);
+        QFETCH(uchar, urgency);
+        QVERIFY(m_server->start());
+        SettingsStore store(m_dir.filePath(QStringLiteral("hints")));
+        store.setBool(QLatin1String(UsageNotificationManager::enabledKey), true);
+        test::ManualClock clock;
+        FreedesktopNotificationCenter center;
+        UsageNotificationManager manager(store, clock, center);
+        AlertMetric metric{QStringLiteral("codex:codex-primary"), ProviderID::codex, QStringLiteral("ChatGPT"), QStringLiteral("5-hour")};
+        metric.remaining = threshold - 2;
+        manager.deliver(lowAllowanceAlert(metric, threshold));
+        QTRY_COMPARE(m_server->received.size(), 1);
+        const Server::Notification &shown = m_server->received[0];
+        QCOMPARE(shown.appIcon, QStringLiteral("app.quelta.Quelta"));
+        QCOMPARE(shown.hints.value(QStringLiteral("desktop-entry")), QVariant(QStringLiteral("app.quelta.Quelta")));
+        QCOMPARE(shown.hints.value(QStringLiteral("urgency")).typeId(), QMetaType::UChar);
+        QCOMPARE(shown.hints.value(QStringLiteral("urgency")).value<uchar>(), urgency);
+    }
+
+    // A command run without the app: no actions, and the run lasts until the server has answered.
+    void unattendedPostsWithoutActionsAndAwaitsTheAnswer()
+    {
+        QVERIFY(m_server->start());
+        m_server->answer = Server::Answer::held;
+        SettingsStore store(m_dir.filePath(QStringLiteral("unattended")));
+        store.setBool(QLatin1String(UsageNotificationManager::enabledKey), true);
+        test::ManualClock clock;
+        FreedesktopNotificationCenter center;
+        UsageNotificationManager manager(store, clock, center);
+        manager.configureUnattended();
+        manager.recordUsage(test::connectedAllowance(ProviderID::codex, 18));
+        bool finished = false;
+        const auto waitForDeliveries = [&]() -> QCoro::Task<void> {
+            co_await manager.finishDeliveries();
+            finished = true;
+        };
+        QCoro::Task<void> waiting = waitForDeliveries();
+        QTRY_COMPARE(m_server->heldCount(), 1);
+        QCOMPARE(m_server->received[0].actions, QStringList{});
+        QTest::qWait(100);
+        QVERIFY(!finished);
+        m_server->answerHeld();
+        QTRY_VERIFY(finished);
+        QCOMPARE(manager.metricStates().value(QStringLiteral("codex:main")).deliveredLowThresholds, QSet<int>{25});
+    }
+
+    void anUnpostedAlertStaysDue()
+    {
+        QVERIFY(m_server->start());
+        m_server->answer = Server::Answer::error;
+        const QString folder = m_dir.filePath(QStringLiteral("stays-due"));
+        test::ManualClock clock;
+        FreedesktopNotificationCenter center;
+        {
+            SettingsStore store(folder);
+            store.setBool(QLatin1String(UsageNotificationManager::enabledKey), true);
+            UsageNotificationManager manager(store, clock, center);
+            manager.configureUnattended();
+            manager.recordUsage(test::connectedAllowance(ProviderID::codex, 18));
+            test::waitFor(manager.finishDeliveries());
+            QVERIFY(manager.lastDeliveryError());
+            QVERIFY(!manager.metricStates().contains(QStringLiteral("codex:main")));
+        }
+        m_server->answer = Server::Answer::immediately;
+        SettingsStore store(folder);
+        UsageNotificationManager manager(store, clock, center);
+        manager.configureUnattended();
+        manager.recordUsage(test::connectedAllowance(ProviderID::codex, 17));
+        test::waitFor(manager.finishDeliveries());
+        QCOMPARE(m_server->received.size(), 1);
+        QCOMPARE(m_server->received[0].summary, QStringLiteral("ChatGPT is running low"));
     }
 };
 
