@@ -5,6 +5,7 @@
 #include "core/BundleInformation.h"
 #include "core/JsonObjectReader.h"
 #include "core/ServiceAddresses.h"
+#include "platform/ApplicationFolders.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 #include "TelemetryDeck.h"
@@ -50,7 +51,8 @@ std::optional<AnalyticsManager::Health> decodeHealth(const QByteArray &data)
 
 AnalyticsManager::TelemetrySetup AnalyticsManager::TelemetrySetup::standard()
 {
-    return TelemetrySetup{QString::fromUtf8(bundleInformation::telemetryDeckAppID), serviceAddresses::telemetryIngestBase(), {}, {}};
+    return TelemetrySetup{QString::fromUtf8(bundleInformation::telemetryDeckAppID), serviceAddresses::telemetryIngestBase(), {},
+                          applicationFolders::cache()};
 }
 
 AnalyticsManager::AnalyticsManager(SettingsStore &settings, Clock &clock, TelemetrySetup setup, std::optional<Sender> sender,

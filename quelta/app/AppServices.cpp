@@ -4,12 +4,12 @@
 #include "connectors/codex/CodexConnector.h"
 #include "core/ProviderConnectorError.h"
 #include "core/ServiceAddresses.h"
+#include "platform/ApplicationFolders.h"
 #include "platform/Clock.h"
 #include "platform/HelperProgram.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace quelta {
 
@@ -28,7 +28,7 @@ AppServices::Configuration AppServices::Configuration::standard()
     configuration.claudeApiHost = serviceAddresses::claudeApiHost();
     configuration.framerHelper = helperProgramPath(QCoreApplication::applicationDirPath(), QStringLiteral("quelta-web"));
     // Beside the helper's Framer profile, in the data folder the two programs share.
-    configuration.framerProfileLock = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1String("/web/framer.lock");
+    configuration.framerProfileLock = applicationFolders::data() + QLatin1String("/web/framer.lock");
     configuration.telemetry = AnalyticsManager::TelemetrySetup::standard();
     return configuration;
 }

@@ -3,8 +3,9 @@
 #include "AppLogging.h"
 #include "AppServices.h"
 #include "AppUpdater.h"
+#include "StatusItem.h"
+#include "TrayPresence.h"
 
-#include "artwork/Symbols.h"
 #include "platform/Clock.h"
 #include "platform/DetachedTask.h"
 #include "ui/FontRegistry.h"
@@ -23,12 +24,10 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSysInfo>
-#include <QSystemTrayIcon>
 
 namespace quelta {
 
@@ -36,14 +35,10 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The project's mark, light by default: most panels are dark, and a panel's colour is rarely
-// known to an application.
-QIcon trayIcon()
+// A Wayland client cannot place its own windows: without XWayland the popover is a window.
+bool placesOwnWindows()
 {
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64})
-        icon.addPixmap(symbolPixmap(QStringLiteral("quelta.mark"), Qt::white, size, 1.0));
-    return icon;
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 } // namespace
@@ -52,9 +47,11 @@ TrayShell::TrayShell(AppServices &services, Options options, QObject *parent)
     : QObject(parent)
     , m_services(services)
     , m_options(std::move(options))
+    , m_trayPresence(new TrayPresence(services.clock(), m_options.sessionBus, m_options.trayPoll, this))
     , m_updater(new AppUpdater(QUrl(QString::fromUtf8(bundleInformation::appcastUrl)),
                                QString::fromLatin1(bundleInformation::shortVersion), services.clock(), this))
 {
+    connect(m_trayPresence, &TrayPresence::kindChanged, this, &TrayShell::onTrayChanged);
     connect(m_updater, &AppUpdater::answered, this, &TrayShell::showUpdateAnswer);
     connect(m_updater, &AppUpdater::newerVersionFound, this, &TrayShell::showUpdateAnswer);
     m_onboardingCompleted = !m_options.showOnboarding
@@ -112,6 +109,11 @@ void TrayShell::start()
     }
     if (m_options.showPopoverAtLaunch)
         m_services.clock().callAfter(500ms, this, [this] { showPopover(false); });
+    // Some desktops start their tray after the applications: give them a moment.
+    m_services.clock().callAfter(m_options.trayGrace, this, [this] {
+        m_trayGraceOver = true;
+        useWindowIfNoTray();
+    });
 }
 
 void TrayShell::onPrepareForSleep(bool goingToSleep)
@@ -124,27 +126,33 @@ void TrayShell::setupStatusItem()
 {
     if (m_statusItem)
         return;
-    m_statusItem = new QSystemTrayIcon(trayIcon(), this);
-    m_statusItem->setToolTip(QStringLiteral("Quelta"));
-    m_menu = std::make_unique<QMenu>();
-    QAction *quit = m_menu->addAction(QStringLiteral("Quit Quelta"), this, &TrayShell::quitRequested);
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    m_statusItem->setContextMenu(m_menu.get());
-    connect(m_statusItem, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
-            togglePopover();
-    });
-    m_statusItem->show();
-    // Some desktops start their tray after the applications: give them a moment.
-    m_services.clock().callAfter(m_options.trayGrace, this, [this] { useWindowIfNoTray(); });
+    m_statusItem = new StatusItem(*m_trayPresence, m_services.clock(), this);
+    connect(m_statusItem, &StatusItem::activated, this, &TrayShell::togglePopover);
+    connect(m_statusItem, &StatusItem::quitRequested, this, &TrayShell::quitRequested);
 }
 
 void TrayShell::useWindowIfNoTray()
 {
-    if (QSystemTrayIcon::isSystemTrayAvailable())
+    if (!m_trayGraceOver || isOnboardingDue() || m_trayPresence->isPresent())
         return;
     qCInfo(lcApp) << "no system tray: the popover opens as a window";
-    ensurePopover(true);
+    showPopover(false);
+}
+
+void TrayShell::onTrayChanged()
+{
+    if (!m_trayPresence->isPresent()) {
+        useWindowIfNoTray();
+        return;
+    }
+    // The tray takes over from the window.
+    if (m_popover && m_popover->mode() == PopoverWindow::Mode::window && !popoverIsWindow())
+        m_popover->hide();
+}
+
+bool TrayShell::popoverIsWindow() const
+{
+    return !m_trayPresence->isPresent() || !placesOwnWindows();
 }
 
 void TrayShell::ensurePopover(bool asWindow)
@@ -179,7 +187,7 @@ void TrayShell::showPopover(bool recordMenuOpen)
     AllowanceMonitor &monitor = m_services.monitor();
     monitor.noteInteraction();
     monitor.refreshStaleProviders(refreshPolicy::staleAge);
-    ensurePopover(m_popover ? m_popover->mode() == PopoverWindow::Mode::window : !QSystemTrayIcon::isSystemTrayAvailable());
+    ensurePopover(popoverIsWindow());
     const QRect anchor = m_statusItem ? m_statusItem->geometry() : QRect();
     m_popover->showAt(anchor, QCursor::pos());
 }

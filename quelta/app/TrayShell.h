@@ -13,14 +13,14 @@
 
 #include <memory>
 
-class QMenu;
 class QWidget;
-class QSystemTrayIcon;
 
 namespace quelta {
 
 class AppServices;
 class ContentView;
+class StatusItem;
+class TrayPresence;
 
 // The tray application: the status item and its popover, the connect flows, wake refreshes and
 // quitting. Built by `main` over the application's services.
@@ -36,6 +36,10 @@ public:
         std::optional<QDBusConnection> systemBus;
         // How long a desktop that has no tray yet is given to start one.
         std::chrono::milliseconds trayGrace = std::chrono::seconds(5);
+        // How often the X display is asked whether an XEmbed tray came or went.
+        std::chrono::milliseconds trayPoll = std::chrono::seconds(2);
+        // Where a StatusNotifierWatcher registers.
+        QDBusConnection sessionBus = QDBusConnection::sessionBus();
     };
 
     TrayShell(AppServices &services, Options options, QObject *parent = nullptr);
@@ -56,8 +60,8 @@ public:
     OnboardingWindow *onboardingWindow() const { return m_onboarding; }
     QWidget *settingsWindow() const { return m_settings; }
     AppUpdater &updater() { return *m_updater; }
-    QSystemTrayIcon *statusItem() const { return m_statusItem; }
-    QMenu *statusMenu() const { return m_menu.get(); }
+    // The tray icon and its menu, once onboarding is complete.
+    StatusItem *statusItem() const { return m_statusItem; }
 
 Q_SIGNALS:
     void settingsRequested();
@@ -72,12 +76,15 @@ private:
     void showUpdateAnswer(const AppUpdater::Answer &answer);
     std::function<std::optional<QString>(ProviderID)> toolExecutable();
     void useWindowIfNoTray();
+    void onTrayChanged();
+    bool popoverIsWindow() const;
     void ensurePopover(bool asWindow);
 
     AppServices &m_services;
     Options m_options;
-    QSystemTrayIcon *m_statusItem = nullptr;
-    std::unique_ptr<QMenu> m_menu;
+    TrayPresence *m_trayPresence;
+    StatusItem *m_statusItem = nullptr;
+    bool m_trayGraceOver = false;
     QPointer<PopoverWindow> m_popover;
     QPointer<OnboardingWindow> m_onboarding;
     QPointer<QWidget> m_settings;

@@ -23,8 +23,8 @@ int main(int argc, char *argv[])
 {
     quelta::prepareForDisplaylessUse();
     QApplication app(argc, argv);
-    // The same data folder as Quelta's, where the Framer profile lives.
-    QApplication::setApplicationName(QStringLiteral("quelta"));
+    QApplication::setApplicationName(QStringLiteral("Quelta"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quelta"));
     int status = 0;
     auto task = run(app, status);
     app.exec();

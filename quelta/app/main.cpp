@@ -1,10 +1,9 @@
 #include "AppLogging.h"
-#include "artwork/Symbols.h"
 #include "AppServices.h"
+#include "ApplicationIdentity.h"
 #include "QueltaBusService.h"
 #include "TrayShell.h"
 
-#include "core/BundleInformation.h"
 #include "platform/DetachedTask.h"
 #include "platform/DisplaylessUse.h"
 #include "platform/PipeReaderWatch.h"
@@ -55,10 +54,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[], bool 
 {
     if (!widgets)
         return std::make_unique<QCoreApplication>(argc, argv);
-    auto app = std::make_unique<QApplication>(argc, argv);
-    QApplication::setDesktopFileName(QStringLiteral("app.quelta.Quelta"));
-    QApplication::setWindowIcon(quelta::applicationIcon());
-    return app;
+    return std::make_unique<QApplication>(argc, argv);
 }
 
 // `alerts`: this process's own, when no Quelta runs to post them.
@@ -124,8 +120,7 @@ int main(int argc, char *argv[])
     quelta::prepareForDisplaylessUse();
     const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv, needsWidgets(rawArguments));
     QCoreApplication &app = *application;
-    QCoreApplication::setApplicationName(QStringLiteral("quelta"));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(quelta::bundleInformation::shortVersion));
+    quelta::applyApplicationIdentity();
 
     int status = 0;
     // Ending through the event loop lets everything written on quit be written.

@@ -1,5 +1,6 @@
 #include "WebPage.h"
 
+#include "platform/ApplicationFolders.h"
 #include "platform/Clock.h"
 
 #include <QCoroSignal>
@@ -7,7 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
-#include <QStandardPaths>
 #include <QUuid>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
@@ -140,7 +140,7 @@ QWebEngineProfile *WebPage::persistentProfile(const QString &name)
 
 QString WebPage::profileDirectory(const QString &name)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1String("/web/") + name;
+    return applicationFolders::data() + QLatin1String("/web/") + name;
 }
 
 bool WebPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)

@@ -1,15 +1,23 @@
 #include "TestFixture.h"
 
 #include "app/AppServices.h"
+#include "app/ApplicationIdentity.h"
 #include "app/QueltaBusService.h"
+#include "app/StatusItem.h"
 #include "app/TrayShell.h"
 #include "core/AllowanceStore.h"
 #include "ui/cli/CommandTarget.h"
 
 #include <QApplication>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QDBusVariant>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QIcon>
+#include <QTemporaryDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
@@ -21,6 +29,57 @@
 #include <QMutex>
 
 using namespace quelta;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
+
+// One entry of a com.canonical.dbusmenu layout, with its children.
+struct MenuEntry {
+    int id = 0;
+    QVariantMap properties;
+    QList<MenuEntry> children;
+};
+
+MenuEntry readMenuEntry(const QDBusArgument &argument)
+{
+    MenuEntry entry;
+    argument.beginStructure();
+    argument >> entry.id >> entry.properties;
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        QDBusVariant child;
+        argument >> child;
+        entry.children.append(readMenuEntry(child.variant().value<QDBusArgument>()));
+    }
+    argument.endArray();
+    argument.endStructure();
+    return entry;
+}
+
+// Asked as the desktop asks, on its own connection; the item's connection cannot wait on itself,
+// so the test's event loop keeps running meanwhile.
+QDBusMessage askAsDesktop(const QDBusMessage &call)
+{
+    QDBusPendingCall pending = QDBusConnection(QStringLiteral("desktop")).asyncCall(call);
+    const QDeadlineTimer deadline(10s);
+    while (!pending.isFinished() && !deadline.hasExpired())
+        QTest::qWait(10);
+    return pending.reply();
+}
+
+QVariant itemProperty(const QString &item, const QString &name)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(item, QStringLiteral("/StatusNotifierItem"),
+                                                       QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    call << itemInterface << name;
+    const QDBusMessage reply = askAsDesktop(call);
+    return reply.arguments().isEmpty() ? QVariant() : reply.arguments().constFirst().value<QDBusVariant>().variant();
+}
+
+} // namespace
 
 // The desktop's side of the tray: a StatusNotifierWatcher that notes who registers.
 class StatusNotifierWatcher final : public QObject
@@ -66,6 +125,7 @@ class TrayShellTest : public QObject
     QThread m_desktop;
     StatusNotifierWatcher *m_watcher = nullptr;
     QDBusConnection m_bus = QDBusConnection::sessionBus();
+    QTemporaryDir m_icons;
 
     std::unique_ptr<AppServices> services()
     {
@@ -99,6 +159,21 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY2(m_bus.isConnected(), "run inside dbus-run-session");
+        applyApplicationIdentity();
+        // The symbolic icon, installed in an icon theme of the test's own.
+        QVERIFY(m_icons.isValid());
+        const QString apps = m_icons.filePath(QStringLiteral("hicolor/scalable/apps"));
+        QVERIFY(QDir().mkpath(apps));
+        QFile index(m_icons.filePath(QStringLiteral("hicolor/index.theme")));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nName=Hicolor\nDirectories=scalable/apps\n\n[scalable/apps]\nSize=16\nMinSize=8\nMaxSize=512\nType=Scalable\n");
+        index.close();
+        QFile symbolic(apps + QLatin1String("/app.quelta.Quelta-symbolic.svg"));
+        QVERIFY(symbolic.open(QIODevice::WriteOnly));
+        symbolic.write("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 16 16'><circle cx='8' cy='8' r='3'/></svg>");
+        symbolic.close();
+        QIcon::setThemeSearchPaths({m_icons.path()});
+        QIcon::setThemeName(QStringLiteral("hicolor"));
         m_desktop.start();
         m_watcher = new StatusNotifierWatcher;
         m_watcher->moveToThread(&m_desktop);
@@ -123,6 +198,73 @@ private Q_SLOTS:
                                  QJsonDocument(QJsonObject{{QStringLiteral("output"), QString::fromUtf8(reply + '\n')}}).toJson());
         m_watcher->clear();
         m_fixture->store.setBool(QLatin1String(allowanceStore::hasCompletedOnboardingKey), true);
+    }
+
+    // First, before any tray icon of this process exists: a desktop whose watcher starts 10 s after Quelta.
+    void aWatcherStartingLateTakesOverFromTheWindow()
+    {
+        QDBusConnection desktop(QStringLiteral("desktop"));
+        QVERIFY(desktop.unregisterService(watcherService));
+        auto app = services();
+        TrayShell::Options late = options();
+        late.trayGrace = 300ms;
+        TrayShell shell(*app, late);
+        shell.start();
+        m_fixture->clock.advance(300ms);
+        QTRY_VERIFY(shell.popover() && shell.popover()->isVisible());
+        QCOMPARE(shell.popover()->mode(), PopoverWindow::Mode::window);
+        QVERIFY(!shell.statusItem()->trayIcon());
+
+        m_fixture->clock.advance(10s);
+        QVERIFY(desktop.registerService(watcherService));
+        QTRY_COMPARE(m_watcher->items().size(), 1);
+        QTRY_VERIFY(!shell.popover()->isVisible());
+
+        // The watcher going away gives the window back; its return takes over again.
+        QVERIFY(desktop.unregisterService(watcherService));
+        QTRY_VERIFY(shell.popover()->isVisible());
+        QVERIFY(!shell.statusItem()->trayIcon());
+        QVERIFY(desktop.registerService(watcherService));
+        QTRY_COMPARE(m_watcher->items().size(), 2);
+        QTRY_VERIFY(!shell.popover()->isVisible());
+    }
+
+    void theItemNamesItselfAndOffersOpenAndQuit()
+    {
+        auto app = services();
+        TrayShell shell(*app, options());
+        shell.start();
+        QTRY_COMPARE(m_watcher->items().size(), 1);
+        const QString item = m_watcher->items().first();
+        QCOMPARE(itemProperty(item, QStringLiteral("Title")).toString(), QStringLiteral("Quelta"));
+        QCOMPARE(itemProperty(item, QStringLiteral("IconName")).toString(), QStringLiteral("app.quelta.Quelta-symbolic"));
+
+        const QString menuPath = itemProperty(item, QStringLiteral("Menu")).value<QDBusObjectPath>().path();
+        QDBusMessage layoutCall = QDBusMessage::createMethodCall(item, menuPath, QStringLiteral("com.canonical.dbusmenu"),
+                                                                 QStringLiteral("GetLayout"));
+        layoutCall << 0 << -1 << QStringList{};
+        const QDBusMessage layout = askAsDesktop(layoutCall);
+        QCOMPARE(layout.arguments().size(), 2);
+        const MenuEntry root = readMenuEntry(layout.arguments().at(1).value<QDBusArgument>());
+        QStringList entries;
+        for (const MenuEntry &entry : root.children)
+            entries << entry.properties.value(QStringLiteral("type"), entry.properties.value(QStringLiteral("label"))).toString();
+        QCOMPARE(entries, (QStringList{QStringLiteral("Open Quelta"), QStringLiteral("separator"), QStringLiteral("Quit Quelta")}));
+
+        // Where the host opens the menu on a left click, "Open Quelta" still reaches the popover.
+        QDBusMessage click = QDBusMessage::createMethodCall(item, menuPath, QStringLiteral("com.canonical.dbusmenu"),
+                                                            QStringLiteral("Event"));
+        click << root.children.first().id << QStringLiteral("clicked") << QVariant::fromValue(QDBusVariant(0)) << uint(0);
+        askAsDesktop(click);
+        QTRY_VERIFY(shell.popover() && shell.popover()->isVisible());
+        QCOMPARE(shell.popover()->mode(), PopoverWindow::Mode::popup);
+
+        QSignalSpy quits(&shell, &TrayShell::quitRequested);
+        QDBusMessage quit = click;
+        quit.setArguments({root.children.last().id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), uint(0)});
+        askAsDesktop(quit);
+        QTRY_COMPARE(quits.size(), 1);
+        QCOMPARE(shell.statusItem()->menu()->actions().last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     }
 
     void firstLaunchOnboardsBeforeTheTrayIcon()
@@ -163,7 +305,7 @@ private Q_SLOTS:
         shell.start();
         QTRY_COMPARE(m_watcher->items().size(), 1);
         const QString item = m_watcher->items().first();
-        QCOMPARE(shell.statusItem()->toolTip(), QStringLiteral("Quelta"));
+        QCOMPARE(shell.statusItem()->trayIcon()->toolTip(), QStringLiteral("Quelta"));
 
         const auto activate = [&] {
             QDBusMessage call = QDBusMessage::createMethodCall(item, QStringLiteral("/StatusNotifierItem"),
@@ -176,11 +318,6 @@ private Q_SLOTS:
         QTRY_VERIFY(shell.popover() && shell.popover()->isVisible());
         activate();
         QTRY_VERIFY(!shell.popover()->isVisible());
-
-        const QList<QAction *> actions = shell.statusMenu()->actions();
-        QCOMPARE(actions.size(), 1);
-        QCOMPARE(actions[0]->text(), QStringLiteral("Quit Quelta"));
-        QCOMPARE(actions[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     }
 
     void wakingRefreshes()
