@@ -72,7 +72,8 @@ void TrayPresence::update()
         kind = Kind::xembed;
     if (kind == m_kind)
         return;
-    qCInfo(lcApp) << "tray:" << int(kind);
+    static constexpr const char *names[] = {"none", "StatusNotifierItem", "XEmbed"};
+    qCInfo(lcApp) << "tray:" << names[int(kind)];
     m_kind = kind;
     Q_EMIT kindChanged(kind);
 }

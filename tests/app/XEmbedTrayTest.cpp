@@ -1,3 +1,4 @@
+#include "ShellServices.h"
 #include "TestFixture.h"
 
 #include "app/AppServices.h"
@@ -39,16 +40,7 @@ class XEmbedTrayTest : public QObject
     std::unique_ptr<test::Fixture> m_fixture;
     QProcess m_tray;
 
-    std::unique_ptr<AppServices> services()
-    {
-        AppServices::Configuration configuration;
-        configuration.clock = &m_fixture->clock;
-        configuration.settingsDirectory = m_fixture->directory.filePath(QStringLiteral("config"));
-        configuration.executableSearch = m_fixture->search();
-        configuration.framerHelper = m_fixture->home(QStringLiteral("no-helper"));
-        configuration.framerProfileLock = m_fixture->home(QStringLiteral("framer.lock"));
-        return std::make_unique<AppServices>(configuration);
-    }
+    std::unique_ptr<AppServices> services() { return test::shellServices(*m_fixture); }
 
     TrayShell::Options options() const
     {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "TestFixture.h"
+
+#include "app/AppServices.h"
+
+#include <memory>
+
+namespace quelta::test {
+
+// The application's services inside the fixture: its clock, store and home, and no Framer helper.
+inline std::unique_ptr<AppServices> shellServices(Fixture &fixture)
+{
+    AppServices::Configuration configuration;
+    configuration.clock = &fixture.clock;
+    configuration.settingsDirectory = fixture.directory.filePath(QStringLiteral("config"));
+    configuration.executableSearch = fixture.search();
+    configuration.framerHelper = fixture.home(QStringLiteral("no-helper"));
+    configuration.framerProfileLock = fixture.home(QStringLiteral("framer.lock"));
+    return std::make_unique<AppServices>(configuration);
+}
+
+} // namespace quelta::test

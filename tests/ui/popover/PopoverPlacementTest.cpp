@@ -1,0 +1,43 @@
+#include "ui/popover/PopoverWindow.h"
+
+#include <QTest>
+
+using namespace quelta;
+
+// Where the popover opens on a 1280×800 screen whose panel takes the top 32 pixels.
+class PopoverPlacementTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void placement_data()
+    {
+        QTest::addColumn<QRect>("anchor");
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QPoint>("expected");
+        const QRect belowTopPanel(0, 32, 1280, 768);
+        const QRect aboveBottomPanel(0, 0, 1280, 768);
+        const QPoint anywhere(5, 5);
+        QTest::newRow("under an icon, centred") << QRect(600, 4, 24, 24) << anywhere << belowTopPanel << QPoint(455, 32);
+        QTest::newRow("under an icon at the right edge") << QRect(1250, 4, 24, 24) << anywhere << belowTopPanel << QPoint(968, 32);
+        QTest::newRow("over an icon in a bottom panel") << QRect(600, 772, 24, 24) << anywhere << aboveBottomPanel << QPoint(455, 368);
+        QTest::newRow("no geometry: under the pointer at the top") << QRect() << QPoint(1000, 10) << belowTopPanel << QPoint(844, 32);
+        QTest::newRow("no geometry: over the pointer at the bottom") << QRect() << QPoint(20, 790) << aboveBottomPanel << QPoint(0, 368);
+    }
+
+    void placement()
+    {
+        QFETCH(QRect, anchor);
+        QFETCH(QPoint, pointer);
+        QFETCH(QRect, available);
+        QFETCH(QPoint, expected);
+        const QSize size(312, 400);
+        const QPoint position = popoverPosition(size, anchor, pointer, available);
+        QCOMPARE(position, expected);
+        QVERIFY(available.contains(QRect(position, size)));
+    }
+};
+
+QTEST_GUILESS_MAIN(PopoverPlacementTest)
+#include "PopoverPlacementTest.moc"
