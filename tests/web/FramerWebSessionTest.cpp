@@ -459,10 +459,14 @@ private Q_SLOTS:
         login.startPage = QUrl(origin() + QStringLiteral("/login"));
         makeConnector(login);
         FramerConnectionWindow window(*m_connector, *m_clock);
+        // The window loads the start page itself; a second load may only start once that one ends.
+        QSignalSpy startPageLoaded(&m_connector->page(), &QWebEnginePage::loadFinished);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTRY_COMPARE(m_connector->page().url().path(), QStringLiteral("/login"));
+        QTRY_VERIFY(!startPageLoaded.isEmpty());
+        QCOMPARE(m_connector->page().url().path(), QStringLiteral("/login"));
         test::waitFor(m_connector->load(QUrl(origin() + QStringLiteral("/elsewhere"))));
+        QCOMPARE(m_connector->page().url().path(), QStringLiteral("/elsewhere"));
         // A shortcut clicks its button a moment later.
         QTest::keyClick(&window, Qt::Key_Escape);
         QTRY_COMPARE(m_connector->page().url().path(), QStringLiteral("/login"));
