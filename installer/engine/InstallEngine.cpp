@@ -3,6 +3,7 @@
 #include "BundleInformation.h"
 #include "DesktopEntry.h"
 #include "InstallFailure.h"
+#include "InstallationTrust.h"
 #include "InstallerLogging.h"
 #include "InstallerTexts.h"
 #include "NumericVersion.h"
@@ -93,8 +94,9 @@ QString InstallEngine::install() const
     return installed;
 }
 
-// The first folder holding a "Quelta.app" decides: a link is refused, an older version too, and
-// one as new as the payload is what the user wants.
+// The first folder holding a "Quelta.app" decides: a link is refused, so is a copy that someone
+// else could have changed and an older version, and one as new as the payload is what the user
+// wants.
 std::optional<QString> InstallEngine::acceptableInstallation(const QStringList &folders, const QString &payloadVersion) const
 {
     for (const QString &folder : folders) {
@@ -105,6 +107,10 @@ std::optional<QString> InstallEngine::acceptableInstallation(const QStringList &
             continue;
         if (fs::is_symlink(status))
             throw InstallFailure(texts::linkInTheWay());
+        if (const std::optional<QString> reason = reasonToDistrust(existing, folder, installingUser)) {
+            qCWarning(lcInstaller) << "the installation" << existing << "is not taken:" << *reason;
+            throw InstallFailure(texts::unverified());
+        }
         verify(existing);
         if (compareVersionsNumerically(bundleVersion(existing), payloadVersion) < 0)
             throw InstallFailure(texts::olderInstalled());

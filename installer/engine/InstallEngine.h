@@ -9,6 +9,8 @@
 #include <functional>
 #include <optional>
 
+#include <unistd.h>
+
 namespace installer {
 
 // Installs a verified copy of the payload bundle as "Quelta.app" in the first suitable
@@ -34,6 +36,8 @@ struct InstallEngine {
     // for a test root.
     std::optional<QString> desktopEntryDirectory;
     CopyBundle copyBundle = copyBundleTree;
+    // Whose installation, besides root's, may be taken as the user's own.
+    uid_t installingUser = ::geteuid();
 
     // Throws InstallFailure when the bundle is not intact or not ours.
     void verify(const QString &bundle) const;

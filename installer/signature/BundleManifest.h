@@ -37,6 +37,9 @@ struct BundleManifest {
 
 inline constexpr const char *manifestFileName = "Contents/_CodeSignature/Manifest.json";
 inline constexpr const char *signatureFileName = "Contents/_CodeSignature/Manifest.sig";
+// Larger signature files are not ours.
+inline constexpr qint64 largestManifest = 16 * 1024 * 1024;
+inline constexpr qint64 largestSignature = 1024;
 
 // True for a plain relative path that names something inside the bundle: no leading "/", no empty,
 // "." or ".." component.

@@ -12,6 +12,7 @@ QString bundleProblemName(BundleProblem problem)
     case BundleProblem::otherIdentity: return QStringLiteral("another bundle identifier or team");
     case BundleProblem::pathOutside: return QStringLiteral("a path that leaves the bundle");
     case BundleProblem::symbolicLink: return QStringLiteral("a symbolic link");
+    case BundleProblem::nameNotUtf8: return QStringLiteral("a file name that is not UTF-8");
     case BundleProblem::unexpectedFileType: return QStringLiteral("neither a file nor a directory");
     case BundleProblem::unreadable: return QStringLiteral("a file that cannot be read");
     case BundleProblem::missingFile: return QStringLiteral("a missing file");

@@ -14,6 +14,7 @@ enum class BundleProblem {
     otherIdentity,
     pathOutside,
     symbolicLink,
+    nameNotUtf8,
     unexpectedFileType,
     unreadable,
     missingFile,

@@ -65,30 +65,23 @@ qint64 readAll(const Descriptor &file, Sink &&sink)
     }
 }
 
-std::optional<ManifestEntry> describeFile(const fs::path &path, const QString &relativePath)
-{
-    const Descriptor file(path);
-    const std::optional<struct stat> status = regularFileStatus(file);
-    if (!status)
-        return std::nullopt;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    const qint64 read = readAll(file, [&](const char *data, qsizetype count) {
-        hash.addData(QByteArrayView(data, count));
-        return true;
-    });
-    if (read != status->st_size)
-        return std::nullopt;
-    return ManifestEntry{relativePath, hash.result(), read, (status->st_mode & S_IXUSR) != 0};
-}
-
 bool isSignatureFile(const QString &relativePath)
 {
     return relativePath == QLatin1String(manifestFileName) || relativePath == QLatin1String(signatureFileName);
 }
 
+// The name as the manifest writes it, when it survives the trip through UTF-8 unchanged.
+std::optional<QString> manifestPath(const std::string &bytes)
+{
+    QString path = QString::fromStdString(bytes);
+    if (path.toStdString() != bytes)
+        return std::nullopt;
+    return path;
+}
+
 } // namespace
 
-BundleScan scanBundle(const QString &bundle)
+BundleScan listBundle(const QString &bundle)
 {
     const fs::path root(bundle.toStdString());
     std::error_code error;
@@ -103,17 +96,20 @@ BundleScan scanBundle(const QString &bundle)
             break;
         if (fs::is_symlink(status))
             return {{}, BundleProblem::symbolicLink};
+        const std::optional<QString> relativePath = manifestPath(entries->path().lexically_relative(root).generic_string());
+        if (!relativePath)
+            return {{}, BundleProblem::nameNotUtf8};
         if (fs::is_directory(status))
             continue;
         if (!fs::is_regular_file(status))
             return {{}, BundleProblem::unexpectedFileType};
-        const QString relativePath = QString::fromStdString(entries->path().lexically_relative(root).generic_string());
-        if (isSignatureFile(relativePath))
+        if (isSignatureFile(*relativePath))
             continue;
-        std::optional<ManifestEntry> entry = describeFile(entries->path(), relativePath);
-        if (!entry)
-            return {{}, BundleProblem::unreadable};
-        scan.files.push_back(std::move(*entry));
+        const std::uintmax_t size = entries->file_size(error);
+        if (error)
+            break;
+        const bool executable = (status.permissions() & fs::perms::owner_exec) != fs::perms::none;
+        scan.files.push_back(ManifestEntry{*relativePath, QByteArray(), qint64(size), executable});
     }
     if (error)
         return {{}, BundleProblem::unreadable};
@@ -121,6 +117,41 @@ BundleScan scanBundle(const QString &bundle)
     return scan;
 }
 
+std::variant<QByteArray, BundleProblem> hashListedFile(const QString &bundle, const ManifestEntry &listed)
+{
+    const Descriptor file(fs::path(bundle.toStdString()) / listed.path.toStdString());
+    const std::optional<struct stat> status = regularFileStatus(file);
+    if (!status)
+        return BundleProblem::unreadable;
+    if (status->st_size != listed.size)
+        return BundleProblem::changedSize;
+    if (((status->st_mode & S_IXUSR) != 0) != listed.executable)
+        return BundleProblem::changedExecutable;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    qint64 hashed = 0;
+    const qint64 read = readAll(file, [&](const char *data, qsizetype count) {
+        hashed += count;
+        hash.addData(QByteArrayView(data, count));
+        return hashed <= listed.size;
+    });
+    if (read < 0 && hashed <= listed.size)
+        return BundleProblem::unreadable;
+    if (read != listed.size)
+        return BundleProblem::changedSize;
+    return hash.result();
+}
+
+BundleScan scanBundle(const QString &bundle)
+{
+    BundleScan scan = listBundle(bundle);
+    for (ManifestEntry &file : scan.files) {
+        std::variant<QByteArray, BundleProblem> digest = hashListedFile(bundle, file);
+        if (const BundleProblem *problem = std::get_if<BundleProblem>(&digest))
+            return {{}, *problem};
+        file.sha256 = std::get<QByteArray>(std::move(digest));
+    }
+    return scan;
+}
 std::optional<QByteArray> readRegularFile(const QString &path, qint64 limit)
 {
     const Descriptor file(fs::path(path.toStdString()));

@@ -6,13 +6,12 @@
 
 #include <QDir>
 
+#include <map>
 #include <set>
 
 namespace installer {
 
 namespace {
-
-constexpr qint64 largestManifest = 16 * 1024 * 1024;
 
 std::optional<BundleProblem> checkPaths(const BundleManifest &manifest)
 {
@@ -26,7 +25,9 @@ std::optional<BundleProblem> checkPaths(const BundleManifest &manifest)
     return std::nullopt;
 }
 
-std::optional<BundleProblem> compare(const std::vector<ManifestEntry> &signedFiles, const std::vector<ManifestEntry> &onDisk)
+// Paths, sizes and executable bits first, so that a bundle whose list cannot match is refused
+// before a single file is read.
+std::optional<BundleProblem> compareListing(const std::vector<ManifestEntry> &signedFiles, const std::vector<ManifestEntry> &onDisk)
 {
     std::map<QString, const ManifestEntry *> expected;
     for (const ManifestEntry &file : signedFiles)
@@ -40,12 +41,22 @@ std::optional<BundleProblem> compare(const std::vector<ManifestEntry> &signedFil
             return BundleProblem::changedSize;
         if (wanted.executable != file.executable)
             return BundleProblem::changedExecutable;
-        if (wanted.sha256 != file.sha256)
-            return BundleProblem::changedFile;
         expected.erase(found);
     }
     if (!expected.empty())
         return BundleProblem::missingFile;
+    return std::nullopt;
+}
+
+std::optional<BundleProblem> compareContents(const QString &bundle, const std::vector<ManifestEntry> &signedFiles)
+{
+    for (const ManifestEntry &file : signedFiles) {
+        const std::variant<QByteArray, BundleProblem> digest = hashListedFile(bundle, file);
+        if (const BundleProblem *problem = std::get_if<BundleProblem>(&digest))
+            return *problem;
+        if (std::get<QByteArray>(digest) != file.sha256)
+            return BundleProblem::changedFile;
+    }
     return std::nullopt;
 }
 
@@ -67,7 +78,7 @@ std::optional<BundleProblem> BundleVerifier::check(const QString &bundle) const
 {
     const QDir root(bundle);
     const std::optional<QByteArray> manifestJson = readRegularFile(root.filePath(QLatin1String(manifestFileName)), largestManifest);
-    const std::optional<QByteArray> signature = readRegularFile(root.filePath(QLatin1String(signatureFileName)), 1024);
+    const std::optional<QByteArray> signature = readRegularFile(root.filePath(QLatin1String(signatureFileName)), largestSignature);
     if (!manifestJson || !signature)
         return BundleProblem::missingSignature;
     if (!verifyEd25519(m_publicKey, *manifestJson, *signature))
@@ -79,10 +90,12 @@ std::optional<BundleProblem> BundleVerifier::check(const QString &bundle) const
         return BundleProblem::otherIdentity;
     if (const std::optional<BundleProblem> problem = checkPaths(*manifest))
         return problem;
-    const BundleScan scan = scanBundle(bundle);
-    if (scan.problem)
-        return scan.problem;
-    return compare(manifest->files, scan.files);
+    const BundleScan listing = listBundle(bundle);
+    if (listing.problem)
+        return listing.problem;
+    if (const std::optional<BundleProblem> problem = compareListing(manifest->files, listing.files))
+        return problem;
+    return compareContents(bundle, manifest->files);
 }
 
 } // namespace installer

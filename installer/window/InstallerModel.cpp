@@ -15,10 +15,17 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 namespace installer {
 
 bool InstallerModel::startInstalledApplication(const QString &bundle)
 {
+    // A tray app running as root would start its web helper without a sandbox: the user opens it.
+    if (::geteuid() == 0) {
+        qCInfo(lcInstaller) << "Quelta is not started as root";
+        return false;
+    }
     return QProcess::startDetached(bundleExecutable(bundle), {}, QDir::homePath());
 }
 

@@ -19,7 +19,8 @@ class InstallerModel : public QObject
     Q_OBJECT
 
 public:
-    // Starts the installed bundle detached; false when it could not be started.
+    // Starts the installed bundle detached; false when it could not be started, or must not be
+    // because this process runs as root.
     using Opener = std::function<bool(const QString &bundle)>;
 
     static bool startInstalledApplication(const QString &bundle);

@@ -1,11 +1,14 @@
 #include "BundleScan.h"
 #include "TestBundles.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fstream>
 #include <functional>
 
 #include <sys/stat.h>
@@ -31,6 +34,21 @@ Tamper signedWithExtraPath(const char *path)
         manifest.files.push_back({QLatin1String(path), QByteArray(32, 'x'), 1, false});
         signing.signManifest(bundle, manifest.toJson());
     };
+}
+
+// A file whose name is raw bytes, which need not be UTF-8.
+void writeRawName(const QString &folder, const QByteArray &name, const QByteArray &contents)
+{
+    const std::string path = folder.toStdString() + '/' + name.toStdString();
+    std::ofstream(path, std::ios::binary) << contents.toStdString();
+}
+
+// A sparse file: its size costs nothing on disk, but reading it takes minutes.
+void writeHuge(const QString &path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(qint64(16) << 30));
 }
 
 } // namespace
@@ -111,6 +129,19 @@ void BundleVerifierTest::check_data()
     QTest::newRow("a named pipe") << Tamper([](const QString &bundle, const test::TestSigning &) {
         QCOMPARE(::mkfifo(at(bundle, "Contents/Resources/pipe").toLocal8Bit().constData(), 0644), 0);
     }) << std::optional(BundleProblem::unexpectedFileType);
+    QTest::newRow("a name that is not UTF-8, renamed after signing") << Tamper([](const QString &bundle, const test::TestSigning &signing) {
+        // Signed as "a\xff" (which reads back as "a\uFFFD"), then renamed "a\xfe".
+        BundleManifest manifest = *BundleManifest::fromJson(test::readFile(at(bundle, manifestFileName)));
+        manifest.files.push_back({QStringLiteral("Contents/Resources/a\uFFFD"), QCryptographicHash::hash("x", QCryptographicHash::Sha256), 1, false});
+        signing.signManifest(bundle, manifest.toJson());
+        writeRawName(at(bundle, "Contents/Resources"), "a\xfe", "x");
+    }) << std::optional(BundleProblem::nameNotUtf8);
+    QTest::newRow("a huge extra file, refused unread") << Tamper([](const QString &bundle, const test::TestSigning &) {
+        writeHuge(at(bundle, "Contents/Resources/extra"));
+    }) << std::optional(BundleProblem::extraFile);
+    QTest::newRow("a listed file grown huge, refused unread") << Tamper([](const QString &bundle, const test::TestSigning &) {
+        writeHuge(at(bundle, "Contents/Resources/fonts/Face.ttf"));
+    }) << std::optional(BundleProblem::changedSize);
     QTest::newRow("bundle is a link") << Tamper([](const QString &bundle, const test::TestSigning &) {
         QDir().rename(bundle, bundle + QLatin1String(".real"));
         QFile::link(bundle + QLatin1String(".real"), bundle);
@@ -125,7 +156,10 @@ void BundleVerifierTest::check()
     const test::TestSigning signing;
     const QString bundle = signing.makeBundle(folder.filePath(QStringLiteral("Quelta.app")));
     tamper(bundle, signing);
+    QElapsedTimer timer;
+    timer.start();
     const std::optional<BundleProblem> found = signing.verifier().check(bundle);
+    QVERIFY2(timer.elapsed() < 5000, "the check read more than it needed");
     QCOMPARE(found.has_value(), problem.has_value());
     if (problem)
         QCOMPARE(bundleProblemName(*found), bundleProblemName(*problem));

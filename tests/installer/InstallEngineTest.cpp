@@ -7,20 +7,65 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <filesystem>
 #include <functional>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace installer;
 
 using Copier = std::function<void(const QString &from, const QString &to)>;
 Q_DECLARE_METATYPE(Copier)
+// Changes a bundle found installed, or the folder it is in.
+struct Change {
+    std::function<void(const QString &bundle, const QString &folder)> apply;
+};
+Q_DECLARE_METATYPE(Change)
+// Modes to give paths of the payload, relative to it.
+using Modes = QList<std::pair<QString, int>>;
+Q_DECLARE_METATYPE(Modes)
 
 namespace {
 
 const QString bundleName = QStringLiteral("Quelta.app");
+
+// Someone who is neither root nor the installing user of the tests that need one.
+constexpr uid_t stranger = 65533;
+constexpr uid_t installingUser = 65534;
+
+void setMode(const QString &path, int mode)
+{
+    QCOMPARE(::chmod(path.toLocal8Bit().constData(), mode_t(mode)), 0);
+}
+
+void giveAway(const QString &path, uid_t owner)
+{
+    QCOMPARE(::lchown(path.toLocal8Bit().constData(), owner, gid_t(-1)), 0);
+}
+
+void giveAwayTree(const QString &path, uid_t owner)
+{
+    giveAway(path, owner);
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(path.toStdString()))
+        giveAway(QString::fromStdString(entry.path().string()), owner);
+}
+
+// Each entry of a tree with its mode, relative to it.
+QMap<QString, int> modesOf(const QString &tree)
+{
+    QMap<QString, int> modes;
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(tree.toStdString())) {
+        struct stat status {};
+        ::lstat(entry.path().c_str(), &status);
+        modes.insert(QString::fromStdString(entry.path().lexically_relative(tree.toStdString()).string()), int(status.st_mode & 07777));
+    }
+    return modes;
+}
 
 QStringList stagingFolders(const QString &folder)
 {
@@ -72,6 +117,10 @@ private Q_SLOTS:
     void existingInstallation_data();
     void existingInstallation();
     void refusesWhatIsNotOurs();
+    void installedModesIgnoreThePayloads_data();
+    void installedModesIgnoreThePayloads();
+    void untrustedInstallation_data();
+    void untrustedInstallation();
     void linkInFirstCandidateDecides();
     void unwritableFirstCandidateSendsTheCopyOn();
     void failuresFromTheCopyOnLeaveNothing_data();
@@ -140,6 +189,93 @@ void InstallEngineTest::refusesWhatIsNotOurs()
     test::writeFile(existing + QLatin1String("/Contents/Resources/extra"), "x");
     QCOMPARE(failureOf(engine(payload())), std::optional(texts::unverified()));
     QVERIFY(QFile::exists(existing + QLatin1String("/Contents/Resources/extra")));
+}
+
+void InstallEngineTest::installedModesIgnoreThePayloads_data()
+{
+    QTest::addColumn<Modes>("payloadModes");
+    QTest::newRow("setuid, world-writable program; world-writable information")
+        << Modes{{"Contents/Linux/quelta", 06777}, {"Contents/Info.json", 0666}};
+    QTest::newRow("setgid program and folder") << Modes{{"Contents/Linux/quelta", 02755}, {"Contents/Linux", 02775}};
+    QTest::newRow("sticky, world-writable folder") << Modes{{"Contents/Resources", 01777}, {".", 0777}};
+    QTest::newRow("owner-only modes") << Modes{{"Contents/Linux/quelta", 0700}, {"Contents/Resources/fonts/Face.ttf", 0600}, {"Contents", 0700}};
+}
+
+void InstallEngineTest::installedModesIgnoreThePayloads()
+{
+    QFETCH(Modes, payloadModes);
+    const QString bundle = payload();
+    for (const auto &[path, mode] : payloadModes)
+        setMode(QDir(bundle).filePath(path), mode);
+    // Neither may a narrow umask take "others" away from what everyone must be able to start.
+    const mode_t umask = ::umask(077);
+    QString installed;
+    const std::optional<QString> failure = failureOf(engine(bundle), &installed);
+    ::umask(umask);
+    QCOMPARE(failure, std::nullopt);
+
+    QMap<QString, int> expected;
+    for (const char *folder : {"Contents", "Contents/Linux", "Contents/Resources", "Contents/Resources/fonts", "Contents/_CodeSignature"})
+        expected.insert(QLatin1String(folder), 0755);
+    for (const char *file : {"Contents/Info.json", "Contents/Resources/fonts/Face.ttf", "Contents/_CodeSignature/Manifest.json",
+                             "Contents/_CodeSignature/Manifest.sig"})
+        expected.insert(QLatin1String(file), 0644);
+    expected.insert(QStringLiteral("Contents/Linux/quelta"), 0755);
+    QCOMPARE(modesOf(installed), expected);
+    QCOMPARE(modesOf(m_root).value(bundleName), 0755);
+}
+
+void InstallEngineTest::untrustedInstallation_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<bool>("needsRoot");
+    QTest::addColumn<bool>("accepted");
+    const auto mode = [](const char *path, int mode) {
+        return Change{[path, mode](const QString &bundle, const QString &) { setMode(QDir(bundle).filePath(QLatin1String(path)), mode); }};
+    };
+    QTest::newRow("setuid program") << mode("Contents/Linux/quelta", 04755) << false << false;
+    QTest::newRow("setgid folder") << mode("Contents", 02755) << false << false;
+    QTest::newRow("sticky folder") << mode("Contents/Resources", 01755) << false << false;
+    QTest::newRow("group-writable file") << mode("Contents/Info.json", 0664) << false << false;
+    QTest::newRow("world-writable bundle") << mode(".", 0757) << false << false;
+    QTest::newRow("folder holding it writable by all")
+        << Change{[](const QString &, const QString &folder) { setMode(folder, 0777); }} << false << false;
+    QTest::newRow("folder holding it writable by all, sticky")
+        << Change{[](const QString &, const QString &folder) { setMode(folder, 01777); }} << false << true;
+    QTest::newRow("owned by another user")
+        << Change{[](const QString &bundle, const QString &) { giveAwayTree(bundle, stranger); }} << true << false;
+    QTest::newRow("one file owned by another user")
+        << Change{[](const QString &bundle, const QString &) { giveAway(bundle + QLatin1String("/Contents/Resources/fonts/Face.ttf"), stranger); }}
+        << true << false;
+    QTest::newRow("folder holding it owned by another user")
+        << Change{[](const QString &, const QString &folder) { giveAway(folder, stranger); }} << true << false;
+    QTest::newRow("owned by the installing user")
+        << Change{[](const QString &bundle, const QString &folder) {
+               giveAwayTree(bundle, installingUser);
+               giveAway(folder, installingUser);
+           }} << true << true;
+    QTest::newRow("owned by root") << Change{[](const QString &, const QString &) {}} << true << true;
+}
+
+void InstallEngineTest::untrustedInstallation()
+{
+    QFETCH(Change, change);
+    QFETCH(bool, needsRoot);
+    QFETCH(bool, accepted);
+    if (needsRoot && ::geteuid() != 0)
+        QSKIP("giving files to other users needs root");
+    const QString existing = m_signing.makeBundle(QDir(m_root).filePath(bundleName));
+    change.apply(existing, m_root);
+    const QByteArrayList before = test::treeOf(existing);
+    InstallEngine installing = engine(payload());
+    if (needsRoot)
+        installing.installingUser = installingUser;
+    QString installed;
+    QCOMPARE(failureOf(installing, &installed), accepted ? std::nullopt : std::optional(texts::unverified()));
+    QCOMPARE(test::treeOf(existing), before);
+    QCOMPARE(QFile::exists(QDir(m_menu).filePath(QLatin1String(desktopEntryFileName))), accepted);
+    if (accepted)
+        QCOMPARE(installed, existing);
 }
 
 void InstallEngineTest::linkInFirstCandidateDecides()

@@ -17,6 +17,8 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 using namespace installer;
 
 namespace {
@@ -76,6 +78,7 @@ private Q_SLOTS:
     void afterSuccessIconsAreDone();
     void failureOffersTryAgain();
     void failingOpenKeepsTheWindow();
+    void rootDoesNotStartQuelta();
 };
 
 void InstallerWindowTest::initTestCase()
@@ -208,6 +211,25 @@ void InstallerWindowTest::failingOpenKeepsTheWindow()
     m_openSucceeds = true;
     m_model->openQuelta();
     QCOMPARE(quit.count(), 1);
+}
+
+void InstallerWindowTest::rootDoesNotStartQuelta()
+{
+    if (::geteuid() != 0)
+        QSKIP("only a root installer is kept from starting Quelta");
+    const QString root = m_folder.filePath(QStringLiteral("root"));
+    InstallEngine engine(m_payload, root);
+    engine.verifier = m_signing.verifier();
+    InstallerModel model(engine);
+    InstallerWindow window(model);
+    window.show();
+    QSignalSpy quit(&model, &InstallerModel::quitRequested);
+    model.install();
+    QTRY_VERIFY(!model.working());
+    model.openQuelta();
+    QVERIFY(quit.isEmpty());
+    QCOMPARE(window.state(), InstallerWindow::State::installed);
+    QVERIFY(visibleTexts(window).contains(texts::openFailed()));
 }
 
 QTEST_MAIN(InstallerWindowTest)

@@ -19,11 +19,15 @@ struct TestSigning {
     // Writes a bundle with an executable, a resource and Info.json (without CFBundleVersion when
     // version is none), signs it and returns its path.
     QString makeBundle(const QString &path, const std::optional<QString> &version = QStringLiteral("1")) const;
+    // The same bundle, not signed.
+    QString writeBundle(const QString &path, const std::optional<QString> &version = QStringLiteral("1")) const;
     // Signs the manifest document as given, whatever it says.
     void signManifest(const QString &bundle, const QByteArray &manifest) const;
 };
 
 void writeFile(const QString &path, const QByteArray &contents);
 QByteArray readFile(const QString &path);
+// Every entry under folder with its mode, and a file's contents: what must not change.
+QByteArrayList treeOf(const QString &folder);
 
 } // namespace test
