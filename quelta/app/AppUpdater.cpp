@@ -7,6 +7,9 @@
 
 #include <QCoroNetworkReply>
 #include <QNetworkReply>
+#include <QScopedPointer>
+
+#include <memory>
 
 namespace quelta {
 
@@ -16,10 +19,10 @@ constexpr auto firstCheck = 1min;
 constexpr auto betweenChecks = 24h;
 } // namespace
 
-AppUpdater::AppUpdater(QUrl feed, QString currentVersion, Clock &clock, QObject *parent)
+AppUpdater::AppUpdater(QUrl feed, ReleaseVersion current, Clock &clock, QObject *parent)
     : QObject(parent)
     , m_feed(std::move(feed))
-    , m_currentVersion(std::move(currentVersion))
+    , m_current(std::move(current))
     , m_clock(clock)
 {
     m_network.setTransferTimeout(20'000);
@@ -64,25 +67,55 @@ QCoro::Task<AppUpdater::Answer> AppUpdater::check()
 {
     if (!m_feed.isValid() || m_feed.isEmpty())
         co_return Answer{Answer::Kind::notConfigured, std::nullopt};
-    QNetworkReply *reply = co_await m_network.get(QNetworkRequest(m_feed));
-    reply->deleteLater();
-    if (reply->error() != QNetworkReply::NoError) {
-        qCInfo(lcApp) << "the update feed could not be read:" << reply->errorString();
-        co_return Answer{Answer::Kind::failed, std::nullopt};
-    }
-    const std::optional<AppcastRelease> newest = newestRelease(reply->readAll());
+    const std::optional<QByteArray> feed = co_await downloadFeed();
+    const std::optional<AppcastRelease> newest = feed ? newestRelease(*feed) : std::nullopt;
     if (!newest)
         co_return Answer{Answer::Kind::failed, std::nullopt};
-    if (compareVersions(newest->version, m_currentVersion) > 0)
+    if (compareReleases(newest->version, m_current) > 0)
         co_return Answer{Answer::Kind::newer, newest};
     co_return Answer{Answer::Kind::upToDate, newest};
+}
+
+// The body is taken as it arrives, so that neither a huge feed nor one sent a byte at a time
+// holds more than the limits allow.
+QCoro::Task<std::optional<QByteArray>> AppUpdater::downloadFeed()
+{
+    const QScopedPointer<QNetworkReply, QScopedPointerDeleteLater> reply(m_network.get(QNetworkRequest(m_feed)));
+    QNetworkReply *download = reply.get();
+    auto body = std::make_shared<QByteArray>();
+    auto failure = std::make_shared<QString>();
+    const auto giveUp = [download, failure](const char *why) {
+        if (failure->isEmpty())
+            *failure = QLatin1String(why);
+        download->abort();
+    };
+    const auto take = [download, body, giveUp] {
+        body->append(download->read(largestFeed + 1 - body->size()));
+        if (body->size() > largestFeed)
+            giveUp("it is larger than 1 MiB");
+    };
+    connect(download, &QNetworkReply::metaDataChanged, download, [download, giveUp] {
+        if (download->header(QNetworkRequest::ContentLengthHeader).toLongLong() > largestFeed)
+            giveUp("it announces more than 1 MiB");
+    });
+    connect(download, &QNetworkReply::readyRead, download, take);
+    m_clock.callAfter(checkDeadline, download, [giveUp] { giveUp("it took longer than the check may"); });
+
+    co_await download;
+    if (failure->isEmpty() && download->error() == QNetworkReply::NoError)
+        take();
+    if (!failure->isEmpty() || download->error() != QNetworkReply::NoError) {
+        qCInfo(lcApp) << "the update feed could not be read:" << (failure->isEmpty() ? download->errorString() : *failure);
+        co_return std::nullopt;
+    }
+    co_return *body;
 }
 
 QString AppUpdater::title(const Answer &answer)
 {
     switch (answer.kind) {
     case Answer::Kind::newer:
-        return QStringLiteral("Quelta %1 is available").arg(answer.release->version);
+        return QStringLiteral("Quelta %1 is available").arg(answer.release->version.displayed());
     case Answer::Kind::upToDate:
         return QStringLiteral("You’re up to date");
     case Answer::Kind::notConfigured:

@@ -7,12 +7,17 @@
 #include <QObject>
 #include <QUrl>
 
+#include <chrono>
+#include <optional>
+
 namespace quelta {
 
 class Clock;
 
 // Updates from the build's appcast feed: started, it checks once a day in the background and
-// speaks only when a newer version exists; "Check for Updates" always answers.
+// speaks only when a newer version exists; "Check for Updates" always answers. A check reads at
+// most largestFeed bytes and gives up after checkDeadline on the clock, however the server
+// trickles.
 class AppUpdater final : public QObject
 {
     Q_OBJECT
@@ -23,7 +28,10 @@ public:
         std::optional<AppcastRelease> release;
     };
 
-    AppUpdater(QUrl feed, QString currentVersion, Clock &clock, QObject *parent = nullptr);
+    static constexpr qint64 largestFeed = 1024 * 1024;
+    static constexpr std::chrono::seconds checkDeadline{20};
+
+    AppUpdater(QUrl feed, ReleaseVersion current, Clock &clock, QObject *parent = nullptr);
 
     void startIfNeeded();
     bool hasStarted() const { return m_started; }
@@ -42,10 +50,11 @@ Q_SIGNALS:
 
 private:
     QCoro::Task<void> checkInBackground();
+    QCoro::Task<std::optional<QByteArray>> downloadFeed();
     void scheduleBackgroundCheck(std::chrono::milliseconds delay);
 
     QUrl m_feed;
-    QString m_currentVersion;
+    ReleaseVersion m_current;
     Clock &m_clock;
     QNetworkAccessManager m_network;
     bool m_started = false;

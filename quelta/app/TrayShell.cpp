@@ -49,7 +49,8 @@ TrayShell::TrayShell(AppServices &services, Options options, QObject *parent)
     , m_options(std::move(options))
     , m_trayPresence(new TrayPresence(services.clock(), m_options.sessionBus, m_options.trayPoll, this))
     , m_updater(new AppUpdater(QUrl(QString::fromUtf8(bundleInformation::appcastUrl)),
-                               QString::fromLatin1(bundleInformation::shortVersion), services.clock(), this))
+                               {QString::fromLatin1(bundleInformation::shortVersion), QString::fromLatin1(bundleInformation::buildVersion)},
+                               services.clock(), this))
 {
     connect(m_trayPresence, &TrayPresence::kindChanged, this, &TrayShell::onTrayChanged);
     connect(m_updater, &AppUpdater::answered, this, &TrayShell::showUpdateAnswer);

@@ -18,6 +18,15 @@ private Q_SLOTS:
         QTest::newRow("numeric, not textual") << "1.10" << "1.9" << 1;
         QTest::newRow("missing parts are zero") << "2.0" << "2" << 0;
         QTest::newRow("older") << "0.9.9" << "1.0" << -1;
+        QTest::newRow("numbers of any length") << "1.99999999999999999999999" << "1.99999999999999999999998" << 1;
+        QTest::newRow("pre-release before its release") << "2.0-beta" << "2.0" << -1;
+        QTest::newRow("pre-release after the release before") << "2.0-beta" << "1.9" << 1;
+        QTest::newRow("pre-release before the next patch") << "2.0-rc.1" << "2.0.1" << -1;
+        QTest::newRow("pre-release words by their letters") << "2.0-alpha" << "2.0-beta" << -1;
+        QTest::newRow("pre-release numbers by value") << "2.0-beta.2" << "2.0-beta.10" << -1;
+        QTest::newRow("pre-release numbers before words") << "2.0-beta.2" << "2.0-beta.x" << -1;
+        QTest::newRow("longer pre-release later") << "2.0-beta.2.1" << "2.0-beta.2" << 1;
+        QTest::newRow("same pre-release") << "2.0-beta.02" << "2.0.0-beta.2" << 0;
     }
 
     void versions()
@@ -26,6 +35,7 @@ private Q_SLOTS:
         QFETCH(QString, right);
         QFETCH(int, order);
         QCOMPARE(compareVersions(left, right), order);
+        QCOMPARE(compareVersions(right, left), -order);
     }
 
     void newestItemOfTheFeed()
@@ -37,7 +47,7 @@ private Q_SLOTS:
             "<item><title>1.10</title><enclosure url='https://example.org/1.10.tar.gz' sparkle:shortVersionString='1.10'/></item>"
             "<item><title>no version</title><link>https://example.org/x</link></item>"
             "</channel></rss>";
-        QCOMPARE(newestRelease(feed), (AppcastRelease{QStringLiteral("1.10"), QUrl(QStringLiteral("https://example.org/1.10.tar.gz"))}));
+        QCOMPARE(newestRelease(feed), (AppcastRelease{{QStringLiteral("1.10"), std::nullopt}, QUrl(QStringLiteral("https://example.org/1.10.tar.gz"))}));
         QCOMPARE(newestRelease("<rss><channel><item>"), std::nullopt);
         QCOMPARE(newestRelease("<rss><channel></channel></rss>"), std::nullopt);
     }
