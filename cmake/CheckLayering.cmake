@@ -36,8 +36,10 @@ foreach(layer IN LISTS layers)
     check_file("${file}" ${layer} ${rank_${layer}} FALSE)
   endforeach()
 endforeach()
-# The telemetry client and the installer know nothing of the application.
-file(GLOB_RECURSE outside "${SOURCE_DIR}/telemetry/*.h" "${SOURCE_DIR}/telemetry/*.cpp" "${SOURCE_DIR}/installer/*.h" "${SOURCE_DIR}/installer/*.cpp")
+# The telemetry client, the installer and the freedesktop files both programs write know nothing
+# of the application.
+file(GLOB_RECURSE outside "${SOURCE_DIR}/telemetry/*.h" "${SOURCE_DIR}/telemetry/*.cpp" "${SOURCE_DIR}/installer/*.h" "${SOURCE_DIR}/installer/*.cpp"
+     "${SOURCE_DIR}/xdg/*.h" "${SOURCE_DIR}/xdg/*.cpp")
 foreach(file IN LISTS outside)
   check_file("${file}" none 0 TRUE)
 endforeach()

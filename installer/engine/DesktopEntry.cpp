@@ -1,53 +1,35 @@
 #include "DesktopEntry.h"
 
 #include "BundleInformation.h"
+#include "DesktopEntryWriter.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace installer {
 
 namespace {
 
-// An argument of Exec: quoted, with the characters the format reserves escaped, then escaped
-// once more as a string value; "%" would start a field code.
-QString execArgument(const QString &path)
+xdg::DesktopEntryWriter desktopEntry(const QString &bundle)
 {
-    QString quoted;
-    for (const QChar c : path) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
-            quoted += QLatin1Char('\\');
-        quoted += c;
-    }
-    quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('%'), QLatin1String("%%"));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
-bool hasControlCharacter(const QString &text)
-{
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    xdg::DesktopEntryWriter entry;
+    entry.addString("Type", QStringLiteral("Application"));
+    entry.addString("Name", QStringLiteral("Quelta"));
+    entry.addString("GenericName", QStringLiteral("Usage allowances"));
+    entry.addString("Comment", QStringLiteral("See how much of your AI allowances is left"));
+    entry.addExec(bundleExecutable(bundle));
+    entry.addString("Icon", bundleIcon(bundle));
+    entry.addString("Terminal", QStringLiteral("false"));
+    entry.addString("Categories", QStringLiteral("Utility;"));
+    entry.addString("StartupNotify", QStringLiteral("false"));
+    return entry;
 }
 
 } // namespace
 
-std::optional<QString> desktopEntryText(const QString &bundle)
+std::optional<QByteArray> desktopEntryText(const QString &bundle)
 {
-    if (hasControlCharacter(bundle))
-        return std::nullopt;
-    QString icon = bundleIcon(bundle);
-    icon.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    return QStringLiteral("[Desktop Entry]\n"
-                          "Type=Application\n"
-                          "Name=Quelta\n"
-                          "GenericName=Usage allowances\n"
-                          "Comment=See how much of your AI allowances is left\n"
-                          "Exec=%1\n"
-                          "Icon=%2\n"
-                          "Terminal=false\n"
-                          "Categories=Utility;\n"
-                          "StartupNotify=false\n")
-        .arg(execArgument(bundleExecutable(bundle)), icon);
+    return desktopEntry(bundle).text();
 }
 
 QString standardDesktopEntryDirectory(const QString &bundle)
@@ -59,12 +41,7 @@ QString standardDesktopEntryDirectory(const QString &bundle)
 
 bool writeDesktopEntry(const QString &bundle, const QString &directory)
 {
-    const std::optional<QString> text = desktopEntryText(bundle);
-    if (!text || !QDir().mkpath(directory))
-        return false;
-    QSaveFile file(QDir(directory).filePath(QLatin1String(desktopEntryFileName)));
-    const QByteArray contents = text->toUtf8();
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit();
+    return desktopEntry(bundle).write(QDir(directory).filePath(QLatin1String(desktopEntryFileName)));
 }
 
 } // namespace installer

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -10,7 +11,7 @@ namespace installer {
 inline constexpr const char *desktopEntryFileName = "app.quelta.Quelta.desktop";
 
 // Nothing when the bundle's path cannot be written into an entry (a control character in it).
-std::optional<QString> desktopEntryText(const QString &bundle);
+std::optional<QByteArray> desktopEntryText(const QString &bundle);
 
 // The system's menu folder for a bundle under /opt, else the user's.
 QString standardDesktopEntryDirectory(const QString &bundle);

@@ -2,26 +2,14 @@
 
 #include "PlatformLogging.h"
 
+#include "DesktopEntryWriter.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace quelta {
-
-namespace {
-
-// Exec takes its program quoted, with the characters the desktop entry format reserves escaped.
-QString quotedForExec(const QString &program)
-{
-    QString escaped = program;
-    for (const QString &special : {QStringLiteral("\\\\"), QStringLiteral("\""), QStringLiteral("`"), QStringLiteral("$")})
-        escaped.replace(special, QLatin1Char('\\') + special);
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
-}
-
-} // namespace
 
 LoginItem::LoginItem(QString configHome, QString executable)
     : m_configHome(std::move(configHome))
@@ -59,13 +47,15 @@ bool LoginItem::setEnabled(bool enabled)
             qCWarning(lcSettings) << "the autostart entry could not be removed:" << entryPath();
         return removed;
     }
-    QDir().mkpath(QFileInfo(entryPath()).absolutePath());
-    QSaveFile entry(entryPath());
-    const QByteArray content = QByteArrayLiteral("[Desktop Entry]\nType=Application\nName=Quelta\nExec=")
-        + quotedForExec(m_executable).toUtf8() + QByteArrayLiteral("\nIcon=app.quelta.Quelta\nX-GNOME-Autostart-enabled=true\n");
-    const bool written = entry.open(QIODevice::WriteOnly) && entry.write(content) == content.size() && entry.commit();
+    xdg::DesktopEntryWriter entry;
+    entry.addString("Type", QStringLiteral("Application"));
+    entry.addString("Name", QStringLiteral("Quelta"));
+    entry.addExec(m_executable);
+    entry.addString("Icon", QStringLiteral("app.quelta.Quelta"));
+    entry.addString("X-GNOME-Autostart-enabled", QStringLiteral("true"));
+    const bool written = entry.write(entryPath());
     if (!written)
-        qCWarning(lcSettings) << "the autostart entry could not be written:" << entry.errorString();
+        qCWarning(lcSettings) << "the autostart entry could not be written:" << entryPath();
     return written;
 }
 

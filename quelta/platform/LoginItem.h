@@ -16,7 +16,8 @@ public:
     static LoginItem standard();
 
     bool isEnabled() const;
-    // False when the entry could not be written or removed.
+    // False when the entry could not be written or removed, or when the program's path holds a
+    // control character, which no entry can carry safely.
     bool setEnabled(bool enabled);
 
     QString entryPath() const;

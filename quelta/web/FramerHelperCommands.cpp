@@ -72,14 +72,11 @@ QCoro::Task<int> connectWindow(Clock &clock, QTextStream &out)
 
 QCoro::Task<int> runFramerHelper(QStringList arguments, Clock &clock, QTextStream &out)
 {
-    const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
-    if (command == QLatin1String("fetch") && arguments.isEmpty())
-        co_return co_await fetch(std::nullopt, clock, out);
-    if (command == QLatin1String("fetch") && arguments.size() == 2 && arguments[0] == QLatin1String("--team-id"))
-        co_return co_await fetch(arguments[1], clock, out);
-    if (command == QLatin1String("connect") && arguments.isEmpty())
+    if (const std::optional<framerHelper::FetchRequest> request = framerHelper::readFetchArguments(arguments))
+        co_return co_await fetch(request->teamID, clock, out);
+    if (arguments == QStringList{QStringLiteral("connect")})
         co_return co_await connectWindow(clock, out);
-    out << "Usage: quelta-web fetch [--team-id ID] | connect\n";
+    out << "Usage: quelta-web fetch [-- TEAM-ID] | connect\n";
     co_return 2;
 }
 

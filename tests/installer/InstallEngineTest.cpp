@@ -362,7 +362,7 @@ void InstallEngineTest::numericOrder()
 
 void InstallEngineTest::desktopEntryQuotesThePath()
 {
-    const QString entry = *desktopEntryText(QStringLiteral("/home/a \"b\" $c 100%/Quelta.app"));
+    const QString entry = QString::fromUtf8(*desktopEntryText(QStringLiteral("/home/a \"b\" $c 100%/Quelta.app")));
     QVERIFY2(entry.contains(QStringLiteral("Exec=\"/home/a \\\\\"b\\\\\" \\\\$c 100%%/Quelta.app/Contents/Linux/quelta\"\n")), qPrintable(entry));
     QCOMPARE(desktopEntryText(QStringLiteral("/home/a\nExec=evil/Quelta.app")), std::nullopt);
 }

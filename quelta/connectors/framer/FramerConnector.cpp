@@ -42,6 +42,19 @@ void FramerConnector::prepareForConnection()
         setProgress({});
 }
 
+// A stored value that is no team id would reach the helper's command line: it is forgotten, and
+// the page finds the team again.
+std::optional<QString> FramerConnector::storedTeamID()
+{
+    const QString key = QLatin1String(teamIDKey);
+    const std::optional<QString> stored = m_environment.settings->stringValue(key);
+    if (!stored || framerHelper::isTeamID(*stored))
+        return stored;
+    qCWarning(lcFramer) << "the stored Framer team id is not one and is forgotten";
+    m_environment.settings->remove(key);
+    return std::nullopt;
+}
+
 QCoro::Task<ProviderAllowance> FramerConnector::fetchAllowance()
 {
     const std::unique_ptr<QLockFile> lock = co_await acquireSharedLock(m_environment.profileLockPath, m_environment.lockWait,
@@ -52,10 +65,7 @@ QCoro::Task<ProviderAllowance> FramerConnector::fetchAllowance()
     }
     ProcessRequest request;
     request.executable = m_environment.helperProgram;
-    request.arguments = {QStringLiteral("fetch")};
-    const QString key = QLatin1String(teamIDKey);
-    if (const std::optional<QString> teamID = m_environment.settings->stringValue(key))
-        request.arguments << QStringLiteral("--team-id") << *teamID;
+    request.arguments = framerHelper::fetchArguments(storedTeamID());
     request.timeout = m_environment.fetchDeadline;
 
     const ProcessResult result = co_await runProcess(request, {}, *m_environment.clock);
@@ -68,8 +78,8 @@ QCoro::Task<ProviderAllowance> FramerConnector::fetchAllowance()
         qCInfo(lcFramer) << "the web helper's answer is unreadable; exit status" << result.status;
         throw ProviderConnectorError(Kind::invalidResponse);
     }
-    if (answer->teamID)
-        m_environment.settings->setString(key, *answer->teamID);
+    if (answer->teamID && framerHelper::isTeamID(*answer->teamID))
+        m_environment.settings->setString(QLatin1String(teamIDKey), *answer->teamID);
     if (const auto *error = std::get_if<ProviderConnectorError>(&answer->outcome))
         throw *error;
     co_return std::get<ProviderAllowance>(answer->outcome);

@@ -51,6 +51,7 @@ Q_SIGNALS:
 
 private:
     void setProgress(FramerConnectionProgress progress);
+    std::optional<QString> storedTeamID();
 
     Environment m_environment;
     FramerConnectionProgress m_progress;

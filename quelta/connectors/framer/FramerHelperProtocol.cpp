@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace quelta::framerHelper {
 
 namespace {
@@ -24,7 +26,36 @@ std::optional<QJsonObject> objectOf(const QByteArray &text)
 const QString progressKinds[] = {QStringLiteral("failed"), QStringLiteral("idle"), QStringLiteral("openingMagicLink"),
                                  QStringLiteral("connected")};
 
+const QString fetchCommand = QStringLiteral("fetch");
+const QString endOfOptions = QStringLiteral("--");
+
+bool isHexDigitOrDash(QChar c)
+{
+    return c == QLatin1Char('-') || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f'));
+}
+
 } // namespace
+
+bool isTeamID(const QString &text)
+{
+    return text.size() == 36 && text.front() != QLatin1Char('-') && std::all_of(text.begin(), text.end(), isHexDigitOrDash);
+}
+
+QStringList fetchArguments(const std::optional<QString> &teamID)
+{
+    if (!teamID)
+        return {fetchCommand};
+    return {fetchCommand, endOfOptions, *teamID};
+}
+
+std::optional<FetchRequest> readFetchArguments(const QStringList &arguments)
+{
+    if (arguments == QStringList{fetchCommand})
+        return FetchRequest{};
+    if (arguments.size() == 3 && arguments[0] == fetchCommand && arguments[1] == endOfOptions && isTeamID(arguments[2]))
+        return FetchRequest{arguments[2]};
+    return std::nullopt;
+}
 
 QByteArray fetchLine(const FetchAnswer &answer)
 {

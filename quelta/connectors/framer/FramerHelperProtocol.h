@@ -6,6 +6,7 @@
 #include "core/ProviderConnectorError.h"
 
 #include <QByteArray>
+#include <QStringList>
 
 #include <optional>
 #include <variant>
@@ -14,6 +15,18 @@ namespace quelta::framerHelper {
 
 // The lines the Framer web helper (`quelta-web`) prints, one JSON object each. Both sides use
 // these functions, so the format has one definition.
+
+// A Framer team id as the page script takes one: 36 characters, each a hexadecimal digit or "-",
+// the first not "-", so that it never reads as an option to anyone.
+bool isTeamID(const QString &text);
+
+// `quelta-web fetch`'s arguments: the command, then "--" and the preferred team, if any.
+QStringList fetchArguments(const std::optional<QString> &teamID);
+struct FetchRequest {
+    std::optional<QString> teamID;
+};
+// Nothing unless the arguments are fetchArguments' with a team id that isTeamID.
+std::optional<FetchRequest> readFetchArguments(const QStringList &arguments);
 
 // `quelta-web fetch`: one line, the allowance or the connector error, and the team id to keep.
 struct FetchAnswer {

@@ -55,17 +55,55 @@ private Q_SLOTS:
     void init() { m_fixture = std::make_unique<test::Fixture>(); }
     void cleanup() { QCOMPARE(test::childProcessIds(), QList<int>()); }
 
-    void goodAnswerKeepsTheTeam()
+    // Only a team id reaches the helper's command line, after "--", and only one is kept.
+    void teamID_data()
     {
+        QTest::addColumn<std::optional<QString>>("stored");
+        QTest::addColumn<std::optional<QString>>("answered");
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<std::optional<QString>>("kept");
+        const QString team1 = QStringLiteral("0f1e2d3c-4b5a-6978-8a9b-acbdcedf0011");
+        const QString team2 = QStringLiteral("AABBCCDD-EEFF-0011-2233-445566778899");
+        const std::optional<QString> none;
+        QTest::newRow("a team stored, another answered") << std::optional(team1) << std::optional(team2) << "fetch -- " + team1 << std::optional(team2);
+        QTest::newRow("nothing stored") << none << std::optional(team1) << "fetch" << std::optional(team1);
+        QTest::newRow("nothing either way") << none << none << "fetch" << none;
+        for (const char *bad : {"-reverse", "--webEngineArgs", "-platform", "0f1e2d3c-4b5a-6978-8a9b-acbdcedf001", "-f1e2d3c-4b5a-6978-8a9b-acbdcedf0011",
+                                "0f1e2d3c 4b5a-6978-8a9b-acbdcedf0011", "0f1e2d3c-4b5a-6978-8a9b-acbdcedf001g", ""}) {
+            QTest::addRow("stored \"%s\" is forgotten", bad) << std::optional(QString::fromLatin1(bad)) << none << "fetch" << none;
+            QTest::addRow("answered \"%s\" is not kept", bad) << std::optional(team1) << std::optional(QString::fromLatin1(bad)) << "fetch -- " + team1
+                                                               << std::optional(team1);
+        }
+    }
+
+    void teamID()
+    {
+        QFETCH(std::optional<QString>, stored);
+        QFETCH(std::optional<QString>, answered);
+        QFETCH(QString, arguments);
+        QFETCH(std::optional<QString>, kept);
+        const QString key = QLatin1String(FramerConnector::teamIDKey);
+        if (stored)
+            m_fixture->store.setString(key, *stored);
         ProviderAllowance framer = ProviderAllowance::failure(ProviderID::framer, QStringLiteral("Resets on 2 Mar"), ConnectionState::connected);
         framer.remaining = 60;
-        m_fixture->store.setString(QLatin1String(FramerConnector::teamIDKey), QStringLiteral("team-1"));
-        auto connector = connectorRunning(answerScript({framer, QStringLiteral("team-2")}));
+        auto connector = connectorRunning(answerScript({framer, answered}));
         const ProviderAllowance allowance = test::waitFor(connector->fetchAllowance());
         QCOMPARE(allowance.remaining, 60);
         QCOMPARE(allowance.detail, QStringLiteral("Resets on 2 Mar"));
-        QCOMPARE(argumentsSeen(), QStringLiteral("fetch --team-id team-1"));
-        QCOMPARE(m_fixture->store.stringValue(QLatin1String(FramerConnector::teamIDKey)), QStringLiteral("team-2"));
+        QCOMPARE(argumentsSeen(), arguments);
+        QCOMPARE(m_fixture->store.stringValue(key), kept);
+    }
+
+    // The helper takes back exactly what the connector gives it.
+    void helperArguments()
+    {
+        const QString team = QStringLiteral("0f1e2d3c-4b5a-6978-8a9b-acbdcedf0011");
+        QCOMPARE(framerHelper::readFetchArguments(framerHelper::fetchArguments(team))->teamID, std::optional(team));
+        QCOMPARE(framerHelper::readFetchArguments(framerHelper::fetchArguments(std::nullopt))->teamID, std::nullopt);
+        for (const QStringList &wrong : {QStringList{"fetch", "--", "-reverse"}, QStringList{"fetch", team}, QStringList{"fetch", "--team-id", team},
+                                         QStringList{"fetch", "--"}, QStringList{"connect"}})
+            QVERIFY2(!framerHelper::readFetchArguments(wrong), qPrintable(wrong.join(QLatin1Char(' '))));
     }
 
     void failures_data()
