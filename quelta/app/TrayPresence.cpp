@@ -29,10 +29,14 @@ int defaultScreenNumber()
 
 bool xembedTrayRunning()
 {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11)
+    // Only the xcb platform has a display to ask; others (offscreen among them) may still answer
+    // the X11 interface, without a connection.
+    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb"))
         return false;
-    xcb_connection_t *connection = x11->connection();
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return false;
     const QByteArray selection = "_NET_SYSTEM_TRAY_S" + QByteArray::number(defaultScreenNumber());
     xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, true, uint16_t(selection.size()), selection.constData()), nullptr);
