@@ -69,7 +69,7 @@ QCoro::Task<QString> status(const QString &home, const QUrl &usageHost)
     QString output;
     QTextStream out(&output);
     quelta::ProviderConnection connection(monitor, {});
-    quelta::LocalCommandTarget target(monitor, connection);
+    quelta::LocalCommandTarget target(monitor, connection, {});
     const QStringList arguments{QStringLiteral("status")};
     const int exitStatus = co_await quelta::runCommandLine(arguments, target, {}, out, out);
     Q_UNUSED(exitStatus);

@@ -104,7 +104,7 @@ int main(int argc, char *argv[])
     // Connected before the app's own observers, so the time is taken as the signal starts.
     QObject::connect(&app.monitor(), &quelta::AllowanceMonitor::changed, [&] { changedAt = clock.nsecsElapsed(); });
     quelta::TrayShell shell(app, {});
-    quelta::LocalCommandTarget target(app.monitor(), app.connection());
+    quelta::LocalCommandTarget target(app.monitor(), app.connection(), {});
     QObject host;
     auto *face = new quelta::QueltaBusService(&host, app, shell, target);
     if (!face->registerOn(bus)) {

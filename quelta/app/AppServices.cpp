@@ -13,12 +13,6 @@
 
 namespace quelta {
 
-namespace {
-
-AppServices *instance = nullptr;
-
-} // namespace
-
 AppServices::Configuration AppServices::Configuration::standard()
 {
     Configuration configuration;
@@ -49,24 +43,13 @@ AppServices::AppServices(Configuration configuration)
     , m_monitor(m_settings, m_clock, AllowanceMonitor::Services{.connectors = m_connectors.loader(), .alerts = &m_alerts, .analytics = &m_analytics})
     , m_connection(m_monitor, [this](ProviderID id) { return signIn(id); })
 {
-    Q_ASSERT(!instance);
-    instance = this;
     QObject::connect(&m_alerts, &UsageNotificationManager::refreshLoopRestartRequested, &m_monitor, [this] {
         if (m_monitor.hasAutomaticRefresh())
             m_monitor.restartAutomaticRefresh();
     });
 }
 
-AppServices::~AppServices()
-{
-    instance = nullptr;
-}
-
-AppServices &AppServices::shared()
-{
-    Q_ASSERT(instance);
-    return *instance;
-}
+AppServices::~AppServices() = default;
 
 ProviderConnectors AppServices::makeConnectors(const Configuration &configuration)
 {
@@ -119,12 +102,14 @@ std::optional<QString> AppServices::providerTool(ProviderID id) const
 
 ClaudeConnector AppServices::claudeConnector() const
 {
-    return ClaudeConnector(m_monitor.claudeTrackedLimit(), m_connectors.claudeEnvironment());
+    ClaudeEnvironment environment = m_connectors.claudeEnvironment();
+    environment.stop = m_lifetime.token();
+    return ClaudeConnector(m_monitor.claudeTrackedLimit(), std::move(environment));
 }
 
 CodexConnector AppServices::codexConnector() const
 {
-    return CodexConnector(m_clock, m_connectors.codexTiming, m_connectors.search);
+    return CodexConnector(m_clock, m_connectors.codexTiming, m_connectors.search, m_lifetime.token());
 }
 
 } // namespace quelta

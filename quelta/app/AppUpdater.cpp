@@ -100,8 +100,11 @@ QCoro::Task<std::optional<QByteArray>> AppUpdater::downloadFeed()
     });
     connect(download, &QNetworkReply::readyRead, download, take);
     m_clock.callAfter(checkDeadline, download, [giveUp] { giveUp("it took longer than the check may"); });
+    const std::stop_token lifetime = m_lifetime.token();
+    std::stop_callback onStop(lifetime, [download] { download->abort(); });
 
     co_await download;
+    throwIfStopped(lifetime);
     if (failure->isEmpty() && download->error() == QNetworkReply::NoError)
         take();
     if (!failure->isEmpty() || download->error() != QNetworkReply::NoError) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AppcastFeed.h"
+#include "platform/TaskLifetime.h"
 
 #include <QCoroTask>
 #include <QNetworkAccessManager>
@@ -58,6 +59,8 @@ private:
     Clock &m_clock;
     QNetworkAccessManager m_network;
     bool m_started = false;
+    // Last: a check in flight is aborted before the network manager goes.
+    TaskLifetime m_lifetime;
 };
 
 } // namespace quelta

@@ -24,6 +24,15 @@ QueltaBusService::QueltaBusService(QObject *host, AppServices &services, TrayShe
     connect(&m_target, &CommandTarget::reportChanged, this,
             [this](const QJsonObject &report) { Q_EMIT StateChanged(QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Compact))); });
     m_target.watch();
+    connect(&m_services.monitor(), &AllowanceMonitor::changed, this, &QueltaBusService::answerRefreshesIfDone);
+}
+
+void QueltaBusService::answerRefreshesIfDone()
+{
+    if (m_services.monitor().isRefreshing())
+        return;
+    for (const QDBusMessage &request : std::exchange(m_refreshesWaiting, {}))
+        m_bus.send(request.createReply());
 }
 
 bool QueltaBusService::registerOn(QDBusConnection bus)
@@ -34,18 +43,19 @@ bool QueltaBusService::registerOn(QDBusConnection bus)
 
 void QueltaBusService::ShowPopover()
 {
-    m_shell.showPopover(false);
+    if (m_shell.isOnboardingDue())
+        m_shell.showOnboardingWindow();
+    else
+        m_shell.showPopover(false);
 }
 
 void QueltaBusService::Refresh(bool manual, const QDBusMessage &message)
 {
+    // Every call that arrives while a refresh runs joins it and is answered when it ends.
     message.setDelayedReply(true);
-    auto answer = [](AppServices &services, bool manualRefresh, QDBusMessage request, QDBusConnection bus) -> QCoro::Task<void> {
-        services.monitor().refresh(manualRefresh);
-        co_await waitForRefresh(services.monitor());
-        bus.send(request.createReply());
-    };
-    startDetached(answer(m_services, manual, message, m_bus), lcApp, "a refresh asked over D-Bus");
+    m_refreshesWaiting.append(message);
+    m_services.monitor().refresh(manual);
+    answerRefreshesIfDone();
 }
 
 QString QueltaBusService::State()
@@ -66,6 +76,17 @@ void QueltaBusService::Connect(const QString &provider, const QDBusMessage &mess
         bus.send(request.createReply(toRawValue(outcome)));
     };
     startDetached(answer(m_target, *id, message, m_bus), lcApp, "a connection asked over D-Bus");
+}
+
+QString QueltaBusService::ProviderTool(const QString &provider, const QDBusMessage &message)
+{
+    const std::optional<ProviderID> id = fromRawValue<ProviderID>(provider);
+    if (!id) {
+        message.setDelayedReply(true);
+        m_bus.send(message.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("No provider named ") + provider));
+        return {};
+    }
+    return m_services.providerTool(*id).value_or(QString());
 }
 
 } // namespace quelta

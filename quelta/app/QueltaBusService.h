@@ -21,25 +21,32 @@ class QueltaBusService final : public QDBusAbstractAdaptor
 public:
     QueltaBusService(QObject *host, AppServices &services, TrayShell &shell, LocalCommandTarget &target);
 
-    // Claims the name on `bus`; false when another Quelta holds it.
+    // Claims the name on `bus` (kept when this process holds it already) and puts the object on
+    // it; false when another Quelta holds the name.
     bool registerOn(QDBusConnection bus);
 
 public Q_SLOTS:
+    // Or the onboarding, while it is due.
     void ShowPopover();
     // Answers once the refresh is over.
     void Refresh(bool manual, const QDBusMessage &message);
     QString State();
     // Answers "connected", "freePlan" or "failed" once the attempt is over.
     void Connect(const QString &provider, const QDBusMessage &message);
+    // Where this Quelta finds the provider's tool; empty when it is not installed.
+    QString ProviderTool(const QString &provider, const QDBusMessage &message);
 
 Q_SIGNALS:
     void StateChanged(const QString &document);
 
 private:
+    void answerRefreshesIfDone();
+
     AppServices &m_services;
     TrayShell &m_shell;
     LocalCommandTarget &m_target;
     QDBusConnection m_bus;
+    QList<QDBusMessage> m_refreshesWaiting;
 };
 
 } // namespace quelta

@@ -2,6 +2,7 @@
 #include "AppServices.h"
 #include "ApplicationIdentity.h"
 #include "QueltaBusService.h"
+#include "SingleInstance.h"
 #include "TrayShell.h"
 
 #include "platform/DetachedTask.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QDBusMessage>
 #include <QTextStream>
 
 #include <unistd.h>
@@ -37,9 +37,11 @@ void preferX11WhereAvailable()
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
-std::optional<QString> providerTool(ProviderID id)
+// The command line's view of this process's own services.
+std::unique_ptr<quelta::LocalCommandTarget> localTarget(AppServices &services)
 {
-    return AppServices::shared().providerTool(id);
+    return std::make_unique<quelta::LocalCommandTarget>(services.monitor(), services.connection(),
+                                                        [&services](ProviderID id) { return services.providerTool(id); });
 }
 
 // Only the tray and the windows that `connect` may open need the widget application. Every
@@ -65,7 +67,6 @@ QCoro::Task<void> runCommand(QCoreApplication &app, quelta::CommandTarget &targe
     QTextStream err(stderr);
     const QStringList arguments = app.arguments().mid(1);
     quelta::CommandLineEnvironment environment;
-    environment.executable = &providerTool;
     environment.showsWindows = qobject_cast<QGuiApplication *>(&app) && QGuiApplication::platformName() != QLatin1String("offscreen");
     quelta::PipeReaderWatch output(STDOUT_FILENO);
     environment.output = &output;
@@ -78,13 +79,12 @@ QCoro::Task<void> runCommand(QCoreApplication &app, quelta::CommandTarget &targe
 
 int runTray(QCoreApplication &app, const QStringList &arguments)
 {
+    // One Quelta at a time, decided by the bus before anything is built: the running one shows
+    // its popover.
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (quelta::queltaBus::isRunning(bus)) {
-        // One Quelta at a time: the running one shows its popover.
-        bus.call(QDBusMessage::createMethodCall(quelta::queltaBus::service, quelta::queltaBus::path, quelta::queltaBus::interface,
-                                                QStringLiteral("ShowPopover")));
+    using quelta::singleInstance::Claimant;
+    if (bus.isConnected() && !quelta::singleInstance::claim(bus, Claimant::app) && quelta::singleInstance::handOver(bus))
         return 0;
-    }
     QApplication::setQuitOnLastWindowClosed(false);
     AppServices services;
     quelta::TrayShell::Options options;
@@ -95,11 +95,11 @@ int runTray(QCoreApplication &app, const QStringList &arguments)
         options.systemBus = system;
     quelta::TrayShell shell(services, options);
     QObject::connect(&shell, &quelta::TrayShell::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    quelta::LocalCommandTarget target(services.monitor(), services.connection());
+    const std::unique_ptr<quelta::LocalCommandTarget> target = localTarget(services);
     QObject host;
-    auto *face = new quelta::QueltaBusService(&host, services, shell, target);
+    auto *face = new quelta::QueltaBusService(&host, services, shell, *target);
     if (!face->registerOn(bus))
-        qCInfo(lcApp) << "the session bus is not reachable; scripts cannot reach this Quelta";
+        qCInfo(lcApp) << "no session bus; scripts cannot reach this Quelta, nor can a second launch find it";
     shell.start();
     return app.exec();
 }
@@ -134,16 +134,17 @@ int main(int argc, char *argv[])
         return status != 0 ? status : exitStatus;
     }
 
+    // A command runs its own monitor only when it got the name; otherwise the holder answers.
     const QDBusConnection bus = QDBusConnection::sessionBus();
     std::unique_ptr<AppServices> services;
     std::unique_ptr<quelta::CommandTarget> target;
-    if (quelta::queltaBus::isRunning(bus)) {
+    if (bus.isConnected() && !quelta::singleInstance::claim(bus, quelta::singleInstance::Claimant::command)) {
         target = std::make_unique<quelta::RemoteCommandTarget>(bus);
     } else {
         // Destroyed before the application: loops cancelled, pages released, stores written.
         services = std::make_unique<AppServices>();
         services->alerts().configureUnattended();
-        target = std::make_unique<quelta::LocalCommandTarget>(services->monitor(), services->connection());
+        target = localTarget(*services);
     }
     quelta::startDetached(runCommand(app, *target, services ? &services->alerts() : nullptr, status), lcApp, "the command");
     app.exec();

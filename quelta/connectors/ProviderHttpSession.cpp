@@ -9,6 +9,7 @@
 #include <QNetworkCookieJar>
 #include <QNetworkReply>
 #include <QPointer>
+#include <QThread>
 
 #include <memory>
 
@@ -73,7 +74,12 @@ QCoro::Task<HttpResponse> ProviderHttpSession::get(QNetworkRequest request, std:
         guard->abort();
     };
     m_clock.callAfter(m_timeouts.resource, reply.get(), [interrupt] { interrupt(Interruption::resourceTimeout); });
+    // On the reply's own thread the request is aborted before request_stop() returns.
     std::stop_callback onStop(token, [interrupt, guard = QPointer<QNetworkReply>(reply.get())] {
+        if (guard && guard->thread() == QThread::currentThread()) {
+            interrupt(Interruption::cancelled);
+            return;
+        }
         QMetaObject::invokeMethod(
             guard, [interrupt] { interrupt(Interruption::cancelled); }, Qt::QueuedConnection);
     });
@@ -81,7 +87,7 @@ QCoro::Task<HttpResponse> ProviderHttpSession::get(QNetworkRequest request, std:
     if (!reply->isFinished())
         co_await qCoro(reply.get(), &QNetworkReply::finished);
 
-    if (*interruption == Interruption::cancelled)
+    if (*interruption == Interruption::cancelled || token.stop_requested())
         throw OperationCancelled();
     if (*interruption == Interruption::resourceTimeout)
         throw HttpTransportError("the request took too long", true);

@@ -125,18 +125,18 @@ void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool s
 
 QCoro::Task<void> AllowanceMonitor::load(ProviderID id)
 {
-    QPointer<AllowanceMonitor> self(this);
+    const std::stop_token lifetime = m_lifetime.token();
     ProviderLoader loader = m_services.connectors;
     const ClaudeTrackedLimit tracked = m_state.trackedLimit;
     std::optional<ProviderLoadResult> result;
     std::exception_ptr error;
     try {
-        const ProviderAllowance provider = co_await loader(id, tracked);
+        const ProviderAllowance provider = co_await loader(id, tracked, lifetime);
         result = ProviderLoadResult{provider, std::nullopt};
     } catch (...) {
         error = std::current_exception();
     }
-    if (!self)
+    if (lifetime.stop_requested())
         co_return;
     handle(id, result ? *result : loadResultForError(id, error));
 }

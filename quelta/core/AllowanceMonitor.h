@@ -6,6 +6,8 @@
 #include "ProviderLoadResult.h"
 #include "RefreshResult.h"
 
+#include "platform/TaskLifetime.h"
+
 #include <QCoroTask>
 #include <QHash>
 #include <QObject>
@@ -30,8 +32,9 @@ class AllowanceMonitor final : public QObject
 public:
     enum class RefreshSource { background, manual, connection, foreground };
 
-    // Loads one provider; throws on failure, normally a ProviderConnectorError.
-    using ProviderLoader = std::function<QCoro::Task<ProviderAllowance>(ProviderID, ClaudeTrackedLimit)>;
+    // Loads one provider; throws on failure, normally a ProviderConnectorError. The load ends
+    // (OperationCancelled) once the token, the monitor's lifetime, is triggered.
+    using ProviderLoader = std::function<QCoro::Task<ProviderAllowance>(ProviderID, ClaudeTrackedLimit, std::stop_token)>;
 
     struct Services {
         // The real connectors, or a substitute that then also silences the alerts.
@@ -120,6 +123,8 @@ private:
     ProviderSet m_failedProviderIDs;
     std::optional<QDateTime> m_lastInteractionAt;
     RefreshSource m_refreshSource = RefreshSource::background;
+    // Last: cancels the loads before anything they report to is gone.
+    TaskLifetime m_lifetime;
 };
 
 } // namespace quelta

@@ -1,5 +1,7 @@
 #include "DetachedTask.h"
 
+#include "OperationCancelled.h"
+
 #include <exception>
 
 namespace quelta {
@@ -10,6 +12,8 @@ QCoro::Task<void> guarded(QCoro::Task<void> task, LoggingCategory category, cons
 {
     try {
         co_await std::move(task);
+    } catch (const OperationCancelled &) {
+        // Its owner went away: what it was for is gone too.
     } catch (const std::exception &error) {
         qCWarning(category) << what << "failed:" << error.what();
     } catch (...) {

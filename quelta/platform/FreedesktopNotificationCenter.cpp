@@ -1,8 +1,11 @@
 #include "FreedesktopNotificationCenter.h"
 
+#include "OperationCancelled.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusPendingReply>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QCoroDBus>
@@ -76,7 +79,10 @@ QCoro::Task<void> FreedesktopNotificationCenter::add(Request request)
     QDBusMessage message = call(QStringLiteral("Notify"));
     message << QStringLiteral("Quelta") << uint(0) << applicationID << request.title << request.body << actions << hints << int(-1);
     const QDBusPendingCall pending = m_bus.asyncCall(message);
+    QPointer<FreedesktopNotificationCenter> self(this);
     const QDBusMessage reply = co_await pending;
+    if (!self)
+        throw OperationCancelled();
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         throw NotificationDeliveryError(reply.errorMessage().toStdString());
     m_posted.insert(reply.arguments().constFirst().toUInt(), request);

@@ -2,10 +2,12 @@
 
 #include "Clock.h"
 #include "OperationCancelled.h"
+#include "TaskLifetime.h"
 
 #include <QCoroSignal>
 #include <QPointer>
 #include <QProcess>
+#include <QThread>
 
 #include <memory>
 #include <optional>
@@ -66,6 +68,7 @@ public:
         m_process.start(QIODevice::ReadWrite);
         if (m_outcome)
             return;
+        m_pid = pid_t(m_process.processId());
         if (m_request.timeout)
             m_clock.callAfter(*m_request.timeout, this, [this] { end(Outcome::timedOut); });
         if (m_request.standardInput)
@@ -78,7 +81,18 @@ public:
             m_clock.callAfter(*m_request.closeInputDelay, this, [this] { closeInput(); });
     }
 
-    void cancel() { end(Outcome::cancelled); }
+    // Kills the child and its group at once and counts the run as stopped: the owner that cancels
+    // may be going away, and with it the clock a graceful stop would wait on.
+    void cancel()
+    {
+        end(Outcome::cancelled);
+        if (m_pid > 0) {
+            signalChildAndGroup(SIGKILL);
+            m_killSent = true;
+            m_process.waitForFinished(int(reapLimit.count()));
+        }
+        markStopped();
+    }
 
     bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
 
@@ -87,6 +101,8 @@ public:
     // members may outlive the child). Waiting for the reap is bounded.
     void stop()
     {
+        if (m_stopped)
+            return;
         if (m_pid <= 0 || (!isRunning() && !groupHasMembers())) {
             markStopped();
             return;
@@ -187,7 +203,13 @@ QCoro::Task<ProcessResult> runProcess(ProcessRequest request, std::stop_token to
 
     // Should the awaiting task itself be destroyed, QProcess's destructor still kills and reaps.
     auto run = std::make_unique<ChildRun>(request, clock);
+    // On the run's own thread the child dies before request_stop() returns; the frame resumes
+    // later and only to throw.
     std::stop_callback onStop(token, [guard = QPointer<ChildRun>(run.get())] {
+        if (guard && guard->thread() == QThread::currentThread()) {
+            guard->cancel();
+            return;
+        }
         QMetaObject::invokeMethod(
             guard, [guard] {
                 if (guard)
@@ -199,8 +221,11 @@ QCoro::Task<ProcessResult> runProcess(ProcessRequest request, std::stop_token to
     run->start();
     if (!run->outcome())
         co_await qCoro(run.get(), &ChildRun::ended);
+    if (token.stop_requested())
+        run->cancel();
     const ChildRun::Outcome outcome = *run->outcome();
     co_await stopChild(*run);
+    throwIfStopped(token);
 
     using Ending = ProcessResult::Ending;
     switch (outcome) {

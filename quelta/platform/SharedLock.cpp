@@ -1,6 +1,7 @@
 #include "SharedLock.h"
 
 #include "Clock.h"
+#include "TaskLifetime.h"
 
 #include <QCoroSignal>
 #include <QDir>
@@ -24,8 +25,10 @@ Q_SIGNALS:
 
 } // namespace
 
-QCoro::Task<std::unique_ptr<QLockFile>> acquireSharedLock(QString path, std::chrono::milliseconds wait, Clock &clock)
+QCoro::Task<std::unique_ptr<QLockFile>> acquireSharedLock(QString path, std::chrono::milliseconds wait, Clock &clock,
+                                                           std::stop_token stop)
 {
+    throwIfStopped(stop);
     QDir().mkpath(QFileInfo(path).absolutePath());
     auto lock = std::make_unique<QLockFile>(path);
     if (lock->tryLock(0))
@@ -38,12 +41,15 @@ QCoro::Task<std::unique_ptr<QLockFile>> acquireSharedLock(QString path, std::chr
         waiter.expired = true;
         Q_EMIT waiter.poked();
     });
+    // The clock may go with the owner that stops: the wake-up must not wait for it.
+    std::stop_callback onStop(stop, [&waiter] { Q_EMIT waiter.poked(); });
     for (;;) {
         // A file that went before it could be watched means the holder let go already.
         if (watcher.addPath(path)) {
             co_await qCoro(&waiter, &LockWaiter::poked);
             watcher.removePath(path);
         }
+        throwIfStopped(stop);
         if (lock->tryLock(0))
             co_return lock;
         // Only a lock held by someone else is worth waiting for.

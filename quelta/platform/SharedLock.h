@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <memory>
+#include <stop_token>
 
 namespace quelta {
 
@@ -13,7 +14,9 @@ class Clock;
 
 // Takes the lock file at `path`, which every process of the user honours, without blocking the
 // caller: when another process holds it, waits until that one lets go or `wait` has passed.
-// Nothing at the deadline; a lock left by a process that died is taken over at once.
-QCoro::Task<std::unique_ptr<QLockFile>> acquireSharedLock(QString path, std::chrono::milliseconds wait, Clock &clock);
+// Nothing at the deadline; a lock left by a process that died is taken over at once. Throws
+// OperationCancelled once `stop` is triggered.
+QCoro::Task<std::unique_ptr<QLockFile>> acquireSharedLock(QString path, std::chrono::milliseconds wait, Clock &clock,
+                                                           std::stop_token stop = {});
 
 } // namespace quelta

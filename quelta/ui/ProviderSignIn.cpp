@@ -1,5 +1,7 @@
 #include "ProviderSignIn.h"
 
+#include "platform/OperationCancelled.h"
+
 namespace quelta {
 
 QCoro::Task<std::optional<ProviderConnectorError::Kind>> signInFailure(ProviderSignIn signIn, ProviderID id)
@@ -9,6 +11,9 @@ QCoro::Task<std::optional<ProviderConnectorError::Kind>> signInFailure(ProviderS
         co_await signIn(id);
     } catch (const ProviderConnectorError &error) {
         failure = error.kind();
+    } catch (const OperationCancelled &) {
+        // The owner of the sign-in is going: nobody is left to tell.
+        throw;
     } catch (const std::exception &) {
         failure = ProviderConnectorError::Kind::processFailed;
     }

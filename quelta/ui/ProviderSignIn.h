@@ -14,7 +14,7 @@ namespace quelta {
 using ProviderSignIn = std::function<QCoro::Task<void>(ProviderID)>;
 
 // Runs the sign-in and tells how it failed, if it did: the connector's error, or processFailed
-// for any other failure.
+// for any other failure. Cancellation passes through.
 QCoro::Task<std::optional<ProviderConnectorError::Kind>> signInFailure(ProviderSignIn signIn, ProviderID id);
 
 } // namespace quelta

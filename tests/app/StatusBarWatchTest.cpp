@@ -53,7 +53,7 @@ private Q_SLOTS:
         configuration.framerProfileLock = m_fixture.home(QStringLiteral("framer.lock"));
         AppServices app(configuration);
         TrayShell shell(app, {});
-        LocalCommandTarget target(app.monitor(), app.connection());
+        LocalCommandTarget target(app.monitor(), app.connection(), [&app](ProviderID id) { return app.providerTool(id); });
         QObject host;
         auto *face = new QueltaBusService(&host, app, shell, target);
         QVERIFY(face->registerOn(bus));

@@ -337,7 +337,7 @@ private Q_SLOTS:
     {
         auto app = services();
         TrayShell shell(*app, options());
-        LocalCommandTarget target(app->monitor(), app->connection());
+        LocalCommandTarget target(app->monitor(), app->connection(), {});
         QObject host;
         auto *face = new QueltaBusService(&host, *app, shell, target);
         QVERIFY(face->registerOn(m_bus));
@@ -353,6 +353,40 @@ private Q_SLOTS:
         m_bus.unregisterObject(QStringLiteral("/app/quelta/Quelta"));
     }
 
+    void refreshCallsDuringARefreshJoinIt()
+    {
+        allowanceStore::saveAuthorizedProviders(m_fixture->store, {ProviderID::codex});
+        const QByteArray reply = R"({"id":2,"result":{"rateLimits":{"primary":{"usedPercent":25,"windowDurationMins":300}}}})";
+        const QString gate = m_fixture->home(QStringLiteral("answer"));
+        m_fixture->writeHomeFile(QStringLiteral("codex-scenario.json"),
+                                 QJsonDocument(QJsonObject{{QStringLiteral("output"), QString::fromUtf8(reply + '\n')},
+                                                           {QStringLiteral("answerWhenExists"), gate}})
+                                     .toJson());
+        auto app = services();
+        TrayShell shell(*app, options());
+        LocalCommandTarget target(app->monitor(), app->connection(), {});
+        QObject host;
+        auto *face = new QueltaBusService(&host, *app, shell, target);
+        QVERIFY(face->registerOn(m_bus));
+
+        QList<QDBusPendingCall> calls;
+        for (int call = 0; call < 50; ++call) {
+            QDBusMessage refresh = QDBusMessage::createMethodCall(QStringLiteral("app.quelta.Quelta"), QStringLiteral("/app/quelta/Quelta"),
+                                                                  QStringLiteral("app.quelta.Quelta"), QStringLiteral("Refresh"));
+            calls << QDBusConnection(QStringLiteral("desktop")).asyncCall(refresh << (call % 2 == 0), 30'000);
+        }
+        const QString read = QStringLiteral("-s read-only -a never app-server");
+        QTRY_COMPARE(codexRuns(read), 1);
+        QTest::qWait(100);
+        QVERIFY(std::none_of(calls.begin(), calls.end(), [](const QDBusPendingCall &call) { return call.isFinished(); }));
+        m_fixture->writeHomeFile(QStringLiteral("answer"), {});
+        QTRY_VERIFY(std::all_of(calls.begin(), calls.end(), [](const QDBusPendingCall &call) { return call.isFinished(); }));
+        QVERIFY(std::none_of(calls.begin(), calls.end(), [](const QDBusPendingCall &call) { return call.isError(); }));
+        QCOMPARE(codexRuns(read), 1);
+        m_bus.unregisterService(QStringLiteral("app.quelta.Quelta"));
+        m_bus.unregisterObject(QStringLiteral("/app/quelta/Quelta"));
+    }
+
     void connectsOverTheBusAtOnceShareOneSignIn()
     {
         // The browser's sign-in takes a moment, long enough for every call to arrive meanwhile.
@@ -363,7 +397,7 @@ private Q_SLOTS:
                                      .toJson());
         auto app = services();
         TrayShell shell(*app, options());
-        LocalCommandTarget target(app->monitor(), app->connection());
+        LocalCommandTarget target(app->monitor(), app->connection(), {});
         QObject host;
         auto *face = new QueltaBusService(&host, *app, shell, target);
         QVERIFY(face->registerOn(m_bus));

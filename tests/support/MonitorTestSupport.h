@@ -23,7 +23,7 @@ public:
 
     AllowanceMonitor::ProviderLoader loader()
     {
-        return [this](ProviderID id, ClaudeTrackedLimit) { return run(id); };
+        return [this](ProviderID id, ClaudeTrackedLimit, std::stop_token) { return run(id); };
     }
 
     void release() { Q_EMIT released(); }

@@ -82,7 +82,7 @@ class StatusCommandTest : public QObject
         QTextStream err(&errors);
         // The stand-ins are signed in already: signing in again succeeds at once.
         ProviderConnection connection(monitor, [](ProviderID) -> QCoro::Task<void> { co_return; });
-        LocalCommandTarget target(monitor, connection);
+        LocalCommandTarget target(monitor, connection, {});
         CommandLineEnvironment environment;
         environment.clock = &m_clock;
         const int exitStatus = test::waitFor(runCommandLine(arguments, target, environment, out, err));

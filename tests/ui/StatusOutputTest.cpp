@@ -233,7 +233,7 @@ private Q_SLOTS:
         QTextStream out(&output);
         QTextStream err(stderr);
         ProviderConnection connection(*m_monitor, [](ProviderID) -> QCoro::Task<void> { co_return; });
-        LocalCommandTarget target(*m_monitor, connection);
+        LocalCommandTarget target(*m_monitor, connection, {});
         CommandLineEnvironment environment;
         environment.clock = &m_fixture->clock;
         environment.output = &reader;

@@ -113,7 +113,7 @@ QCoro::Task<SubscriptionAuthStatus> ClaudeConnector::authStatus(bool forceRefres
     }
     const QString executable = requireClaudeExecutable(m_environment.search);
     const ProcessRequest request = claudeCommand(executable, QStringLiteral("status"), m_environment.authStatusTimeout, m_environment.search);
-    const ToolOutput output = co_await runTool(request, {}, *m_environment.clock);
+    const ToolOutput output = co_await runTool(request, m_environment.stop, *m_environment.clock);
     const SubscriptionAuthStatus status = parseAuthStatus(output.standardOutput);
     cache.store(status);
     co_return status;
@@ -205,7 +205,7 @@ QCoro::Task<ProviderAllowance> ClaudeConnector::fetchAllowance()
     const QNetworkRequest request = usageRequest(m_environment.apiHost, credentials->accessToken);
     std::optional<HttpResponse> response;
     try {
-        response = co_await m_environment.session->get(request);
+        response = co_await m_environment.session->get(request, m_environment.stop);
     } catch (const HttpTransportError &error) {
         qCInfo(lcClaude) << "the usage request failed:" << error.what();
     }
@@ -227,7 +227,7 @@ QCoro::Task<void> ClaudeConnector::signIn()
 {
     const QString executable = requireClaudeExecutable(m_environment.search);
     const ProcessRequest request = claudeCommand(executable, QStringLiteral("login"), m_environment.signInTimeout, m_environment.search);
-    const ToolOutput login = co_await runTool(request, {}, *m_environment.clock);
+    const ToolOutput login = co_await runTool(request, m_environment.stop, *m_environment.clock);
     if (login.status != 0)
         throw ProviderConnectorError(Kind::processFailed);
 
@@ -241,7 +241,7 @@ QCoro::Task<void> ClaudeConnector::signIn()
             co_return;
         }
         if (poll < m_environment.signInPolls)
-            co_await m_environment.clock->sleep(m_environment.signInPollInterval);
+            co_await m_environment.clock->sleep(m_environment.signInPollInterval, m_environment.stop);
     }
     throw ProviderConnectorError(Kind::connectionRequired);
 }

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <memory>
+#include <stop_token>
 
 namespace quelta {
 
@@ -26,6 +27,8 @@ struct ClaudeEnvironment {
     Clock *clock = nullptr;
     ProviderHttpSession *session = nullptr;
     AuthStatusCache *authStatusCache = nullptr;
+    // The owner's lifetime: children, requests and waits end once it is triggered.
+    std::stop_token stop;
 
     std::chrono::milliseconds authStatusTimeout = std::chrono::seconds(10);
     std::chrono::milliseconds signInTimeout = std::chrono::seconds(300);

@@ -67,10 +67,11 @@ QString requireCodexExecutable(const ExecutableSearch &search)
 
 } // namespace
 
-CodexConnector::CodexConnector(Clock &clock, Timing timing, ExecutableSearch search)
+CodexConnector::CodexConnector(Clock &clock, Timing timing, ExecutableSearch search, std::stop_token stop)
     : m_clock(clock)
     , m_timing(timing)
     , m_search(std::move(search))
+    , m_stop(std::move(stop))
 {
 }
 
@@ -123,7 +124,7 @@ QCoro::Task<ProviderAllowance> CodexConnector::fetchAllowance()
     // The app-server finishes once its input closes: no need to wait out the delay after the answer.
     request.closeInputWhen = rateLimitsReplyRead();
 
-    const ToolOutput output = co_await runTool(request, {}, m_clock);
+    const ToolOutput output = co_await runTool(request, m_stop, m_clock);
     if (output.status != 0 && output.standardOutput.isEmpty())
         throw ProviderConnectorError(Kind::processFailed);
     const QJsonObject result = rateLimitsResult(output.standardOutput);
@@ -139,7 +140,7 @@ QCoro::Task<void> CodexConnector::signIn()
     request.environment = childProcessEnvironment(executable, m_search);
     request.timeout = m_timing.signInDeadline;
 
-    const ToolOutput output = co_await runTool(request, {}, m_clock);
+    const ToolOutput output = co_await runTool(request, m_stop, m_clock);
     if (output.status != 0)
         throw ProviderConnectorError(Kind::processFailed);
 }

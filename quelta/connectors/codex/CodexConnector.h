@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <optional>
+#include <stop_token>
 
 namespace quelta {
 
@@ -25,7 +26,8 @@ public:
         std::chrono::milliseconds signInDeadline = std::chrono::seconds(300);
     };
 
-    CodexConnector(Clock &clock, Timing timing, ExecutableSearch search);
+    // `stop` is the owner's lifetime: the tool is killed once it is triggered.
+    CodexConnector(Clock &clock, Timing timing, ExecutableSearch search, std::stop_token stop = {});
 
     QCoro::Task<ProviderAllowance> fetchAllowance() override;
     // Runs `codex login` and returns once it has exited successfully.
@@ -43,6 +45,7 @@ private:
     Clock &m_clock;
     Timing m_timing;
     ExecutableSearch m_search;
+    std::stop_token m_stop;
 };
 
 } // namespace quelta

@@ -57,8 +57,9 @@ std::optional<QString> FramerConnector::storedTeamID()
 
 QCoro::Task<ProviderAllowance> FramerConnector::fetchAllowance()
 {
+    const std::stop_token lifetime = m_lifetime.token();
     const std::unique_ptr<QLockFile> lock = co_await acquireSharedLock(m_environment.profileLockPath, m_environment.lockWait,
-                                                                       *m_environment.clock);
+                                                                       *m_environment.clock, lifetime);
     if (!lock) {
         qCInfo(lcFramer) << "another helper kept the Framer profile; this read is skipped";
         throw ProviderConnectorError(Kind::timedOut);
@@ -68,7 +69,7 @@ QCoro::Task<ProviderAllowance> FramerConnector::fetchAllowance()
     request.arguments = framerHelper::fetchArguments(storedTeamID());
     request.timeout = m_environment.fetchDeadline;
 
-    const ProcessResult result = co_await runProcess(request, {}, *m_environment.clock);
+    const ProcessResult result = co_await runProcess(request, lifetime, *m_environment.clock);
     if (result.ending != ProcessResult::Ending::exited) {
         qCInfo(lcFramer) << "the web helper did not answer:" << int(result.ending) << result.launchError;
         throw errorOfEnding(result.ending);
@@ -91,11 +92,10 @@ QCoro::Task<bool> FramerConnector::showConnectionWindow()
         co_return false;
     m_windowOpen = true;
     prepareForConnection();
+    const std::stop_token lifetime = m_lifetime.token();
     QPointer<FramerConnector> self(this);
     const std::unique_ptr<QLockFile> lock = co_await acquireSharedLock(m_environment.profileLockPath, m_environment.lockWait,
-                                                                       *m_environment.clock);
-    if (!self)
-        co_return false;
+                                                                       *m_environment.clock, lifetime);
     if (!lock) {
         m_windowOpen = false;
         co_return false;
@@ -118,9 +118,7 @@ QCoro::Task<bool> FramerConnector::showConnectionWindow()
                 closedConnected = event->closedConnected;
         }
     };
-    const ProcessResult result = co_await runProcess(request, {}, *m_environment.clock);
-    if (!self)
-        co_return false;
+    const ProcessResult result = co_await runProcess(request, lifetime, *m_environment.clock);
     m_windowOpen = false;
     if (result.ending != ProcessResult::Ending::exited)
         qCInfo(lcFramer) << "the connection window ended abnormally:" << int(result.ending) << result.launchError;

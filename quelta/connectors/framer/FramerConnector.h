@@ -3,6 +3,7 @@
 #include "FramerConnectionProgress.h"
 
 #include "connectors/ProviderConnector.h"
+#include "platform/TaskLifetime.h"
 
 #include <QObject>
 
@@ -56,6 +57,8 @@ private:
     Environment m_environment;
     FramerConnectionProgress m_progress;
     bool m_windowOpen = false;
+    // Last: ends the helper runs before the rest goes.
+    TaskLifetime m_lifetime;
 };
 
 } // namespace quelta

@@ -144,8 +144,7 @@ QCoro::Task<int> status(const QStringList &arguments, CommandTarget &target, Com
     co_return 0;
 }
 
-QCoro::Task<int> connectProvider(ProviderID id, CommandTarget &target, const CommandLineEnvironment &environment, QTextStream &out,
-                                 QTextStream &err)
+QCoro::Task<int> connectProvider(ProviderID id, CommandTarget &target, QTextStream &out, QTextStream &err)
 {
     const QString name = displayName(id);
     out << "Signing in to " << name << "…\n";
@@ -161,7 +160,8 @@ QCoro::Task<int> connectProvider(ProviderID id, CommandTarget &target, const Com
     case ConnectOutcome::failed:
         break;
     }
-    const bool installed = environment.executable && environment.executable(id).has_value();
+    // Where the target looks: a running Quelta may see tools this command does not.
+    const bool installed = (co_await target.providerTool(id)).has_value();
     err << name << " couldn’t connect. " << connectFailureAdvice(id, installed) << '\n';
     co_return 1;
 }
@@ -209,7 +209,7 @@ QCoro::Task<int> runCommandLine(QStringList arguments, CommandTarget &target, Co
             co_return 1;
         }
         if (provider)
-            co_return co_await connectProvider(*provider, target, environment, out, err);
+            co_return co_await connectProvider(*provider, target, out, err);
     }
     err << "quelta: unknown command: " << (QStringList{command} + arguments).join(QLatin1Char(' ')) << "\n\n" << commandLineUsage();
     co_return 2;

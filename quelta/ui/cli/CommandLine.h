@@ -7,17 +7,12 @@
 #include <QStringList>
 #include <QTextStream>
 
-#include <functional>
-#include <optional>
-
 namespace quelta {
 
 class PipeReaderWatch;
 
 // What the commands need beyond their target.
 struct CommandLineEnvironment {
-    // The vendor tool (for Framer, the web helper), when installed: the advice after a failure.
-    std::function<std::optional<QString>(ProviderID)> executable;
     // A desktop is there to show the Framer window on.
     bool showsWindows = false;
     // What forecasts are told against.

@@ -14,10 +14,16 @@ QCoro::Task<void> waitForRefresh(AllowanceMonitor &monitor)
         co_await qCoro(&monitor, &AllowanceMonitor::changed);
 }
 
-LocalCommandTarget::LocalCommandTarget(AllowanceMonitor &monitor, ProviderConnection &connection)
+LocalCommandTarget::LocalCommandTarget(AllowanceMonitor &monitor, ProviderConnection &connection, ToolLookup toolLookup)
     : m_monitor(monitor)
     , m_connection(connection)
+    , m_toolLookup(std::move(toolLookup))
 {
+}
+
+QCoro::Task<std::optional<QString>> LocalCommandTarget::providerTool(ProviderID id)
+{
+    co_return m_toolLookup ? m_toolLookup(id) : std::nullopt;
 }
 
 QCoro::Task<QJsonObject> LocalCommandTarget::report(bool refreshFirst)

@@ -6,6 +6,9 @@
 #include <QJsonObject>
 #include <QObject>
 
+#include <functional>
+#include <optional>
+
 namespace quelta {
 
 class AllowanceMonitor;
@@ -20,6 +23,9 @@ public:
     virtual QCoro::Task<QJsonObject> report(bool refreshFirst) = 0;
     // Enables the provider when it is off, signs in and loads it.
     virtual QCoro::Task<ConnectOutcome> connectProvider(ProviderID id) = 0;
+    // The provider's tool (for Framer, the web helper) where the target looks for it; absent
+    // when it is not installed there.
+    virtual QCoro::Task<std::optional<QString>> providerTool(ProviderID id) = 0;
     // From now on, announce every change of the status document through reportChanged.
     virtual void watch() = 0;
 
@@ -32,15 +38,19 @@ class LocalCommandTarget final : public CommandTarget
 {
     Q_OBJECT
 public:
-    LocalCommandTarget(AllowanceMonitor &monitor, ProviderConnection &connection);
+    using ToolLookup = std::function<std::optional<QString>(ProviderID)>;
+
+    LocalCommandTarget(AllowanceMonitor &monitor, ProviderConnection &connection, ToolLookup toolLookup);
 
     QCoro::Task<QJsonObject> report(bool refreshFirst) override;
     QCoro::Task<ConnectOutcome> connectProvider(ProviderID id) override;
+    QCoro::Task<std::optional<QString>> providerTool(ProviderID id) override;
     void watch() override;
 
 private:
     AllowanceMonitor &m_monitor;
     ProviderConnection &m_connection;
+    ToolLookup m_toolLookup;
     QJsonObject m_lastReport;
 };
 

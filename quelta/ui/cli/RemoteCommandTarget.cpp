@@ -1,7 +1,6 @@
 #include "RemoteCommandTarget.h"
 
 #include <QCoroDBus>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QJsonDocument>
@@ -27,11 +26,6 @@ QJsonObject documentOf(const QDBusMessage &reply)
 
 } // namespace
 
-bool queltaBus::isRunning(const QDBusConnection &bus)
-{
-    return bus.isConnected() && bus.interface()->isServiceRegistered(service);
-}
-
 RemoteCommandTarget::RemoteCommandTarget(QDBusConnection bus)
     : m_bus(std::move(bus))
 {
@@ -54,6 +48,14 @@ QCoro::Task<ConnectOutcome> RemoteCommandTarget::connectProvider(ProviderID id)
     const QDBusPendingCall connecting = m_bus.asyncCall(call(QStringLiteral("Connect"), {toRawValue(id)}), longCall);
     const QDBusMessage reply = co_await connecting;
     co_return fromRawValue<ConnectOutcome>(reply.arguments().value(0).toString()).value_or(ConnectOutcome::failed);
+}
+
+QCoro::Task<std::optional<QString>> RemoteCommandTarget::providerTool(ProviderID id)
+{
+    const QDBusPendingCall lookup = m_bus.asyncCall(call(QStringLiteral("ProviderTool"), {toRawValue(id)}));
+    const QDBusMessage reply = co_await lookup;
+    const QString tool = reply.arguments().value(0).toString();
+    co_return tool.isEmpty() ? std::nullopt : std::optional(tool);
 }
 
 void RemoteCommandTarget::watch()

@@ -11,8 +11,6 @@ namespace queltaBus {
 inline const QString service = QStringLiteral("app.quelta.Quelta");
 inline const QString path = QStringLiteral("/app/quelta/Quelta");
 inline const QString interface = QStringLiteral("app.quelta.Quelta");
-// Whether a Quelta runs on `bus`.
-bool isRunning(const QDBusConnection &bus);
 } // namespace queltaBus
 
 // The running Quelta, reached over the session bus: its monitor answers, and no second one runs.
@@ -24,6 +22,7 @@ public:
 
     QCoro::Task<QJsonObject> report(bool refreshFirst) override;
     QCoro::Task<ConnectOutcome> connectProvider(ProviderID id) override;
+    QCoro::Task<std::optional<QString>> providerTool(ProviderID id) override;
     void watch() override;
 
 private Q_SLOTS:

@@ -59,6 +59,11 @@ int main(int argc, char *argv[])
 
     if (QCoreApplication::arguments().mid(1) == QStringList{QStringLiteral("login")}) {
         QThread::msleep(plan.value(QLatin1String("loginMilliseconds")).toInt());
+        // A sign-in the user has not finished: it ends when the test creates this file.
+        if (const QString gate = plan.value(QLatin1String("loginWhenExists")).toString(); !gate.isEmpty()) {
+            while (!QFile::exists(gate))
+                QThread::msleep(20);
+        }
         return plan.value(QLatin1String("loginExit")).toInt();
     }
 

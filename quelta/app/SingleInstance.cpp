@@ -1,0 +1,60 @@
+#include "SingleInstance.h"
+
+#include "AppLogging.h"
+
+#include "ui/cli/RemoteCommandTarget.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QElapsedTimer>
+#include <QThread>
+
+namespace quelta::singleInstance {
+
+namespace {
+
+// The holder may not have its object on the bus yet: it claims the name before it builds.
+constexpr unsigned long retryMilliseconds = 50;
+constexpr int callTimeout = 5000;
+
+bool holds(QDBusConnection &bus)
+{
+    return bus.interface()->serviceOwner(queltaBus::service).value() == bus.baseService();
+}
+
+} // namespace
+
+bool claim(QDBusConnection bus, Claimant claimant)
+{
+    const bool app = claimant == Claimant::app;
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = bus.interface()->registerService(
+        queltaBus::service, app ? QDBusConnectionInterface::ReplaceExistingService : QDBusConnectionInterface::DontQueueService,
+        app ? QDBusConnectionInterface::DontAllowReplacement : QDBusConnectionInterface::AllowReplacement);
+    return reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered;
+}
+
+bool handOver(QDBusConnection bus, std::chrono::milliseconds patience)
+{
+    // In line, so that a holder quitting right now leaves the name to this launch.
+    bus.interface()->registerService(queltaBus::service, QDBusConnectionInterface::QueueService,
+                                     QDBusConnectionInterface::DontAllowReplacement);
+    const QDBusMessage show = QDBusMessage::createMethodCall(queltaBus::service, queltaBus::path, queltaBus::interface,
+                                                             QStringLiteral("ShowPopover"));
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (holds(bus))
+            return false;
+        if (bus.call(show, QDBus::Block, callTimeout).type() == QDBusMessage::ReplyMessage)
+            break;
+        if (waited.elapsed() > patience.count()) {
+            qCInfo(lcApp) << "the Quelta holding the bus name does not answer; this one ends";
+            break;
+        }
+        QThread::msleep(retryMilliseconds);
+    }
+    bus.unregisterService(queltaBus::service);
+    return true;
+}
+
+} // namespace quelta::singleInstance
