@@ -66,7 +66,7 @@ private Q_SLOTS:
             QProcess &survivor = &loser == &launches[0] ? launches[1] : launches[0];
             QCOMPARE(loser.exitStatus(), QProcess::NormalExit);
             QCOMPARE(loser.exitCode(), 0);
-            QTRY_COMPARE(m_desktop.watcher().items().size(), 1);
+            QTRY_COMPARE_WITH_TIMEOUT(m_desktop.watcher().items().size(), 1, 20'000);
             QTest::qWait(100);
             QCOMPARE(survivor.state(), QProcess::Running);
             QCOMPARE(m_desktop.watcher().items().size(), 1);
