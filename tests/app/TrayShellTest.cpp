@@ -1,3 +1,4 @@
+#include "DesktopTray.h"
 #include "ShellServices.h"
 #include "TestFixture.h"
 
@@ -27,7 +28,6 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QThread>
-#include <QMutex>
 
 using namespace quelta;
 using namespace std::chrono_literals;
@@ -82,41 +82,6 @@ QVariant itemProperty(const QString &item, const QString &name)
 
 } // namespace
 
-// The desktop's side of the tray: a StatusNotifierWatcher that notes who registers.
-class StatusNotifierWatcher final : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
-    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
-    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
-public:
-    bool isHostRegistered() const { return true; }
-    int protocolVersion() const { return 0; }
-
-    QStringList items() const
-    {
-        QMutexLocker lock(&m_lock);
-        return m_items;
-    }
-    void clear()
-    {
-        QMutexLocker lock(&m_lock);
-        m_items.clear();
-    }
-
-public Q_SLOTS:
-    void RegisterStatusNotifierItem(const QString &service, const QDBusMessage &message)
-    {
-        QMutexLocker lock(&m_lock);
-        m_items.append(service.startsWith(QLatin1Char('/')) ? message.service() : service);
-    }
-    void RegisterStatusNotifierHost(const QString &) {}
-
-private:
-    mutable QMutex m_lock;
-    QStringList m_items;
-};
-
 class TrayShellTest : public QObject
 {
     Q_OBJECT
@@ -124,7 +89,7 @@ class TrayShellTest : public QObject
     std::unique_ptr<test::Fixture> m_fixture;
     // On a connection and thread of its own: the tray asks it questions and waits for answers.
     QThread m_desktop;
-    StatusNotifierWatcher *m_watcher = nullptr;
+    test::StatusNotifierWatcher *m_watcher = nullptr;
     QDBusConnection m_bus = QDBusConnection::sessionBus();
     QTemporaryDir m_icons;
 
@@ -167,7 +132,7 @@ private Q_SLOTS:
         QIcon::setThemeSearchPaths({m_icons.path()});
         QIcon::setThemeName(QStringLiteral("hicolor"));
         m_desktop.start();
-        m_watcher = new StatusNotifierWatcher;
+        m_watcher = new test::StatusNotifierWatcher;
         m_watcher->moveToThread(&m_desktop);
         QDBusConnection desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("desktop"));
         QVERIFY(desktop.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
