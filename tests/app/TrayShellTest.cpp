@@ -82,6 +82,30 @@ QVariant itemProperty(const QString &item, const QString &name)
 
 } // namespace
 
+// The app's face on the test's bus, as a running Quelta offers it; it leaves the bus with the scope.
+class BusFace
+{
+public:
+    BusFace(AppServices &app, TrayShell &shell, QDBusConnection bus)
+        : m_target(app.monitor(), app.connection(), {})
+        , m_bus(std::move(bus))
+        , m_registered((new QueltaBusService(&m_host, app, shell, m_target))->registerOn(m_bus))
+    {
+    }
+    ~BusFace()
+    {
+        m_bus.unregisterService(QStringLiteral("app.quelta.Quelta"));
+        m_bus.unregisterObject(QStringLiteral("/app/quelta/Quelta"));
+    }
+    bool isRegistered() const { return m_registered; }
+
+private:
+    LocalCommandTarget m_target;
+    QObject m_host;
+    QDBusConnection m_bus;
+    bool m_registered;
+};
+
 class TrayShellTest : public QObject
 {
     Q_OBJECT
@@ -302,10 +326,8 @@ private Q_SLOTS:
     {
         auto app = services();
         TrayShell shell(*app, options());
-        LocalCommandTarget target(app->monitor(), app->connection(), {});
-        QObject host;
-        auto *face = new QueltaBusService(&host, *app, shell, target);
-        QVERIFY(face->registerOn(m_bus));
+        BusFace face(*app, shell, m_bus);
+        QVERIFY(face.isRegistered());
         shell.start();
 
         QProcess second;
@@ -314,8 +336,6 @@ private Q_SLOTS:
         QVERIFY(finished.wait(20'000));
         QCOMPARE(second.exitCode(), 0);
         QTRY_VERIFY(shell.popover() && shell.popover()->isVisible());
-        m_bus.unregisterService(QStringLiteral("app.quelta.Quelta"));
-        m_bus.unregisterObject(QStringLiteral("/app/quelta/Quelta"));
     }
 
     void refreshCallsDuringARefreshJoinIt()
@@ -329,10 +349,8 @@ private Q_SLOTS:
                                      .toJson());
         auto app = services();
         TrayShell shell(*app, options());
-        LocalCommandTarget target(app->monitor(), app->connection(), {});
-        QObject host;
-        auto *face = new QueltaBusService(&host, *app, shell, target);
-        QVERIFY(face->registerOn(m_bus));
+        BusFace face(*app, shell, m_bus);
+        QVERIFY(face.isRegistered());
 
         QList<QDBusPendingCall> calls;
         for (int call = 0; call < 50; ++call) {
@@ -348,8 +366,6 @@ private Q_SLOTS:
         QTRY_VERIFY(std::all_of(calls.begin(), calls.end(), [](const QDBusPendingCall &call) { return call.isFinished(); }));
         QVERIFY(std::none_of(calls.begin(), calls.end(), [](const QDBusPendingCall &call) { return call.isError(); }));
         QCOMPARE(codexRuns(read), 1);
-        m_bus.unregisterService(QStringLiteral("app.quelta.Quelta"));
-        m_bus.unregisterObject(QStringLiteral("/app/quelta/Quelta"));
     }
 
     void connectsOverTheBusAtOnceShareOneSignIn()
@@ -362,10 +378,8 @@ private Q_SLOTS:
                                      .toJson());
         auto app = services();
         TrayShell shell(*app, options());
-        LocalCommandTarget target(app->monitor(), app->connection(), {});
-        QObject host;
-        auto *face = new QueltaBusService(&host, *app, shell, target);
-        QVERIFY(face->registerOn(m_bus));
+        BusFace face(*app, shell, m_bus);
+        QVERIFY(face.isRegistered());
 
         QList<QDBusPendingCall> calls;
         for (int i = 0; i < 30; ++i) {
@@ -378,8 +392,6 @@ private Q_SLOTS:
         for (const QDBusPendingCall &call : calls)
             QCOMPARE(call.reply().arguments().value(0).toString(), QStringLiteral("connected"));
         QCOMPARE(codexRuns(QStringLiteral("login")), 1);
-        m_bus.unregisterService(QStringLiteral("app.quelta.Quelta"));
-        m_bus.unregisterObject(QStringLiteral("/app/quelta/Quelta"));
     }
 
     void twoQuickConnectsStartOneSignIn()
