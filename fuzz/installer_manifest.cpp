@@ -1,8 +1,8 @@
 // The installer's bundle manifest and the versions it compares.
 #include "FuzzInput.h"
 
-#include "BundleManifest.h"
-#include "NumericVersion.h"
+#include "engine/NumericVersion.h"
+#include "signature/BundleManifest.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

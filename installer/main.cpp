@@ -1,8 +1,8 @@
 // InstallQuelta: one window that installs the signed Quelta bundle it carries.
-#include "InstallEngine.h"
-#include "InstallerModel.h"
-#include "InstallerStyle.h"
-#include "InstallerWindow.h"
+#include "engine/InstallEngine.h"
+#include "window/InstallerModel.h"
+#include "window/InstallerStyle.h"
+#include "window/InstallerWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "BundleInformation.h"
 
-#include "BundleScan.h"
+#include "signature/BundleScan.h"
 
 #include <QDir>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BundleCopy.h"
-#include "BundleVerifier.h"
+#include "signature/BundleVerifier.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "BundleScan.h"
 #include "Ed25519.h"
-#include "ReleaseSigning.h"
+#include "signature/ReleaseSigning.h"
 
 #include <QDir>
 

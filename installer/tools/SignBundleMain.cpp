@@ -1,6 +1,6 @@
 // Signs a bundle at build time: writes the manifest of its files and the Ed25519 signature.
-#include "BundleSigner.h"
-#include "Ed25519.h"
+#include "signature/BundleSigner.h"
+#include "signature/Ed25519.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,10 +1,10 @@
 #include "InstallerModel.h"
 
-#include "BundleInformation.h"
-#include "InstallFailure.h"
-#include "InstallerLogging.h"
-#include "InstallerTexts.h"
-#include "ReleaseSigning.h"
+#include "engine/BundleInformation.h"
+#include "engine/InstallFailure.h"
+#include "engine/InstallerLogging.h"
+#include "engine/InstallerTexts.h"
+#include "signature/ReleaseSigning.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InstallEngine.h"
+#include "engine/InstallEngine.h"
 
 #include <QObject>
 #include <QString>

@@ -1,5 +1,5 @@
-#include "BundleSigner.h"
 #include "TestBundles.h"
+#include "signature/BundleSigner.h"
 
 #include <QDir>
 #include <QFile>

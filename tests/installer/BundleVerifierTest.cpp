@@ -1,5 +1,5 @@
-#include "BundleScan.h"
 #include "TestBundles.h"
+#include "signature/BundleScan.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "DesktopEntry.h"
-#include "InstallEngine.h"
-#include "InstallFailure.h"
-#include "InstallerTexts.h"
-#include "NumericVersion.h"
 #include "TestBundles.h"
+#include "engine/DesktopEntry.h"
+#include "engine/InstallEngine.h"
+#include "engine/InstallFailure.h"
+#include "engine/InstallerTexts.h"
+#include "engine/NumericVersion.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "DragIconView.h"
-#include "InstallerModel.h"
-#include "InstallerTexts.h"
-#include "InstallerWindow.h"
 #include "TestBundles.h"
+#include "engine/InstallerTexts.h"
+#include "window/DragIconView.h"
+#include "window/InstallerModel.h"
+#include "window/InstallerWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

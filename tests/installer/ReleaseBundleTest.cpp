@@ -1,5 +1,5 @@
-#include "BundleInformation.h"
-#include "InstallEngine.h"
+#include "engine/BundleInformation.h"
+#include "engine/InstallEngine.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "TestBundles.h"
 
-#include "BundleSigner.h"
+#include "signature/BundleSigner.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BundleVerifier.h"
-#include "Ed25519.h"
+#include "signature/BundleVerifier.h"
+#include "signature/Ed25519.h"
 
 #include <QByteArray>
 #include <QString>

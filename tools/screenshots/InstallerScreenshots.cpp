@@ -1,9 +1,9 @@
 #include "InstallerScreenshots.h"
 
-#include "InstallerModel.h"
-#include "InstallerStyle.h"
-#include "InstallerWindow.h"
 #include "TestBundles.h"
+#include "window/InstallerModel.h"
+#include "window/InstallerStyle.h"
+#include "window/InstallerWindow.h"
 
 #include <QDir>
 #include <QSemaphore>
