@@ -1,11 +1,10 @@
 #include "DefaultPayload.h"
 
+#include "ApplicationPresence.h"
+
 #include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
 #include <QLocale>
-#include <QPalette>
-#include <QScreen>
 #include <QSysInfo>
 #include <QTimeZone>
 
@@ -35,7 +34,7 @@ bool desktopReducesMotion()
 
 } // namespace
 
-SystemFacts SystemFacts::current()
+SystemFacts SystemFacts::current(const ApplicationPresence *presence)
 {
     SystemFacts facts;
     facts.systemVersion = QSysInfo::productVersion();
@@ -51,13 +50,12 @@ SystemFacts SystemFacts::current()
     facts.timeZone = QString::fromUtf8(QTimeZone::systemTimeZoneId());
     facts.rightToLeft = locale.textDirection() == Qt::RightToLeft;
     facts.reduceMotion = desktopReducesMotion();
-    if (auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        if (const QScreen *screen = application->primaryScreen()) {
-            facts.screenWidth = QString::number(screen->size().width());
-            facts.screenHeight = QString::number(screen->size().height());
-            facts.screenScale = QString::number(screen->devicePixelRatio());
-        }
-        facts.darkColorScheme = application->palette().color(QPalette::Window).lightness() < 128;
+    if (presence) {
+        const DisplayFacts display = presence->displayFacts();
+        facts.screenWidth = display.screenWidth;
+        facts.screenHeight = display.screenHeight;
+        facts.screenScale = display.screenScale;
+        facts.darkColorScheme = display.darkColorScheme;
     }
     return facts;
 }

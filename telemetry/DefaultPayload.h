@@ -6,6 +6,8 @@
 
 namespace telemetrydeck {
 
+class ApplicationPresence;
+
 // What the client knows of the machine and the application, read once per client.
 struct SystemFacts {
     QString systemVersion;       // "12"
@@ -25,8 +27,8 @@ struct SystemFacts {
     bool rightToLeft = false;
     bool reduceMotion = false;
 
-    // Facts of this process and desktop.
-    static SystemFacts current();
+    // Facts of this process and desktop; the screen's only from a host with windows.
+    static SystemFacts current(const ApplicationPresence *presence);
 };
 
 inline constexpr const char *clientVersion = "2.14.2";

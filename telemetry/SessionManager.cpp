@@ -1,9 +1,9 @@
 #include "SessionManager.h"
 
+#include "ApplicationPresence.h"
 #include "StoredTime.h"
 #include "TelemetryClock.h"
 
-#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -31,13 +31,6 @@ QByteArray encodeSessions(const QList<StoredSession> &sessions)
                                  {QStringLiteral("durationInSeconds"), double(session.durationInSeconds)}});
     }
     return QJsonDocument(array).toJson(QJsonDocument::Compact);
-}
-
-// A program without windows has no notion of focus and counts as active throughout.
-bool isApplicationActive()
-{
-    return !qobject_cast<QGuiApplication *>(QCoreApplication::instance())
-        || QGuiApplication::applicationState() == Qt::ApplicationActive;
 }
 
 } // namespace
@@ -84,14 +77,20 @@ SessionManager::SessionManager(SharedConfiguration configuration, QSettings &sto
         m_store.setValue(distinctDaysKey, days);
     }
 
-    if (auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        connect(application, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-            if (state == Qt::ApplicationActive)
+    if (const ApplicationPresence *presence = m_configuration->presence.get()) {
+        connect(presence, &ApplicationPresence::activeChanged, this, [this](bool active) {
+            if (active)
                 handleWillEnterForeground();
             else
                 handleDidEnterBackground();
         });
     }
+}
+
+// A program without windows has no notion of focus and counts as active throughout.
+bool SessionManager::isApplicationActive() const
+{
+    return !m_configuration->presence || m_configuration->presence->isActive();
 }
 
 QString SessionManager::dayString(const QDateTime &date) const

@@ -44,6 +44,7 @@ public:
     QList<StoredSession> recentSessions() const;
 
 private:
+    bool isApplicationActive() const;
     QString dayString(const QDateTime &date) const;
     void startTicking();
     void scheduleTick();

@@ -27,7 +27,7 @@ TelemetryManager::TelemetryManager(SharedConfiguration configuration)
     , m_store(std::make_unique<QSettings>(
           QDir(m_configuration->storageDirectory).filePath(suiteName(m_configuration->telemetryAppID) + QLatin1String(".ini")),
           QSettings::IniFormat))
-    , m_facts(SystemFacts::current())
+    , m_facts(SystemFacts::current(m_configuration->presence.get()))
     , m_signalManager(std::make_unique<SignalManager>(m_configuration))
 {
     if (!m_configuration->buildVersion.isEmpty())

@@ -14,6 +14,10 @@
 class QNetworkAccessManager;
 
 namespace telemetrydeck {
+class ApplicationPresence;
+}
+
+namespace telemetrydeck {
 
 class TelemetryClock;
 
@@ -54,6 +58,8 @@ struct TelemetryManagerConfiguration {
     QString storageDirectory;
     QString cacheDirectory;
     TelemetryClock *clock = nullptr;
+    // The host's windows: screen facts and focus. None: no screen facts, active throughout.
+    std::shared_ptr<ApplicationPresence> presence;
 
     // Preview mode as set, else from XCODE_RUNNING_FOR_PREVIEWS.
     bool isPreviewMode() const;

@@ -51,8 +51,11 @@ std::optional<AnalyticsManager::Health> decodeHealth(const QByteArray &data)
 
 AnalyticsManager::TelemetrySetup AnalyticsManager::TelemetrySetup::standard()
 {
-    return TelemetrySetup{QString::fromUtf8(bundleInformation::telemetryDeckAppID), serviceAddresses::telemetryIngestBase(), {},
-                          applicationFolders::cache()};
+    TelemetrySetup setup;
+    setup.appID = QString::fromUtf8(bundleInformation::telemetryDeckAppID);
+    setup.ingestBaseURL = serviceAddresses::telemetryIngestBase();
+    setup.cacheDirectory = applicationFolders::cache();
+    return setup;
 }
 
 AnalyticsManager::AnalyticsManager(SettingsStore &settings, Clock &clock, TelemetrySetup setup, std::optional<Sender> sender,
@@ -93,6 +96,7 @@ void AnalyticsManager::configureIfNeeded()
     configuration->defaultSignalPrefix = QStringLiteral("Quelta.");
     configuration->buildVersion = QString::fromLatin1(bundleInformation::buildVersion);
     configuration->clock = m_telemetryClock.get();
+    configuration->presence = m_setup.presence;
     if (!m_setup.storageDirectory.isEmpty())
         configuration->storageDirectory = m_setup.storageDirectory;
     if (!m_setup.cacheDirectory.isEmpty())

@@ -4,6 +4,8 @@
 
 #include "core/MonitorServices.h"
 
+#include "ApplicationPresence.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QUrl>
@@ -38,6 +40,8 @@ public:
         // Empty: the client's own default folders.
         QString storageDirectory;
         QString cacheDirectory;
+        // The tray's windows; a command has none.
+        std::shared_ptr<telemetrydeck::ApplicationPresence> presence;
 
         static TelemetrySetup standard();
     };

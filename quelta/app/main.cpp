@@ -12,6 +12,8 @@
 #include "ui/cli/CommandLine.h"
 #include "ui/cli/RemoteCommandTarget.h"
 
+#include "GuiApplicationPresence.h"
+
 #include <QApplication>
 #include <QDBusConnection>
 #include <QTextStream>
@@ -86,7 +88,9 @@ int runTray(QCoreApplication &app, const QStringList &arguments)
     if (bus.isConnected() && !quelta::singleInstance::claim(bus, Claimant::app) && quelta::singleInstance::handOver(bus))
         return 0;
     QApplication::setQuitOnLastWindowClosed(false);
-    AppServices services;
+    AppServices::Configuration configuration = AppServices::Configuration::standard();
+    configuration.telemetry.presence = std::make_shared<telemetrydeck::GuiApplicationPresence>(*qGuiApp);
+    AppServices services(configuration);
     quelta::TrayShell::Options options;
     options.showPopoverAtLaunch = arguments.contains(QStringLiteral("--show-popover"));
     options.showOnboarding = arguments.contains(QStringLiteral("--show-onboarding"));

@@ -135,7 +135,7 @@ private Q_SLOTS:
     {
         test::IngestServer server;
         AnalyticsManager::TelemetrySetup setup{QStringLiteral("APP-ID"), server.baseURL(), m_dir->filePath(QStringLiteral("store")),
-                                               m_dir->filePath(QStringLiteral("cache"))};
+                                               m_dir->filePath(QStringLiteral("cache")), {}};
         AnalyticsManager analytics(*m_store, *m_clock, setup);
         analytics.configureIfNeeded();
         QVERIFY(analytics.isConfigured());

@@ -1,4 +1,5 @@
 #include "TelemetryTestSupport.h"
+#include "GuiApplicationPresence.h"
 #include "SessionManager.h"
 
 #include <QGuiApplication>
@@ -10,7 +11,7 @@ using namespace quelta;
 using namespace std::chrono_literals;
 
 // A tray app runs without focus most of the time: its session time counts only while one of its
-// windows is active, and its store is left alone meanwhile.
+// windows is active, as its Gui presence tells, and its store is left alone meanwhile.
 class SessionActivityTest : public QObject
 {
     Q_OBJECT
@@ -23,6 +24,7 @@ private Q_SLOTS:
         TelemetryClockAdapter adapter(clock);
         QSettings store(dir.filePath(QStringLiteral("suite.ini")), QSettings::IniFormat);
         auto config = test::testConfiguration(QUrl(QStringLiteral("http://127.0.0.1:9/")), dir, adapter);
+        config->presence = std::make_shared<telemetrydeck::GuiApplicationPresence>(*qGuiApp);
         telemetrydeck::SessionManager sessions(config, store, [](const QString &, const telemetrydeck::Parameters &) {});
         QVERIFY(QGuiApplication::applicationState() != Qt::ApplicationActive);
 

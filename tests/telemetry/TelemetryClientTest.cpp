@@ -1,5 +1,6 @@
 #include "TelemetryTestSupport.h"
 #include "WaitFor.h"
+#include "ApplicationPresence.h"
 #include "ReservedNames.h"
 #include "SignalCache.h"
 #include "SignalManager.h"
@@ -17,6 +18,25 @@
 using namespace quelta;
 using namespace std::chrono_literals;
 using namespace telemetrydeck;
+
+namespace {
+
+// A host's windows as the client sees them.
+class FixedPresence final : public ApplicationPresence
+{
+public:
+    explicit FixedPresence(DisplayFacts facts)
+        : m_facts(std::move(facts))
+    {
+    }
+    DisplayFacts displayFacts() const override { return m_facts; }
+    bool isActive() const override { return true; }
+
+private:
+    DisplayFacts m_facts;
+};
+
+} // namespace
 
 class TelemetryClientTest : public QObject
 {
@@ -144,6 +164,35 @@ private Q_SLOTS:
         QCOMPARE(payload.value(QStringLiteral("TelemetryDeck.Device.platform")).toString(), QStringLiteral("Linux"));
         QCOMPARE(payload.value(QStringLiteral("TelemetryDeck.SDK.version")).toString(), QStringLiteral("2.14.2"));
         QCOMPARE(payload.value(QStringLiteral("TelemetryDeck.AppInfo.buildNumber")).toString(), QStringLiteral("42"));
+    }
+
+    void screenFactsComeFromTheHost_data()
+    {
+        QTest::addColumn<bool>("hasWindows");
+        QTest::addColumn<QStringList>("expected"); // width, height, scale, colour scheme
+        QTest::newRow("windows") << true << QStringList{QStringLiteral("2560"), QStringLiteral("1440"), QStringLiteral("1.5"), QStringLiteral("Dark")};
+        QTest::newRow("command line") << false << QStringList{QString(), QString(), QString(), QStringLiteral("Light")};
+    }
+
+    void screenFactsComeFromTheHost()
+    {
+        QFETCH(bool, hasWindows);
+        QFETCH(QStringList, expected);
+        SharedConfiguration config = configuration();
+        if (hasWindows)
+            config->presence = std::make_shared<FixedPresence>(DisplayFacts{QStringLiteral("2560"), QStringLiteral("1440"), QStringLiteral("1.5"), true});
+        TelemetryDeck::initialize(config);
+        TelemetryDeck::signal(QStringLiteral("Launched"));
+        QTRY_COMPARE(signalManager().cache().count(), 1);
+        runNextAttempt();
+        QCOMPARE(m_server->uploads.size(), 1);
+        const QJsonObject payload = m_server->uploads[0].at(0).toObject().value(QStringLiteral("payload")).toObject();
+        const QStringList keys{QStringLiteral("TelemetryDeck.Device.screenResolutionWidth"), QStringLiteral("TelemetryDeck.Device.screenResolutionHeight"),
+                               QStringLiteral("TelemetryDeck.Device.screenScaleFactor"), QStringLiteral("TelemetryDeck.UserPreference.colorScheme")};
+        QStringList values;
+        for (const QString &key : keys)
+            values << payload.value(key).toString();
+        QCOMPARE(values, expected);
     }
 
     void generatedUserIsKeptPerApplication()
