@@ -157,6 +157,10 @@ bool AnalyticsManager::firstConnectionObserved() const
 
 void AnalyticsManager::setFirstConnectionObserved()
 {
+    // Every launch with figures says so: only the first may write, for a status bar's poll
+    // must not rewrite the settings each time.
+    if (firstConnectionObserved())
+        return;
     m_settings.setBool(QLatin1String(firstConnectionObservedKey), true);
 }
 

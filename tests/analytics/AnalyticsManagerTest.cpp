@@ -7,7 +7,10 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace quelta;
 using namespace std::chrono_literals;
@@ -55,6 +58,23 @@ private Q_SLOTS:
         auto analytics = withSender();
         QVERIFY(analytics->isEnabled());
         QCOMPARE(m_store->boolValue(QLatin1String(AnalyticsManager::enabledKey)), true);
+    }
+
+    // Every launch with stored figures reports them; a status bar polling a command launches
+    // often, and only the first may write the settings.
+    void firstConnectionIsWrittenOnce()
+    {
+        auto analytics = withSender();
+        analytics->setFirstConnectionObserved();
+        QVERIFY(analytics->firstConnectionObserved());
+        const auto inode = [this] {
+            struct stat status {};
+            return ::stat(QFile::encodeName(m_store->filePath()).constData(), &status) == 0 ? status.st_ino : ino_t(0);
+        };
+        const ino_t written = inode();
+        QVERIFY(written != 0);
+        analytics->setFirstConnectionObserved();
+        QCOMPARE(inode(), written);
     }
 
     void offAtCreationDeletesTheTally()
