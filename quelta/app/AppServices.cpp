@@ -112,4 +112,9 @@ CodexConnector AppServices::codexConnector() const
     return CodexConnector(m_clock, m_connectors.codexTiming, m_connectors.search, m_lifetime.token());
 }
 
+std::unique_ptr<LocalCommandTarget> AppServices::commandTarget()
+{
+    return std::make_unique<LocalCommandTarget>(m_monitor, m_connection, [this](ProviderID id) { return providerTool(id); });
+}
+
 } // namespace quelta

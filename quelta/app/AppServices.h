@@ -11,6 +11,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/TaskLifetime.h"
 #include "ui/ProviderConnection.h"
+#include "ui/cli/CommandTarget.h"
 
 #include <memory>
 
@@ -20,8 +21,9 @@ class ClaudeConnector;
 class CodexConnector;
 
 // Builds and owns the application's long-lived objects in the designed order, and destroys
-// them in reverse while QApplication still exists, so that every exit cancels the refresh loop,
-// releases the web page and leaves the stores written. `main` holds the one instance.
+// them in reverse while the application object still exists, so that every exit cancels the
+// refresh loop, releases the web page and leaves the stores written. A `main` holds the one
+// instance.
 //
 // Who owns a task, everywhere in the application: every coroutine is started by an owner that
 // outlives it or cancels it (these services, the monitor, the Framer connector, the alert
@@ -76,6 +78,8 @@ public:
     QCoro::Task<void> signIn(ProviderID id);
     // The provider's tool: Codex, Claude Code, or for Framer the web helper beside this program.
     std::optional<QString> providerTool(ProviderID id) const;
+    // The command line's view of these services, for a command run here or sent by another.
+    std::unique_ptr<LocalCommandTarget> commandTarget();
 
 private:
     ProviderConnectors makeConnectors(const Configuration &configuration);

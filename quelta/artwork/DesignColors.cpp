@@ -2,6 +2,15 @@
 
 namespace quelta::designColors {
 
+namespace {
+
+Scheme schemeOf(const QPalette &palette)
+{
+    return isDark(palette) ? Scheme::dark : Scheme::light;
+}
+
+} // namespace
+
 bool isDark(const QPalette &palette)
 {
     return palette.color(QPalette::Window).lightnessF() < 0.5;
@@ -33,29 +42,19 @@ QColor windowBackground(const QPalette &palette)
     return palette.color(QPalette::Window);
 }
 
-QColor systemRed(Scheme scheme)
-{
-    return scheme == Scheme::dark ? QColor(0xFF, 0x45, 0x3A) : QColor(0xFF, 0x3B, 0x30);
-}
-
-QColor systemOrange(Scheme)
-{
-    return QColor(0xFF, 0x9F, 0x0A);
-}
-
 QColor systemRed(const QPalette &palette)
 {
-    return systemRed(isDark(palette) ? Scheme::dark : Scheme::light);
+    return QColor(QRgb(systemRedValue(schemeOf(palette))));
 }
 
 QColor systemOrange(const QPalette &palette)
 {
-    return systemOrange(isDark(palette) ? Scheme::dark : Scheme::light);
+    return QColor(QRgb(systemOrangeValue(schemeOf(palette))));
 }
 
 QColor systemGreen(const QPalette &palette)
 {
-    return isDark(palette) ? QColor(0x30, 0xD1, 0x58) : QColor(0x34, 0xC7, 0x59);
+    return QColor(QRgb(systemGreenValue(schemeOf(palette))));
 }
 
 QColor accent(const QPalette &palette)

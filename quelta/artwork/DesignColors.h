@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DesignColorValues.h"
+
 #include <QColor>
 #include <QPalette>
 
@@ -16,10 +18,6 @@ QColor withOpacity(QColor color, qreal opacity);
 
 QColor systemRed(const QPalette &palette);
 QColor systemOrange(const QPalette &palette);
-// The same where no palette can be read, such as a status bar's text.
-enum class Scheme { light, dark };
-QColor systemRed(Scheme scheme);
-QColor systemOrange(Scheme scheme);
 QColor systemGreen(const QPalette &palette);
 QColor accent(const QPalette &palette);
 

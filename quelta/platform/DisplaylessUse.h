@@ -7,4 +7,9 @@ namespace quelta {
 // before the application object exists; the user's own settings win.
 void prepareForDisplaylessUse();
 
+// Whether a window this program or its helpers open would be seen, decided from the environment
+// alone, so that a command needs no connection to the display: a display named, or a platform
+// chosen that shows windows.
+bool windowsCanBeShown();
+
 } // namespace quelta

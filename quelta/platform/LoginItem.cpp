@@ -1,5 +1,6 @@
 #include "LoginItem.h"
 
+#include "HelperProgram.h"
 #include "PlatformLogging.h"
 
 #include "DesktopEntryWriter.h"
@@ -19,7 +20,8 @@ LoginItem::LoginItem(QString configHome, QString executable)
 
 LoginItem LoginItem::standard()
 {
-    return LoginItem(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), QCoreApplication::applicationFilePath());
+    return LoginItem(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                     launcherProgramPath(QCoreApplication::applicationDirPath()));
 }
 
 QString LoginItem::entryPath() const

@@ -6,13 +6,13 @@ namespace quelta {
 
 // Whether the application starts when the user logs in: the XDG autostart entry
 // `<config home>/autostart/app.quelta.Quelta.desktop`, enabled when it exists and is not
-// Hidden=true, its Exec pointing at the running program.
+// Hidden=true, its Exec pointing at the `quelta` launcher.
 class LoginItem
 {
 public:
     LoginItem(QString configHome, QString executable);
 
-    // The user's own config home (XDG_CONFIG_HOME or ~/.config) and this program.
+    // The user's own config home (XDG_CONFIG_HOME or ~/.config) and the launcher of this program.
     static LoginItem standard();
 
     bool isEnabled() const;

@@ -1,5 +1,7 @@
 #include "FontRegistry.h"
 
+#include "platform/HelperProgram.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +23,8 @@ int registerFonts(const QString &directory)
 QString applicationFontDirectory()
 {
     // Inside Quelta.app the fonts are resources of the bundle; installed or built, shared data.
-    const QDir programs(QCoreApplication::applicationDirPath());
+    // Both sit beside the launcher, wherever the tray program itself is.
+    const QDir programs(QFileInfo(launcherProgramPath(QCoreApplication::applicationDirPath())).path());
     const QString bundled = programs.filePath(QStringLiteral("../Resources/fonts"));
     return QFileInfo(bundled).isDir() ? bundled : programs.filePath(QStringLiteral("../share/quelta/fonts"));
 }

@@ -7,6 +7,9 @@
 #include "core/AllowanceStore.h"
 #include "ui/cli/CommandTarget.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
@@ -74,6 +77,23 @@ private Q_SLOTS:
             QVERIFY(survivor.waitForFinished(10'000));
             QCOMPARE(survivor.exitStatus(), QProcess::NormalExit);
         }
+    }
+
+    // `quelta` alone in a folder: nothing to become, and it says what it looked for.
+    void aLaunchWithoutTheTrayProgramSaysSo()
+    {
+        const QString lone = m_fixture->home(QStringLiteral("lone/quelta"));
+        QVERIFY(QDir().mkpath(QFileInfo(lone).path()));
+        QVERIFY(QFile::copy(QStringLiteral(QUELTA_PROGRAM), lone));
+        QProcess launch;
+        launch.setProcessEnvironment(launchEnvironment());
+        launch.start(lone, {QStringLiteral("--show-popover")});
+        QVERIFY(launch.waitForFinished(20'000));
+        QCOMPARE(launch.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(launch.exitCode(), 1);
+        const QByteArray message = launch.readAllStandardError();
+        QVERIFY2(message.contains("cannot start the tray program " + QFile::encodeName(QFileInfo(lone).path()) + "/quelta-tray: No such file"),
+                 message.constData());
     }
 
     void connectDeferredToTheRunningAppAdvisesAsAlone_data()

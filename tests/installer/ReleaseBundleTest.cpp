@@ -20,7 +20,8 @@ private Q_SLOTS:
         const QTemporaryDir root;
         const QString installed = installer::InstallEngine(bundle, root.path()).install();
         QVERIFY(QFileInfo(installer::bundleExecutable(installed)).isExecutable());
-        QVERIFY(QFileInfo::exists(installed + QLatin1String("/Contents/Linux/quelta-web")));
+        for (const char *helper : {"quelta-tray", "quelta-web"})
+            QVERIFY2(QFileInfo(installed + QLatin1String("/Contents/Linux/") + QLatin1String(helper)).isExecutable(), helper);
     }
 };
 

@@ -49,6 +49,25 @@ private Q_SLOTS:
 
         QCOMPARE(helperProgramPath(root.filePath(QStringLiteral("bin")), QStringLiteral("quelta-web")), root.filePath(expected));
     }
+
+    void namesTheLauncherFromAnyOfItsPrograms_data()
+    {
+        QTest::addColumn<QString>("programDirectory");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("installed helper") << QStringLiteral("/usr/libexec/quelta") << QStringLiteral("/usr/bin/quelta");
+        QTest::newRow("installed helper, trailing slash") << QStringLiteral("/opt/q/libexec/quelta/") << QStringLiteral("/opt/q/bin/quelta");
+        QTest::newRow("the launcher itself") << QStringLiteral("/usr/bin") << QStringLiteral("/usr/bin/quelta");
+        QTest::newRow("bundle") << QStringLiteral("/home/me/Quelta.app/Contents/Linux") << QStringLiteral("/home/me/Quelta.app/Contents/Linux/quelta");
+        QTest::newRow("build tree") << QStringLiteral("/src/build/quelta") << QStringLiteral("/src/build/quelta/quelta");
+        QTest::newRow("another program's libexec") << QStringLiteral("/usr/libexec/quelta-other") << QStringLiteral("/usr/libexec/quelta-other/quelta");
+    }
+
+    void namesTheLauncherFromAnyOfItsPrograms()
+    {
+        QFETCH(QString, programDirectory);
+        QFETCH(QString, expected);
+        QCOMPARE(launcherProgramPath(programDirectory), expected);
+    }
 };
 
 QTEST_GUILESS_MAIN(HelperProgramTest)

@@ -5,7 +5,7 @@
 
 #include "ui/AllowancePresentation.h"
 
-#include "artwork/DesignColors.h"
+#include "artwork/DesignColorValues.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -42,13 +42,19 @@ QString figure(const StatusRow &row)
     return row.remainingShare ? QString::number(*row.remainingShare) + QLatin1Char('%') : row.percentText;
 }
 
+// "#rrggbb", as bars take it.
+QString colorName(std::uint32_t value)
+{
+    return QStringLiteral("#%1").arg(value, 6, 16, QLatin1Char('0'));
+}
+
 QString colorName(BarTone tone)
 {
     switch (tone) {
     case BarTone::red:
-        return designColors::systemRed(panelScheme).name();
+        return colorName(designColors::systemRedValue(panelScheme));
     case BarTone::orange:
-        return designColors::systemOrange(panelScheme).name();
+        return colorName(designColors::systemOrangeValue(panelScheme));
     case BarTone::primary:
         break;
     }

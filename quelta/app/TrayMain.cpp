@@ -1,0 +1,93 @@
+#include "AppLogging.h"
+#include "AppServices.h"
+#include "ApplicationIdentity.h"
+#include "QueltaBusService.h"
+#include "SingleInstance.h"
+#include "TrayLaunch.h"
+#include "TrayShell.h"
+
+#include "artwork/Symbols.h"
+#include "platform/DisplaylessUse.h"
+#include "platform/TerminationSignals.h"
+
+#include "GuiApplicationPresence.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QTextStream>
+
+// `quelta-tray`: the tray app, which the `quelta` launcher becomes when started without a
+// command.
+
+namespace {
+
+using quelta::AppServices;
+
+// A Wayland client cannot place its own windows, and the popover must sit under its icon.
+void preferX11WhereAvailable()
+{
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+void applyDesktopIdentity()
+{
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Quelta"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("app.quelta.Quelta"));
+    QGuiApplication::setWindowIcon(quelta::applicationIcon());
+}
+
+int runTray(QApplication &app, const QStringList &arguments)
+{
+    // One Quelta at a time, decided by the bus before anything is built: the running one shows
+    // its popover.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    using quelta::singleInstance::Claimant;
+    if (bus.isConnected() && !quelta::singleInstance::claim(bus, Claimant::app) && quelta::singleInstance::handOver(bus))
+        return 0;
+    QApplication::setQuitOnLastWindowClosed(false);
+    AppServices::Configuration configuration = AppServices::Configuration::standard();
+    configuration.telemetry.presence = std::make_shared<telemetrydeck::GuiApplicationPresence>(app);
+    AppServices services(configuration);
+    quelta::TrayShell::Options options;
+    options.showPopoverAtLaunch = arguments.contains(QStringLiteral("--show-popover"));
+    options.showOnboarding = arguments.contains(QStringLiteral("--show-onboarding"));
+    const QDBusConnection system = QDBusConnection::systemBus();
+    if (system.isConnected())
+        options.systemBus = system;
+    quelta::TrayShell shell(services, options);
+    QObject::connect(&shell, &quelta::TrayShell::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    const std::unique_ptr<quelta::LocalCommandTarget> target = services.commandTarget();
+    QObject host;
+    auto *face = new quelta::QueltaBusService(&host, services, shell, *target);
+    if (!face->registerOn(bus))
+        qCInfo(lcApp) << "no session bus; scripts cannot reach this Quelta, nor can a second launch find it";
+    shell.start();
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    preferX11WhereAvailable();
+    quelta::prepareForDisplaylessUse();
+    QApplication app(argc, argv);
+    const QStringList arguments = app.arguments().mid(1);
+    if (!quelta::isTrayLaunch(arguments)) {
+        QTextStream(stderr) << "quelta-tray: unknown option: " << arguments.join(QLatin1Char(' ')) << "\nRun quelta --help for commands.\n";
+        return 2;
+    }
+    quelta::applyApplicationIdentity();
+    applyDesktopIdentity();
+
+    int status = 0;
+    // Ending through the event loop lets everything written on quit be written.
+    quelta::TerminationSignals terminations;
+    QObject::connect(&terminations, &quelta::TerminationSignals::received, &app, [&app, &status](int signalNumber) {
+        status = 128 + signalNumber;
+        app.exit(status);
+    });
+    const int exitStatus = runTray(app, arguments);
+    return status != 0 ? status : exitStatus;
+}
