@@ -1,6 +1,7 @@
 #include "AllowanceMonitor.h"
 
 #include "CoreLogging.h"
+#include "ProviderLoadResult.h"
 #include "RefreshPolicy.h"
 #include "RefreshStatusText.h"
 
@@ -10,10 +11,27 @@
 #include "platform/SettingsStore.h"
 
 #include <QCoroSignal>
+#include <QPointer>
 
 #include <algorithm>
 
 namespace quelta {
+
+namespace {
+
+void clearRetryDate(MonitorState &state, SettingsStore &settings, ProviderID id)
+{
+    state.retryDates.remove(id);
+    persistDates(settings, state);
+}
+
+void dropSnapshot(MonitorState &state, SettingsStore &settings, ProviderID id)
+{
+    state.dropSnapshot(id);
+    allowanceStore::persistSnapshots(settings, state.snapshots);
+}
+
+} // namespace
 
 AllowanceMonitor::AllowanceMonitor(SettingsStore &settings, Clock &clock, Services services, QObject *parent)
     : QObject(parent)
@@ -32,14 +50,9 @@ AllowanceMonitor::~AllowanceMonitor()
         m_loopStop->request_stop();
 }
 
-ProviderConnectionAttemptState AllowanceMonitor::connectionAttemptState(ProviderID id) const
-{
-    return m_connectionAttemptStates.value(id, ProviderConnectionAttemptState::idle);
-}
-
 void AllowanceMonitor::setConnectionAttemptState(ProviderID id, ProviderConnectionAttemptState state)
 {
-    m_connectionAttemptStates.insert(id, state);
+    m_state.attempts.insert(id, state);
     Q_EMIT providerChanged(id);
     Q_EMIT changed();
 }
@@ -65,17 +78,11 @@ void AllowanceMonitor::refreshStaleProviders(std::chrono::seconds olderThan)
     startRefresh(stale, false, RefreshSource::foreground);
 }
 
-void AllowanceMonitor::persistDates()
-{
-    allowanceStore::saveDates(m_settings, m_state.retryDates, allowanceStore::retryDatesKey);
-    allowanceStore::saveDates(m_settings, m_state.lastAttemptDates, allowanceStore::lastAttemptDatesKey);
-}
-
 void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool showsManualRefresh, RefreshSource source)
 {
-    if (m_isRefreshing) {
+    if (m_round.isRunning) {
         if (showsManualRefresh) {
-            m_isShowingManualRefresh = true;
+            m_round.showsManualRefresh = true;
             Q_EMIT refreshStateChanged();
             Q_EMIT changed();
         }
@@ -84,7 +91,7 @@ void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool s
     QList<ProviderID> eligible;
     for (ProviderID id : providerIDs) {
         if (m_state.enabled.contains(id) && m_state.authorized.contains(id)
-            && connectionAttemptState(id) != ProviderConnectionAttemptState::connecting)
+            && m_state.attemptState(id) != ProviderConnectionAttemptState::connecting)
             eligible.append(id);
     }
     if (eligible.isEmpty())
@@ -94,29 +101,22 @@ void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool s
     const qsizetype before = m_state.retryDates.size();
     m_state.retryDates.removeIf([&](const auto &entry) { return entry.value() <= now; });
     if (m_state.retryDates.size() != before)
-        persistDates();
+        persistDates(m_settings, m_state);
 
     QList<ProviderID> due;
     for (ProviderID id : eligible) {
         if (refreshPolicy::isDue(id, m_state.datesOf(id), now))
             due.append(id);
     }
-    m_lastRefreshFailed = false;
-    m_refreshSource = source;
-    m_isShowingManualRefresh = showsManualRefresh;
-    m_isRefreshing = !due.isEmpty();
-    m_pendingProviderIDs = ProviderSet(due.begin(), due.end());
-    m_successfulProviderIDs.clear();
-    m_failedProviderIDs.clear();
+    m_round.start(due, showsManualRefresh, source);
     if (due.isEmpty()) {
-        m_isShowingManualRefresh = false;
         Q_EMIT refreshStateChanged();
         Q_EMIT changed();
         return;
     }
     for (ProviderID id : due)
         m_state.lastAttemptDates.insert(id, now);
-    persistDates();
+    persistDates(m_settings, m_state);
     Q_EMIT refreshStateChanged();
     Q_EMIT changed();
     for (ProviderID id : due)
@@ -141,47 +141,26 @@ QCoro::Task<void> AllowanceMonitor::load(ProviderID id)
     handle(id, result ? *result : loadResultForError(id, error));
 }
 
-void AllowanceMonitor::replaceRecord(const ProviderAllowance &provider)
-{
-    for (ProviderAllowance &entry : m_state.providers) {
-        if (entry.id == provider.id)
-            entry = provider.applyingTrackedLimit(m_state.trackedLimit);
-    }
-}
-
-void AllowanceMonitor::clearRetryDate(ProviderID id)
-{
-    m_state.retryDates.remove(id);
-    persistDates();
-}
-
-void AllowanceMonitor::dropSnapshot(ProviderID id)
-{
-    m_state.snapshots.remove(id);
-    m_state.lastSuccessfulAt.remove(id);
-    allowanceStore::persistSnapshots(m_settings, m_state.snapshots);
-}
-
 void AllowanceMonitor::handle(ProviderID id, const ProviderLoadResult &result)
 {
-    if (!m_pendingProviderIDs.contains(id))
+    if (!m_round.pending.contains(id))
         return;
     if (m_state.enabled.contains(id)) {
-        const bool wasConnected = m_state.record(id).connectionState == ConnectionState::connected;
+        const bool wasConnected = m_state.isConnected(id);
         if (result.retryAfter) {
             m_state.retryDates.insert(id, m_clock.now().addMSecs(result.retryAfter->count()));
-            persistDates();
-            m_failedProviderIDs.insert(id);
+            persistDates(m_settings, m_state);
+            m_round.failed.insert(id);
             m_state.stale.insert(id);
             if (!wasConnected)
-                replaceRecord(result.provider);
+                m_state.replaceRecord(result.provider);
         } else {
             switch (result.provider.connectionState) {
             case ConnectionState::loading:
-                replaceRecord(result.provider);
+                m_state.replaceRecord(result.provider);
                 break;
             case ConnectionState::connected:
-                applyConnected(id, result.provider, wasConnected);
+                applyConnected(id, result.provider);
                 break;
             case ConnectionState::needsConnection:
                 applyNeedsConnection(id, result.provider, wasConnected);
@@ -195,23 +174,23 @@ void AllowanceMonitor::handle(ProviderID id, const ProviderLoadResult &result)
             }
         }
     }
-    m_pendingProviderIDs.remove(id);
+    m_round.pending.remove(id);
     Q_EMIT providerChanged(id);
-    if (m_pendingProviderIDs.isEmpty()) {
+    if (m_round.pending.isEmpty()) {
         finishRefresh();
         Q_EMIT refreshStateChanged();
     }
     Q_EMIT changed();
 }
 
-void AllowanceMonitor::applyConnected(ProviderID id, const ProviderAllowance &provider, bool)
+void AllowanceMonitor::applyConnected(ProviderID id, const ProviderAllowance &provider)
 {
-    m_connectionAttemptStates.insert(id, ProviderConnectionAttemptState::idle);
-    clearRetryDate(id);
-    m_successfulProviderIDs.insert(id);
+    m_state.attempts.insert(id, ProviderConnectionAttemptState::idle);
+    clearRetryDate(m_state, m_settings, id);
+    m_round.succeeded.insert(id);
     m_state.stale.remove(id);
-    m_refreshIssues.remove(id);
-    replaceRecord(provider);
+    m_state.refreshIssues.remove(id);
+    m_state.replaceRecord(provider);
     const QDateTime now = m_clock.now();
     m_state.snapshots.insert(id, allowanceStore::makeSnapshot(provider, now));
     m_state.lastSuccessfulAt.insert(id, now);
@@ -226,56 +205,49 @@ void AllowanceMonitor::applyConnected(ProviderID id, const ProviderAllowance &pr
 
 void AllowanceMonitor::applyNeedsConnection(ProviderID id, const ProviderAllowance &provider, bool wasConnected)
 {
-    m_refreshIssues.remove(id);
-    clearRetryDate(id);
+    m_state.refreshIssues.remove(id);
+    clearRetryDate(m_state, m_settings, id);
     m_state.stale.remove(id);
-    m_failedProviderIDs.insert(id);
+    m_round.failed.insert(id);
     if (wasConnected && !m_services.isSubstituteLoader && m_services.alerts)
         m_services.alerts->providerDidDisconnect(provider);
-    replaceRecord(provider);
-    dropSnapshot(id);
+    m_state.replaceRecord(provider);
+    dropSnapshot(m_state, m_settings, id);
 }
 
 void AllowanceMonitor::applyUnsupported(ProviderID id, const ProviderAllowance &provider)
 {
-    m_refreshIssues.remove(id);
-    clearRetryDate(id);
-    m_successfulProviderIDs.insert(id);
+    m_state.refreshIssues.remove(id);
+    clearRetryDate(m_state, m_settings, id);
+    m_round.succeeded.insert(id);
     m_state.stale.remove(id);
-    replaceRecord(provider);
-    dropSnapshot(id);
+    m_state.replaceRecord(provider);
+    dropSnapshot(m_state, m_settings, id);
 }
 
 void AllowanceMonitor::applyUnavailable(ProviderID id, const ProviderAllowance &provider)
 {
     if (provider.detail == genericLoadFailure())
-        m_refreshIssues.remove(id);
+        m_state.refreshIssues.remove(id);
     else
-        m_refreshIssues.insert(id, provider.detail);
-    m_failedProviderIDs.insert(id);
+        m_state.refreshIssues.insert(id, provider.detail);
+    m_round.failed.insert(id);
     m_state.stale.insert(id);
-    if (m_state.record(id).connectionState != ConnectionState::connected)
-        replaceRecord(provider);
+    if (!m_state.isConnected(id))
+        m_state.replaceRecord(provider);
 }
 
 void AllowanceMonitor::finishRefresh()
 {
-    const bool wasManual = m_isShowingManualRefresh;
-    const bool someSuccess = std::any_of(m_successfulProviderIDs.begin(), m_successfulProviderIDs.end(), [this](ProviderID id) {
-        return m_state.record(id).connectionState == ConnectionState::connected;
-    });
-    const bool failures = !m_failedProviderIDs.isEmpty();
-    const RefreshResult outcome = !failures ? RefreshResult::success : someSuccess ? RefreshResult::partial : RefreshResult::failed;
-    // Figures left stale by a provider that simply was not due are no failure "Try again" could mend.
-    m_lastRefreshFailed = failures;
+    const bool wasManual = m_round.showsManualRefresh;
+    const bool someSuccess = std::ranges::any_of(m_round.succeeded, [this](ProviderID id) { return m_state.isConnected(id); });
+    const RefreshResult outcome = m_round.finish(someSuccess);
     m_state.updateLastUpdated();
-    m_isRefreshing = false;
-    m_isShowingManualRefresh = false;
     if (!m_services.analytics)
         return;
     if (wasManual)
         m_services.analytics->trackManualRefreshCompleted(outcome);
-    if (m_refreshSource == RefreshSource::background && (someSuccess || failures))
+    if (m_round.source == RefreshSource::background && (someSuccess || m_round.lastFailed))
         m_services.analytics->recordBackgroundRefresh(outcome);
 }
 
@@ -285,7 +257,7 @@ void AllowanceMonitor::beginConnecting(ProviderID id)
     allowanceStore::saveAuthorizedProviders(m_settings, m_state.authorized);
     m_state.retryDates.remove(id);
     m_state.lastAttemptDates.remove(id);
-    persistDates();
+    persistDates(m_settings, m_state);
     setConnectionAttemptState(id, ProviderConnectionAttemptState::connecting);
 }
 
@@ -293,17 +265,17 @@ QCoro::Task<bool> AllowanceMonitor::connect(ProviderID id)
 {
     // Every change of the refresh state is announced: wait for those instead of polling.
     QPointer<AllowanceMonitor> self(this);
-    while (self && m_isRefreshing)
+    while (self && m_round.isRunning)
         co_await qCoro(this, &AllowanceMonitor::changed);
     if (!self)
         co_return false;
-    m_connectionAttemptStates.insert(id, ProviderConnectionAttemptState::idle);
+    m_state.attempts.insert(id, ProviderConnectionAttemptState::idle);
     m_state.lastAttemptDates.remove(id);
     m_state.retryDates.remove(id);
     startRefresh({id}, false, RefreshSource::connection);
-    while (self && m_pendingProviderIDs.contains(id))
+    while (self && m_round.pending.contains(id))
         co_await qCoro(this, &AllowanceMonitor::changed);
-    co_return self && m_successfulProviderIDs.contains(id) && m_state.record(id).connectionState == ConnectionState::connected;
+    co_return self && m_round.succeeded.contains(id) && m_state.isConnected(id);
 }
 
 void AllowanceMonitor::setProvider(ProviderID id, bool enabled)
@@ -323,7 +295,7 @@ void AllowanceMonitor::setProvider(ProviderID id, bool enabled)
     Q_EMIT enabledProvidersChanged();
     Q_EMIT refreshStateChanged();
     Q_EMIT changed();
-    if (!m_isRefreshing)
+    if (!m_round.isRunning)
         refresh(false);
 }
 
@@ -334,7 +306,7 @@ void AllowanceMonitor::setClaudeTrackedLimit(ClaudeTrackedLimit limit)
     m_state.trackedLimit = limit;
     allowanceStore::saveClaudeTrackedLimit(m_settings, limit);
     const ProviderAllowance transformed = m_state.record(ProviderID::claudeCode).applyingTrackedLimit(limit);
-    replaceRecord(transformed);
+    m_state.replaceRecord(transformed);
     if (m_state.snapshots.contains(ProviderID::claudeCode)) {
         m_state.snapshots.insert(ProviderID::claudeCode,
                            allowanceStore::makeSnapshot(transformed, m_state.snapshots.value(ProviderID::claudeCode).savedAt));
@@ -389,19 +361,9 @@ void AllowanceMonitor::noteInteraction()
         restartAutomaticRefresh();
 }
 
-QList<ProviderAllowance> AllowanceMonitor::visibleProviders() const
-{
-    QList<ProviderAllowance> visible;
-    for (const ProviderAllowance &provider : m_state.providers) {
-        if (m_state.enabled.contains(provider.id))
-            visible.append(provider);
-    }
-    return visible;
-}
-
 QString AllowanceMonitor::statusText() const
 {
-    return refreshStatusText({m_isShowingManualRefresh, m_isRefreshing, m_lastRefreshFailed, m_state.lastUpdated, m_state.enabled,
+    return refreshStatusText({m_round.showsManualRefresh, m_round.isRunning, m_round.lastFailed, m_state.lastUpdated, m_state.enabled,
                               m_state.retryDates},
                              m_clock.now());
 }

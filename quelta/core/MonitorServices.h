@@ -1,7 +1,13 @@
 #pragma once
 
+#include "ClaudeTrackedLimit.h"
 #include "ProviderAllowance.h"
 #include "RefreshResult.h"
+
+#include <QCoroTask>
+
+#include <functional>
+#include <stop_token>
 
 namespace quelta {
 
@@ -26,6 +32,18 @@ public:
     virtual void trackFirstConnection() = 0;
     virtual void trackManualRefreshCompleted(RefreshResult result) = 0;
     virtual void recordBackgroundRefresh(RefreshResult result) = 0;
+};
+
+// Loads one provider; throws on failure, normally a ProviderConnectorError. The load ends
+// (OperationCancelled) once the token, the monitor's lifetime, is triggered.
+using ProviderLoader = std::function<QCoro::Task<ProviderAllowance>(ProviderID, ClaudeTrackedLimit, std::stop_token)>;
+
+struct MonitorServices {
+    // The real connectors, or a substitute that then also silences the alerts.
+    ProviderLoader connectors;
+    bool isSubstituteLoader = false;
+    UsageAlertSink *alerts = nullptr;
+    RefreshAnalytics *analytics = nullptr;
 };
 
 } // namespace quelta

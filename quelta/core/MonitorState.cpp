@@ -35,6 +35,40 @@ const ProviderAllowance &MonitorState::record(ProviderID id) const
     return *std::find_if(providers.begin(), providers.end(), [id](const ProviderAllowance &p) { return p.id == id; });
 }
 
+bool MonitorState::isConnected(ProviderID id) const
+{
+    return record(id).connectionState == ConnectionState::connected;
+}
+
+ProviderConnectionAttemptState MonitorState::attemptState(ProviderID id) const
+{
+    return attempts.value(id, ProviderConnectionAttemptState::idle);
+}
+
+QList<ProviderAllowance> MonitorState::visibleProviders() const
+{
+    QList<ProviderAllowance> visible;
+    for (const ProviderAllowance &provider : providers) {
+        if (enabled.contains(provider.id))
+            visible.append(provider);
+    }
+    return visible;
+}
+
+void MonitorState::replaceRecord(const ProviderAllowance &provider)
+{
+    for (ProviderAllowance &entry : providers) {
+        if (entry.id == provider.id)
+            entry = provider.applyingTrackedLimit(trackedLimit);
+    }
+}
+
+void MonitorState::dropSnapshot(ProviderID id)
+{
+    snapshots.remove(id);
+    lastSuccessfulAt.remove(id);
+}
+
 refreshPolicy::RefreshDates MonitorState::datesOf(ProviderID id) const
 {
     return {dateOf(retryDates, id), dateOf(lastAttemptDates, id), dateOf(lastSuccessfulAt, id)};
@@ -72,6 +106,12 @@ MonitorState restoreMonitorState(const SettingsStore &settings, const QDateTime 
         state.providers.append(restoredRecord(state, id, now).applyingTrackedLimit(state.trackedLimit));
     state.updateLastUpdated();
     return state;
+}
+
+void persistDates(SettingsStore &settings, const MonitorState &state)
+{
+    allowanceStore::saveDates(settings, state.retryDates, allowanceStore::retryDatesKey);
+    allowanceStore::saveDates(settings, state.lastAttemptDates, allowanceStore::lastAttemptDatesKey);
 }
 
 } // namespace quelta

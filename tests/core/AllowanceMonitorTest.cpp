@@ -4,6 +4,7 @@
 #include "MonitorTestSupport.h"
 #include "core/AllowanceStore.h"
 #include "core/ProviderConnectorError.h"
+#include "core/ProviderLoadResult.h"
 #include "core/ReferenceDate.h"
 #include "platform/SettingsStore.h"
 
