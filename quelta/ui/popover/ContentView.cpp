@@ -11,6 +11,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quelta {
 
 ContentView::ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics, QWidget *parent)
@@ -49,7 +51,7 @@ ContentView::ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics,
 
     m_statusClock.setInterval(std::chrono::seconds(30));
     connect(&m_statusClock, &QTimer::timeout, this, &ContentView::sync);
-    connect(&m_monitor, &AllowanceMonitor::providerChanged, this, &ContentView::syncRows);
+    connect(&m_monitor, &AllowanceMonitor::providerChanged, this, &ContentView::syncRow);
     connect(&m_monitor, &AllowanceMonitor::enabledProvidersChanged, this, &ContentView::syncRows);
     connect(&m_monitor, &AllowanceMonitor::refreshStateChanged, this, &ContentView::syncStatus);
     sync();
@@ -100,6 +102,17 @@ void ContentView::syncRows()
         row->display(provider, rowStateOf(m_monitor, provider));
         row->show();
     }
+}
+
+// One provider's row only: the others are not redrawn.
+void ContentView::syncRow(ProviderID id)
+{
+    const QList<ProviderRow *> shown = rows();
+    const auto row = std::ranges::find(shown, id, &ProviderRow::providerID);
+    if (row == shown.end())
+        return;
+    const auto provider = std::ranges::find(m_monitor.providers(), id, &ProviderAllowance::id);
+    (*row)->display(*provider, rowStateOf(m_monitor, *provider));
 }
 
 QList<QWidget *> ContentView::controls() const

@@ -53,6 +53,7 @@ protected:
 private:
     void sync();
     void syncRows();
+    void syncRow(ProviderID id);
     void syncStatus();
     void reportHeight();
 
