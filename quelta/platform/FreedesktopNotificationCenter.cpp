@@ -33,8 +33,6 @@ FreedesktopNotificationCenter::FreedesktopNotificationCenter(QDBusConnection bus
     , m_serverWatcher(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange)
 {
     connect(&m_serverWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this, &NotificationCenter::serviceChanged);
-    m_bus.connect(service, path, interface, QStringLiteral("ActionInvoked"), this, SLOT(onActionInvoked(uint, QString)));
-    m_bus.connect(service, path, interface, QStringLiteral("NotificationClosed"), this, SLOT(onNotificationClosed(uint, uint)));
 }
 
 QCoro::Task<bool> FreedesktopNotificationCenter::serverReachable()
@@ -60,6 +58,13 @@ void FreedesktopNotificationCenter::setCategory(const QString &identifier, const
 {
     m_categoryIdentifier = identifier;
     m_categoryActions = actions;
+    // Only notifications with actions are answered. A command posts none and ends at once: it
+    // spares itself the subscriptions, each a round trip to the bus.
+    if (m_hearsAnswers)
+        return;
+    m_hearsAnswers = true;
+    m_bus.connect(service, path, interface, QStringLiteral("ActionInvoked"), this, SLOT(onActionInvoked(uint, QString)));
+    m_bus.connect(service, path, interface, QStringLiteral("NotificationClosed"), this, SLOT(onNotificationClosed(uint, uint)));
 }
 
 QCoro::Task<void> FreedesktopNotificationCenter::add(Request request)
@@ -85,7 +90,8 @@ QCoro::Task<void> FreedesktopNotificationCenter::add(Request request)
         throw OperationCancelled();
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         throw NotificationDeliveryError(reply.errorMessage().toStdString());
-    m_posted.insert(reply.arguments().constFirst().toUInt(), request);
+    if (!actions.isEmpty())
+        m_posted.insert(reply.arguments().constFirst().toUInt(), request);
 }
 
 void FreedesktopNotificationCenter::openSettings()

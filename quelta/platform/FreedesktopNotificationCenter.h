@@ -34,7 +34,8 @@ private:
     QDBusServiceWatcher m_serverWatcher;
     QString m_categoryIdentifier;
     QList<Action> m_categoryActions;
-    // Server id → the request it showed, until the notification is closed.
+    bool m_hearsAnswers = false;
+    // Server id → the request it showed with actions, until the notification is closed.
     QHash<uint, Request> m_posted;
 };
 
