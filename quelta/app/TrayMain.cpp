@@ -1,6 +1,7 @@
 #include "AppLogging.h"
 #include "AppServices.h"
 #include "ApplicationIdentity.h"
+#include "CommandProgram.h"
 #include "QueltaBusService.h"
 #include "SingleInstance.h"
 #include "TrayLaunch.h"
@@ -14,10 +15,9 @@
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QTextStream>
 
 // `quelta-tray`: the tray app, which the `quelta` launcher becomes when started without a
-// command.
+// command, and the commands that load or sign in while no Quelta runs.
 
 namespace {
 
@@ -66,18 +66,39 @@ int runTray(QApplication &app, const QStringList &arguments)
     return app.exec();
 }
 
+// A command's own monitor, with the connectors and the alerts it may post.
+class CommandServices final : public quelta::OwnCommandServices
+{
+public:
+    CommandServices() { m_services.alerts().configureUnattended(); }
+
+    quelta::CommandTarget &target() override { return *m_target; }
+    QCoro::Task<void> finish() override { co_await m_services.alerts().finishDeliveries(); }
+
+private:
+    AppServices m_services;
+    const std::unique_ptr<quelta::LocalCommandTarget> m_target = m_services.commandTarget();
+};
+
+int runCommand(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    return quelta::runCommandProgram(app, [] { return std::make_unique<CommandServices>(); });
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    QStringList rawArguments;
+    for (int i = 1; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    if (!quelta::isTrayLaunch(rawArguments))
+        return runCommand(argc, argv);
     preferX11WhereAvailable();
     quelta::prepareForDisplaylessUse();
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);
-    if (!quelta::isTrayLaunch(arguments)) {
-        QTextStream(stderr) << "quelta-tray: unknown option: " << arguments.join(QLatin1Char(' ')) << "\nRun quelta --help for commands.\n";
-        return 2;
-    }
     quelta::applyApplicationIdentity();
     applyDesktopIdentity();
 

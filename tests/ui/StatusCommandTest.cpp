@@ -183,6 +183,29 @@ private Q_SLOTS:
         if (status == 2)
             QVERIFY(output.contains(QStringLiteral("Usage: quelta")));
     }
+
+    // A command the stored figures cannot answer must reach the program that has the connectors.
+    void commandsThatLoad_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("status") << QStringList{"status"} << true;
+        QTest::newRow("a bar's line") << QStringList{"status", "--format", "waybar", "--provider", "claude"} << true;
+        QTest::newRow("a watch") << QStringList{"status", "--watch"} << true;
+        QTest::newRow("cached") << QStringList{"status", "--json", "--cached"} << false;
+        QTest::newRow("a cached bar's watch") << QStringList{"status", "--watch", "--format=polybar", "--cached"} << false;
+        QTest::newRow("a usage error") << QStringList{"status", "--format", "yaml"} << false;
+        QTest::newRow("connect") << QStringList{"connect", "claude"} << true;
+        QTest::newRow("version") << QStringList{"--version"} << false;
+        QTest::newRow("unknown command") << QStringList{"cached"} << false;
+    }
+
+    void commandsThatLoad()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, loads);
+        QCOMPARE(commandLoadsAllowances(arguments), loads);
+    }
 };
 
 QTEST_GUILESS_MAIN(StatusCommandTest)

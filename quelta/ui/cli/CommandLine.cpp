@@ -188,6 +188,18 @@ QString commandLineUsage()
                           "  --version    show the version\n");
 }
 
+bool commandLoadsAllowances(const QStringList &arguments)
+{
+    const QString command = arguments.value(0);
+    if (command == QLatin1String("connect"))
+        return true;
+    if (command != QLatin1String("status"))
+        return false;
+    const std::variant<StatusOptions, QString> read = readStatusOptions(arguments.mid(1));
+    const StatusOptions *options = std::get_if<StatusOptions>(&read);
+    return options && !options->cached;
+}
+
 QCoro::Task<int> runCommandLine(QStringList arguments, CommandTarget &target, CommandLineEnvironment environment,
                                 QTextStream &out, QTextStream &err)
 {

@@ -23,6 +23,9 @@ struct CommandLineEnvironment {
 
 QString commandLineUsage();
 
+// Whether running `arguments` loads allowances or signs in; otherwise the stored figures answer it.
+bool commandLoadsAllowances(const QStringList &arguments);
+
 // Runs `quelta <arguments>` (without the program name) and returns the exit status:
 // 0 done, 1 the command did not achieve its aim, 2 a usage error. `status --watch` runs until
 // the reader of its output goes (status 0) or the process is ended.

@@ -1,0 +1,26 @@
+#include "CachedCommandServices.h"
+
+#include "core/ProviderConnectorError.h"
+#include "platform/Clock.h"
+
+namespace quelta {
+
+namespace {
+
+QCoro::Task<void> noSignIn(ProviderID)
+{
+    throw ProviderConnectorError(ProviderConnectorError::Kind::connectionRequired);
+    co_return;
+}
+
+} // namespace
+
+CachedCommandServices::CachedCommandServices(const QString &settingsDirectory)
+    : m_settings(settingsDirectory)
+    , m_monitor(m_settings, Clock::system(), AllowanceMonitor::Services{})
+    , m_connection(m_monitor, noSignIn)
+    , m_target(m_monitor, m_connection, {})
+{
+}
+
+} // namespace quelta

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "CommandProgram.h"
+
+#include "core/AllowanceMonitor.h"
+#include "platform/SettingsStore.h"
+#include "ui/ProviderConnection.h"
+
+namespace quelta {
+
+// What a command that shows the stored figures (`status --cached`, help, version) needs: the
+// settings and a monitor that loads nothing. Commands that load or sign in run in the program
+// that has the connectors.
+class CachedCommandServices final : public OwnCommandServices
+{
+public:
+    explicit CachedCommandServices(const QString &settingsDirectory = SettingsStore::defaultDirectory());
+
+    CommandTarget &target() override { return m_target; }
+
+private:
+    SettingsStore m_settings;
+    AllowanceMonitor m_monitor;
+    ProviderConnection m_connection;
+    LocalCommandTarget m_target;
+};
+
+} // namespace quelta
