@@ -58,17 +58,18 @@ std::optional<PaceProjection> paceProjection(const AlertMetric &metric, const QD
     PaceProjection projection;
     projection.usedPercent = 100 - metric.remaining;
     projection.timeUntilReset = untilReset;
+    projection.hasEnoughElapsed = elapsed / window >= minimumElapsedShare;
     const double rate = projection.usedPercent / elapsed;
     projection.timeUntilEmpty = rate <= 0 ? INFINITY : metric.remaining / rate;
     projection.isAtRisk = untilReset - projection.timeUntilEmpty >= riskMargin && untilReset > riskMargin
-        && metric.remaining > 25 && projection.usedPercent > 4 && elapsed / window >= minimumElapsedShare;
+        && metric.remaining > 25 && projection.usedPercent > 4 && projection.hasEnoughElapsed;
     return projection;
 }
 
 std::optional<RunOutForecast> runOutForecast(const AlertMetric &metric, const QDateTime &now)
 {
     const std::optional<PaceProjection> projection = paceProjection(metric, now);
-    if (!projection || (*metric.windowDuration - projection->timeUntilReset) / *metric.windowDuration < minimumElapsedShare)
+    if (!projection || !projection->hasEnoughElapsed)
         return std::nullopt;
     RunOutForecast forecast;
     forecast.atRisk = projection->isAtRisk;

@@ -15,6 +15,8 @@ struct PaceProjection {
     bool isAtRisk = false;
     int usedPercent = 0;
     double timeUntilReset = 0;
+    // The window has run long enough for its pace to mean something.
+    bool hasEnoughElapsed = false;
     // Infinite when nothing has been used yet.
     double timeUntilEmpty = 0;
 };

@@ -47,10 +47,7 @@ int runCommandProgram(QCoreApplication &app, const OwnCommandServicesFactory &ma
     int status = 0;
     // Ending through the event loop lets everything written on quit be written.
     TerminationSignals terminations;
-    QObject::connect(&terminations, &TerminationSignals::received, &app, [&app, &status](int signalNumber) {
-        status = 128 + signalNumber;
-        app.exit(status);
-    });
+    terminations.endLoopOf(app, status);
 
     // A command runs its own monitor only when it got the name; otherwise the holder answers.
     const QDBusConnection bus = QDBusConnection::sessionBus();

@@ -105,10 +105,7 @@ int main(int argc, char *argv[])
     int status = 0;
     // Ending through the event loop lets everything written on quit be written.
     quelta::TerminationSignals terminations;
-    QObject::connect(&terminations, &quelta::TerminationSignals::received, &app, [&app, &status](int signalNumber) {
-        status = 128 + signalNumber;
-        app.exit(status);
-    });
+    terminations.endLoopOf(app, status);
     const int exitStatus = runTray(app, arguments);
     return status != 0 ? status : exitStatus;
 }

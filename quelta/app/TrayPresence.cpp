@@ -62,7 +62,11 @@ TrayPresence::TrayPresence(Clock &clock, QDBusConnection bus, std::chrono::milli
     , m_watcher(watcherService, m_bus, QDBusServiceWatcher::WatchForOwnerChange)
     , m_pollInterval(pollInterval)
 {
-    connect(&m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, &TrayPresence::update);
+    connect(&m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, [this](const QString &, const QString &, const QString &owner) {
+        m_hasStatusNotifierWatcher = !owner.isEmpty();
+        update();
+    });
+    m_hasStatusNotifierWatcher = m_bus.isConnected() && m_bus.interface()->isServiceRegistered(watcherService);
     update();
     pollLater();
 }
@@ -70,7 +74,7 @@ TrayPresence::TrayPresence(Clock &clock, QDBusConnection bus, std::chrono::milli
 void TrayPresence::update()
 {
     Kind kind = Kind::none;
-    if (m_bus.isConnected() && m_bus.interface()->isServiceRegistered(watcherService))
+    if (m_hasStatusNotifierWatcher)
         kind = Kind::statusNotifier;
     else if (xembedTrayRunning())
         kind = Kind::xembed;

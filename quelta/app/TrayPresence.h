@@ -36,6 +36,8 @@ private:
     Clock &m_clock;
     QDBusConnection m_bus;
     QDBusServiceWatcher m_watcher;
+    // Kept by the watcher's signal, so that the poll asks only the X display.
+    bool m_hasStatusNotifierWatcher = false;
     std::chrono::milliseconds m_pollInterval;
     Kind m_kind = Kind::none;
 };

@@ -1,5 +1,6 @@
 #include "TerminationSignals.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <array>
@@ -58,6 +59,14 @@ TerminationSignals::~TerminationSignals()
     ::close(signalSocket[0]);
     ::close(signalSocket[1]);
     signalSocket[0] = signalSocket[1] = -1;
+}
+
+void TerminationSignals::endLoopOf(QCoreApplication &app, int &status)
+{
+    connect(this, &TerminationSignals::received, &app, [&app, &status](int signalNumber) {
+        status = 128 + signalNumber;
+        app.exit(status);
+    });
 }
 
 void TerminationSignals::readPending()

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class QCoreApplication;
 class QSocketNotifier;
 
 namespace quelta {
@@ -16,6 +17,10 @@ class TerminationSignals final : public QObject
 public:
     explicit TerminationSignals(QObject *parent = nullptr);
     ~TerminationSignals() override;
+
+    // Ends `app`'s event loop on a signal, with the shell's status for it (128 + its number),
+    // which is also left in `status`.
+    void endLoopOf(QCoreApplication &app, int &status);
 
 Q_SIGNALS:
     void received(int signalNumber);

@@ -1,4 +1,5 @@
 #include "ChildProcesses.h"
+#include "ShellServices.h"
 #include "TestFixture.h"
 
 #include "app/AppServices.h"
@@ -50,23 +51,12 @@ class AppLifetimeTest : public QObject
         return fixture;
     }
 
-    static std::unique_ptr<AppServices> services(test::Fixture &fixture)
-    {
-        AppServices::Configuration configuration;
-        configuration.clock = &fixture.clock;
-        configuration.settingsDirectory = fixture.directory.filePath(QStringLiteral("config"));
-        configuration.executableSearch = fixture.search();
-        configuration.framerHelper = fixture.home(QStringLiteral("quelta-web"));
-        configuration.framerProfileLock = fixture.home(QStringLiteral("framer.lock"));
-        return std::make_unique<AppServices>(configuration);
-    }
-
 private Q_SLOTS:
     void servicesGoWhileWorkIsInFlight()
     {
         for (int round = 0; round < 200; ++round) {
             auto fixture = fixtureWithSlowTools();
-            auto app = services(*fixture);
+            auto app = test::shellServices(*fixture, QStringLiteral("quelta-web"));
             app->monitor().refresh(false);
             startDetached(app->signIn(ProviderID::codex), lcLifetimeTest, "the Codex sign-in");
             startDetached(app->signIn(ProviderID::framer), lcLifetimeTest, "the Framer window");

@@ -1,4 +1,5 @@
 #include "DesktopTray.h"
+#include "ShellServices.h"
 #include "TestFixture.h"
 
 #include "app/AppServices.h"
@@ -123,17 +124,11 @@ private Q_SLOTS:
         QCOMPARE(alone.first, 1);
         QVERIFY2(alone.second.contains("ChatGPT couldn’t connect. Install Codex from"), alone.second.constData());
 
-        AppServices::Configuration configuration;
-        configuration.clock = &m_fixture->clock;
-        configuration.settingsDirectory = m_fixture->directory.filePath(QStringLiteral("config"));
-        configuration.executableSearch = m_fixture->search();
-        configuration.framerHelper = m_fixture->home(QStringLiteral("no-helper"));
-        configuration.framerProfileLock = m_fixture->home(QStringLiteral("framer.lock"));
-        auto app = std::make_unique<AppServices>(configuration);
+        auto app = test::shellServices(*m_fixture);
         TrayShell shell(*app, {});
-        LocalCommandTarget target(app->monitor(), app->connection(), [&](ProviderID id) { return app->providerTool(id); });
+        const std::unique_ptr<LocalCommandTarget> target = app->commandTarget();
         QObject host;
-        auto *face = new QueltaBusService(&host, *app, shell, target);
+        auto *face = new QueltaBusService(&host, *app, shell, *target);
         QVERIFY(face->registerOn(m_bus));
         const auto deferred = connect();
         m_bus.unregisterService(QStringLiteral("app.quelta.Quelta"));

@@ -8,14 +8,15 @@
 
 namespace quelta::test {
 
-// The application's services inside the fixture: its clock, store and home, and no Framer helper.
-inline std::unique_ptr<AppServices> shellServices(Fixture &fixture)
+// The application's services inside the fixture: its clock, store and home, and the Framer helper
+// of that name in the home (by default none).
+inline std::unique_ptr<AppServices> shellServices(Fixture &fixture, const QString &framerHelper = QStringLiteral("no-helper"))
 {
     AppServices::Configuration configuration;
     configuration.clock = &fixture.clock;
     configuration.settingsDirectory = fixture.directory.filePath(QStringLiteral("config"));
     configuration.executableSearch = fixture.search();
-    configuration.framerHelper = fixture.home(QStringLiteral("no-helper"));
+    configuration.framerHelper = fixture.home(framerHelper);
     configuration.framerProfileLock = fixture.home(QStringLiteral("framer.lock"));
     return std::make_unique<AppServices>(configuration);
 }

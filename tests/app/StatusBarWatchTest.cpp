@@ -1,3 +1,4 @@
+#include "ShellServices.h"
 #include "TestFixture.h"
 
 #include "app/AppServices.h"
@@ -45,17 +46,11 @@ private Q_SLOTS:
         QDBusConnection bus = QDBusConnection::sessionBus();
         QVERIFY2(bus.isConnected(), "run inside dbus-run-session");
         allowanceStore::saveEnabledProviders(m_fixture.store, {ProviderID::codex});
-        AppServices::Configuration configuration;
-        configuration.clock = &m_fixture.clock;
-        configuration.settingsDirectory = m_fixture.directory.filePath(QStringLiteral("config"));
-        configuration.executableSearch = m_fixture.search();
-        configuration.framerHelper = m_fixture.home(QStringLiteral("no-helper"));
-        configuration.framerProfileLock = m_fixture.home(QStringLiteral("framer.lock"));
-        AppServices app(configuration);
-        TrayShell shell(app, {});
-        LocalCommandTarget target(app.monitor(), app.connection(), [&app](ProviderID id) { return app.providerTool(id); });
+        const auto app = test::shellServices(m_fixture);
+        TrayShell shell(*app, {});
+        const std::unique_ptr<LocalCommandTarget> target = app->commandTarget();
         QObject host;
-        auto *face = new QueltaBusService(&host, app, shell, target);
+        auto *face = new QueltaBusService(&host, *app, shell, *target);
         QVERIFY(face->registerOn(bus));
 
         int pipeEnds[2];
@@ -76,7 +71,7 @@ private Q_SLOTS:
         const QJsonObject first = QJsonDocument::fromJson(linesFrom(barEnd).first().toUtf8()).object();
         QCOMPARE(first.value(QStringLiteral("tooltip")).toString().section(QLatin1Char('\n'), 0, 0), QStringLiteral("ChatGPT — · Requires connection"));
 
-        app.monitor().setConnectionAttemptState(ProviderID::codex, ProviderConnectionAttemptState::connecting);
+        app->monitor().setConnectionAttemptState(ProviderID::codex, ProviderConnectionAttemptState::connecting);
         QTRY_COMPARE(linesFrom(barEnd).size(), 2);
         const QJsonObject second = QJsonDocument::fromJson(linesFrom(barEnd).last().toUtf8()).object();
         QCOMPARE(second.value(QStringLiteral("tooltip")).toString().section(QLatin1Char('\n'), 0, 0),

@@ -32,8 +32,7 @@ QString formatChoices()
     QStringList names;
     for (const StatusBarFormat format : allCases<StatusBarFormat>())
         names << toRawValue(format);
-    const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return choiceList(names);
 }
 
 // The value of the option at `index`, given as "--name=value" or as the next argument.

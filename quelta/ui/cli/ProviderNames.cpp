@@ -32,6 +32,11 @@ QString commandNameChoices()
     QStringList names;
     for (const ProviderID id : allCases<ProviderID>())
         names << commandName(id);
+    return choiceList(names);
+}
+
+QString choiceList(QStringList names)
+{
     const QString last = names.takeLast();
     return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }

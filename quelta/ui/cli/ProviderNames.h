@@ -3,6 +3,7 @@
 #include "core/ProviderAllowance.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,5 +15,7 @@ QString commandName(ProviderID id);
 std::optional<ProviderID> providerNamed(const QString &typed);
 // "chatgpt, claude or framer", for messages.
 QString commandNameChoices();
+// "a, b or c": the choices a message offers.
+QString choiceList(QStringList names);
 
 } // namespace quelta
