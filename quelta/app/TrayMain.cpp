@@ -23,13 +23,6 @@ namespace {
 
 using quelta::AppServices;
 
-// A Wayland client cannot place its own windows, and the popover must sit under its icon.
-void preferX11WhereAvailable()
-{
-    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-}
-
 void applyDesktopIdentity()
 {
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Quelta"));
@@ -95,7 +88,7 @@ int main(int argc, char *argv[])
         rawArguments << QString::fromLocal8Bit(argv[i]);
     if (!quelta::isTrayLaunch(rawArguments))
         return runCommand(argc, argv);
-    preferX11WhereAvailable();
+    quelta::preferX11WhereAvailable();
     quelta::prepareForDisplaylessUse();
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);

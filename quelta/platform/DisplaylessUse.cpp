@@ -10,9 +10,20 @@ namespace quelta {
 
 namespace {
 
+// A variable set but empty names no display: Qt would abort trying to connect to it.
+bool hasX11Display()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY");
+}
+
+bool hasWaylandDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 bool hasDisplay()
 {
-    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    return hasX11Display() || hasWaylandDisplay();
 }
 
 } // namespace
@@ -23,6 +34,12 @@ void prepareForDisplaylessUse()
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+void preferX11WhereAvailable()
+{
+    if (hasWaylandDisplay() && hasX11Display() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
 bool windowsCanBeShown()

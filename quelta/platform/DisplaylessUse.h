@@ -7,6 +7,10 @@ namespace quelta {
 // before the application object exists; the user's own settings win.
 void prepareForDisplaylessUse();
 
+// A Wayland client cannot place its own windows, and the popover must sit under its icon: where
+// XWayland is there beside Wayland, the X11 platform, unless the user chose one.
+void preferX11WhereAvailable();
+
 // Whether a window this program or its helpers open would be seen, decided from the environment
 // alone, so that a command needs no connection to the display: a display named, or a platform
 // chosen that shows windows.

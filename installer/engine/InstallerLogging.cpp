@@ -1,3 +1,0 @@
-#include "InstallerLogging.h"
-
-Q_LOGGING_CATEGORY(lcInstaller, "installquelta", QtWarningMsg)

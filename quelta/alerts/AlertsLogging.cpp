@@ -1,3 +1,0 @@
-#include "AlertsLogging.h"
-
-Q_LOGGING_CATEGORY(lcAlerts, "quelta.alerts", QtCriticalMsg)

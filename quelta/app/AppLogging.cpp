@@ -1,3 +1,0 @@
-#include "AppLogging.h"
-
-Q_LOGGING_CATEGORY(lcApp, "quelta.app", QtCriticalMsg)

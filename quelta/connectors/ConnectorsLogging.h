@@ -1,9 +1,0 @@
-#pragma once
-
-#include <QLoggingCategory>
-
-// Off unless switched on, for example with QT_LOGGING_RULES="quelta.*=true".
-Q_DECLARE_LOGGING_CATEGORY(lcConnectors)
-Q_DECLARE_LOGGING_CATEGORY(lcClaude)
-Q_DECLARE_LOGGING_CATEGORY(lcCodex)
-Q_DECLARE_LOGGING_CATEGORY(lcFramer)

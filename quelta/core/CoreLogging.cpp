@@ -1,3 +1,0 @@
-#include "CoreLogging.h"
-
-Q_LOGGING_CATEGORY(lcCore, "quelta.core", QtCriticalMsg)

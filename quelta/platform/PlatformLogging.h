@@ -1,9 +1,0 @@
-#pragma once
-
-#include <QLoggingCategory>
-
-// Off unless switched on, for example with QT_LOGGING_RULES="quelta.*=true".
-Q_DECLARE_LOGGING_CATEGORY(lcSettings)
-Q_DECLARE_LOGGING_CATEGORY(lcProcess)
-Q_DECLARE_LOGGING_CATEGORY(lcNotifications)
-Q_DECLARE_LOGGING_CATEGORY(lcTasks)

@@ -1,3 +1,0 @@
-#include "UiLogging.h"
-
-Q_LOGGING_CATEGORY(lcUi, "quelta.ui", QtCriticalMsg)
