@@ -34,6 +34,7 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/deb/changelog.in ${deb_dir}/changelog @
 quelta_gzip_document(quelta-changelog ${deb_dir}/changelog ${deb_dir}/gz/changelog.gz)
 
 install(FILES ${deb_dir}/copyright ${deb_dir}/gz/changelog.gz DESTINATION share/doc/quelta)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/deb/lintian-overrides DESTINATION share/lintian/overrides RENAME quelta)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quelta)
