@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QSaveFile>
 
+#include <unistd.h>
+
 namespace telemetrydeck {
 
 SignalCache::SignalCache(SharedConfiguration configuration, QString cacheFilePath)
@@ -96,7 +98,10 @@ void SignalCache::save()
     const QByteArray data = QJsonDocument(array).toJson(QJsonDocument::Compact);
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
     QSaveFile file(m_filePath);
-    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit()) {
+    // commit() misses a buffered write that fails only as it is flushed (a full disk): the old
+    // cache must stay then, so every byte is flushed and synced before it is replaced.
+    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush() && ::fsync(file.handle()) == 0
+        && file.commit()) {
         m_configuration->log(LogLevel::info, QStringLiteral("Saved Telemetry cache %1 of %2 signals")
                                                  .arg(QLocale::c().formattedDataSize(data.size()))
                                                  .arg(m_signals.size()));

@@ -1,8 +1,9 @@
 #include "DesktopEntryWriter.h"
 
+#include "DurableFile.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -65,8 +66,7 @@ bool DesktopEntryWriter::write(const QString &path) const
     const std::optional<QByteArray> contents = text();
     if (!contents || !QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(*contents) == contents->size() && file.commit();
+    return durable::DurableFile().replace(path, *contents);
 }
 
 } // namespace xdg

@@ -3,9 +3,10 @@
 #include "BundleScan.h"
 #include "Ed25519.h"
 
+#include "DurableFile.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 #include <stdexcept>
@@ -16,8 +17,8 @@ namespace {
 
 void writeFile(const QString &path, const QByteArray &contents)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit())
+    durable::DurableFile file;
+    if (!file.replace(path, contents))
         throw std::runtime_error("cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
 }
 
@@ -56,9 +57,7 @@ private:
             QFile::remove(path);
             return;
         }
-        QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly) && file.write(*contents) == contents->size())
-            file.commit();
+        durable::DurableFile().replace(path, *contents);
     }
 
     QString m_folder;

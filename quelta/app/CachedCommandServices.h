@@ -17,6 +17,7 @@ public:
     explicit CachedCommandServices(const QString &settingsDirectory = SettingsStore::defaultDirectory());
 
     CommandTarget &target() override { return m_target; }
+    SettingsStore &settings() override { return m_settings; }
 
 private:
     SettingsStore m_settings;

@@ -7,6 +7,7 @@
 #include "platform/DetachedTask.h"
 #include "platform/DisplaylessUse.h"
 #include "platform/PipeReaderWatch.h"
+#include "platform/SettingsStore.h"
 #include "platform/TerminationSignals.h"
 #include "ui/cli/CommandLine.h"
 #include "ui/cli/RemoteCommandTarget.h"
@@ -16,6 +17,8 @@
 #include <QTextStream>
 
 #include <unistd.h>
+
+#include <algorithm>
 
 namespace quelta {
 
@@ -33,6 +36,11 @@ QCoro::Task<void> runCommand(QCoreApplication &app, CommandTarget &target, OwnCo
     status = co_await runCommandLine(arguments, target, environment, out, err);
     if (own)
         co_await own->finish();
+    // Results that are gone at the next start are no success.
+    if (own && own->settings().hasUnsavedChanges()) {
+        err << "quelta: couldn’t save settings to " << own->settings().filePath() << '\n';
+        status = std::max(status, 1);
+    }
     // Queued, so that a command answered before the event loop runs still ends it.
     QMetaObject::invokeMethod(&app, [&app, &status] { app.exit(status); }, Qt::QueuedConnection);
 }

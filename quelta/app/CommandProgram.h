@@ -11,12 +11,16 @@ class QCoreApplication;
 
 namespace quelta {
 
+class SettingsStore;
+
 // What a command acts on when no running Quelta answers it: this process's own monitor.
 class OwnCommandServices
 {
 public:
     virtual ~OwnCommandServices() = default;
     virtual CommandTarget &target() = 0;
+    // Where the command's results are kept.
+    virtual SettingsStore &settings() = 0;
     // Waits for what the command set going on the side (alert deliveries).
     virtual QCoro::Task<void> finish() { co_return; }
 };

@@ -66,6 +66,7 @@ public:
     CommandServices() { m_services.alerts().configureUnattended(); }
 
     quelta::CommandTarget &target() override { return *m_target; }
+    quelta::SettingsStore &settings() override { return m_services.settings(); }
     QCoro::Task<void> finish() override { co_await m_services.alerts().finishDeliveries(); }
 
 private:

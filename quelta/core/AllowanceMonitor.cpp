@@ -42,6 +42,8 @@ AllowanceMonitor::AllowanceMonitor(SettingsStore &settings, Clock &clock, Servic
 {
     if (!m_state.snapshots.isEmpty() && m_services.analytics)
         m_services.analytics->setFirstConnectionObserved();
+    // Every operation that saves ends by announcing a change.
+    QObject::connect(this, &AllowanceMonitor::changed, this, &AllowanceMonitor::announceSaveOutcome);
 }
 
 AllowanceMonitor::~AllowanceMonitor()
@@ -361,10 +363,23 @@ void AllowanceMonitor::noteInteraction()
         restartAutomaticRefresh();
 }
 
+bool AllowanceMonitor::lastSaveFailed() const
+{
+    return m_settings.hasUnsavedChanges();
+}
+
+void AllowanceMonitor::announceSaveOutcome()
+{
+    if (lastSaveFailed() == m_announcedSaveFailure)
+        return;
+    m_announcedSaveFailure = lastSaveFailed();
+    Q_EMIT refreshStateChanged();
+}
+
 QString AllowanceMonitor::statusText() const
 {
     return refreshStatusText({m_round.showsManualRefresh, m_round.isRunning, m_round.lastFailed, m_state.lastUpdated, m_state.enabled,
-                              m_state.retryDates},
+                              m_state.retryDates, lastSaveFailed()},
                              m_clock.now());
 }
 

@@ -41,6 +41,8 @@ public:
     bool isRefreshing() const { return m_round.isRunning; }
     bool isShowingManualRefresh() const { return m_round.showsManualRefresh; }
     bool lastRefreshFailed() const { return m_round.lastFailed; }
+    // Some change is not on the disk: the settings store's last write failed.
+    bool lastSaveFailed() const;
     QString statusText() const;
     ProviderConnectionAttemptState connectionAttemptState(ProviderID id) const { return m_state.attemptState(id); }
 
@@ -62,7 +64,8 @@ public:
 Q_SIGNALS:
     // A provider's record, stale mark, refresh issue or attempt state.
     void providerChanged(ProviderID id);
-    // Whether a refresh runs, how the last one went, when the figures were last updated.
+    // Whether a refresh runs, how the last one went, when the figures were last updated, whether
+    // they were saved.
     void refreshStateChanged();
     void enabledProvidersChanged();
     // After each of the above: anything a full view shows.
@@ -78,6 +81,7 @@ private:
     void applyUnavailable(ProviderID id, const ProviderAllowance &provider);
     void finishRefresh();
     QCoro::Task<void> runAutomaticRefresh(std::stop_token token);
+    void announceSaveOutcome();
 
     SettingsStore &m_settings;
     Clock &m_clock;
@@ -86,6 +90,7 @@ private:
     RefreshRound m_round;
     std::optional<std::stop_source> m_loopStop;
     std::optional<QDateTime> m_lastInteractionAt;
+    bool m_announcedSaveFailure = false;
     // Last: cancels the loads before anything they report to is gone.
     TaskLifetime m_lifetime;
 };

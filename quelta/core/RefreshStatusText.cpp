@@ -22,6 +22,9 @@ QString refreshStatusText(const RefreshStatus &status, const QDateTime &now)
 {
     if (status.isShowingManualRefresh)
         return QStringLiteral("Updating…");
+    // Until a save succeeds: whatever else the line says would be forgotten at the next start.
+    if (status.lastSaveFailed)
+        return QStringLiteral("Couldn’t save settings");
 
     std::optional<std::pair<ProviderID, QDateTime>> nextRetry;
     for (auto it = status.retryDates.begin(); it != status.retryDates.end(); ++it) {

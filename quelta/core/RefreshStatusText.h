@@ -17,9 +17,11 @@ struct RefreshStatus {
     std::optional<QDateTime> lastUpdated;
     ProviderSet enabledProviderIDs;
     ProviderDates retryDates;
+    // Something the monitor, the alerts or the analytics changed is not on the disk.
+    bool lastSaveFailed = false;
 };
 
-// "Updating…", "Claude checks again in 30m", "Refresh incomplete · Try again", "Updated 5m ago", …
+// "Updating…", "Couldn’t save settings", "Claude checks again in 30m", "Refresh incomplete · Try again", "Updated 5m ago", …
 QString refreshStatusText(const RefreshStatus &status, const QDateTime &now);
 
 } // namespace quelta

@@ -1,15 +1,16 @@
 #include "SettingsStore.h"
 
 #include "PlatformLogging.h"
-#include "SettingsDocument.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
 
 namespace quelta {
 
@@ -18,8 +19,9 @@ namespace {
 constexpr int lockTimeout = 5000;
 }
 
-SettingsStore::SettingsStore(const QString &directory, const QString &suiteName)
+SettingsStore::SettingsStore(const QString &directory, const QString &suiteName, durable::SyncToDisk syncToDisk)
     : m_filePath(QDir(directory).filePath(suiteName + QLatin1String(".json")))
+    , m_file(syncToDisk)
 {
 }
 
@@ -37,32 +39,72 @@ SettingsStore::FileStamp SettingsStore::currentStamp() const
                      qint64(info.st_size)};
 }
 
-void SettingsStore::reload() const
+SettingsFileRead::Outcome SettingsStore::reload() const
 {
     m_loadedStamp = currentStamp();
     m_contents = {};
-    QFile file(m_filePath);
-    if (!m_loadedStamp->exists || !QFileInfo(m_filePath).isFile() || !file.open(QIODevice::ReadOnly))
-        return;
-    if (const auto contents = SettingsDocument::decode(file.readAll())) {
-        m_contents = *contents;
+    SettingsFileRead read = SettingsFileRead::of(m_filePath);
+    if (read.outcome == SettingsFileRead::Outcome::notADocument || read.outcome == SettingsFileRead::Outcome::tooLarge) {
+        read = setAsideAndReadPrevious(read);
+        m_loadedStamp = currentStamp();
+    }
+    const std::optional<QString> wasUnreadable = std::exchange(m_unreadable, std::nullopt);
+    if (read.outcome == SettingsFileRead::Outcome::unreadable) {
+        m_unreadable = read.problem;
+        if (wasUnreadable != m_unreadable)
+            qCWarning(lcSettings).noquote() << QStringLiteral("%1 cannot be read (%2); running on defaults and leaving it as it is")
+                                                   .arg(m_filePath, read.problem);
+    }
+    if (read.outcome == SettingsFileRead::Outcome::document) {
+        m_contents = read.contents;
         if (!m_contents.undecodable.isEmpty())
             qCInfo(lcSettings) << m_filePath << "holds values this version cannot read:" << m_contents.undecodable.keys();
-        return;
     }
-    file.close();
-    setAside();
-    m_loadedStamp = currentStamp();
+    applyUnsaved();
+    return read.outcome;
 }
 
-void SettingsStore::setAside() const
+SettingsFileRead SettingsStore::setAsideAndReadPrevious(const SettingsFileRead &bad) const
 {
-    // Keep every unreadable file for inspection and start afresh; the next write makes a clean one.
+    // Kept for inspection, never deleted: the next write makes a clean file.
     QString aside = m_filePath + QLatin1String(".corrupt");
     for (int n = 1; QFile::exists(aside); ++n)
         aside = m_filePath + QLatin1String(".corrupt.") + QString::number(n);
     const bool moved = QFile::rename(m_filePath, aside);
-    qCWarning(lcSettings) << m_filePath << "is no settings document;" << (moved ? "set aside as" : "could not be set aside as") << aside;
+    const char *why = bad.outcome == SettingsFileRead::Outcome::tooLarge ? "is larger than a settings file can be;"
+                                                                         : "is no settings document;";
+    qCWarning(lcSettings) << m_filePath << why << (moved ? "set aside as" : "could not be set aside as") << aside;
+
+    // An earlier write that failed (as older versions let a full disk do) leaves such a file.
+    SettingsFileRead previous = SettingsFileRead::of(previousPath());
+    if (previous.outcome != SettingsFileRead::Outcome::document)
+        return {};
+    // Only where no other process wrote a new file meanwhile.
+    if (moved && ::link(QFile::encodeName(previousPath()).constData(), QFile::encodeName(m_filePath).constData()) == 0)
+        qCWarning(lcSettings) << m_filePath << "restored from" << previousPath();
+    return previous;
+}
+
+void SettingsStore::keepPrevious() const
+{
+    // Linked, not copied: files here are only ever replaced, never changed in place.
+    const QByteArray file = QFile::encodeName(m_filePath);
+    const QByteArray previous = QFile::encodeName(previousPath());
+    const QByteArray linking = previous + ".new";
+    ::unlink(linking.constData());
+    if (::link(file.constData(), linking.constData()) == 0)
+        ::rename(linking.constData(), previous.constData());
+}
+
+void SettingsStore::applyUnsaved() const
+{
+    for (auto [key, value] : m_unsaved.asKeyValueRange()) {
+        m_contents.undecodable.remove(key);
+        if (value)
+            m_contents.values.insert(key, *value);
+        else
+            m_contents.values.remove(key);
+    }
 }
 
 void SettingsStore::refreshIfChanged() const
@@ -183,28 +225,30 @@ bool SettingsStore::remove(const QString &key)
 
 bool SettingsStore::write(const QString &key, const std::optional<QVariant> &value)
 {
+    m_unsaved.insert(key, value);
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
     // Held only for one read-modify-replace; a lock left by a dead process is taken over.
     QLockFile lock(m_filePath + QLatin1String(".lock"));
-    const bool locked = lock.tryLock(lockTimeout);
-    if (locked)
-        reload();
-    m_contents.undecodable.remove(key);
-    if (value)
-        m_contents.values.insert(key, *value);
-    else
-        m_contents.values.remove(key);
-    if (!locked) {
+    if (!lock.tryLock(lockTimeout)) {
+        applyUnsaved();
         qCWarning(lcSettings) << "writing" << key << "failed: the lock" << lock.error();
         return false;
     }
-
-    QSaveFile file(m_filePath);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(SettingsDocument::encode(m_contents)) >= 0 && file.commit();
+    const SettingsFileRead::Outcome found = reload();
+    if (found == SettingsFileRead::Outcome::unreadable) {
+        qCWarning(lcSettings).noquote() << QStringLiteral("writing %1 failed: %2 cannot be read (%3)").arg(key, m_filePath, *m_unreadable);
+        return false;
+    }
+    if (found == SettingsFileRead::Outcome::document)
+        keepPrevious();
+    const bool written = m_file.replace(m_filePath, SettingsDocument::encode(m_contents));
     m_loadedStamp = currentStamp();
-    if (!written)
-        qCWarning(lcSettings) << "writing" << key << "to" << m_filePath << "failed:" << file.errorString();
-    return written;
+    if (!written) {
+        qCWarning(lcSettings) << "writing" << key << "to" << m_filePath << "failed:" << m_file.errorString();
+        return false;
+    }
+    m_unsaved.clear();
+    return true;
 }
 
 } // namespace quelta

@@ -1,5 +1,6 @@
 #include "NotificationServerStandIn.h"
 #include "TestFixture.h"
+#include "TinyFilesystem.h"
 
 #include "alerts/UsageNotificationManager.h"
 #include "core/AllowanceStore.h"
@@ -110,6 +111,34 @@ private Q_SLOTS:
         QCOMPARE(m_server->received.size(), 1);
         QCOMPARE(m_server->received.constFirst().summary, QStringLiteral("ChatGPT is running low"));
         QCOMPARE(storedStates().cbegin()->deliveredLowThresholds, QSet<int>{25});
+    }
+
+    void aResultThatCannotBeStoredFailsTheCommand()
+    {
+        const QString folder = configHome() + QLatin1String("/quelta");
+        const QString settings = SettingsStore(folder).filePath();
+        QFile stored(settings);
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        const QByteArray before = stored.readAll();
+        stored.close();
+        const test::TinyFilesystem tiny(folder);
+        if (!tiny.isMounted())
+            QSKIP("mounting a tmpfs is not permitted here");
+        QVERIFY(stored.open(QIODevice::WriteOnly) && stored.write(before) == before.size());
+        stored.close();
+        // The lock file takes the last page.
+        QVERIFY(tiny.fill(1));
+
+        m_server->answer = Server::Answer::immediately;
+        QProcess command;
+        startStatus(command);
+        // The notification server answers from this process's event loop.
+        QSignalSpy finished(&command, &QProcess::finished);
+        QVERIFY(finished.wait(30'000));
+        QCOMPARE(command.exitCode(), 1);
+        QVERIFY(command.readAllStandardError().contains("couldn’t save settings to " + QFile::encodeName(settings)));
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(stored.readAll(), before);
     }
 };
 

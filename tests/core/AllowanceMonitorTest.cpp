@@ -10,6 +10,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -308,6 +309,24 @@ private Q_SLOTS:
         monitor->setProvider(ProviderID::codex, true);
         monitor->setProvider(ProviderID::framer, false);
         QCOMPARE(allowanceStore::loadEnabledProviders(m_fixture->store), ProviderSet{ProviderID::codex});
+    }
+
+    void aFailedSaveShowsUntilASaveSucceeds()
+    {
+        auto monitor = makeMonitor();
+        QSignalSpy announced(monitor.get(), &AllowanceMonitor::refreshStateChanged);
+        // A directory in the file's place: no write can replace it.
+        QVERIFY(QDir().mkpath(m_fixture->store.filePath()));
+        monitor->setClaudeTrackedLimit(ClaudeTrackedLimit::fiveHour);
+        QVERIFY(monitor->lastSaveFailed());
+        QCOMPARE(monitor->statusText(), QStringLiteral("Couldn’t save settings"));
+        QCOMPARE(announced.count(), 1);
+
+        QVERIFY(QDir().rmdir(m_fixture->store.filePath()));
+        monitor->setClaudeTrackedLimit(ClaudeTrackedLimit::weeklyFable5);
+        QCOMPARE(monitor->statusText(), QStringLiteral("Not updated yet"));
+        QCOMPARE(announced.count(), 2);
+        QCOMPARE(allowanceStore::loadClaudeTrackedLimit(m_fixture->store), ClaudeTrackedLimit::weeklyFable5);
     }
 
     void resultsForADisabledProviderAreDropped()

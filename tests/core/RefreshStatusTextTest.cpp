@@ -65,8 +65,11 @@ private Q_SLOTS:
         status.isShowingManualRefresh = true;
         status.enabledProviderIDs = {ProviderID::codex};
         status.retryDates = {{ProviderID::codex, now.addSecs(100)}};
+        status.lastSaveFailed = true;
         QCOMPARE(refreshStatusText(status, now), QStringLiteral("Updating…"));
         status.isShowingManualRefresh = false;
+        QCOMPARE(refreshStatusText(status, now), QStringLiteral("Couldn’t save settings"));
+        status.lastSaveFailed = false;
         QCOMPARE(refreshStatusText(status, now), QStringLiteral("ChatGPT checks again in 2m"));
         status.retryDates.clear();
         status.lastRefreshFailed = true;

@@ -1,13 +1,21 @@
+#include "TinyFilesystem.h"
+
 #include "platform/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <unistd.h>
+
+#include <cerrno>
 
 using namespace quelta;
 
@@ -19,6 +27,8 @@ class SettingsStoreTest : public QObject
     QString directory() const { return m_dir->path(); }
 
 private Q_SLOTS:
+    // What the store says is part of what it does.
+    void initTestCase() { QLoggingCategory::setFilterRules("quelta.platform.settings.warning=true"); }
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
     void typesSurviveARoundTrip()
@@ -129,12 +139,87 @@ private Q_SLOTS:
         QCOMPARE(SettingsStore(directory()).stringValue("kept"), QStringLiteral("still here"));
     }
 
-    void aFailedWriteIsReported()
+    void aFailedSaveLeavesTheOldFileWhole_data()
     {
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("disk full") << true;
+        QTest::newRow("data not synced") << false;
+    }
+
+    void aFailedSaveLeavesTheOldFileWhole()
+    {
+        QFETCH(bool, diskFull);
+        const QString folder = directory() + "/tiny";
+        std::optional<test::TinyFilesystem> tiny;
+        if (diskFull && !tiny.emplace(folder).isMounted())
+            QSKIP("mounting a tmpfs is not permitted here");
+        // Two pages: more than the one page left, less than a buffered write keeps back.
+        const QString old(6000, 'o');
+        QVERIFY(SettingsStore(folder).setString("old", old));
+        const QByteArray before = readFile(SettingsStore(folder).filePath());
+        // One page for the lock file, one for the new file.
+        QVERIFY(!tiny || tiny->fill(2));
+
+        const durable::SyncToDisk failingSync = [](int) {
+            errno = EIO;
+            return -1;
+        };
+        SettingsStore store(folder, SettingsStore::standardSuiteName, diskFull ? &::fsync : failingSync);
+        QVERIFY(!store.setString("new", QString(6000, 'n')));
+        QVERIFY(store.hasUnsavedChanges());
+        QCOMPARE(readFile(store.filePath()), before);
+        QCOMPARE(SettingsStore(folder).stringValue("old"), old);
+    }
+
+    void aFileThatCannotBeReadIsNeverWrittenOver_data()
+    {
+        QTest::addColumn<bool>("directoryInItsPlace");
+        QTest::newRow("a directory") << true;
+        QTest::newRow("write-only") << false;
+    }
+
+    void aFileThatCannotBeReadIsNeverWrittenOver()
+    {
+        QFETCH(bool, directoryInItsPlace);
+        if (!directoryInItsPlace && ::geteuid() == 0)
+            QSKIP("root reads a write-only file");
         SettingsStore store(directory());
-        QVERIFY(QDir().mkpath(store.filePath()));
-        QVERIFY(!store.setBool("flag", true));
-        QCOMPARE(store.boolValue("flag"), true);
+        QVERIFY(directoryInItsPlace ? QDir().mkpath(store.filePath()) : store.setBool("kept", true));
+        const QByteArray before = readFile(store.filePath());
+        QVERIFY(QFile::setPermissions(store.filePath(), QFile::WriteOwner | QFile::ExeOwner));
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(store.filePath()) + " cannot be read \\(.+\\)"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("writing flag failed"));
+        SettingsStore unreadable(directory());
+        QCOMPARE(unreadable.boolValue("kept"), std::nullopt);
+        QVERIFY(!unreadable.setBool("flag", true));
+        QCOMPARE(unreadable.boolValue("flag"), true);
+        QVERIFY(QFile::setPermissions(store.filePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QCOMPARE(readFile(store.filePath()), before);
+        QCOMPARE(QFileInfo(store.filePath()).isDir(), directoryInItsPlace);
+    }
+
+    void aFileThatIsNoDocumentGivesWayToTheCopyBeforeTheLastWrite_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        // A whole document, but larger than a settings file can be.
+        QTest::newRow("too large") << SettingsDocument::encode({{{"huge", QByteArray(SettingsFileRead::largestFile, 'h')}}, {}});
+    }
+
+    void aFileThatIsNoDocumentGivesWayToTheCopyBeforeTheLastWrite()
+    {
+        QFETCH(QByteArray, content);
+        SettingsStore store(directory());
+        QVERIFY(store.setString("first", "kept"));
+        QVERIFY(store.setString("second", "lost with the file"));
+        writeFile(store.filePath(), content);
+
+        const SettingsStore fresh(directory());
+        QVERIFY(!fresh.contains("huge"));
+        QCOMPARE(fresh.stringValue("first"), QStringLiteral("kept"));
+        QCOMPARE(QFileInfo(store.filePath() + ".corrupt").size(), content.size());
+        QCOMPARE(SettingsStore(directory()).stringValue("first"), QStringLiteral("kept"));
     }
 
     void seesAnotherProcessWrites()

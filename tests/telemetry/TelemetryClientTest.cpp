@@ -1,4 +1,5 @@
 #include "TelemetryTestSupport.h"
+#include "TinyFilesystem.h"
 #include "WaitFor.h"
 #include "ApplicationPresence.h"
 #include "ReservedNames.h"
@@ -232,6 +233,22 @@ private Q_SLOTS:
         TelemetryDeck::initialize(configuration());
         QVERIFY(!QFile::exists(file));
         QCOMPARE(signalManager().cache().count(), 0);
+    }
+
+    void aCacheThatCannotBeSavedLeavesNoFile()
+    {
+        const QString folder = m_dir->filePath(QStringLiteral("tiny"));
+        const test::TinyFilesystem tiny(folder);
+        if (!tiny.isMounted())
+            QSKIP("mounting a tmpfs is not permitted here");
+        QVERIFY(tiny.fill(0));
+        SignalCache cache(configuration(), folder + QLatin1String("/telemetrysignalcache"));
+        SignalPostBody body;
+        body.type = QStringLiteral("kept");
+        cache.push(body);
+        cache.save();
+        QVERIFY(m_log.contains(QStringLiteral("Error saving Telemetry cache")));
+        QVERIFY(!QFile::exists(folder + QLatin1String("/telemetrysignalcache")));
     }
 
     void returnedBatchGoesBehindNewerSignals()
