@@ -109,7 +109,7 @@ QString formatDuration(double seconds)
 
 UsageAlert lowAllowanceAlert(const AlertMetric &metric, int threshold)
 {
-    QString body = QStringLiteral("%1 has %2% remaining.").arg(metric.limitName).arg(metric.remaining);
+    QString body = QStringLiteral("%1 has %2% remaining.").arg(metric.limitName, QString::number(metric.remaining));
     if (metric.resetDetail)
         body += QLatin1Char(' ') + *metric.resetDetail + QLatin1Char('.');
     const bool almostOut = threshold == 10;
@@ -120,14 +120,14 @@ UsageAlert lowAllowanceAlert(const AlertMetric &metric, int threshold)
 UsageAlert resetAlert(const AlertMetric &metric)
 {
     return {metric.providerName + QStringLiteral(" limit reset"),
-            QStringLiteral("%1 is back to %2% remaining.").arg(metric.limitName).arg(metric.remaining), metric.providerID};
+            QStringLiteral("%1 is back to %2% remaining.").arg(metric.limitName, QString::number(metric.remaining)), metric.providerID};
 }
 
 UsageAlert rapidUsageAlert(const AlertMetric &metric, int drop, const std::optional<PaceProjection> &projection)
 {
     const QString limit = metric.limitName.toLower();
     const QString rising = metric.providerName + QStringLiteral(" usage is rising quickly");
-    const QString recent = QStringLiteral("You’ve used %1% of your %2 within 30 minutes.").arg(drop).arg(limit);
+    const QString recent = QStringLiteral("You’ve used %1% of your %2 within 30 minutes.").arg(QString::number(drop), limit);
     if (!projection || !projection->isAtRisk)
         return {rising, recent, metric.providerID};
     if (drop >= 5) {
@@ -137,8 +137,8 @@ UsageAlert rapidUsageAlert(const AlertMetric &metric, int drop, const std::optio
     }
     return {metric.providerName + QStringLiteral(" usage is ahead of pace"),
             QStringLiteral("You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.")
-                .arg(projection->usedPercent)
-                .arg(limit, formatDuration(projection->timeUntilReset), formatDuration(projection->timeUntilEmpty)),
+                .arg(QString::number(projection->usedPercent), limit, formatDuration(projection->timeUntilReset),
+                     formatDuration(projection->timeUntilEmpty)),
             metric.providerID};
 }
 

@@ -174,6 +174,10 @@ void AllowanceMonitor::handle(ProviderID id, const ProviderLoadResult &result)
                 applyUnavailable(id, result.provider);
                 break;
             }
+            if (result.provider.connectionState != ConnectionState::loading) {
+                m_state.lastLoadStates.insert(id, result.provider.connectionState);
+                allowanceStore::saveLastLoadStates(m_settings, m_state.lastLoadStates);
+            }
         }
     }
     m_round.pending.remove(id);

@@ -157,6 +157,27 @@ void saveDates(SettingsStore &store, const ProviderDates &dates, const char *key
     store.setDictionary(QLatin1String(key), stored);
 }
 
+ProviderStates loadLastLoadStates(const SettingsStore &store)
+{
+    ProviderStates states;
+    const QVariantMap stored = store.dictionaryValue(QLatin1String(lastLoadStatesKey)).value_or(QVariantMap{});
+    for (auto it = stored.begin(); it != stored.end(); ++it) {
+        const std::optional<ProviderID> id = fromRawValue<ProviderID>(it.key());
+        const std::optional<ConnectionState> state = fromRawValue<ConnectionState>(it.value().toString());
+        if (id && state)
+            states.insert(*id, *state);
+    }
+    return states;
+}
+
+void saveLastLoadStates(SettingsStore &store, const ProviderStates &states)
+{
+    QVariantMap stored;
+    for (auto it = states.begin(); it != states.end(); ++it)
+        stored.insert(toRawValue(it.key()), toRawValue(it.value()));
+    store.setDictionary(QLatin1String(lastLoadStatesKey), stored);
+}
+
 ClaudeTrackedLimit loadClaudeTrackedLimit(const SettingsStore &store)
 {
     const std::optional<QString> raw = store.stringValue(QLatin1String(claudeTrackedLimitKey));

@@ -25,6 +25,8 @@ inline constexpr const char *snapshotsKey = "allowanceSnapshots.v1";
 inline constexpr const char *claudeTrackedLimitKey = "claudeTrackedLimit.v1";
 inline constexpr const char *retryDatesKey = "providerRetryDates.v1";
 inline constexpr const char *lastAttemptDatesKey = "providerLastAttemptDates.v1";
+// How each provider's last load ended, for processes that are not due to load it again.
+inline constexpr const char *lastLoadStatesKey = "providerLastLoadStates.v1";
 inline constexpr const char *hasCompletedOnboardingKey = "hasCompletedOnboarding.v1";
 
 ProviderSet loadEnabledProviders(const SettingsStore &store);
@@ -42,6 +44,9 @@ CachedProviderSnapshot makeSnapshot(const ProviderAllowance &allowance, const QD
 // Dates kept as seconds since 1970.
 ProviderDates loadDates(const SettingsStore &store, const char *key);
 void saveDates(SettingsStore &store, const ProviderDates &dates, const char *key);
+using ProviderStates = QMap<ProviderID, ConnectionState>;
+ProviderStates loadLastLoadStates(const SettingsStore &store);
+void saveLastLoadStates(SettingsStore &store, const ProviderStates &states);
 
 // Onboarding ends once; connections made before they were tracked count from it.
 bool hasCompletedOnboarding(const SettingsStore &store);

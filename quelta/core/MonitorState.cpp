@@ -1,5 +1,6 @@
 #include "MonitorState.h"
 
+#include "ProviderConnectorError.h"
 #include "ProviderLoadResult.h"
 
 #include <algorithm>
@@ -22,9 +23,20 @@ ProviderAllowance restoredRecord(const MonitorState &state, ProviderID id, const
         return ProviderAllowance::rateLimited(id);
     if (!state.authorized.contains(id))
         return ProviderAllowance::requiringConnection(id);
-    // Another process loaded it lately without keeping figures: it failed there.
-    if (refreshPolicy::isHeldBackBySpacing(id, state.datesOf(id), now))
+    // Another process loaded it lately without keeping figures: show what that load found.
+    if (refreshPolicy::isHeldBackBySpacing(id, state.datesOf(id), now)) {
+        switch (state.lastLoadStates.value(id, ConnectionState::unavailable)) {
+        case ConnectionState::needsConnection:
+            return ProviderAllowance::requiringConnection(id);
+        case ConnectionState::unsupported:
+            return loadResultForError(id, std::make_exception_ptr(ProviderConnectorError(ProviderConnectorError::Kind::unsupportedPlan))).provider;
+        case ConnectionState::loading:
+        case ConnectionState::connected:
+        case ConnectionState::unavailable:
+            break;
+        }
         return ProviderAllowance::failure(id, genericLoadFailure(), ConnectionState::unavailable);
+    }
     return ProviderAllowance::checking(id);
 }
 
@@ -94,6 +106,7 @@ MonitorState restoreMonitorState(const SettingsStore &settings, const QDateTime 
             state.retryDates.insert(id, date);
     }
     state.lastAttemptDates = allowanceStore::loadDates(settings, allowanceStore::lastAttemptDatesKey);
+    state.lastLoadStates = allowanceStore::loadLastLoadStates(settings);
     for (auto [id, snapshot] : allowanceStore::loadSnapshots(settings, now).asKeyValueRange()) {
         const std::optional<ProviderAllowance> allowance = ProviderAllowance::fromSnapshot(snapshot);
         if (!state.authorized.contains(id) || !allowance || allowance->connectionState != ConnectionState::connected)

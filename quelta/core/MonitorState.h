@@ -24,6 +24,7 @@ struct MonitorState {
     ProviderDates retryDates;
     ProviderDates lastAttemptDates;
     ProviderDates lastSuccessfulAt;
+    allowanceStore::ProviderStates lastLoadStates;
     // The oldest success among the enabled providers.
     std::optional<QDateTime> lastUpdated;
     // Why a provider's last load failed, where its service said why.

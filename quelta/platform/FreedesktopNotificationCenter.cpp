@@ -1,5 +1,6 @@
 #include "FreedesktopNotificationCenter.h"
 
+#include "MarkupText.h"
 #include "OperationCancelled.h"
 
 #include <QDBusMessage>
@@ -32,7 +33,10 @@ FreedesktopNotificationCenter::FreedesktopNotificationCenter(QDBusConnection bus
     , m_bus(std::move(bus))
     , m_serverWatcher(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange)
 {
-    connect(&m_serverWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this, &NotificationCenter::serviceChanged);
+    connect(&m_serverWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this, [this] {
+        m_marksUpBodies.reset();
+        Q_EMIT serviceChanged();
+    });
 }
 
 QCoro::Task<bool> FreedesktopNotificationCenter::serverReachable()
@@ -40,6 +44,24 @@ QCoro::Task<bool> FreedesktopNotificationCenter::serverReachable()
     const QDBusPendingCall pending = m_bus.asyncCall(call(QStringLiteral("GetServerInformation")));
     const QDBusMessage reply = co_await pending;
     co_return reply.type() == QDBusMessage::ReplyMessage;
+}
+
+QCoro::Task<bool> FreedesktopNotificationCenter::marksUpBodies()
+{
+    if (m_marksUpBodies)
+        co_return *m_marksUpBodies;
+    const QDBusPendingCall pending = m_bus.asyncCall(call(QStringLiteral("GetCapabilities")));
+    QPointer<FreedesktopNotificationCenter> self(this);
+    const QDBusMessage reply = co_await pending;
+    if (!self)
+        throw OperationCancelled();
+    // A server that cannot say is taken to read markup: escaped text is still legible on one
+    // that does not.
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        co_return true;
+    const bool marksUp = reply.arguments().constFirst().toStringList().contains(QStringLiteral("body-markup"));
+    m_marksUpBodies = marksUp;
+    co_return marksUp;
 }
 
 QCoro::Task<NotificationCenter::Settings> FreedesktopNotificationCenter::notificationSettings()
@@ -81,10 +103,17 @@ QCoro::Task<void> FreedesktopNotificationCenter::add(Request request)
         {QStringLiteral("desktop-entry"), applicationID},
         {QStringLiteral("urgency"), QVariant::fromValue(uchar(request.critical ? 2 : 1))},
     };
-    QDBusMessage message = call(QStringLiteral("Notify"));
-    message << QStringLiteral("Quelta") << uint(0) << applicationID << request.title << request.body << actions << hints << int(-1);
-    const QDBusPendingCall pending = m_bus.asyncCall(message);
     QPointer<FreedesktopNotificationCenter> self(this);
+    // Names and texts come from providers and stored files: a server that reads markup must not
+    // find tags or links in them. Servers that mark up bodies mostly mark up summaries too.
+    const bool markup = co_await marksUpBodies();
+    if (!self)
+        throw OperationCancelled();
+    const QString title = markup ? markupEscaped(request.title) : request.title;
+    const QString body = markup ? markupEscaped(request.body) : request.body;
+    QDBusMessage message = call(QStringLiteral("Notify"));
+    message << QStringLiteral("Quelta") << uint(0) << applicationID << title << body << actions << hints << int(-1);
+    const QDBusPendingCall pending = m_bus.asyncCall(message);
     const QDBusMessage reply = co_await pending;
     if (!self)
         throw OperationCancelled();

@@ -6,6 +6,8 @@
 #include <QDBusServiceWatcher>
 #include <QHash>
 
+#include <optional>
+
 namespace quelta {
 
 // Desktop Notifications over the session bus. A reachable server counts as permission granted
@@ -28,6 +30,8 @@ private Q_SLOTS:
 
 private:
     QCoro::Task<bool> serverReachable();
+    // Whether the server reads bodies as markup, asked once per server.
+    QCoro::Task<bool> marksUpBodies();
 
     QDBusConnection m_bus;
     // At login the server often starts after the applications.
@@ -37,6 +41,7 @@ private:
     bool m_hearsAnswers = false;
     // Server id → the request it showed with actions, until the notification is closed.
     QHash<uint, Request> m_posted;
+    std::optional<bool> m_marksUpBodies;
 };
 
 } // namespace quelta

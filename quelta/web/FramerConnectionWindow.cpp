@@ -157,6 +157,8 @@ QWidget *FramerConnectionWindow::makeStatusStrip()
     m_statusTitle->setObjectName(QStringLiteral("statusTitle"));
     m_statusTitle->setFont(pixelFont(QFont(), 13, QFont::Medium));
     m_statusDetail = new QLabel;
+    // The failure detail can carry the page's own words: shown as written.
+    m_statusDetail->setTextFormat(Qt::PlainText);
     m_statusDetail->setFont(pixelFont(QFont(), 10, QFont::Normal));
     m_statusDetail->setWordWrap(true);
     m_statusDetail->setObjectName(QStringLiteral("secondary"));

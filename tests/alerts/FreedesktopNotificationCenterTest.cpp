@@ -1,3 +1,4 @@
+#include "HostileTexts.h"
 #include "ManualClock.h"
 #include "MonitorTestSupport.h"
 #include "NotificationServerStandIn.h"
@@ -35,6 +36,30 @@ private Q_SLOTS:
         m_server->stop();
         m_server->received.clear();
         m_server->answer = Server::Answer::immediately;
+        m_server->capabilities = {QStringLiteral("actions"), QStringLiteral("body")};
+    }
+
+    // A limit's name reaches the server as text: escaped for one that reads markup, as it is
+    // for one that does not, and never substituted into.
+    void outsideTextIsNeverMarkup_data() { test::addHostileTextRows(); }
+
+    void outsideTextIsNeverMarkup()
+    {
+        QFETCH(QString, hostile);
+        QVERIFY(m_server->start());
+        AlertMetric metric{QStringLiteral("claudeCode:weekly"), ProviderID::claudeCode, hostile, hostile};
+        metric.remaining = 20;
+        const UsageAlert alert = lowAllowanceAlert(metric, 25);
+        QCOMPARE(alert.body, hostile + QStringLiteral(" has 20% remaining."));
+        for (const bool markup : {false, true}) {
+            m_server->capabilities = markup ? QStringList{QStringLiteral("body"), QStringLiteral("body-markup")} : QStringList{};
+            FreedesktopNotificationCenter center;
+            test::waitFor(center.add({QStringLiteral("hostile"), alert.title, alert.body, {}, {}}));
+            const Server::Notification shown = m_server->received.takeLast();
+            const auto read = [markup](const QString &text) { return markup ? test::markupReading(text) : std::optional(text); };
+            QCOMPARE(read(shown.body), std::optional(alert.body));
+            QCOMPARE(read(shown.summary), std::optional(alert.title));
+        }
     }
 
     void postsAndAnswersEndToEnd()

@@ -54,6 +54,8 @@ public:
     }
 
     Answer answer = Answer::immediately;
+    // What GetCapabilities announces; add "body-markup" to play a server that reads markup.
+    QStringList capabilities{QStringLiteral("actions"), QStringLiteral("body")};
     QList<Notification> received;
     int heldCount() const { return int(m_held.size()); }
 
@@ -73,6 +75,8 @@ public Q_SLOTS:
         }
         return uint(received.size());
     }
+
+    QStringList GetCapabilities() { return capabilities; }
 
     QString GetServerInformation(QString &vendor, QString &version, QString &specVersion)
     {

@@ -4,6 +4,7 @@
 #include "connectors/ProviderConnectors.h"
 #include "connectors/ProviderHttpSession.h"
 #include "connectors/claude/AuthStatusCache.h"
+#include "connectors/claude/ClaudeConnector.h"
 #include "connectors/claude/ClaudeCredentialFile.h"
 #include "core/AllowanceMonitor.h"
 #include "core/AllowanceStore.h"
@@ -48,6 +49,8 @@ class StatusCommandTest : public QObject
     QHttpServer m_server;
     quint16 m_port = 0;
     int m_usageRequests = 0;
+    // Where Claude Code's tool and files are looked for.
+    QString m_claudeHome = m_fixture.home();
 
     void write(const QString &name, const QByteArray &content) { m_fixture.writeHomeFile(name, content); }
 
@@ -66,9 +69,9 @@ class StatusCommandTest : public QObject
         connectors.claudeEnvironment = [&] {
             ClaudeEnvironment environment;
             environment.apiHost = QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_port));
-            environment.search = m_fixture.search();
-            environment.localAccountPath = m_fixture.home(QStringLiteral(".claude.json"));
-            environment.credentials = std::make_shared<ClaudeCredentialFile>(m_fixture.home(QStringLiteral(".claude/.credentials.json")));
+            environment.search = ExecutableSearch{m_claudeHome, {}};
+            environment.localAccountPath = m_claudeHome + QStringLiteral("/.claude.json");
+            environment.credentials = std::make_shared<ClaudeCredentialFile>(m_claudeHome + QStringLiteral("/.claude/.credentials.json"));
             environment.clock = &m_clock;
             environment.session = &session;
             environment.authStatusCache = &cache;
@@ -205,6 +208,27 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         QFETCH(bool, loads);
         QCOMPARE(commandLoadsAllowances(arguments), loads);
+    }
+
+    // No Claude Code to ask and no sign-in kept: the process that loads Claude and the one held
+    // back by its spacing both say it needs connecting.
+    void claudeWithoutItsToolNeedsConnectionInEveryProcess()
+    {
+        QTemporaryDir bare;
+        if (ClaudeConnector::executableURL(ExecutableSearch{bare.path(), {}}))
+            QSKIP("this machine has Claude Code installed");
+        m_claudeHome = bare.path();
+        const ProviderSet enabled = allowanceStore::loadEnabledProviders(m_fixture.store);
+        allowanceStore::saveEnabledProviders(m_fixture.store, {ProviderID::claudeCode});
+        m_clock.advance(31min);
+        for (const char *process : {"loading", "held back"}) {
+            const QJsonObject report = QJsonDocument::fromJson(run({QStringLiteral("status"), QStringLiteral("--json")}).toUtf8()).object();
+            QVERIFY2(providerNamed(report, QStringLiteral("claudeCode")).value(QStringLiteral("subtitle")) == QStringLiteral("Requires connection"),
+                     process);
+            m_clock.advance(10min);
+        }
+        m_claudeHome = m_fixture.home();
+        allowanceStore::saveEnabledProviders(m_fixture.store, enabled);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "HostileTexts.h"
 #include "MonitorTestSupport.h"
 #include "TestFixture.h"
 #include "WaitFor.h"
@@ -11,6 +12,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <unistd.h>
@@ -21,6 +23,14 @@ namespace {
 
 // What a provider answers in a row of data: a remaining percentage, or -1 for a lost sign-in.
 constexpr int signedOut = -1;
+
+// Characters a terminal or a bar acts on rather than shows, `allowed` excepted.
+bool hasControlCharacters(const QString &text, QChar allowed = {})
+{
+    return std::any_of(text.begin(), text.end(), [allowed](QChar c) {
+        return c != allowed && (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f));
+    });
+}
 
 } // namespace
 
@@ -109,6 +119,51 @@ private Q_SLOTS:
         // Told at the time of telling: an hour later it runs out an hour sooner.
         const QJsonObject report = statusJson(*m_monitor);
         QVERIFY(statusText(report, now().addSecs(3600)).contains(QStringLiteral("runs out in 2d 7h, 1d 4h before")));
+    }
+
+    // A provider's name, detail and limit name: exact in the JSON document, one visible line of
+    // text in the terminal and each bar, never markup, a bar tag or a placeholder.
+    void outsideTextIsOnlyShown_data() { test::addHostileTextRows(); }
+
+    void outsideTextIsOnlyShown()
+    {
+        QFETCH(QString, hostile);
+        ProviderAllowance chatGpt = chatGptAtRisk();
+        chatGpt.name = hostile;
+        chatGpt.detail = hostile;
+        chatGpt.limits[0].name = hostile;
+        answer(ProviderID::codex, chatGpt);
+        answer(ProviderID::claudeCode, 60);
+        const QJsonObject report = refreshedReport();
+        const QJsonObject provider = report.value(QStringLiteral("providers")).toArray()[0].toObject();
+        QCOMPARE(provider.value(QStringLiteral("name")).toString(), hostile);
+        QCOMPARE(provider.value(QStringLiteral("detail")).toString(), hostile);
+        QCOMPARE(provider.value(QStringLiteral("limits")).toArray()[0].toObject().value(QStringLiteral("name")).toString(), hostile);
+        // Where nothing needs dropping, the text shows whole.
+        const bool printable = !hasControlCharacters(hostile);
+
+        const QString text = statusText(report, now());
+        QCOMPARE(text.count(QLatin1Char('\n')), 4);
+        QVERIFY(!hasControlCharacters(text, QLatin1Char('\n')));
+        QVERIFY(!printable || text.startsWith(hostile + QStringLiteral("  40%   ") + hostile + QLatin1Char('\n')));
+
+        const QJsonObject waybar = parsed(statusBarLine(StatusBarFormat::waybar, report, now()));
+        const std::optional<QString> tooltip = test::markupReading(waybar.value(QStringLiteral("tooltip")).toString());
+        QVERIFY(tooltip && test::markupReading(waybar.value(QStringLiteral("text")).toString()));
+        QCOMPARE(tooltip->count(QLatin1Char('\n')), 3);
+        QVERIFY(!hasControlCharacters(*tooltip, QLatin1Char('\n')));
+        QVERIFY(!printable || tooltip->startsWith(hostile + QStringLiteral(" 40% · ") + hostile + QLatin1Char('\n') + hostile + QLatin1Char(':')));
+
+        const QString polybar = statusBarLine(StatusBarFormat::polybar, report, now());
+        QVERIFY(!hasControlCharacters(polybar));
+        QVERIFY(!QString(polybar).remove(QRegularExpression(QStringLiteral("%\\{F(#[0-9a-f]{6}|-)\\}"))).contains(QStringLiteral("%{")));
+        QVERIFY(!printable || hostile.contains(QStringLiteral("%{")) || polybar.startsWith(hostile + QLatin1Char(' ')));
+
+        const QJsonObject i3blocks = parsed(statusBarLine(StatusBarFormat::i3blocks, report, now()));
+        QCOMPARE(i3blocks.value(QStringLiteral("markup")).toString(), QStringLiteral("pango"));
+        const std::optional<QString> fullText = test::markupReading(i3blocks.value(QStringLiteral("full_text")).toString());
+        QVERIFY(fullText && !hasControlCharacters(*fullText));
+        QVERIFY(!printable || fullText->startsWith(hostile + QStringLiteral(" 40% · ")));
     }
 
     void waybar_data()
@@ -203,11 +258,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("chatGpt");
         QTest::addColumn<QJsonObject>("block");
         QTest::newRow("fine") << 75
-                              << QJsonObject{{"full_text", "ChatGPT 75% · Claude 60%"}, {"short_text", "60%"}};
+                              << QJsonObject{{"full_text", "ChatGPT 75% · Claude 60%"}, {"short_text", "60%"}, {"markup", "pango"}};
         QTest::newRow("low") << 20
-                             << QJsonObject{{"full_text", "ChatGPT 20% · Claude 60%"}, {"short_text", "20%"}, {"color", "#ff9f0a"}};
+                             << QJsonObject{{"full_text", "ChatGPT 20% · Claude 60%"}, {"short_text", "20%"}, {"markup", "pango"}, {"color", "#ff9f0a"}};
         QTest::newRow("critical") << 5
-                                  << QJsonObject{{"full_text", "ChatGPT 5% · Claude 60%"}, {"short_text", "5%"}, {"color", "#ff453a"}, {"urgent", true}};
+                                  << QJsonObject{{"full_text", "ChatGPT 5% · Claude 60%"}, {"short_text", "5%"}, {"markup", "pango"}, {"color", "#ff453a"}, {"urgent", true}};
     }
 
     void i3blocks()

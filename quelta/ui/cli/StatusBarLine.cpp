@@ -2,10 +2,12 @@
 
 #include "ProviderNames.h"
 #include "StatusDocument.h"
+#include "TerminalText.h"
 
 #include "ui/AllowancePresentation.h"
 
 #include "artwork/DesignColorValues.h"
+#include "platform/MarkupText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -61,6 +63,19 @@ QString colorName(BarTone tone)
     return {};
 }
 
+// Outside text for a Pango field (waybar, i3blocks), on one line.
+QString pango(QStringView text)
+{
+    return markupEscaped(oneLineText(text));
+}
+
+// Outside text for polybar, on one line. Polybar reads every "%{" as the start of a format tag
+// and has no escape for it, so the pair is kept apart.
+QString polybarText(QStringView text)
+{
+    return oneLineText(text).replace(QLatin1String("%{"), QLatin1String("% {"));
+}
+
 QString compact(const QJsonObject &object)
 {
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
@@ -70,13 +85,12 @@ QString waybarTooltip(const QList<StatusRow> &rows, const QJsonObject &report)
 {
     QStringList lines;
     for (const StatusRow &row : rows) {
-        lines << row.name + QLatin1Char(' ') + row.percentText + QStringLiteral(" · ") + row.subtitle;
+        lines << pango(row.name) + QLatin1Char(' ') + pango(row.percentText) + QStringLiteral(" · ") + pango(row.subtitle);
         for (const LimitAtRisk &limit : row.limitsAtRisk)
-            lines << limit.limitName + QStringLiteral(": ") + limit.sentence;
+            lines << pango(limit.limitName) + QStringLiteral(": ") + pango(limit.sentence);
     }
-    lines << report.value(QLatin1String("status")).toString();
-    // The tooltip is Pango markup: a provider's text must not be read as tags.
-    return lines.join(QLatin1Char('\n')).toHtmlEscaped();
+    lines << pango(report.value(QLatin1String("status")).toString());
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString waybar(const QList<StatusRow> &rows, const QJsonObject &report)
@@ -95,7 +109,7 @@ QString waybar(const QList<StatusRow> &rows, const QJsonObject &report)
     if (any(&StatusRow::hasError))
         classes << QStringLiteral("error");
 
-    QJsonObject object{{QStringLiteral("text"), tight ? figure(*tight) : rows.isEmpty() ? QString() : rows.first().percentText},
+    QJsonObject object{{QStringLiteral("text"), pango(tight ? figure(*tight) : rows.isEmpty() ? QString() : rows.first().percentText)},
                        {QStringLiteral("tooltip"), waybarTooltip(rows, report)},
                        {QStringLiteral("class"), classes}};
     if (tight) {
@@ -110,8 +124,8 @@ QString polybar(const QList<StatusRow> &rows)
     QStringList parts;
     for (const StatusRow &row : rows) {
         const QString color = colorName(toneOf(row));
-        const QString shown = color.isEmpty() ? figure(row) : QStringLiteral("%{F%1}%2%{F-}").arg(color, figure(row));
-        parts << row.name + QLatin1Char(' ') + shown;
+        const QString shown = polybarText(figure(row));
+        parts << polybarText(row.name) + QLatin1Char(' ') + (color.isEmpty() ? shown : QStringLiteral("%{F%1}%2%{F-}").arg(color, shown));
     }
     return parts.join(QStringLiteral(" · "));
 }
@@ -120,10 +134,12 @@ QString i3blocks(const QList<StatusRow> &rows)
 {
     QStringList parts;
     for (const StatusRow &row : rows)
-        parts << row.name + QLatin1Char(' ') + figure(row);
+        parts << pango(row.name) + QLatin1Char(' ') + pango(figure(row));
     const StatusRow *tight = tightest(rows);
+    // Pango, whatever the block's own setting, so that the escaped text reads right.
     QJsonObject object{{QStringLiteral("full_text"), parts.join(QStringLiteral(" · "))},
-                       {QStringLiteral("short_text"), tight ? figure(*tight) : QString()}};
+                       {QStringLiteral("short_text"), tight ? pango(figure(*tight)) : QString()},
+                       {QStringLiteral("markup"), QStringLiteral("pango")}};
     const BarTone tone = tight ? toneOf(*tight) : BarTone::primary;
     if (tone != BarTone::primary)
         object.insert(QStringLiteral("color"), colorName(tone));

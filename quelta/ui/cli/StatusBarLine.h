@@ -23,7 +23,8 @@ struct RawValues<StatusBarFormat> {
 // One update of the bar for the status document, without its line end:
 // - waybar: a JSON object for `"return-type": "json"` (text, alt, tooltip, class, percentage);
 // - polybar: each provider and its figure, low and critical figures coloured with %{F…} tags;
-// - i3blocks: a JSON object for `format=json` (full_text, short_text, color, urgent).
+// - i3blocks: a JSON object for `format=json` (full_text, short_text, markup, color, urgent).
+// Texts from outside are put on one line and escaped for what each bar interprets.
 QString statusBarLine(StatusBarFormat format, const QJsonObject &report, const QDateTime &now);
 
 } // namespace quelta

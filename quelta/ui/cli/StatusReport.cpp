@@ -1,6 +1,7 @@
 #include "StatusReport.h"
 
 #include "StatusDocument.h"
+#include "TerminalText.h"
 
 #include "ui/AllowancePresentation.h"
 
@@ -78,18 +79,22 @@ QJsonObject providerJson(const AllowanceMonitor &monitor, const ProviderAllowanc
 
 QString statusText(const QJsonObject &report, const QDateTime &now)
 {
-    const QList<StatusRow> rows = statusRows(report, now);
+    // Every text here may come from a provider or a stored file, and goes to a terminal.
+    QList<StatusRow> rows = statusRows(report, now);
     qsizetype nameWidth = 0;
-    for (const StatusRow &row : rows)
+    for (StatusRow &row : rows) {
+        row.name = oneLineText(row.name);
         nameWidth = std::max(nameWidth, row.name.size());
+    }
     const QString indent(nameWidth + 8, QLatin1Char(' '));
     QString text;
     for (const StatusRow &row : rows) {
-        text += QStringLiteral("%1  %2  %3\n").arg(row.name, -int(nameWidth)).arg(row.percentText, -4).arg(row.subtitle);
+        text += row.name.leftJustified(nameWidth) + QStringLiteral("  ") + oneLineText(row.percentText).leftJustified(4)
+            + QStringLiteral("  ") + oneLineText(row.subtitle) + QLatin1Char('\n');
         for (const LimitAtRisk &limit : row.limitsAtRisk)
-            text += indent + limit.limitName + QStringLiteral(": ") + limit.sentence + QLatin1Char('\n');
+            text += indent + oneLineText(limit.limitName) + QStringLiteral(": ") + limit.sentence + QLatin1Char('\n');
     }
-    return text + report.value(QLatin1String("status")).toString() + QLatin1Char('\n');
+    return text + oneLineText(report.value(QLatin1String("status")).toString()) + QLatin1Char('\n');
 }
 
 QJsonObject statusJson(const AllowanceMonitor &monitor)

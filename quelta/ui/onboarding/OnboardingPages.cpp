@@ -28,6 +28,7 @@ constexpr int welcomeButtonTop = welcomeHeight - 40;
 QLabel *text(const QString &content, const QFont &font, qreal opacity, QWidget *parent)
 {
     auto *label = new QLabel(content, parent);
+    label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     QPalette palette = label->palette();

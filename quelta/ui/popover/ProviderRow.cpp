@@ -4,6 +4,7 @@
 #include "ConnectButton.h"
 
 #include "ui/widgets/FadingLabel.h"
+#include "ui/widgets/PlainToolTip.h"
 #include "ui/widgets/ProviderIconTile.h"
 
 #include "artwork/DesignColors.h"
@@ -36,6 +37,9 @@ ProviderRow::ProviderRow(QWidget *parent)
     , m_connect(new ConnectButton(this))
 {
     setAttribute(Qt::WA_Hover);
+    // Names and figures come from providers and stored files: shown as written, never as markup.
+    m_name->setTextFormat(Qt::PlainText);
+    m_percent->setTextFormat(Qt::PlainText);
     m_name->setFont(pixelFont(font(), 13, QFont::DemiBold));
     m_subtitle->setFont(pixelFont(font(), 11, QFont::Normal));
 
@@ -82,7 +86,7 @@ void ProviderRow::refresh()
 {
     m_name->setText(m_provider.name);
     m_subtitle->setText(subtitle(m_provider, m_state));
-    setToolTip(rowTooltip(m_provider, m_state));
+    setToolTip(plainToolTip(rowTooltip(m_provider, m_state)));
 
     const bool showsConnect = m_provider.connectionState == ConnectionState::needsConnection
         || m_state.attemptState == ProviderConnectionAttemptState::failed;

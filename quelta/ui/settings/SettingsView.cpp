@@ -33,6 +33,8 @@ namespace {
 QLabel *label(const QString &text, int size, QFont::Weight weight, bool secondary, QWidget *parent)
 {
     auto *result = new QLabel(text, parent);
+    // Provider names come from stored figures: shown as written.
+    result->setTextFormat(Qt::PlainText);
     result->setFont(pixelFont(result->font(), size, weight));
     result->setWordWrap(true);
     if (secondary) {

@@ -1,6 +1,7 @@
 #include "Switch.h"
 
 #include "KeyboardFocus.h"
+#include "PlainToolTip.h"
 
 #include "artwork/DesignColors.h"
 
@@ -16,7 +17,7 @@ Switch::Switch(const QString &accessibleLabel, QWidget *parent)
 {
     setCheckable(true);
     setAccessibleName(accessibleLabel);
-    setToolTip(accessibleLabel);
+    setToolTip(plainToolTip(accessibleLabel));
     setFixedSize(sizeHint());
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);

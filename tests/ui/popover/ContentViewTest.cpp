@@ -1,3 +1,4 @@
+#include "HostileTexts.h"
 #include "MonitorTestSupport.h"
 #include "TestFixture.h"
 
@@ -15,6 +16,7 @@
 #include <QFontDatabase>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 
 using namespace quelta;
 
@@ -84,6 +86,31 @@ private Q_SLOTS:
         m_view.reset();
         m_monitor.reset();
         QApplication::setFont(m_defaultFont);
+    }
+
+    // A provider's name, detail and limit name show as written: no label or tooltip reads them
+    // as rich text.
+    void outsideTextShowsAsWritten_data() { test::addHostileTextRows(); }
+
+    void outsideTextShowsAsWritten()
+    {
+        QFETCH(QString, hostile);
+        start({ProviderID::codex});
+        ProviderAllowance allowance = test::connectedAllowance(ProviderID::codex, 60);
+        allowance.name = hostile;
+        allowance.detail = hostile;
+        allowance.limits[0].name = hostile;
+        answer(ProviderID::codex, allowance);
+        refreshed();
+        const ProviderRow *providerRow = row(ProviderID::codex);
+        QCOMPARE(providerRow->subtitleText(), hostile);
+        for (const QLabel *label : providerRow->findChildren<QLabel *>())
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+        // As QToolTip shows it: rich text when it looks like rich text.
+        QTextDocument tooltip;
+        const QString tip = providerRow->toolTip();
+        Qt::mightBeRichText(tip) ? tooltip.setHtml(tip) : tooltip.setPlainText(tip);
+        QCOMPARE(tooltip.toPlainText().simplified(), hostile.simplified());
     }
 
     void loadingKeepsTheOldBar()

@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 
 using namespace quelta;
 using Attempt = ProviderConnectionAttemptState;
@@ -148,7 +149,9 @@ private Q_SLOTS:
         const auto *heading = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
         QVERIFY(heading && heading->isVisible());
         QVERIFY2(heading->text().contains(QStringLiteral("Claude Code isn’t included")), qPrintable(heading->text()));
-        QCOMPARE(box->informativeText(), m_view->lastAlert()->message);
+        QTextDocument message;
+        message.setHtml(box->informativeText());
+        QCOMPARE(message.toPlainText(), m_view->lastAlert()->message);
         QTRY_VERIFY(m_view->providerCaption(ProviderID::claudeCode)->isVisible());
         QVERIFY(!m_view->connectButton(ProviderID::claudeCode)->isVisible());
         QVERIFY(!m_view->badge(ProviderID::claudeCode)->isVisible());
