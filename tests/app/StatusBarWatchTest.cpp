@@ -156,7 +156,9 @@ private Q_SLOTS:
             const std::unique_ptr<LocalCommandTarget> target = app->commandTarget();
             QObject host;
             auto *face = new QueltaBusService(&host, *app, shell, *target);
+            // As the tray does, the name first and the object once it is built: the bar asks meanwhile.
             QVERIFY(singleInstance::claim(appBus));
+            QTest::qWait(200);
             QVERIFY(face->registerOn(appBus));
             app->monitor().setConnectionAttemptState(ProviderID::codex, ProviderConnectionAttemptState::connecting);
             QTRY_COMPARE_WITH_TIMEOUT(tooltips(), (QStringList{requiresConnection, signingIn}), 20'000);
