@@ -7,8 +7,18 @@
 #include <QApplication>
 #include <QDir>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 int main(int argc, char *argv[])
 {
+    // Closed standard streams get /dev/null, lest the descriptors Qt opens next take their place.
+    for (int descriptor; (descriptor = ::open("/dev/null", O_RDWR)) >= 0;) {
+        if (descriptor > STDERR_FILENO) {
+            ::close(descriptor);
+            break;
+        }
+    }
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Install Quelta"));
     installer::style::registerFonts(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Resources")));

@@ -2,15 +2,14 @@
 
 #include "AppLogging.h"
 #include "ApplicationIdentity.h"
-#include "SingleInstance.h"
+#include "FollowingCommandTarget.h"
 
 #include "platform/DetachedTask.h"
 #include "platform/DisplaylessUse.h"
 #include "platform/PipeReaderWatch.h"
-#include "platform/SettingsStore.h"
 #include "platform/TerminationSignals.h"
 #include "ui/cli/CommandLine.h"
-#include "ui/cli/RemoteCommandTarget.h"
+#include "ui/cli/CommandTargetFailure.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -24,7 +23,7 @@ namespace quelta {
 
 namespace {
 
-QCoro::Task<void> runCommand(QCoreApplication &app, CommandTarget &target, OwnCommandServices *own, int &status)
+QCoro::Task<void> runCommand(QCoreApplication &app, FollowingCommandTarget &target, int &status)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -33,13 +32,17 @@ QCoro::Task<void> runCommand(QCoreApplication &app, CommandTarget &target, OwnCo
     environment.showsWindows = windowsCanBeShown();
     PipeReaderWatch output(STDOUT_FILENO);
     environment.output = &output;
-    status = co_await runCommandLine(arguments, target, environment, out, err);
-    if (own)
-        co_await own->finish();
-    // Results that are gone at the next start are no success.
-    if (own && own->settings().hasUnsavedChanges()) {
-        err << "quelta: couldn’t save settings to " << own->settings().filePath() << '\n';
-        status = std::max(status, 1);
+    try {
+        status = co_await runCommandLine(arguments, target, environment, out, err);
+        co_await target.finish();
+    } catch (const CommandTargetFailure &failure) {
+        if (!failure.message.isEmpty())
+            err << "quelta: " << failure.message << '\n';
+        status = 1;
+    }
+    if (const std::optional<QString> failure = writeFailure(out)) {
+        err << "quelta: " << *failure << '\n';
+        status = 1;
     }
     // Queued, so that a command answered before the event loop runs still ends it.
     QMetaObject::invokeMethod(&app, [&app, &status] { app.exit(status); }, Qt::QueuedConnection);
@@ -57,23 +60,12 @@ int runCommandProgram(QCoreApplication &app, const OwnCommandServicesFactory &ma
     TerminationSignals terminations;
     terminations.endLoopOf(app, status);
 
-    // A command runs its own monitor only when it got the name; otherwise the holder answers.
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    std::unique_ptr<OwnCommandServices> own;
-    std::unique_ptr<CommandTarget> remote;
-    if (bus.isConnected() && !singleInstance::claim(bus, singleInstance::Claimant::command)) {
-        remote = std::make_unique<RemoteCommandTarget>(bus);
-    } else {
-        own = makeOwnServices();
-        if (!own)
-            return 1;
-    }
-    CommandTarget &target = remote ? *remote : own->target();
-    startDetached(runCommand(app, target, own.get(), status), lcApp, "the command");
+    // Commands never claim app.quelta.Quelta: only the tray app holds it, and it answers every
+    // call on it. So a command never stands between the app and another command; with no app,
+    // commands run side by side, each on its own monitor, as they would one after another.
+    FollowingCommandTarget target(QDBusConnection::sessionBus(), makeOwnServices);
+    startDetached(runCommand(app, target, status), lcApp, "the command");
     app.exec();
-    // Before the application: loops cancelled, pages released, stores written.
-    remote.reset();
-    own.reset();
     return status;
 }
 

@@ -24,12 +24,10 @@ bool holds(QDBusConnection &bus)
 
 } // namespace
 
-bool claim(QDBusConnection bus, Claimant claimant)
+bool claim(QDBusConnection bus)
 {
-    const bool app = claimant == Claimant::app;
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = bus.interface()->registerService(
-        queltaBus::service, app ? QDBusConnectionInterface::ReplaceExistingService : QDBusConnectionInterface::DontQueueService,
-        app ? QDBusConnectionInterface::DontAllowReplacement : QDBusConnectionInterface::AllowReplacement);
+        queltaBus::service, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
     return reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered;
 }
 

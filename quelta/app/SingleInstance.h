@@ -6,17 +6,14 @@
 
 namespace quelta::singleInstance {
 
-// Who asks for the name: the tray app keeps it for good; a command yields it to a tray app that
-// starts meanwhile, so that a status bar's watch never keeps the app from starting.
-enum class Claimant { app, command };
-
-// Claims app.quelta.Quelta on `bus` for this process. The bus decides: of two processes that try
-// at once, exactly one gets it, and only the holder runs a monitor.
-bool claim(QDBusConnection bus, Claimant claimant);
+// Claims app.quelta.Quelta on `bus` for this tray app, for good. The bus decides: of two that try
+// at once, exactly one gets it. Only the tray app ever holds the name, and it answers the whole
+// interface on it; commands only ask its holder.
+bool claim(QDBusConnection bus);
 
 // For a launch that could not claim the name: waits in line for it and asks its holder to show
 // its popover (or onboarding). True once the holder has answered, or `patience` has passed
-// without an answer (a command holds the name): this process should exit. False when the holder
+// without an answer (the holder hangs): this process should exit. False when the holder
 // went and the name came to this process instead: it runs.
 bool handOver(QDBusConnection bus, std::chrono::milliseconds patience = std::chrono::seconds(30));
 

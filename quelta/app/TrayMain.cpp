@@ -9,6 +9,7 @@
 
 #include "artwork/Symbols.h"
 #include "platform/DisplaylessUse.h"
+#include "platform/StandardStreams.h"
 #include "platform/TerminationSignals.h"
 
 #include "GuiApplicationPresence.h"
@@ -35,8 +36,7 @@ int runTray(QApplication &app, const QStringList &arguments)
     // One Quelta at a time, decided by the bus before anything is built: the running one shows
     // its popover.
     QDBusConnection bus = QDBusConnection::sessionBus();
-    using quelta::singleInstance::Claimant;
-    if (bus.isConnected() && !quelta::singleInstance::claim(bus, Claimant::app) && quelta::singleInstance::handOver(bus))
+    if (bus.isConnected() && !quelta::singleInstance::claim(bus) && quelta::singleInstance::handOver(bus))
         return 0;
     QApplication::setQuitOnLastWindowClosed(false);
     AppServices::Configuration configuration = AppServices::Configuration::standard();
@@ -84,6 +84,7 @@ int runCommand(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    quelta::openClosedStandardStreams();
     QStringList rawArguments;
     for (int i = 1; i < argc; ++i)
         rawArguments << QString::fromLocal8Bit(argv[i]);

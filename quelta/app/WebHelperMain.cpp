@@ -2,6 +2,7 @@
 // sign-in; it ends as soon as that is done.
 #include "platform/Clock.h"
 #include "platform/DisplaylessUse.h"
+#include "platform/StandardStreams.h"
 #include "web/FramerHelperCommands.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ QCoro::Task<void> run(QApplication &app, int &status)
 
 int main(int argc, char *argv[])
 {
+    quelta::openClosedStandardStreams();
     quelta::prepareForDisplaylessUse();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelta"));

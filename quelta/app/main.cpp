@@ -4,6 +4,7 @@
 
 #include "platform/HelperProgram.h"
 #include "platform/ProgramExec.h"
+#include "platform/StandardStreams.h"
 #include "ui/cli/CommandLine.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,7 @@ void becomeFullProgram(const QStringList &arguments)
 
 int main(int argc, char *argv[])
 {
+    quelta::openClosedStandardStreams();
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);
     if (quelta::isTrayLaunch(arguments)) {
@@ -38,7 +40,7 @@ int main(int argc, char *argv[])
     return quelta::runCommandProgram(app, [&arguments]() -> std::unique_ptr<quelta::OwnCommandServices> {
         if (!quelta::commandLoadsAllowances(arguments))
             return std::make_unique<quelta::CachedCommandServices>();
-        // Exec closes this process's bus connection, and with it the name it just claimed.
+        // A watch that followed a Quelta until it left goes on there too: the bar keeps its pipe.
         becomeFullProgram(arguments);
         return nullptr;
     });

@@ -9,9 +9,12 @@
 #include "platform/PipeReaderWatch.h"
 
 #include <QCoroSignal>
+#include <QIODevice>
 #include <QJsonDocument>
 #include <QStringList>
+#include <QTimer>
 
+#include <utility>
 #include <variant>
 
 namespace quelta {
@@ -97,34 +100,45 @@ QString statusOutput(QJsonObject report, const StatusOptions &options, const QDa
     return statusText(report, now);
 }
 
-QCoro::Task<int> watch(CommandTarget &target, StatusOptions options, CommandLineEnvironment environment, QTextStream &out)
+QCoro::Task<int> watch(CommandTarget &target, StatusOptions options, CommandLineEnvironment environment, QTextStream &out,
+                       QTextStream &err)
 {
     QString lastLine;
     // Owns the connections below, which end with this watch.
     QObject watching;
+    // Fires once the first reason to end has set `status`.
+    QTimer ending;
+    ending.setSingleShot(true);
+    bool ended = false;
+    int status = 0;
+    const auto end = [&](int endStatus, const QString &problem) {
+        if (std::exchange(ended, true))
+            return;
+        status = endStatus;
+        if (!problem.isEmpty())
+            err << "quelta: " << problem << '\n';
+        ending.start(0);
+    };
     const auto write = [&](const QJsonObject &report) {
         const QString line = statusOutput(report, options, environment.clock->now());
         // Documents differ when only the forecasts' seconds moved; the bar needs no new line then.
-        if (line == lastLine)
+        if (ended || line == lastLine)
             return;
         lastLine = line;
         out << line;
-        out.flush();
+        // The caller tells why, as for any command.
+        if (writeFailure(out))
+            end(1, {});
     };
-    bool readerGone = false;
-    const bool watchesPipe = environment.output && environment.output->watchesPipe();
-    if (watchesPipe)
-        QObject::connect(environment.output, &PipeReaderWatch::readerGone, &watching, [&readerGone] { readerGone = true; });
+    if (environment.output && environment.output->watchesPipe())
+        QObject::connect(environment.output, &PipeReaderWatch::readerGone, &watching, [&end] { end(0, {}); });
     QObject::connect(&target, &CommandTarget::reportChanged, &watching, write);
+    QObject::connect(&target, &CommandTarget::watchFailed, &watching, [&end](const QString &reason) { end(1, reason); });
     target.watch();
     write(co_await target.report(!options.cached));
-    if (!watchesPipe) {
-        // Lines follow every change until the process is ended.
-        co_await qCoro(&target, &QObject::destroyed);
-    } else if (!readerGone) {
-        co_await qCoro(environment.output, &PipeReaderWatch::readerGone);
-    }
-    co_return 0;
+    if (!ended)
+        co_await qCoro(&ending, &QTimer::timeout);
+    co_return status;
 }
 
 QCoro::Task<int> status(const QStringList &arguments, CommandTarget &target, CommandLineEnvironment environment, QTextStream &out,
@@ -137,7 +151,7 @@ QCoro::Task<int> status(const QStringList &arguments, CommandTarget &target, Com
     }
     const StatusOptions options = std::get<StatusOptions>(read);
     if (options.watch)
-        co_return co_await watch(target, options, environment, out);
+        co_return co_await watch(target, options, environment, out, err);
     const QJsonObject report = co_await target.report(!options.cached);
     out << statusOutput(report, options, environment.clock->now());
     co_return 0;
@@ -166,6 +180,15 @@ QCoro::Task<int> connectProvider(ProviderID id, CommandTarget &target, QTextStre
 }
 
 } // namespace
+
+std::optional<QString> writeFailure(QTextStream &out)
+{
+    out.flush();
+    if (out.status() == QTextStream::Ok)
+        return std::nullopt;
+    const QString reason = out.device() ? out.device()->errorString() : QString();
+    return QStringLiteral("cannot write the output") + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+}
 
 QString commandLineUsage()
 {

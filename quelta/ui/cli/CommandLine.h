@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <optional>
+
 namespace quelta {
 
 class PipeReaderWatch;
@@ -28,8 +30,13 @@ bool commandLoadsAllowances(const QStringList &arguments);
 
 // Runs `quelta <arguments>` (without the program name) and returns the exit status:
 // 0 done, 1 the command did not achieve its aim, 2 a usage error. `status --watch` runs until
-// the reader of its output goes (status 0) or the process is ended.
+// the reader of its output goes (status 0), nothing is left to watch (status 1, said on `err`),
+// a line cannot be written (status 1), or the process is ended. The caller tells a failed write
+// with writeFailure(), which also flushes what is still buffered.
 QCoro::Task<int> runCommandLine(QStringList arguments, CommandTarget &target, CommandLineEnvironment environment,
                                 QTextStream &out, QTextStream &err);
+
+// Flushes `out`; why not all that was written to it arrived, if it did not.
+std::optional<QString> writeFailure(QTextStream &out);
 
 } // namespace quelta

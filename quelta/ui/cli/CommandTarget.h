@@ -31,6 +31,8 @@ public:
 
 Q_SIGNALS:
     void reportChanged(const QJsonObject &report);
+    // Nothing is left that could tell the changes: the watch ends with `reason`.
+    void watchFailed(const QString &reason);
 };
 
 // A monitor of this process, connected to through the application's one connect flow.

@@ -1,5 +1,7 @@
 #include "RemoteCommandTarget.h"
 
+#include "CommandTargetFailure.h"
+
 #include <QCoroDBus>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
@@ -9,14 +11,27 @@ namespace quelta {
 
 namespace {
 
+using namespace std::chrono_literals;
+
 // A refresh or a sign-in may take minutes (a browser sign-in); the call waits for its answer.
 constexpr int longCall = 15 * 60 * 1000;
+// A Quelta claims the name before its object is on the bus; until then its calls are tried again.
+constexpr auto startingPatience = 5s;
+constexpr auto retryInterval = 50ms;
 
-QDBusMessage call(const QString &method, const QVariantList &arguments = {})
+QDBusMessage call(const QString &method, const QVariantList &arguments)
 {
     QDBusMessage message = QDBusMessage::createMethodCall(queltaBus::service, queltaBus::path, queltaBus::interface, method);
     message.setArguments(arguments);
     return message;
+}
+
+// What a Quelta that is still building answers.
+bool answersLikeAStartingQuelta(const QDBusMessage &reply)
+{
+    static const QStringList notYet{QDBusError::errorString(QDBusError::UnknownObject), QDBusError::errorString(QDBusError::UnknownInterface),
+                                    QDBusError::errorString(QDBusError::UnknownMethod)};
+    return notYet.contains(reply.errorName());
 }
 
 QJsonObject documentOf(const QDBusMessage &reply)
@@ -26,35 +41,49 @@ QJsonObject documentOf(const QDBusMessage &reply)
 
 } // namespace
 
-RemoteCommandTarget::RemoteCommandTarget(QDBusConnection bus)
+RemoteCommandTarget::RemoteCommandTarget(QDBusConnection bus, Clock &clock)
     : m_bus(std::move(bus))
+    , m_clock(clock)
 {
+}
+
+QCoro::Task<QDBusMessage> RemoteCommandTarget::ask(QString method, QVariantList arguments, int timeout)
+{
+    const std::stop_token stop = m_lifetime.token();
+    Clock &clock = m_clock;
+    const Clock::Duration start = clock.elapsed();
+    for (;;) {
+        const QDBusPendingCall pending = m_bus.asyncCall(call(method, arguments), timeout);
+        const QDBusMessage reply = co_await pending;
+        throwIfStopped(stop);
+        if (reply.type() == QDBusMessage::ReplyMessage)
+            co_return reply;
+        if (!answersLikeAStartingQuelta(reply) || clock.elapsed() - start > startingPatience)
+            throw CommandTargetFailure{QStringLiteral("the running Quelta did not answer: ") + reply.errorMessage()};
+        co_await clock.sleep(retryInterval, stop);
+    }
 }
 
 QCoro::Task<QJsonObject> RemoteCommandTarget::report(bool refreshFirst)
 {
-    if (refreshFirst) {
-        const QDBusPendingCall refresh = m_bus.asyncCall(call(QStringLiteral("Refresh"), {true}), longCall);
-        const QDBusMessage done = co_await refresh;
-        Q_UNUSED(done);
-    }
-    const QDBusPendingCall state = m_bus.asyncCall(call(QStringLiteral("State")));
-    const QDBusMessage reply = co_await state;
-    co_return documentOf(reply);
+    // Named: GCC cannot take a braced list into a co_await expression.
+    const QVariantList manual{true};
+    if (refreshFirst)
+        co_await ask(QStringLiteral("Refresh"), manual, longCall);
+    co_return documentOf(co_await ask(QStringLiteral("State")));
 }
 
 QCoro::Task<ConnectOutcome> RemoteCommandTarget::connectProvider(ProviderID id)
 {
-    const QDBusPendingCall connecting = m_bus.asyncCall(call(QStringLiteral("Connect"), {toRawValue(id)}), longCall);
-    const QDBusMessage reply = co_await connecting;
+    const QVariantList provider{toRawValue(id)};
+    const QDBusMessage reply = co_await ask(QStringLiteral("Connect"), provider, longCall);
     co_return fromRawValue<ConnectOutcome>(reply.arguments().value(0).toString()).value_or(ConnectOutcome::failed);
 }
 
 QCoro::Task<std::optional<QString>> RemoteCommandTarget::providerTool(ProviderID id)
 {
-    const QDBusPendingCall lookup = m_bus.asyncCall(call(QStringLiteral("ProviderTool"), {toRawValue(id)}));
-    const QDBusMessage reply = co_await lookup;
-    const QString tool = reply.arguments().value(0).toString();
+    const QVariantList provider{toRawValue(id)};
+    const QString tool = (co_await ask(QStringLiteral("ProviderTool"), provider)).arguments().value(0).toString();
     co_return tool.isEmpty() ? std::nullopt : std::optional(tool);
 }
 

@@ -2,7 +2,11 @@
 
 #include "CommandTarget.h"
 
+#include "platform/Clock.h"
+#include "platform/TaskLifetime.h"
+
 #include <QDBusConnection>
+#include <QDBusMessage>
 
 namespace quelta {
 
@@ -14,11 +18,12 @@ inline const QString interface = QStringLiteral("app.quelta.Quelta");
 } // namespace queltaBus
 
 // The running Quelta, reached over the session bus: its monitor answers, and no second one runs.
+// A call it does not answer throws CommandTargetFailure.
 class RemoteCommandTarget final : public CommandTarget
 {
     Q_OBJECT
 public:
-    explicit RemoteCommandTarget(QDBusConnection bus);
+    explicit RemoteCommandTarget(QDBusConnection bus, Clock &clock = Clock::system());
 
     QCoro::Task<QJsonObject> report(bool refreshFirst) override;
     QCoro::Task<ConnectOutcome> connectProvider(ProviderID id) override;
@@ -29,7 +34,11 @@ private Q_SLOTS:
     void onStateChanged(const QString &document);
 
 private:
+    QCoro::Task<QDBusMessage> ask(QString method, QVariantList arguments = {}, int timeout = -1);
+
     QDBusConnection m_bus;
+    Clock &m_clock;
+    TaskLifetime m_lifetime;
 };
 
 } // namespace quelta
