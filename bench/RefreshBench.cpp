@@ -3,7 +3,7 @@
 // one run of the stand-in app-server closed as soon as it has answered, and one usage request.
 #include "SignedInHome.h"
 
-#include "platform/ProcessRunner.h"
+#include "commands/CommandLine.h"
 #include "connectors/ProviderConnectors.h"
 #include "connectors/ProviderHttpSession.h"
 #include "connectors/claude/AuthStatusCache.h"
@@ -11,8 +11,8 @@
 #include "connectors/codex/CodexConnector.h"
 #include "core/AllowanceStore.h"
 #include "platform/Clock.h"
+#include "platform/ProcessRunner.h"
 #include "platform/SettingsStore.h"
-#include "ui/cli/CommandLine.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -65,7 +65,7 @@ QCoro::Task<QString> status(const QString &home, const QUrl &usageHost)
         environment.authStatusCache = &cache;
         return environment;
     };
-    quelta::AllowanceMonitor monitor(store, clock, quelta::AllowanceMonitor::Services{.connectors = connectors.loader()});
+    quelta::AllowanceMonitor monitor(store, clock, quelta::AllowanceMonitor::Dependencies{.connectors = connectors.loader()});
     QString output;
     QTextStream out(&output);
     quelta::ProviderConnection connection(monitor, {});

@@ -71,7 +71,7 @@ int loadAndExit(const QString &directory)
     quelta::SettingsStore store(directory);
     SilentCenter center;
     quelta::UsageNotificationManager alerts(store, quelta::Clock::system(), center);
-    quelta::AllowanceMonitor monitor(store, quelta::Clock::system(), quelta::AllowanceMonitor::Services{.isSubstituteLoader = true, .alerts = &alerts});
+    quelta::AllowanceMonitor monitor(store, quelta::Clock::system(), quelta::AllowanceMonitor::Dependencies{.isSubstituteLoader = true, .alerts = &alerts});
     return monitor.providers().size() == 3 && alerts.samples().size() == 2000 ? 0 : 1;
 }
 

@@ -5,7 +5,7 @@
 // that idle minute with the popover closed.
 #include "SignedInHome.h"
 
-#include "app/AppServices.h"
+#include "app/AppObjects.h"
 #include "app/TrayShell.h"
 #include "core/AllowanceStore.h"
 #include "ui/popover/PopoverWindow.h"
@@ -74,7 +74,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     const bench::SignedInHome home;
 
-    quelta::AppServices::Configuration configuration = quelta::AppServices::Configuration::standard();
+    quelta::AppObjects::Configuration configuration = quelta::AppObjects::Configuration::standard();
     configuration.settingsDirectory = home.filePath(QStringLiteral("config"));
     configuration.executableSearch = quelta::ExecutableSearch{home.path(), {}};
     configuration.claudeApiHost = home.usageHost();
@@ -84,7 +84,7 @@ int main(int argc, char *argv[])
         quelta::allowanceStore::saveAuthorizedProviders(store, {quelta::ProviderID::codex, quelta::ProviderID::claudeCode});
         quelta::allowanceStore::saveEnabledProviders(store, {quelta::ProviderID::codex, quelta::ProviderID::claudeCode});
     }
-    quelta::AppServices services(configuration);
+    quelta::AppObjects services(configuration);
     quelta::TrayShell shell(services, {});
     elapsedSinceStart.start();
     shell.start();

@@ -2,11 +2,11 @@
 // of its own) and a real `quelta status --watch --format waybar` whose output is a pipe. Each of
 // 20 rounds changes the app's state and times from the monitor's change signal to the new line
 // readable in the pipe. Goal: a median under 50 ms. Run inside dbus-run-session.
-#include "app/AppServices.h"
+#include "app/AppObjects.h"
 #include "app/QueltaBusService.h"
 #include "app/TrayShell.h"
+#include "commands/CommandTarget.h"
 #include "core/AllowanceStore.h"
-#include "ui/cli/CommandTarget.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     QTemporaryDir home;
-    quelta::AppServices::Configuration configuration = quelta::AppServices::Configuration::standard();
+    quelta::AppObjects::Configuration configuration = quelta::AppObjects::Configuration::standard();
     configuration.settingsDirectory = home.filePath(QStringLiteral("config"));
     configuration.executableSearch = quelta::ExecutableSearch{home.path(), {}};
     configuration.framerHelper = home.filePath(QStringLiteral("no-helper"));
@@ -96,7 +96,7 @@ int main(int argc, char *argv[])
         quelta::SettingsStore store(configuration.settingsDirectory);
         quelta::allowanceStore::saveEnabledProviders(store, {quelta::ProviderID::codex, quelta::ProviderID::claudeCode});
     }
-    quelta::AppServices app(configuration);
+    quelta::AppObjects app(configuration);
 
     QElapsedTimer clock;
     clock.start();

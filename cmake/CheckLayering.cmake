@@ -3,7 +3,7 @@ cmake_minimum_required(VERSION 3.25)
 #   cmake -DSOURCE_DIR=<repository> -P CheckLayering.cmake
 # A file may include from its own layer and from layers of a lower rank; layers of equal rank
 # (artwork and core; connectors, alerts, analytics; ui and web) stay apart.
-set(ranks platform=0 artwork=1 core=1 connectors=2 alerts=2 analytics=2 ui=3 web=3 app=4)
+set(ranks platform=0 artwork=1 core=1 connectors=2 alerts=2 analytics=2 commands=3 ui=4 web=4 app=5)
 # The installer's own layers: the signature knows no engine, the engine no window.
 set(installer_ranks signature=0 engine=1 window=2)
 set(layers "")

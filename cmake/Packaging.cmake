@@ -7,7 +7,7 @@ add_custom_target(bundle
   COMMAND ${CMAKE_COMMAND}
     -DBUNDLE=${QUELTA_BUNDLE_DIR}
     -DQUELTA=$<TARGET_FILE:quelta>
-    -DQUELTA_TRAY=$<TARGET_FILE:quelta-tray>
+    -DQUELTA_APP=$<TARGET_FILE:quelta-app>
     -DQUELTA_WEB=$<TARGET_FILE:quelta-web>
     -DINFO=${PROJECT_BINARY_DIR}/bundle/Info.json
     -DDESKTOP=${PROJECT_SOURCE_DIR}/quelta/artwork/desktop/app.quelta.Quelta.desktop
@@ -16,7 +16,7 @@ add_custom_target(bundle
     -DSTRIP=${CMAKE_STRIP}
     -P ${CMAKE_CURRENT_LIST_DIR}/bundle/AssembleBundle.cmake
   COMMAND quelta-sign-bundle ${QUELTA_SIGNING_KEY_FILE} ${QUELTA_BUNDLE_IDENTIFIER} ${QUELTA_SIGNING_TEAM} ${QUELTA_BUNDLE_DIR}
-  DEPENDS quelta quelta-tray quelta-web quelta-sign-bundle
+  DEPENDS quelta quelta-app quelta-web quelta-sign-bundle
   COMMENT "Making and signing Quelta.app"
   VERBATIM)
 

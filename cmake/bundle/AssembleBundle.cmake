@@ -1,10 +1,10 @@
 cmake_minimum_required(VERSION 3.25)
 # Lays out Quelta.app afresh; signing follows as a separate step.
-#   cmake -DBUNDLE=… -DQUELTA=… -DQUELTA_TRAY=… -DQUELTA_WEB=… -DINFO=… -DDESKTOP=… -DICON=… -DFONTS=… [-DSTRIP=…] -P AssembleBundle.cmake
+#   cmake -DBUNDLE=… -DQUELTA=… -DQUELTA_APP=… -DQUELTA_WEB=… -DINFO=… -DDESKTOP=… -DICON=… -DFONTS=… [-DSTRIP=…] -P AssembleBundle.cmake
 file(REMOVE_RECURSE "${BUNDLE}")
 file(MAKE_DIRECTORY "${BUNDLE}/Contents/Linux" "${BUNDLE}/Contents/Resources/fonts")
 file(COPY "${INFO}" DESTINATION "${BUNDLE}/Contents")
-file(COPY "${QUELTA}" "${QUELTA_TRAY}" "${QUELTA_WEB}" DESTINATION "${BUNDLE}/Contents/Linux")
+file(COPY "${QUELTA}" "${QUELTA_APP}" "${QUELTA_WEB}" DESTINATION "${BUNDLE}/Contents/Linux")
 file(COPY "${ICON}" DESTINATION "${BUNDLE}/Contents/Resources")
 file(COPY_FILE "${DESKTOP}" "${BUNDLE}/Contents/Resources/quelta.desktop")
 file(GLOB fonts "${FONTS}/*.ttf" "${FONTS}/LICENSE.txt")
@@ -14,7 +14,7 @@ else()
   message(WARNING "No Geist fonts in ${FONTS}: run scripts/bootstrap; Quelta.app falls back to the desktop's font")
 endif()
 if(STRIP)
-  foreach(program quelta quelta-tray quelta-web)
+  foreach(program quelta quelta-app quelta-web)
     execute_process(COMMAND "${STRIP}" --strip-unneeded "${BUNDLE}/Contents/Linux/${program}" COMMAND_ERROR_IS_FATAL ANY)
   endforeach()
 endif()

@@ -3,7 +3,7 @@
 #include "AlertMetric.h"
 #include "UsageAlertData.h"
 
-#include "core/MonitorServices.h"
+#include "core/MonitorDependencies.h"
 #include "platform/NotificationCenter.h"
 
 #include <QObject>

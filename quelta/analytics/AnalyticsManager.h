@@ -2,7 +2,7 @@
 
 #include "QueltaAnalyticsEvent.h"
 
-#include "core/MonitorServices.h"
+#include "core/MonitorDependencies.h"
 
 #include "ApplicationPresence.h"
 

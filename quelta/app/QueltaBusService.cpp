@@ -1,20 +1,20 @@
 #include "QueltaBusService.h"
 
 #include "AppLogging.h"
-#include "AppServices.h"
+#include "AppObjects.h"
 #include "TrayShell.h"
 
+#include "commands/CommandTarget.h"
+#include "commands/RemoteCommandTarget.h"
+#include "commands/StatusReport.h"
 #include "platform/DetachedTask.h"
-#include "ui/cli/CommandTarget.h"
-#include "ui/cli/RemoteCommandTarget.h"
-#include "ui/cli/StatusReport.h"
 
 #include <QDBusConnection>
 #include <QJsonDocument>
 
 namespace quelta {
 
-QueltaBusService::QueltaBusService(QObject *host, AppServices &services, TrayShell &shell, LocalCommandTarget &target)
+QueltaBusService::QueltaBusService(QObject *host, AppObjects &services, TrayShell &shell, LocalCommandTarget &target)
     : QDBusAbstractAdaptor(host)
     , m_services(services)
     , m_shell(shell)

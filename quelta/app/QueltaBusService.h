@@ -7,7 +7,7 @@
 
 namespace quelta {
 
-class AppServices;
+class AppObjects;
 class LocalCommandTarget;
 class TrayShell;
 
@@ -19,7 +19,7 @@ class QueltaBusService final : public QDBusAbstractAdaptor
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "app.quelta.Quelta")
 public:
-    QueltaBusService(QObject *host, AppServices &services, TrayShell &shell, LocalCommandTarget &target);
+    QueltaBusService(QObject *host, AppObjects &services, TrayShell &shell, LocalCommandTarget &target);
 
     // Claims the name on `bus` (kept when this process holds it already) and puts the object on
     // it; false when another Quelta holds the name.
@@ -42,7 +42,7 @@ Q_SIGNALS:
 private:
     void answerRefreshesIfDone();
 
-    AppServices &m_services;
+    AppObjects &m_services;
     TrayShell &m_shell;
     LocalCommandTarget &m_target;
     QDBusConnection m_bus;

@@ -1,25 +1,25 @@
 #include "TrayShell.h"
 
 #include "AppLogging.h"
-#include "AppServices.h"
+#include "AppObjects.h"
 #include "AppUpdater.h"
 #include "StatusItem.h"
 #include "TrayPresence.h"
 
+#include "commands/ProviderConnection.h"
+#include "core/AllowanceStore.h"
+#include "core/BundleInformation.h"
+#include "core/RefreshPolicy.h"
 #include "platform/Clock.h"
 #include "platform/DetachedTask.h"
+#include "platform/LoginItem.h"
 #include "ui/FontRegistry.h"
-#include "ui/ProviderConnection.h"
-#include "ui/popover/ContentView.h"
 #include "ui/onboarding/OnboardingWindow.h"
+#include "ui/popover/ContentView.h"
 #include "ui/popover/PopoverWindow.h"
 #include "ui/settings/SettingsView.h"
-#include "core/BundleInformation.h"
-#include "platform/LoginItem.h"
 #include "ui/widgets/AlertBox.h"
 #include "ui/widgets/ReduceMotion.h"
-#include "core/AllowanceStore.h"
-#include "core/RefreshPolicy.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -43,7 +43,7 @@ bool placesOwnWindows()
 
 } // namespace
 
-TrayShell::TrayShell(AppServices &services, Options options, QObject *parent)
+TrayShell::TrayShell(AppObjects &services, Options options, QObject *parent)
     : QObject(parent)
     , m_services(services)
     , m_options(std::move(options))
@@ -262,7 +262,7 @@ std::function<std::optional<QString>(ProviderID)> TrayShell::toolExecutable()
 
 void TrayShell::connectProvider(ProviderID id)
 {
-    if (m_services.connection().isConnecting(id))
+    if (m_services.monitor().connectionAttemptState(id) == ProviderConnectionAttemptState::connecting)
         return;
     // The popover would cover the browser's sign-in or the Framer window.
     if (id != ProviderID::claudeCode && m_popover)

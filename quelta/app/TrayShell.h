@@ -17,7 +17,7 @@ class QWidget;
 
 namespace quelta {
 
-class AppServices;
+class AppObjects;
 class ContentView;
 class StatusItem;
 class TrayPresence;
@@ -42,7 +42,7 @@ public:
         QDBusConnection sessionBus = QDBusConnection::sessionBus();
     };
 
-    TrayShell(AppServices &services, Options options, QObject *parent = nullptr);
+    TrayShell(AppObjects &services, Options options, QObject *parent = nullptr);
     ~TrayShell() override;
 
     // The designed launch order, from fonts to the first refresh and the background loop.
@@ -80,7 +80,7 @@ private:
     bool popoverIsWindow() const;
     void ensurePopover(bool asWindow);
 
-    AppServices &m_services;
+    AppObjects &m_services;
     Options m_options;
     TrayPresence *m_trayPresence;
     StatusItem *m_statusItem = nullptr;

@@ -33,15 +33,15 @@ void dropSnapshot(MonitorState &state, SettingsStore &settings, ProviderID id)
 
 } // namespace
 
-AllowanceMonitor::AllowanceMonitor(SettingsStore &settings, Clock &clock, Services services, QObject *parent)
+AllowanceMonitor::AllowanceMonitor(SettingsStore &settings, Clock &clock, Dependencies dependencies, QObject *parent)
     : QObject(parent)
     , m_settings(settings)
     , m_clock(clock)
-    , m_services(std::move(services))
+    , m_dependencies(std::move(dependencies))
     , m_state(restoreMonitorState(settings, clock.now()))
 {
-    if (!m_state.snapshots.isEmpty() && m_services.analytics)
-        m_services.analytics->setFirstConnectionObserved();
+    if (!m_state.snapshots.isEmpty() && m_dependencies.analytics)
+        m_dependencies.analytics->setFirstConnectionObserved();
     // Every operation that saves ends by announcing a change.
     QObject::connect(this, &AllowanceMonitor::changed, this, &AllowanceMonitor::announceSaveOutcome);
 }
@@ -92,8 +92,9 @@ void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool s
     }
     QList<ProviderID> eligible;
     for (ProviderID id : providerIDs) {
+        // A provider being connected is loaded by its attempt alone.
         if (m_state.enabled.contains(id) && m_state.authorized.contains(id)
-            && m_state.attemptState(id) != ProviderConnectionAttemptState::connecting)
+            && (source == RefreshSource::connection || m_state.attemptState(id) != ProviderConnectionAttemptState::connecting))
             eligible.append(id);
     }
     if (eligible.isEmpty())
@@ -128,7 +129,7 @@ void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool s
 QCoro::Task<void> AllowanceMonitor::load(ProviderID id)
 {
     const std::stop_token lifetime = m_lifetime.token();
-    ProviderLoader loader = m_services.connectors;
+    ProviderLoader loader = m_dependencies.connectors;
     const ClaudeTrackedLimit tracked = m_state.trackedLimit;
     std::optional<ProviderLoadResult> result;
     std::exception_ptr error;
@@ -191,7 +192,9 @@ void AllowanceMonitor::handle(ProviderID id, const ProviderLoadResult &result)
 
 void AllowanceMonitor::applyConnected(ProviderID id, const ProviderAllowance &provider)
 {
-    m_state.attempts.insert(id, ProviderConnectionAttemptState::idle);
+    // Connected since an attempt failed; an attempt still running is its caller's to finish.
+    if (m_state.attemptState(id) == ProviderConnectionAttemptState::failed)
+        m_state.attempts.insert(id, ProviderConnectionAttemptState::idle);
     clearRetryDate(m_state, m_settings, id);
     m_round.succeeded.insert(id);
     m_state.stale.remove(id);
@@ -201,12 +204,12 @@ void AllowanceMonitor::applyConnected(ProviderID id, const ProviderAllowance &pr
     m_state.snapshots.insert(id, allowanceStore::makeSnapshot(provider, now));
     m_state.lastSuccessfulAt.insert(id, now);
     allowanceStore::persistSnapshots(m_settings, m_state.snapshots);
-    if (m_services.analytics && !m_services.analytics->firstConnectionObserved()) {
-        m_services.analytics->setFirstConnectionObserved();
-        m_services.analytics->trackFirstConnection();
+    if (m_dependencies.analytics && !m_dependencies.analytics->firstConnectionObserved()) {
+        m_dependencies.analytics->setFirstConnectionObserved();
+        m_dependencies.analytics->trackFirstConnection();
     }
-    if (!m_services.isSubstituteLoader && m_services.alerts)
-        m_services.alerts->recordUsage(provider);
+    if (!m_dependencies.isSubstituteLoader && m_dependencies.alerts)
+        m_dependencies.alerts->recordUsage(provider);
 }
 
 void AllowanceMonitor::applyNeedsConnection(ProviderID id, const ProviderAllowance &provider, bool wasConnected)
@@ -215,8 +218,8 @@ void AllowanceMonitor::applyNeedsConnection(ProviderID id, const ProviderAllowan
     clearRetryDate(m_state, m_settings, id);
     m_state.stale.remove(id);
     m_round.failed.insert(id);
-    if (wasConnected && !m_services.isSubstituteLoader && m_services.alerts)
-        m_services.alerts->providerDidDisconnect(provider);
+    if (wasConnected && !m_dependencies.isSubstituteLoader && m_dependencies.alerts)
+        m_dependencies.alerts->providerDidDisconnect(provider);
     m_state.replaceRecord(provider);
     dropSnapshot(m_state, m_settings, id);
 }
@@ -249,12 +252,12 @@ void AllowanceMonitor::finishRefresh()
     const bool someSuccess = std::ranges::any_of(m_round.succeeded, [this](ProviderID id) { return m_state.isConnected(id); });
     const RefreshResult outcome = m_round.finish(someSuccess);
     m_state.updateLastUpdated();
-    if (!m_services.analytics)
+    if (!m_dependencies.analytics)
         return;
     if (wasManual)
-        m_services.analytics->trackManualRefreshCompleted(outcome);
+        m_dependencies.analytics->trackManualRefreshCompleted(outcome);
     if (m_round.source == RefreshSource::background && (someSuccess || m_round.lastFailed))
-        m_services.analytics->recordBackgroundRefresh(outcome);
+        m_dependencies.analytics->recordBackgroundRefresh(outcome);
 }
 
 void AllowanceMonitor::beginConnecting(ProviderID id)
@@ -267,6 +270,11 @@ void AllowanceMonitor::beginConnecting(ProviderID id)
     setConnectionAttemptState(id, ProviderConnectionAttemptState::connecting);
 }
 
+void AllowanceMonitor::finishConnecting(ProviderID id, bool connected)
+{
+    setConnectionAttemptState(id, connected ? ProviderConnectionAttemptState::idle : ProviderConnectionAttemptState::failed);
+}
+
 QCoro::Task<bool> AllowanceMonitor::connect(ProviderID id)
 {
     // Every change of the refresh state is announced: wait for those instead of polling.
@@ -275,7 +283,6 @@ QCoro::Task<bool> AllowanceMonitor::connect(ProviderID id)
         co_await qCoro(this, &AllowanceMonitor::changed);
     if (!self)
         co_return false;
-    m_state.attempts.insert(id, ProviderConnectionAttemptState::idle);
     m_state.lastAttemptDates.remove(id);
     m_state.retryDates.remove(id);
     startRefresh({id}, false, RefreshSource::connection);
@@ -324,7 +331,7 @@ void AllowanceMonitor::setClaudeTrackedLimit(ClaudeTrackedLimit limit)
 
 std::chrono::seconds AllowanceMonitor::automaticRefreshInterval() const
 {
-    const bool frequent = m_services.alerts && m_services.alerts->wantsFrequentRefresh();
+    const bool frequent = m_dependencies.alerts && m_dependencies.alerts->wantsFrequentRefresh();
     return refreshPolicy::loopInterval(frequent, m_lastInteractionAt, m_clock.now());
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MonitorServices.h"
+#include "MonitorDependencies.h"
 #include "MonitorState.h"
 #include "RefreshRound.h"
 
@@ -22,9 +22,9 @@ class AllowanceMonitor final : public QObject
     Q_OBJECT
 public:
     using ProviderLoader = quelta::ProviderLoader;
-    using Services = MonitorServices;
+    using Dependencies = MonitorDependencies;
 
-    AllowanceMonitor(SettingsStore &settings, Clock &clock, Services services, QObject *parent = nullptr);
+    AllowanceMonitor(SettingsStore &settings, Clock &clock, Dependencies dependencies, QObject *parent = nullptr);
     ~AllowanceMonitor() override;
 
     // Where views read "now" to judge the figures against the time.
@@ -46,9 +46,11 @@ public:
     QString statusText() const;
     ProviderConnectionAttemptState connectionAttemptState(ProviderID id) const { return m_state.attemptState(id); }
 
-    void setConnectionAttemptState(ProviderID id, ProviderConnectionAttemptState state);
+    // An attempt to connect runs from beginConnecting to finishConnecting; the monitor's own
+    // loads meanwhile, the attempt's load included, leave it running.
     void beginConnecting(ProviderID id);
     QCoro::Task<bool> connect(ProviderID id);
+    void finishConnecting(ProviderID id, bool connected);
     void setProvider(ProviderID id, bool enabled);
     void setClaudeTrackedLimit(ClaudeTrackedLimit limit);
     void refresh(bool manual);
@@ -72,6 +74,7 @@ Q_SIGNALS:
     void changed();
 
 private:
+    void setConnectionAttemptState(ProviderID id, ProviderConnectionAttemptState state);
     void startRefresh(const QList<ProviderID> &providerIDs, bool showsManualRefresh, RefreshSource source);
     QCoro::Task<void> load(ProviderID id);
     void handle(ProviderID id, const ProviderLoadResult &result);
@@ -85,7 +88,7 @@ private:
 
     SettingsStore &m_settings;
     Clock &m_clock;
-    Services m_services;
+    Dependencies m_dependencies;
     MonitorState m_state;
     RefreshRound m_round;
     std::optional<std::stop_source> m_loopStop;

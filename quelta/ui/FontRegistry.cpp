@@ -23,7 +23,7 @@ int registerFonts(const QString &directory)
 QString applicationFontDirectory()
 {
     // Inside Quelta.app the fonts are resources of the bundle; installed or built, shared data.
-    // Both sit beside the launcher, wherever the tray program itself is.
+    // Both sit beside the launcher, wherever the application program itself is.
     const QDir programs(QFileInfo(launcherProgramPath(QCoreApplication::applicationDirPath())).path());
     const QString bundled = programs.filePath(QStringLiteral("../Resources/fonts"));
     return QFileInfo(bundled).isDir() ? bundled : programs.filePath(QStringLiteral("../share/quelta/fonts"));

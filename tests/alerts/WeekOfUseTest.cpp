@@ -98,7 +98,7 @@ class WeekOfUseTest : public QObject
         m_store = std::make_unique<SettingsStore>(m_settings.path());
         m_alerts = std::make_unique<UsageNotificationManager>(*m_store, m_fixture.clock, m_center);
         m_alerts->configure({});
-        AllowanceMonitor::Services services{.connectors = m_loads.loader(), .alerts = m_alerts.get(), .analytics = &m_analytics};
+        AllowanceMonitor::Dependencies services{.connectors = m_loads.loader(), .alerts = m_alerts.get(), .analytics = &m_analytics};
         m_monitor = std::make_unique<AllowanceMonitor>(*m_store, m_fixture.clock, services);
         m_monitor->refresh(false);
         m_monitor->scheduleAutomaticRefresh();

@@ -2,7 +2,7 @@
 #include "ShellServices.h"
 #include "TestFixture.h"
 
-#include "app/AppServices.h"
+#include "app/AppObjects.h"
 #include "core/AllowanceStore.h"
 #include "platform/DetachedTask.h"
 

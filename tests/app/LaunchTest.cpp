@@ -2,11 +2,11 @@
 #include "ShellServices.h"
 #include "TestFixture.h"
 
-#include "app/AppServices.h"
+#include "app/AppObjects.h"
 #include "app/QueltaBusService.h"
 #include "app/TrayShell.h"
+#include "commands/CommandTarget.h"
 #include "core/AllowanceStore.h"
-#include "ui/cli/CommandTarget.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(launch.exitStatus(), QProcess::NormalExit);
         QCOMPARE(launch.exitCode(), 1);
         const QByteArray message = launch.readAllStandardError();
-        QVERIFY2(message.contains("cannot start the tray program " + QFile::encodeName(QFileInfo(lone).path()) + "/quelta-tray: No such file"),
+        QVERIFY2(message.contains("cannot start the application program " + QFile::encodeName(QFileInfo(lone).path()) + "/quelta-app: No such file"),
                  message.constData());
     }
 

@@ -1,12 +1,12 @@
 #include "ShellServices.h"
 #include "TestFixture.h"
 
-#include "app/AppServices.h"
+#include "app/AppObjects.h"
 #include "app/QueltaBusService.h"
-#include "app/SingleInstance.h"
 #include "app/TrayShell.h"
+#include "commands/CommandTarget.h"
+#include "commands/SingleInstance.h"
 #include "core/AllowanceStore.h"
-#include "ui/cli/CommandTarget.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -128,7 +128,7 @@ private Q_SLOTS:
         QProcess bar;
         start(bar, watch());
         QTRY_COMPARE_WITH_TIMEOUT(tooltips(), QStringList{requiresConnection}, 20'000);
-        app->monitor().setConnectionAttemptState(ProviderID::codex, ProviderConnectionAttemptState::connecting);
+        app->monitor().beginConnecting(ProviderID::codex);
         QTRY_COMPARE(tooltips(), (QStringList{requiresConnection, signingIn}));
         closeBar(bar);
         QDBusConnection::sessionBus().unregisterService(QStringLiteral("app.quelta.Quelta"));
@@ -160,7 +160,7 @@ private Q_SLOTS:
             QVERIFY(singleInstance::claim(appBus));
             QTest::qWait(200);
             QVERIFY(face->registerOn(appBus));
-            app->monitor().setConnectionAttemptState(ProviderID::codex, ProviderConnectionAttemptState::connecting);
+            app->monitor().beginConnecting(ProviderID::codex);
             QTRY_COMPARE_WITH_TIMEOUT(tooltips(), (QStringList{requiresConnection, signingIn}), 20'000);
         }
         // The app quits: its connection closes once nothing of it holds it.

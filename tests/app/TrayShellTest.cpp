@@ -2,13 +2,13 @@
 #include "ShellServices.h"
 #include "TestFixture.h"
 
-#include "app/AppServices.h"
-#include "app/ApplicationIdentity.h"
+#include "app/AppObjects.h"
 #include "app/QueltaBusService.h"
 #include "app/StatusItem.h"
 #include "app/TrayShell.h"
+#include "commands/ApplicationIdentity.h"
+#include "commands/CommandTarget.h"
 #include "core/AllowanceStore.h"
-#include "ui/cli/CommandTarget.h"
 
 #include <QApplication>
 #include <QDBusArgument>
@@ -86,7 +86,7 @@ QVariant itemProperty(const QString &item, const QString &name)
 class BusFace
 {
 public:
-    BusFace(AppServices &app, TrayShell &shell, QDBusConnection bus)
+    BusFace(AppObjects &app, TrayShell &shell, QDBusConnection bus)
         : m_target(app.monitor(), app.connection(), {})
         , m_bus(std::move(bus))
         , m_registered((new QueltaBusService(&m_host, app, shell, m_target))->registerOn(m_bus))
@@ -117,7 +117,7 @@ class TrayShellTest : public QObject
     QDBusConnection m_bus = QDBusConnection::sessionBus();
     QTemporaryDir m_icons;
 
-    std::unique_ptr<AppServices> services() { return test::shellServices(*m_fixture); }
+    std::unique_ptr<AppObjects> services() { return test::shellServices(*m_fixture); }
 
     TrayShell::Options options() const
     {
@@ -399,13 +399,20 @@ private Q_SLOTS:
         auto app = services();
         TrayShell shell(*app, options());
         shell.start();
+        // What the popover shows, all through the attempt: the launch's own load, which may end
+        // while the sign-in still runs, must not end it.
+        QList<ProviderConnectionAttemptState> shown;
+        QObject recording;
+        QObject::connect(&app->monitor(), &AllowanceMonitor::providerChanged, &recording, [&](ProviderID id) {
+            const ProviderConnectionAttemptState state = app->monitor().connectionAttemptState(id);
+            if (id == ProviderID::codex && (shown.isEmpty() || shown.last() != state))
+                shown.append(state);
+        });
         shell.connectProvider(ProviderID::codex);
         shell.connectProvider(ProviderID::codex);
-        // The attempt state alone can read idle early: the launch's own load may end connected
-        // while the sign-in still runs.
-        QTRY_VERIFY(!app->connection().isConnecting(ProviderID::codex));
+        QTRY_COMPARE(app->monitor().connectionAttemptState(ProviderID::codex), ProviderConnectionAttemptState::idle);
         QCOMPARE(codexRuns(QStringLiteral("login")), 1);
-        QCOMPARE(app->monitor().connectionAttemptState(ProviderID::codex), ProviderConnectionAttemptState::idle);
+        QCOMPARE(shown, (QList{ProviderConnectionAttemptState::connecting, ProviderConnectionAttemptState::idle}));
     }
 };
 

@@ -1,7 +1,7 @@
 #include "ShellServices.h"
 #include "TestFixture.h"
 
-#include "app/AppServices.h"
+#include "app/AppObjects.h"
 #include "app/StatusItem.h"
 #include "app/TrayPresence.h"
 #include "app/TrayShell.h"
@@ -40,7 +40,7 @@ class XEmbedTrayTest : public QObject
     std::unique_ptr<test::Fixture> m_fixture;
     QProcess m_tray;
 
-    std::unique_ptr<AppServices> services() { return test::shellServices(*m_fixture); }
+    std::unique_ptr<AppObjects> services() { return test::shellServices(*m_fixture); }
 
     TrayShell::Options options() const
     {

@@ -45,7 +45,7 @@ class AllowanceMonitorTest : public QObject
 
     std::unique_ptr<AllowanceMonitor> makeMonitor(bool substitute = true)
     {
-        AllowanceMonitor::Services services{
+        AllowanceMonitor::Dependencies services{
             .connectors = m_loads->loader(), .isSubstituteLoader = substitute, .alerts = &m_alerts, .analytics = &m_analytics};
         return std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock, services);
     }
@@ -356,6 +356,9 @@ private Q_SLOTS:
         // Nothing polls: the answer alone ends the wait, without the clock moving.
         QVERIFY(test::waitFor(monitor->connect(ProviderID::claudeCode)));
         QCOMPARE(recordOf(*monitor, ProviderID::claudeCode).remaining, 80);
+        // The attempt's load leaves the attempt to its caller.
+        QCOMPARE(monitor->connectionAttemptState(ProviderID::claudeCode), ProviderConnectionAttemptState::connecting);
+        monitor->finishConnecting(ProviderID::claudeCode, true);
         QCOMPARE(monitor->connectionAttemptState(ProviderID::claudeCode), ProviderConnectionAttemptState::idle);
     }
 

@@ -1,5 +1,5 @@
+#include "commands/AllowancePresentation.h"
 #include "core/RefreshStatusText.h"
-#include "ui/AllowancePresentation.h"
 
 #include <QTest>
 

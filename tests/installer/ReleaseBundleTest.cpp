@@ -20,7 +20,7 @@ private Q_SLOTS:
         const QTemporaryDir root;
         const QString installed = installer::InstallEngine(bundle, root.path()).install();
         QVERIFY(QFileInfo(installer::bundleExecutable(installed)).isExecutable());
-        for (const char *helper : {"quelta-tray", "quelta-web"})
+        for (const char *helper : {"quelta-app", "quelta-web"})
             QVERIFY2(QFileInfo(installed + QLatin1String("/Contents/Linux/") + QLatin1String(helper)).isExecutable(), helper);
     }
 };

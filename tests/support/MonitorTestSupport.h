@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/AllowanceMonitor.h"
-#include "core/MonitorServices.h"
+#include "core/MonitorDependencies.h"
 
 #include <QCoroSignal>
 #include <QHash>

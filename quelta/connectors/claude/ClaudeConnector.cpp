@@ -78,7 +78,7 @@ ProcessRequest claudeCommand(const QString &executable, const QString &subcomman
 
 QString requireClaudeExecutable(const ExecutableSearch &search)
 {
-    const std::optional<QString> executable = ClaudeConnector::executableURL(search);
+    const std::optional<QString> executable = ClaudeConnector::executablePath(search);
     if (!executable)
         throw ProviderConnectorError(Kind::executableMissing);
     return *executable;
@@ -92,7 +92,7 @@ ClaudeConnector::ClaudeConnector(ClaudeTrackedLimit trackedLimit, ClaudeEnvironm
 {
 }
 
-std::optional<QString> ClaudeConnector::executableURL(const ExecutableSearch &search)
+std::optional<QString> ClaudeConnector::executablePath(const ExecutableSearch &search)
 {
     const QString bundled = QStringLiteral("Applications/Claude.app/Contents/Resources/claude");
     return locateExecutable(QStringLiteral("claude"), {QLatin1Char('/') + bundled, search.home + QLatin1Char('/') + bundled}, search);

@@ -26,7 +26,7 @@ public:
     QCoro::Task<void> signIn();
 
     // The `claude` executable, when Claude Code is installed.
-    static std::optional<QString> executableURL(const ExecutableSearch &search);
+    static std::optional<QString> executablePath(const ExecutableSearch &search);
 
     ClaudeTrackedLimit trackedLimit() const { return m_trackedLimit; }
 

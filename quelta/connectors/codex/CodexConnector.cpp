@@ -59,7 +59,7 @@ bool mentionsSignInProblem(const QByteArray &output)
 
 QString requireCodexExecutable(const ExecutableSearch &search)
 {
-    const std::optional<QString> executable = CodexConnector::executableURL(search);
+    const std::optional<QString> executable = CodexConnector::executablePath(search);
     if (!executable)
         throw ProviderConnectorError(Kind::executableMissing);
     return *executable;
@@ -75,7 +75,7 @@ CodexConnector::CodexConnector(Clock &clock, Timing timing, ExecutableSearch sea
 {
 }
 
-std::optional<QString> CodexConnector::executableURL(const ExecutableSearch &search)
+std::optional<QString> CodexConnector::executablePath(const ExecutableSearch &search)
 {
     const QString home = search.home + QLatin1Char('/');
     const QString chatGpt = QStringLiteral("Applications/ChatGPT.app/Contents/Resources/codex");

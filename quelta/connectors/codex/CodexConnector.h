@@ -33,7 +33,7 @@ public:
     // Runs `codex login` and returns once it has exited successfully.
     QCoro::Task<void> signIn();
 
-    static std::optional<QString> executableURL(const ExecutableSearch &search);
+    static std::optional<QString> executablePath(const ExecutableSearch &search);
 
     // The initialize request, the initialized notification and the rate-limits request.
     static QByteArray requestLines();

@@ -1,11 +1,10 @@
 #include "OnboardingFlow.h"
 
-#include "ui/ProviderConnection.h"
-#include "ui/UiLogging.h"
-
+#include "commands/ProviderConnection.h"
 #include "core/AllowanceMonitor.h"
 #include "platform/Clock.h"
 #include "platform/DetachedTask.h"
+#include "ui/UiLogging.h"
 
 #include <QPointer>
 

@@ -1,8 +1,7 @@
 #include "AllowanceBar.h"
 
-#include "ui/AllowancePresentation.h"
-
 #include "artwork/DesignColors.h"
+#include "commands/AllowancePresentation.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/AllowancePresentation.h"
+#include "commands/AllowancePresentation.h"
 
 #include <QWidget>
 

@@ -5,14 +5,14 @@
 #include "artwork/DesignColors.h"
 #include "artwork/PixelFont.h"
 #include "artwork/Symbols.h"
+#include "commands/ProviderConnection.h"
 #include "core/AllowanceMonitor.h"
 #include "core/AppcastFeed.h"
 #include "core/ServiceAddresses.h"
 #include "platform/DetachedTask.h"
 #include "platform/LoginItem.h"
-#include "ui/ProviderConnection.h"
-#include "ui/widgets/AlertBox.h"
 #include "ui/UiLogging.h"
+#include "ui/widgets/AlertBox.h"
 #include "ui/widgets/ProviderIconTile.h"
 #include "ui/widgets/Switch.h"
 
@@ -198,8 +198,6 @@ SettingsView::SettingsView(Services services, QWidget *parent)
     connect(m_services.monitor, &AllowanceMonitor::enabledProvidersChanged, this, &SettingsView::syncProviders);
     connect(m_services.alerts, &UsageNotificationManager::alertSettingsChanged, this, &SettingsView::syncAlerts);
     connect(m_services.alerts, &UsageNotificationManager::deliveryStatusChanged, this, &SettingsView::syncAlerts);
-    connect(m_services.connection, &ProviderConnection::attemptStarted, this, &SettingsView::syncProvider);
-    connect(m_services.connection, &ProviderConnection::attemptFinished, this, &SettingsView::syncProvider);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive && isVisible())
             rereadDesktopState();
@@ -379,7 +377,7 @@ void SettingsView::syncProvider(ProviderID id)
     const bool enabled = monitor.enabledProviderIDs().contains(id);
     controls.caption->setVisible(state == ConnectionState::unsupported);
 
-    const bool connecting = m_services.connection->isConnecting(id);
+    const bool connecting = monitor.connectionAttemptState(id) == ProviderConnectionAttemptState::connecting;
     const bool showsButton = state != ConnectionState::unsupported && enabled && state != ConnectionState::connected;
     const bool showsBadge = state != ConnectionState::unsupported && enabled && !showsButton;
     controls.connect->setVisible(showsButton);

@@ -331,7 +331,7 @@ private Q_SLOTS:
     void missingExecutable()
     {
         QFile::remove(homeFile(QStringLiteral(".local/bin/claude")));
-        if (ClaudeConnector::executableURL(m_fixture->search()))
+        if (ClaudeConnector::executablePath(m_fixture->search()))
             QSKIP("this machine has Claude Code installed");
         QCOMPARE(outcomeOf(connector().fetchAllowance()), QStringLiteral("needsConnection: Sign in with your Claude subscription"));
         QCOMPARE(test::connectorErrorOf(connector().signIn()), Kind::executableMissing);

@@ -201,7 +201,7 @@ private Q_SLOTS:
     void missingExecutable()
     {
         QFile::remove(m_fixture->home(QStringLiteral(".local/bin/codex")));
-        if (CodexConnector::executableURL(m_fixture->search()))
+        if (CodexConnector::executablePath(m_fixture->search()))
             QSKIP("this machine has Codex installed");
         test::ManualClock clock;
         CodexConnector connector = this->connector(clock);

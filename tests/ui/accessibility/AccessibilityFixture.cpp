@@ -3,14 +3,14 @@
 // the settings window. Every action a view offers writes a line to the file named by the first
 // argument, so that a keyboard walk can tell what it triggered. Driven by check_tree.py.
 #include "MonitorTestSupport.h"
+#include "RecordingNotificationCenter.h"
 #include "TestFixture.h"
 
 #include "alerts/UsageNotificationManager.h"
 #include "analytics/AnalyticsManager.h"
+#include "commands/ProviderConnection.h"
 #include "core/AllowanceStore.h"
 #include "platform/LoginItem.h"
-#include "ui/ProviderConnection.h"
-#include "RecordingNotificationCenter.h"
 #include "ui/onboarding/OnboardingWindow.h"
 #include "ui/popover/ContentView.h"
 #include "ui/popover/PopoverWindow.h"
@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
     allowanceStore::saveEnabledProviders(popoverState.store, {ProviderID::framer, ProviderID::codex, ProviderID::claudeCode});
     allowanceStore::saveAuthorizedProviders(popoverState.store, {ProviderID::framer, ProviderID::claudeCode});
     AllowanceMonitor popoverMonitor(popoverState.store, popoverState.clock,
-                                    AllowanceMonitor::Services{.connectors = popoverLoads.loader(), .isSubstituteLoader = true});
+                                    AllowanceMonitor::Dependencies{.connectors = popoverLoads.loader(), .isSubstituteLoader = true});
     popoverMonitor.refresh(false);
     if (!QTest::qWaitFor([&] { return !popoverMonitor.isRefreshing(); }, 5000))
         return 1;
@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
         onboardingLoads.answers.insert(id, [id] { return needsConnection(id); });
     allowanceStore::saveEnabledProviders(onboardingState.store, {ProviderID::codex, ProviderID::claudeCode});
     AllowanceMonitor onboardingMonitor(onboardingState.store, onboardingState.clock,
-                                       AllowanceMonitor::Services{.connectors = onboardingLoads.loader(), .isSubstituteLoader = true});
+                                       AllowanceMonitor::Dependencies{.connectors = onboardingLoads.loader(), .isSubstituteLoader = true});
     ProviderConnection onboardingConnection(onboardingMonitor, [](ProviderID) -> QCoro::Task<void> { co_return; });
     OnboardingFlow::Services flow;
     flow.monitor = &onboardingMonitor;
@@ -119,7 +119,7 @@ int main(int argc, char *argv[])
     UsageNotificationManager alerts(settingsState.store, settingsState.clock, center);
     AnalyticsManager analytics(settingsState.store, settingsState.clock, AnalyticsManager::TelemetrySetup{});
     AllowanceMonitor settingsMonitor(settingsState.store, settingsState.clock,
-                                     AllowanceMonitor::Services{.connectors = settingsLoads.loader(), .isSubstituteLoader = true});
+                                     AllowanceMonitor::Dependencies{.connectors = settingsLoads.loader(), .isSubstituteLoader = true});
     settingsMonitor.refresh(false);
     if (!QTest::qWaitFor([&] { return !settingsMonitor.isRefreshing(); }, 5000))
         return 1;

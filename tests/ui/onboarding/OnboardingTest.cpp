@@ -2,12 +2,12 @@
 #include "TestFixture.h"
 #include "WaitFor.h"
 
+#include "commands/ProviderConnection.h"
 #include "core/AllowanceStore.h"
 #include "core/ProviderConnectorError.h"
 #include "core/ServiceAddresses.h"
 #include "ui/onboarding/OnboardingPages.h"
 #include "ui/onboarding/OnboardingStyle.h"
-#include "ui/ProviderConnection.h"
 #include "ui/onboarding/OnboardingWindow.h"
 #include "ui/widgets/Spinner.h"
 
@@ -46,7 +46,7 @@ class OnboardingTest : public QObject
         allowanceStore::saveEnabledProviders(m_fixture->store, enabled);
         allowanceStore::saveAuthorizedProviders(m_fixture->store, connected);
         m_monitor = std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock,
-                                                       AllowanceMonitor::Services{.connectors = m_loads->loader(), .isSubstituteLoader = true});
+                                                       AllowanceMonitor::Dependencies{.connectors = m_loads->loader(), .isSubstituteLoader = true});
         if (!connected.isEmpty()) {
             m_monitor->refresh(false);
             QTRY_VERIFY(!m_monitor->isRefreshing());

@@ -37,7 +37,7 @@ class ContentViewTest : public QObject
     {
         allowanceStore::saveAuthorizedProviders(m_fixture->store, connected);
         m_monitor = std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock,
-                                                       AllowanceMonitor::Services{.connectors = m_loads->loader(), .isSubstituteLoader = true});
+                                                       AllowanceMonitor::Dependencies{.connectors = m_loads->loader(), .isSubstituteLoader = true});
         m_view = std::make_unique<ContentView>(*m_monitor, nullptr);
         m_view->show();
     }
@@ -265,7 +265,8 @@ private Q_SLOTS:
         QCOMPARE(codex->subtitleText(), QStringLiteral("Complete sign-in in your browser"));
 
         // A failed attempt keeps the button, even for a connected provider.
-        m_monitor->setConnectionAttemptState(ProviderID::claudeCode, ProviderConnectionAttemptState::failed);
+        m_monitor->beginConnecting(ProviderID::claudeCode);
+        m_monitor->finishConnecting(ProviderID::claudeCode, false);
         ProviderRow *claude = row(ProviderID::claudeCode);
         QVERIFY(claude->showsConnectButton());
         QCOMPARE(claude->connectButton()->text(), QStringLiteral("Connect"));
@@ -374,7 +375,8 @@ private Q_SLOTS:
         if (state == QLatin1String("connecting"))
             m_monitor->beginConnecting(ProviderID::codex);
         if (state == QLatin1String("failed"))
-            m_monitor->setConnectionAttemptState(ProviderID::codex, ProviderConnectionAttemptState::failed);
+            m_monitor->beginConnecting(ProviderID::codex);
+            m_monitor->finishConnecting(ProviderID::codex, false);
         if (state == QLatin1String("unavailable"))
             refreshed();
         PopoverWindow popover(m_view.release(), PopoverWindow::Mode::popup);

@@ -4,10 +4,10 @@
 
 #include "alerts/UsageNotificationManager.h"
 #include "analytics/AnalyticsManager.h"
+#include "commands/ProviderConnection.h"
 #include "core/AllowanceStore.h"
 #include "core/ProviderConnectorError.h"
 #include "platform/LoginItem.h"
-#include "ui/ProviderConnection.h"
 #include "ui/settings/SettingsView.h"
 #include "ui/widgets/Switch.h"
 
@@ -66,7 +66,7 @@ class SettingsViewTest : public QObject
         m_alerts = std::make_unique<UsageNotificationManager>(m_fixture->store, m_fixture->clock, *m_center);
         m_analytics = std::make_unique<AnalyticsManager>(m_fixture->store, m_fixture->clock, AnalyticsManager::TelemetrySetup{});
         m_monitor = std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock,
-                                                       AllowanceMonitor::Services{.connectors = m_loads->loader(), .isSubstituteLoader = true});
+                                                       AllowanceMonitor::Dependencies{.connectors = m_loads->loader(), .isSubstituteLoader = true});
         if (!connected.isEmpty()) {
             m_monitor->refresh(false);
             QTRY_VERIFY(!m_monitor->isRefreshing());

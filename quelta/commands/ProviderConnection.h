@@ -25,8 +25,8 @@ struct RawValues<ConnectOutcome> {
 
 // The one way to connect a provider, whoever asks (the popover, settings, onboarding, a command):
 // mark the attempt, run the provider's own sign-in, load the provider and settle the attempt
-// state. One attempt per provider runs at a time; asking while it runs joins it and answers
-// with its outcome.
+// state, which the monitor keeps for every view. One attempt per provider runs at a time; asking
+// while it runs joins it and answers with its outcome.
 class ProviderConnection final : public QObject
 {
     Q_OBJECT
@@ -41,10 +41,8 @@ public:
 
     QCoro::Task<ConnectOutcome> connect(ProviderID id, Options options);
     QCoro::Task<ConnectOutcome> connect(ProviderID id) { return connect(id, Options{}); }
-    bool isConnecting(ProviderID id) const { return m_running.contains(id); }
 
 Q_SIGNALS:
-    void attemptStarted(ProviderID id);
     void attemptFinished(ProviderID id, ConnectOutcome outcome);
 
 private:

@@ -1,4 +1,4 @@
-#include "ui/cli/CommandLine.h"
+#include "commands/CommandLine.h"
 
 #include <QFile>
 #include <QRegularExpression>

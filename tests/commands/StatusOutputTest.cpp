@@ -3,12 +3,12 @@
 #include "TestFixture.h"
 #include "WaitFor.h"
 
+#include "commands/CommandLine.h"
+#include "commands/StatusBarLine.h"
+#include "commands/StatusReport.h"
 #include "core/AllowanceStore.h"
 #include "core/ProviderConnectorError.h"
 #include "platform/PipeReaderWatch.h"
-#include "ui/cli/CommandLine.h"
-#include "ui/cli/StatusBarLine.h"
-#include "ui/cli/StatusReport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -71,7 +71,7 @@ class StatusOutputTest : public QObject
     QJsonObject refreshedReport()
     {
         m_monitor = std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock,
-                                                       AllowanceMonitor::Services{m_loads->loader(), true, nullptr, nullptr});
+                                                       AllowanceMonitor::Dependencies{m_loads->loader(), true, nullptr, nullptr});
         m_monitor->refresh(true);
         [&] { QTRY_VERIFY(!m_monitor->isRefreshing()); }();
         return statusJson(*m_monitor);
@@ -220,7 +220,7 @@ private Q_SLOTS:
         answer(ProviderID::claudeCode, 60);
         refreshedReport();
         // A later process shows the stored figures before it loads anything.
-        AllowanceMonitor later(m_fixture->store, m_fixture->clock, AllowanceMonitor::Services{m_loads->loader(), true, nullptr, nullptr});
+        AllowanceMonitor later(m_fixture->store, m_fixture->clock, AllowanceMonitor::Dependencies{m_loads->loader(), true, nullptr, nullptr});
         const QJsonObject stale = parsed(statusBarLine(StatusBarFormat::waybar, statusJson(later), now()));
         QCOMPARE(stale.value(QStringLiteral("class")).toArray(), (QJsonArray{QStringLiteral("ok"), QStringLiteral("stale")}));
 
@@ -296,8 +296,8 @@ private Q_SLOTS:
                                                    target, environment, out, err);
         QTRY_COMPARE(output.count(QLatin1Char('\n')), 1);
         // A change elsewhere leaves Claude's line as it was.
-        m_monitor->setConnectionAttemptState(ProviderID::codex, ProviderConnectionAttemptState::connecting);
-        m_monitor->setConnectionAttemptState(ProviderID::claudeCode, ProviderConnectionAttemptState::connecting);
+        m_monitor->beginConnecting(ProviderID::codex);
+        m_monitor->beginConnecting(ProviderID::claudeCode);
         QTRY_COMPARE(output.count(QLatin1Char('\n')), 2);
         QVERIFY2(output.section(QLatin1Char('\n'), 1, 1).contains(QStringLiteral("Complete sign-in in your browser")), qPrintable(output));
 

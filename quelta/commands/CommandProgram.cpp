@@ -1,15 +1,15 @@
 #include "CommandProgram.h"
 
-#include "AppLogging.h"
 #include "ApplicationIdentity.h"
+#include "CommandLine.h"
+#include "CommandTargetFailure.h"
+#include "CommandsLogging.h"
 #include "FollowingCommandTarget.h"
 
 #include "platform/DetachedTask.h"
 #include "platform/DisplaylessUse.h"
 #include "platform/PipeReaderWatch.h"
 #include "platform/TerminationSignals.h"
-#include "ui/cli/CommandLine.h"
-#include "ui/cli/CommandTargetFailure.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -50,7 +50,7 @@ QCoro::Task<void> runCommand(QCoreApplication &app, FollowingCommandTarget &targ
 
 } // namespace
 
-int runCommandProgram(QCoreApplication &app, const OwnCommandServicesFactory &makeOwnServices)
+int runCommandProgram(QCoreApplication &app, const NoAnswerFallback &noAnswerFallback)
 {
     prepareForDisplaylessUse();
     applyApplicationIdentity();
@@ -63,8 +63,8 @@ int runCommandProgram(QCoreApplication &app, const OwnCommandServicesFactory &ma
     // Commands never claim app.quelta.Quelta: only the tray app holds it, and it answers every
     // call on it. So a command never stands between the app and another command; with no app,
     // commands run side by side, each on its own monitor, as they would one after another.
-    FollowingCommandTarget target(QDBusConnection::sessionBus(), makeOwnServices);
-    startDetached(runCommand(app, target, status), lcApp, "the command");
+    FollowingCommandTarget target(QDBusConnection::sessionBus(), noAnswerFallback);
+    startDetached(runCommand(app, target, status), lcCommands, "the command");
     app.exec();
     return status;
 }

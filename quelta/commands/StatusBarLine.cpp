@@ -1,10 +1,9 @@
 #include "StatusBarLine.h"
 
+#include "AllowancePresentation.h"
 #include "ProviderNames.h"
 #include "StatusDocument.h"
 #include "TerminalText.h"
-
-#include "ui/AllowancePresentation.h"
 
 #include "artwork/DesignColorValues.h"
 #include "platform/MarkupText.h"

@@ -1,6 +1,6 @@
 #include "StatusDocument.h"
 
-#include "ui/AllowancePresentation.h"
+#include "AllowancePresentation.h"
 
 #include "alerts/AlertRules.h"
 

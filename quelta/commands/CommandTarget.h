@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ProviderConnection.h"
+#include "ProviderConnection.h"
 
 #include <QCoroTask>
 #include <QJsonObject>
@@ -55,8 +55,5 @@ private:
     ToolLookup m_toolLookup;
     QJsonObject m_lastReport;
 };
-
-// Waits until the monitor has no refresh in flight.
-QCoro::Task<void> waitForRefresh(AllowanceMonitor &monitor);
 
 } // namespace quelta

@@ -1,6 +1,8 @@
 #include "ManualClock.h"
 #include "TestFixture.h"
 #include "WaitFor.h"
+
+#include "commands/CommandLine.h"
 #include "connectors/ProviderConnectors.h"
 #include "connectors/ProviderHttpSession.h"
 #include "connectors/claude/AuthStatusCache.h"
@@ -9,7 +11,6 @@
 #include "core/AllowanceMonitor.h"
 #include "core/AllowanceStore.h"
 #include "platform/SettingsStore.h"
-#include "ui/cli/CommandLine.h"
 
 #include <QDir>
 #include <QHttpServer>
@@ -77,7 +78,7 @@ class StatusCommandTest : public QObject
             environment.authStatusCache = &cache;
             return environment;
         };
-        AllowanceMonitor monitor(store, m_clock, AllowanceMonitor::Services{.connectors = connectors.loader()});
+        AllowanceMonitor monitor(store, m_clock, AllowanceMonitor::Dependencies{.connectors = connectors.loader()});
 
         QString output;
         QString errors;
@@ -215,7 +216,7 @@ private Q_SLOTS:
     void claudeWithoutItsToolNeedsConnectionInEveryProcess()
     {
         QTemporaryDir bare;
-        if (ClaudeConnector::executableURL(ExecutableSearch{bare.path(), {}}))
+        if (ClaudeConnector::executablePath(ExecutableSearch{bare.path(), {}}))
             QSKIP("this machine has Claude Code installed");
         m_claudeHome = bare.path();
         const ProviderSet enabled = allowanceStore::loadEnabledProviders(m_fixture.store);

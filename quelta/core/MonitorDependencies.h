@@ -38,7 +38,8 @@ public:
 // (OperationCancelled) once the token, the monitor's lifetime, is triggered.
 using ProviderLoader = std::function<QCoro::Task<ProviderAllowance>(ProviderID, ClaudeTrackedLimit, std::stop_token)>;
 
-struct MonitorServices {
+// What the monitor loads with and reports to.
+struct MonitorDependencies {
     // The real connectors, or a substitute that then also silences the alerts.
     ProviderLoader connectors;
     bool isSubstituteLoader = false;

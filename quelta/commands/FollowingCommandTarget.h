@@ -1,9 +1,9 @@
 #pragma once
 
-#include "OwnCommandServices.h"
+#include "OwnMonitor.h"
+#include "RemoteCommandTarget.h"
 
 #include "platform/TaskLifetime.h"
-#include "ui/cli/RemoteCommandTarget.h"
 
 #include <QDBusConnection>
 
@@ -20,7 +20,7 @@ class FollowingCommandTarget final : public CommandTarget
 {
     Q_OBJECT
 public:
-    FollowingCommandTarget(QDBusConnection bus, OwnCommandServicesFactory makeOwnServices);
+    FollowingCommandTarget(QDBusConnection bus, NoAnswerFallback noAnswerFallback);
     ~FollowingCommandTarget() override;
 
     QCoro::Task<QJsonObject> report(bool refreshFirst) override;
@@ -36,7 +36,7 @@ private:
         // The running Quelta's unique bus name; empty for the own monitor.
         QString owner;
         std::shared_ptr<RemoteCommandTarget> remote;
-        std::shared_ptr<OwnCommandServices> own;
+        std::shared_ptr<OwnMonitor> own;
 
         bool isSet() const { return remote || own; }
         bool operator==(const Source &) const = default;
@@ -58,7 +58,7 @@ private:
     QCoro::Task<void> announce();
 
     QDBusConnection m_bus;
-    OwnCommandServicesFactory m_makeOwnServices;
+    NoAnswerFallback m_noAnswerFallback;
     Source m_source;
     // A Quelta that failed to answer: asked no more.
     QString m_unansweringOwner;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/cli/CommandTarget.h"
+#include "CommandTarget.h"
 
 #include <QCoroTask>
 
@@ -12,10 +12,10 @@ namespace quelta {
 class SettingsStore;
 
 // What a command acts on when no running Quelta answers it: this process's own monitor.
-class OwnCommandServices
+class OwnMonitor
 {
 public:
-    virtual ~OwnCommandServices() = default;
+    virtual ~OwnMonitor() = default;
     virtual CommandTarget &target() = 0;
     // Where the command's results are kept.
     virtual SettingsStore &settings() = 0;
@@ -23,8 +23,9 @@ public:
     virtual QCoro::Task<void> finish() { co_return; }
 };
 
-// Called when no running Quelta answers a command; null when the services cannot be made (having
-// said why), which ends the command with status 1.
-using OwnCommandServicesFactory = std::function<std::unique_ptr<OwnCommandServices>()>;
+// What a command falls back on when no running Quelta answers it: this process's own monitor,
+// or, where this program cannot load, the program that can, which takes the process over and
+// never returns. Null when neither could be had (having said why): the command ends with status 1.
+using NoAnswerFallback = std::function<std::unique_ptr<OwnMonitor>()>;
 
 } // namespace quelta

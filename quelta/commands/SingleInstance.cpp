@@ -1,8 +1,7 @@
 #include "SingleInstance.h"
 
-#include "AppLogging.h"
-
-#include "ui/cli/RemoteCommandTarget.h"
+#include "CommandsLogging.h"
+#include "RemoteCommandTarget.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -46,7 +45,7 @@ bool handOver(QDBusConnection bus, std::chrono::milliseconds patience)
         if (bus.call(show, QDBus::Block, callTimeout).type() == QDBusMessage::ReplyMessage)
             break;
         if (waited.elapsed() > patience.count()) {
-            qCInfo(lcApp) << "the Quelta holding the bus name does not answer; this one ends";
+            qCInfo(lcCommands) << "the Quelta holding the bus name does not answer; this one ends";
             break;
         }
         QThread::msleep(retryMilliseconds);

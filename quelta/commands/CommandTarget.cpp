@@ -3,16 +3,11 @@
 #include "StatusReport.h"
 
 #include "core/AllowanceMonitor.h"
+#include "core/RefreshWait.h"
 
 #include <QCoroSignal>
 
 namespace quelta {
-
-QCoro::Task<void> waitForRefresh(AllowanceMonitor &monitor)
-{
-    while (monitor.isRefreshing())
-        co_await qCoro(&monitor, &AllowanceMonitor::changed);
-}
 
 LocalCommandTarget::LocalCommandTarget(AllowanceMonitor &monitor, ProviderConnection &connection, ToolLookup toolLookup)
     : m_monitor(monitor)

@@ -1,4 +1,4 @@
-#include "CachedCommandServices.h"
+#include "CachedOwnMonitor.h"
 
 #include "core/ProviderConnectorError.h"
 #include "platform/Clock.h"
@@ -15,9 +15,9 @@ QCoro::Task<void> noSignIn(ProviderID)
 
 } // namespace
 
-CachedCommandServices::CachedCommandServices(const QString &settingsDirectory)
+CachedOwnMonitor::CachedOwnMonitor(const QString &settingsDirectory)
     : m_settings(settingsDirectory)
-    , m_monitor(m_settings, Clock::system(), AllowanceMonitor::Services{})
+    , m_monitor(m_settings, Clock::system(), AllowanceMonitor::Dependencies{})
     , m_connection(m_monitor, noSignIn)
     , m_target(m_monitor, m_connection, {})
 {

@@ -1,9 +1,8 @@
 #include "StatusReport.h"
 
+#include "AllowancePresentation.h"
 #include "StatusDocument.h"
 #include "TerminalText.h"
-
-#include "ui/AllowancePresentation.h"
 
 #include "alerts/AlertMetric.h"
 #include "alerts/AlertRules.h"

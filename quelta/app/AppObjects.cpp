@@ -1,4 +1,4 @@
-#include "AppServices.h"
+#include "AppObjects.h"
 
 #include "connectors/claude/ClaudeConnector.h"
 #include "connectors/codex/CodexConnector.h"
@@ -13,7 +13,7 @@
 
 namespace quelta {
 
-AppServices::Configuration AppServices::Configuration::standard()
+AppObjects::Configuration AppObjects::Configuration::standard()
 {
     Configuration configuration;
     configuration.clock = &Clock::system();
@@ -27,7 +27,7 @@ AppServices::Configuration AppServices::Configuration::standard()
     return configuration;
 }
 
-AppServices::AppServices(Configuration configuration)
+AppObjects::AppObjects(Configuration configuration)
     : m_clock(*configuration.clock)
     , m_framerHelper(configuration.framerHelper)
     , m_settings(configuration.settingsDirectory)
@@ -40,7 +40,7 @@ AppServices::AppServices(Configuration configuration)
     , m_connectors(makeConnectors(configuration))
     , m_analytics(m_settings, m_clock, configuration.telemetry)
     , m_alerts(m_settings, m_clock, m_notificationCenter)
-    , m_monitor(m_settings, m_clock, AllowanceMonitor::Services{.connectors = m_connectors.loader(), .alerts = &m_alerts, .analytics = &m_analytics})
+    , m_monitor(m_settings, m_clock, AllowanceMonitor::Dependencies{.connectors = m_connectors.loader(), .alerts = &m_alerts, .analytics = &m_analytics})
     , m_connection(m_monitor, [this](ProviderID id) { return signIn(id); })
 {
     QObject::connect(&m_alerts, &UsageNotificationManager::refreshLoopRestartRequested, &m_monitor, [this] {
@@ -49,9 +49,9 @@ AppServices::AppServices(Configuration configuration)
     });
 }
 
-AppServices::~AppServices() = default;
+AppObjects::~AppObjects() = default;
 
-ProviderConnectors AppServices::makeConnectors(const Configuration &configuration)
+ProviderConnectors AppObjects::makeConnectors(const Configuration &configuration)
 {
     ProviderConnectors connectors;
     connectors.clock = &m_clock;
@@ -65,7 +65,7 @@ ProviderConnectors AppServices::makeConnectors(const Configuration &configuratio
     return connectors;
 }
 
-QCoro::Task<void> AppServices::signIn(ProviderID id)
+QCoro::Task<void> AppObjects::signIn(ProviderID id)
 {
     switch (id) {
     case ProviderID::codex: {
@@ -86,13 +86,13 @@ QCoro::Task<void> AppServices::signIn(ProviderID id)
         throw ProviderConnectorError(ProviderConnectorError::Kind::connectionRequired);
 }
 
-std::optional<QString> AppServices::providerTool(ProviderID id) const
+std::optional<QString> AppObjects::providerTool(ProviderID id) const
 {
     switch (id) {
     case ProviderID::codex:
-        return CodexConnector::executableURL(m_connectors.search);
+        return CodexConnector::executablePath(m_connectors.search);
     case ProviderID::claudeCode:
-        return ClaudeConnector::executableURL(m_connectors.search);
+        return ClaudeConnector::executablePath(m_connectors.search);
     case ProviderID::framer:
         break;
     }
@@ -100,19 +100,19 @@ std::optional<QString> AppServices::providerTool(ProviderID id) const
     return helper.isFile() && helper.isExecutable() ? std::optional(helper.filePath()) : std::nullopt;
 }
 
-ClaudeConnector AppServices::claudeConnector() const
+ClaudeConnector AppObjects::claudeConnector() const
 {
     ClaudeEnvironment environment = m_connectors.claudeEnvironment();
     environment.stop = m_lifetime.token();
     return ClaudeConnector(m_monitor.claudeTrackedLimit(), std::move(environment));
 }
 
-CodexConnector AppServices::codexConnector() const
+CodexConnector AppObjects::codexConnector() const
 {
     return CodexConnector(m_clock, m_connectors.codexTiming, m_connectors.search, m_lifetime.token());
 }
 
-std::unique_ptr<LocalCommandTarget> AppServices::commandTarget()
+std::unique_ptr<LocalCommandTarget> AppObjects::commandTarget()
 {
     return std::make_unique<LocalCommandTarget>(m_monitor, m_connection, [this](ProviderID id) { return providerTool(id); });
 }

@@ -2,6 +2,8 @@
 
 #include "alerts/UsageNotificationManager.h"
 #include "analytics/AnalyticsManager.h"
+#include "commands/CommandTarget.h"
+#include "commands/ProviderConnection.h"
 #include "connectors/ProviderConnectors.h"
 #include "connectors/ProviderHttpSession.h"
 #include "connectors/claude/AuthStatusCache.h"
@@ -10,8 +12,6 @@
 #include "platform/FreedesktopNotificationCenter.h"
 #include "platform/SettingsStore.h"
 #include "platform/TaskLifetime.h"
-#include "ui/ProviderConnection.h"
-#include "ui/cli/CommandTarget.h"
 
 #include <memory>
 
@@ -26,7 +26,7 @@ class CodexConnector;
 // instance.
 //
 // Who owns a task, everywhere in the application: every coroutine is started by an owner that
-// outlives it or cancels it (these services, the monitor, the Framer connector, the alert
+// outlives it or cancels it (these objects, the monitor, the Framer connector, the alert
 // engine, a window, the D-Bus face).
 // - Work outside the process (a child, a request, a sleep, a lock) takes the owner's
 //   TaskLifetime token. The owner declares the TaskLifetime last, so that its destruction
@@ -36,9 +36,9 @@ class CodexConnector;
 // - After every suspension a task checks, before it touches its owner again, the owner's token
 //   or, for a QObject owner that starts no outside work, a QPointer to it.
 // - A task nobody awaits goes through startDetached() and keeps by value whatever else it uses.
-// So destroying an owner (these services, a test's fixture) ends what it started, and no frame
+// So destroying an owner (these objects, a test's fixture) ends what it started, and no frame
 // ever resumes on a destroyed object.
-class AppServices
+class AppObjects
 {
 public:
     // Where the application's parts live and what they use; `standard()` is the product's.
@@ -54,10 +54,10 @@ public:
         static Configuration standard();
     };
 
-    explicit AppServices(Configuration configuration = Configuration::standard());
-    ~AppServices();
-    AppServices(const AppServices &) = delete;
-    AppServices &operator=(const AppServices &) = delete;
+    explicit AppObjects(Configuration configuration = Configuration::standard());
+    ~AppObjects();
+    AppObjects(const AppObjects &) = delete;
+    AppObjects &operator=(const AppObjects &) = delete;
 
     Clock &clock() { return m_clock; }
     SettingsStore &settings() { return m_settings; }
@@ -78,7 +78,7 @@ public:
     QCoro::Task<void> signIn(ProviderID id);
     // The provider's tool: Codex, Claude Code, or for Framer the web helper beside this program.
     std::optional<QString> providerTool(ProviderID id) const;
-    // The command line's view of these services, for a command run here or sent by another.
+    // The command line's view of these objects, for a command run here or sent by another.
     std::unique_ptr<LocalCommandTarget> commandTarget();
 
 private:

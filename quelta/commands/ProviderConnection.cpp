@@ -1,8 +1,7 @@
 #include "ProviderConnection.h"
 
-#include "cli/CommandTarget.h"
-
 #include "core/AllowanceMonitor.h"
+#include "core/RefreshWait.h"
 #include "core/ServiceAddresses.h"
 
 #include <QCoroSignal>
@@ -12,7 +11,6 @@ namespace quelta {
 
 namespace {
 
-using Attempt = ProviderConnectionAttemptState;
 using Kind = ProviderConnectorError::Kind;
 
 } // namespace
@@ -46,7 +44,6 @@ QCoro::Task<ConnectOutcome> ProviderConnection::attempt(ProviderID id, Options o
 {
     QPointer<ProviderConnection> self(this);
     m_running.insert(id);
-    Q_EMIT attemptStarted(id);
     // Asking to connect a provider that is switched off means wanting to see it.
     if (!m_monitor.enabledProviderIDs().contains(id))
         m_monitor.setProvider(id, true);
@@ -75,7 +72,7 @@ QCoro::Task<ConnectOutcome> ProviderConnection::signInAndLoad(ProviderID id)
     if (!self)
         co_return ConnectOutcome::failed;
     if (failure) {
-        m_monitor.setConnectionAttemptState(id, Attempt::failed);
+        m_monitor.finishConnecting(id, false);
         if (id == ProviderID::claudeCode && *failure == Kind::unsupportedPlan)
             co_return co_await freePlanShown();
         // However the Framer window was left, what it may have signed in to is read again.
@@ -99,7 +96,7 @@ QCoro::Task<ConnectOutcome> ProviderConnection::freePlanShown()
 
 ConnectOutcome ProviderConnection::settleLoad(ProviderID id, bool connected)
 {
-    m_monitor.setConnectionAttemptState(id, connected ? Attempt::idle : Attempt::failed);
+    m_monitor.finishConnecting(id, connected);
     if (connected)
         return ConnectOutcome::connected;
     const bool unsupported = std::any_of(m_monitor.providers().begin(), m_monitor.providers().end(), [id](const ProviderAllowance &p) {

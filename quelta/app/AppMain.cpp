@@ -1,13 +1,13 @@
 #include "AppLogging.h"
-#include "AppServices.h"
-#include "ApplicationIdentity.h"
-#include "CommandProgram.h"
+#include "AppObjects.h"
 #include "QueltaBusService.h"
-#include "SingleInstance.h"
-#include "TrayLaunch.h"
 #include "TrayShell.h"
 
 #include "artwork/Symbols.h"
+#include "commands/ApplicationIdentity.h"
+#include "commands/CommandProgram.h"
+#include "commands/SingleInstance.h"
+#include "commands/TrayLaunch.h"
 #include "platform/DisplaylessUse.h"
 #include "platform/StandardStreams.h"
 #include "platform/TerminationSignals.h"
@@ -17,12 +17,13 @@
 #include <QApplication>
 #include <QDBusConnection>
 
-// `quelta-tray`: the tray app, which the `quelta` launcher becomes when started without a
-// command, and the commands that load or sign in while no Quelta runs.
+// `quelta-app`: the application, with its tray, windows and connectors, which the `quelta`
+// launcher becomes when started without a command, or for a command that loads or signs in
+// while no Quelta runs.
 
 namespace {
 
-using quelta::AppServices;
+using quelta::AppObjects;
 
 void applyDesktopIdentity()
 {
@@ -39,20 +40,20 @@ int runTray(QApplication &app, const QStringList &arguments)
     if (bus.isConnected() && !quelta::singleInstance::claim(bus) && quelta::singleInstance::handOver(bus))
         return 0;
     QApplication::setQuitOnLastWindowClosed(false);
-    AppServices::Configuration configuration = AppServices::Configuration::standard();
+    AppObjects::Configuration configuration = AppObjects::Configuration::standard();
     configuration.telemetry.presence = std::make_shared<telemetrydeck::GuiApplicationPresence>(app);
-    AppServices services(configuration);
+    AppObjects objects(configuration);
     quelta::TrayShell::Options options;
     options.showPopoverAtLaunch = arguments.contains(QStringLiteral("--show-popover"));
     options.showOnboarding = arguments.contains(QStringLiteral("--show-onboarding"));
     const QDBusConnection system = QDBusConnection::systemBus();
     if (system.isConnected())
         options.systemBus = system;
-    quelta::TrayShell shell(services, options);
+    quelta::TrayShell shell(objects, options);
     QObject::connect(&shell, &quelta::TrayShell::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    const std::unique_ptr<quelta::LocalCommandTarget> target = services.commandTarget();
+    const std::unique_ptr<quelta::LocalCommandTarget> target = objects.commandTarget();
     QObject host;
-    auto *face = new quelta::QueltaBusService(&host, services, shell, *target);
+    auto *face = new quelta::QueltaBusService(&host, objects, shell, *target);
     if (!face->registerOn(bus))
         qCInfo(lcApp) << "no session bus; scripts cannot reach this Quelta, nor can a second launch find it";
     shell.start();
@@ -60,24 +61,24 @@ int runTray(QApplication &app, const QStringList &arguments)
 }
 
 // A command's own monitor, with the connectors and the alerts it may post.
-class CommandServices final : public quelta::OwnCommandServices
+class LoadingOwnMonitor final : public quelta::OwnMonitor
 {
 public:
-    CommandServices() { m_services.alerts().configureUnattended(); }
+    LoadingOwnMonitor() { m_objects.alerts().configureUnattended(); }
 
     quelta::CommandTarget &target() override { return *m_target; }
-    quelta::SettingsStore &settings() override { return m_services.settings(); }
-    QCoro::Task<void> finish() override { co_await m_services.alerts().finishDeliveries(); }
+    quelta::SettingsStore &settings() override { return m_objects.settings(); }
+    QCoro::Task<void> finish() override { co_await m_objects.alerts().finishDeliveries(); }
 
 private:
-    AppServices m_services;
-    const std::unique_ptr<quelta::LocalCommandTarget> m_target = m_services.commandTarget();
+    AppObjects m_objects;
+    const std::unique_ptr<quelta::LocalCommandTarget> m_target = m_objects.commandTarget();
 };
 
 int runCommand(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    return quelta::runCommandProgram(app, [] { return std::make_unique<CommandServices>(); });
+    return quelta::runCommandProgram(app, [] { return std::make_unique<LoadingOwnMonitor>(); });
 }
 
 } // namespace

@@ -1,19 +1,19 @@
 #include "FollowingCommandTarget.h"
 
-#include "AppLogging.h"
+#include "CommandTargetFailure.h"
+#include "CommandsLogging.h"
 
 #include "platform/DetachedTask.h"
 #include "platform/SettingsStore.h"
-#include "ui/cli/CommandTargetFailure.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusServiceWatcher>
 
 namespace quelta {
 
-FollowingCommandTarget::FollowingCommandTarget(QDBusConnection bus, OwnCommandServicesFactory makeOwnServices)
+FollowingCommandTarget::FollowingCommandTarget(QDBusConnection bus, NoAnswerFallback noAnswerFallback)
     : m_bus(std::move(bus))
-    , m_makeOwnServices(std::move(makeOwnServices))
+    , m_noAnswerFallback(std::move(noAnswerFallback))
 {
 }
 
@@ -34,7 +34,7 @@ bool FollowingCommandTarget::follow(const QString &owner)
     Source source{followed, {}, {}};
     if (!followed.isEmpty())
         source.remote = std::make_shared<RemoteCommandTarget>(m_bus);
-    else if (!(source.own = m_makeOwnServices()))
+    else if (!(source.own = m_noAnswerFallback()))
         throw CommandTargetFailure{};
     retire(std::exchange(m_source, source));
     if (m_watching)
@@ -79,7 +79,7 @@ QCoro::Task<Answer> FollowingCommandTarget::ask(std::function<QCoro::Task<Answer
         throwIfStopped(stop);
         const bool stillFollowed = asked == m_source;
         if (!answer) {
-            qCInfo(lcApp) << "the running Quelta did not answer; this command answers by itself";
+            qCInfo(lcCommands) << "the running Quelta did not answer; this command answers by itself";
             m_unansweringOwner = asked.owner;
             if (stillFollowed)
                 retire(std::exchange(m_source, {}));
@@ -128,7 +128,7 @@ void FollowingCommandTarget::onOwnerChanged(const QString &owner)
         Q_EMIT watchFailed(failure.message);
         return;
     }
-    startDetached(announce(), lcApp, "the first report of a newly followed source");
+    startDetached(announce(), lcCommands, "the first report of a newly followed source");
 }
 
 QCoro::Task<void> FollowingCommandTarget::announce()
