@@ -2,6 +2,7 @@
 
 #include "AppLogging.h"
 #include "AppObjects.h"
+#include "QueltaBusAdaptor.h"
 #include "TrayShell.h"
 
 #include "commands/CommandTarget.h"
@@ -14,8 +15,8 @@
 
 namespace quelta {
 
-QueltaBusService::QueltaBusService(QObject *host, AppObjects &services, TrayShell &shell, LocalCommandTarget &target)
-    : QDBusAbstractAdaptor(host)
+QueltaBusService::QueltaBusService(QObject *parent, AppObjects &services, TrayShell &shell, LocalCommandTarget &target)
+    : QObject(parent)
     , m_services(services)
     , m_shell(shell)
     , m_target(target)
@@ -24,6 +25,8 @@ QueltaBusService::QueltaBusService(QObject *host, AppObjects &services, TrayShel
     connect(&m_target, &CommandTarget::reportChanged, this,
             [this](const QJsonObject &report) { Q_EMIT StateChanged(QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Compact))); });
     m_target.watch();
+    // Relays StateChanged and hands every call to the slots below.
+    new QueltaBusAdaptor(this);
     connect(&m_services.monitor(), &AllowanceMonitor::changed, this, &QueltaBusService::answerRefreshesIfDone);
 }
 
@@ -38,7 +41,7 @@ void QueltaBusService::answerRefreshesIfDone()
 bool QueltaBusService::registerOn(QDBusConnection bus)
 {
     m_bus = bus;
-    return bus.registerService(queltaBus::service) && bus.registerObject(queltaBus::path, parent());
+    return bus.registerService(queltaBus::service) && bus.registerObject(queltaBus::path, this);
 }
 
 void QueltaBusService::ShowPopover()
@@ -49,11 +52,11 @@ void QueltaBusService::ShowPopover()
         m_shell.showPopover(false);
 }
 
-void QueltaBusService::Refresh(bool manual, const QDBusMessage &message)
+void QueltaBusService::Refresh(bool manual)
 {
     // Every call that arrives while a refresh runs joins it and is answered when it ends.
-    message.setDelayedReply(true);
-    m_refreshesWaiting.append(message);
+    setDelayedReply(true);
+    m_refreshesWaiting.append(message());
     m_services.monitor().refresh(manual);
     answerRefreshesIfDone();
 }
@@ -63,29 +66,33 @@ QString QueltaBusService::State()
     return QString::fromUtf8(QJsonDocument(statusJson(m_services.monitor())).toJson(QJsonDocument::Compact));
 }
 
-void QueltaBusService::Connect(const QString &provider, const QDBusMessage &message)
+std::optional<ProviderID> QueltaBusService::providerNamed(const QString &provider)
 {
     const std::optional<ProviderID> id = fromRawValue<ProviderID>(provider);
-    if (!id) {
-        m_bus.send(message.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("No provider named ") + provider));
-        return;
-    }
-    message.setDelayedReply(true);
+    if (!id)
+        sendErrorReply(QDBusError::InvalidArgs, QStringLiteral("No provider named ") + provider);
+    return id;
+}
+
+QString QueltaBusService::Connect(const QString &provider)
+{
+    const std::optional<ProviderID> id = providerNamed(provider);
+    if (!id)
+        return {};
+    setDelayedReply(true);
     auto answer = [](LocalCommandTarget &target, ProviderID which, QDBusMessage request, QDBusConnection bus) -> QCoro::Task<void> {
         const ConnectOutcome outcome = co_await target.connectProvider(which);
         bus.send(request.createReply(toRawValue(outcome)));
     };
-    startDetached(answer(m_target, *id, message, m_bus), lcApp, "a connection asked over D-Bus");
+    startDetached(answer(m_target, *id, message(), m_bus), lcApp, "a connection asked over D-Bus");
+    return {};
 }
 
-QString QueltaBusService::ProviderTool(const QString &provider, const QDBusMessage &message)
+QString QueltaBusService::ProviderTool(const QString &provider)
 {
-    const std::optional<ProviderID> id = fromRawValue<ProviderID>(provider);
-    if (!id) {
-        message.setDelayedReply(true);
-        m_bus.send(message.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("No provider named ") + provider));
+    const std::optional<ProviderID> id = providerNamed(provider);
+    if (!id)
         return {};
-    }
     return m_services.providerTool(*id).value_or(QString());
 }
 

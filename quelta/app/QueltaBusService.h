@@ -1,9 +1,13 @@
 #pragma once
 
-#include <QDBusAbstractAdaptor>
+#include "core/ProviderAllowance.h"
+
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QDBusMessage>
-#include <QJsonObject>
+#include <QObject>
+
+#include <optional>
 
 namespace quelta {
 
@@ -12,35 +16,34 @@ class LocalCommandTarget;
 class TrayShell;
 
 // The running app's face for scripts and for later `quelta` commands, on the session bus as
-// app.quelta.Quelta: show the popover, refresh, read the state (the document of
-// `quelta status --json`), connect a provider, and a signal with the state on every change.
-class QueltaBusService final : public QDBusAbstractAdaptor
+// app.quelta.Quelta (commands/app.quelta.Quelta.xml, from which its adaptor is generated): show
+// the popover, refresh, read the state (the document of `quelta status --json`), connect a
+// provider, and a signal with the state on every change.
+class QueltaBusService final : public QObject, protected QDBusContext
 {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "app.quelta.Quelta")
 public:
-    QueltaBusService(QObject *host, AppObjects &services, TrayShell &shell, LocalCommandTarget &target);
+    QueltaBusService(QObject *parent, AppObjects &services, TrayShell &shell, LocalCommandTarget &target);
 
     // Claims the name on `bus` (kept when this process holds it already) and puts the object on
     // it; false when another Quelta holds the name.
     bool registerOn(QDBusConnection bus);
 
 public Q_SLOTS:
-    // Or the onboarding, while it is due.
+    // The interface's methods, which the adaptor calls.
     void ShowPopover();
-    // Answers once the refresh is over.
-    void Refresh(bool manual, const QDBusMessage &message);
+    void Refresh(bool manual);
     QString State();
-    // Answers "connected", "freePlan" or "failed" once the attempt is over.
-    void Connect(const QString &provider, const QDBusMessage &message);
-    // Where this Quelta finds the provider's tool; empty when it is not installed.
-    QString ProviderTool(const QString &provider, const QDBusMessage &message);
+    QString Connect(const QString &provider);
+    QString ProviderTool(const QString &provider);
 
 Q_SIGNALS:
     void StateChanged(const QString &document);
 
 private:
     void answerRefreshesIfDone();
+    // The provider so named; none, and the call being handled answered with an error, otherwise.
+    std::optional<ProviderID> providerNamed(const QString &provider);
 
     AppObjects &m_services;
     TrayShell &m_shell;
