@@ -4,8 +4,9 @@
 
 #include "core/AllowanceMonitor.h"
 #include "core/RefreshWait.h"
+#include "platform/OperationCancelled.h"
 
-#include <QCoroSignal>
+#include <QPointer>
 
 namespace quelta {
 
@@ -24,8 +25,12 @@ QCoro::Task<std::optional<QString>> LocalCommandTarget::providerTool(ProviderID 
 QCoro::Task<QJsonObject> LocalCommandTarget::report(bool refreshFirst)
 {
     if (refreshFirst) {
+        QPointer<LocalCommandTarget> self(this);
         m_monitor.refresh(true);
         co_await waitForRefresh(m_monitor);
+        // Its owner may have let it go while the refresh ran.
+        if (!self)
+            throw OperationCancelled();
     }
     co_return statusJson(m_monitor);
 }
