@@ -132,8 +132,10 @@ int main(int argc, char *argv[])
 
     std::vector<double> latencies;
     for (int round = 0; round < rounds; ++round) {
-        const auto state = round % 2 == 0 ? quelta::ProviderConnectionAttemptState::connecting : quelta::ProviderConnectionAttemptState::idle;
-        app.monitor().setConnectionAttemptState(quelta::ProviderID::codex, state);
+        if (round % 2 == 0)
+            app.monitor().beginConnecting(quelta::ProviderID::codex);
+        else
+            app.monitor().finishConnecting(quelta::ProviderID::codex, true);
         if (!bar.waitForLines(round + 2, 5'000)) {
             std::fprintf(stderr, "round %d: no line within 5 s\n", round + 1);
             return 1;

@@ -11,7 +11,7 @@
 #include "core/ProviderConnectorError.h"
 #include "ui/onboarding/OnboardingFlow.h"
 #include "ui/FontRegistry.h"
-#include "ui/ProviderConnection.h"
+#include "commands/ProviderConnection.h"
 #include "ui/onboarding/OnboardingPages.h"
 #include "ui/onboarding/OnboardingWindow.h"
 #include "ui/popover/ContentView.h"
@@ -101,7 +101,7 @@ void renderSettings(const QString &folder, const QString &scheme)
         fixture.store.setBool(QLatin1String(UsageNotificationManager::enabledKey), !blocked);
         UsageNotificationManager alerts(fixture.store, fixture.clock, center);
         AnalyticsManager analytics(fixture.store, fixture.clock, AnalyticsManager::TelemetrySetup{});
-        AllowanceMonitor monitor(fixture.store, fixture.clock, AllowanceMonitor::Services{.connectors = loads.loader(), .isSubstituteLoader = true});
+        AllowanceMonitor monitor(fixture.store, fixture.clock, AllowanceMonitor::Dependencies{.connectors = loads.loader(), .isSubstituteLoader = true});
         monitor.refresh(false);
         QTest::qWait(100);
         LoginItem loginItem(fixture.directory.filePath(QStringLiteral("xdg")), QStringLiteral("/usr/bin/quelta"));
@@ -135,7 +135,7 @@ void renderOnboarding(const QString &folder)
     for (ProviderID id : displayOrder)
         loads.answers.insert(id, [id] { return ProviderAllowance::failure(id, QStringLiteral("Requires connection"), ConnectionState::needsConnection); });
     allowanceStore::saveEnabledProviders(fixture.store, {ProviderID::codex, ProviderID::claudeCode});
-    AllowanceMonitor monitor(fixture.store, fixture.clock, AllowanceMonitor::Services{.connectors = loads.loader(), .isSubstituteLoader = true});
+    AllowanceMonitor monitor(fixture.store, fixture.clock, AllowanceMonitor::Dependencies{.connectors = loads.loader(), .isSubstituteLoader = true});
     ProviderConnection connection(monitor, [](ProviderID) -> QCoro::Task<void> {
         throw ProviderConnectorError(ProviderConnectorError::Kind::processFailed);
     });
@@ -229,7 +229,8 @@ int main(int argc, char *argv[])
          [](AllowanceMonitor &monitor, test::ScriptedLoads &) {
              monitor.refresh(false);
              monitor.beginConnecting(ProviderID::codex);
-             monitor.setConnectionAttemptState(ProviderID::framer, ProviderConnectionAttemptState::failed);
+             monitor.beginConnecting(ProviderID::framer);
+             monitor.finishConnecting(ProviderID::framer, false);
          }},
         {QStringLiteral("rate-limited"), [&](test::Fixture &f, test::ScriptedLoads &loads) {
              allowanceStore::saveAuthorizedProviders(f.store, all);
@@ -252,7 +253,7 @@ int main(int argc, char *argv[])
                 for (ProviderID id : all)
                     loads.answers.insert(id, [id] { return test::connectedAllowance(id, 50); });
                 scene.prepare(fixture, loads);
-                AllowanceMonitor monitor(fixture.store, fixture.clock, AllowanceMonitor::Services{.connectors = loads.loader(), .isSubstituteLoader = true});
+                AllowanceMonitor monitor(fixture.store, fixture.clock, AllowanceMonitor::Dependencies{.connectors = loads.loader(), .isSubstituteLoader = true});
                 auto *content = new ContentView(monitor, nullptr);
                 PopoverWindow popover(content, PopoverWindow::Mode::popup);
                 scene.act(monitor, loads);
