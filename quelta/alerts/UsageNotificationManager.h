@@ -1,13 +1,13 @@
 #pragma once
 
-#include "AlertMetric.h"
-#include "UsageAlertData.h"
+#include "AlertDelivery.h"
+#include "AlertMemory.h"
+#include "AlertSettings.h"
 
 #include "core/MonitorDependencies.h"
 #include "platform/NotificationCenter.h"
 
 #include <QObject>
-#include <QUuid>
 
 #include <functional>
 #include <optional>
@@ -25,18 +25,14 @@ class UsageNotificationManager final : public QObject, public UsageAlertSink
 public:
     using AuthorizationStatus = NotificationCenter::AuthorizationStatus;
 
-    static constexpr const char *enabledKey = "usageNotifications.enabled.v1";
-    static constexpr const char *rapidUsageKey = "usageNotifications.rapidUsage.v1";
-    static constexpr const char *lowAllowanceKey = "usageNotifications.lowAllowance.v1";
-    static constexpr const char *resetAlertsKey = "usageNotifications.resetAlerts.v1";
-    static constexpr const char *disconnectedAlertsKey = "usageNotifications.disconnectedAlerts.v1";
-    static constexpr const char *samplesKey = "usageNotifications.samples.v1";
-    static constexpr const char *metricStatesKey = "usageNotifications.metricStates.v1";
-    static constexpr const char *snoozesKey = "usageNotifications.snoozes.v1";
-
-    static constexpr const char *categoryIdentifier = "QUELTA_USAGE_ALERT";
-    static constexpr const char *openActionIdentifier = "QUELTA_OPEN";
-    static constexpr const char *snoozeActionIdentifier = "QUELTA_SNOOZE_ONE_HOUR";
+    static constexpr const char *enabledKey = AlertSettings::enabledKey;
+    static constexpr const char *rapidUsageKey = AlertSettings::rapidUsageKey;
+    static constexpr const char *lowAllowanceKey = AlertSettings::lowAllowanceKey;
+    static constexpr const char *resetAlertsKey = AlertSettings::resetAlertsKey;
+    static constexpr const char *disconnectedAlertsKey = AlertSettings::disconnectedAlertsKey;
+    static constexpr const char *samplesKey = AlertMemory::samplesKey;
+    static constexpr const char *metricStatesKey = AlertMemory::metricStatesKey;
+    static constexpr const char *snoozesKey = AlertMemory::snoozesKey;
 
     UsageNotificationManager(SettingsStore &settings, Clock &clock, NotificationCenter &center, QObject *parent = nullptr);
     ~UsageNotificationManager() override;
@@ -47,93 +43,62 @@ public:
     // Once in a command run without the tray app, where nobody stays to answer an action: alerts
     // go out without actions, usage is weighed only once the permission is known, and an alert
     // that could not be posted stays due for the next run.
-    void configureUnattended();
+    void configureUnattended() { m_delivery.configureUnattended(); }
     // Returns once every evaluation and post under way has been answered.
-    QCoro::Task<void> finishDeliveries();
+    QCoro::Task<void> finishDeliveries() { return m_delivery.finishDeliveries(); }
 
     // The rule half.
     void recordUsage(const ProviderAllowance &provider) override;
     void providerDidDisconnect(const ProviderAllowance &provider) override;
-    bool wantsFrequentRefresh() const override { return m_notificationsEnabled && m_rapidUsageEnabled; }
+    bool wantsFrequentRefresh() const override { return m_alertSettings.wantsFrequentRefresh(); }
 
     // Settings.
-    bool notificationsEnabled() const { return m_notificationsEnabled; }
+    bool notificationsEnabled() const { return m_alertSettings.notificationsEnabled(); }
     void setNotificationsEnabled(bool enabled);
-    bool rapidUsageEnabled() const { return m_rapidUsageEnabled; }
+    bool rapidUsageEnabled() const { return m_alertSettings.kinds().rapidUsage; }
     void setRapidUsageEnabled(bool enabled);
-    bool lowAllowanceEnabled() const { return m_lowAllowanceEnabled; }
+    bool lowAllowanceEnabled() const { return m_alertSettings.kinds().lowAllowance; }
     void setLowAllowanceEnabled(bool enabled);
-    bool resetAlertsEnabled() const { return m_resetAlertsEnabled; }
+    bool resetAlertsEnabled() const { return m_alertSettings.kinds().resetAlerts; }
     void setResetAlertsEnabled(bool enabled);
-    bool disconnectedAlertsEnabled() const { return m_disconnectedAlertsEnabled; }
+    bool disconnectedAlertsEnabled() const { return m_alertSettings.kinds().disconnectedAlerts; }
     void setDisconnectedAlertsEnabled(bool enabled);
 
     // Permission and delivery.
-    AuthorizationStatus authorizationStatus() const { return m_authorizationStatus; }
-    bool alertPresentationEnabled() const { return m_alertPresentationEnabled; }
-    std::optional<QString> lastDeliveryError() const { return m_lastDeliveryError; }
-    bool alertsBlockedBySystem() const;
+    AuthorizationStatus authorizationStatus() const { return m_alertSettings.authorizationStatus(); }
+    bool alertPresentationEnabled() const { return m_alertSettings.alertPresentationEnabled(); }
+    std::optional<QString> lastDeliveryError() const { return m_delivery.lastDeliveryError(); }
+    bool alertsBlockedBySystem() const { return m_alertSettings.alertsBlockedBySystem(); }
     QCoro::Task<void> refreshAuthorizationStatus();
     bool canDeliver(ProviderID provider, const QDateTime &now) const;
     void deliver(const UsageAlert &alert);
-    void snooze(const QString &providerRawID);
-    void persistAlertData();
+    void snooze(const QString &providerRawID) { m_delivery.snooze(providerRawID); }
     void openNotificationSettings();
 
-    const QList<UsageSample> &samples() const { return m_samples; }
-    const MetricStates &metricStates() const { return m_metricStates; }
-    const Snoozes &snoozedUntil() const { return m_snoozedUntil; }
+    const QList<UsageSample> &samples() const { return m_memory.history().samples; }
+    const MetricStates &metricStates() const { return m_memory.history().metricStates; }
+    const Snoozes &snoozedUntil() const { return m_memory.snoozedUntil(); }
 
 Q_SIGNALS:
     // Whether alerts are on, and which kinds.
     void alertSettingsChanged();
     // What the desktop allows, and whether the last alert could be delivered.
     void deliveryStatusChanged();
-    // Nothing is being evaluated or posted any more.
-    void deliveriesFinished();
     // The monitor's automatic refresh depends on the alert settings; its owner restarts it.
     void refreshLoopRestartRequested();
 
 private:
-    // Counts a delivery under way for as long as it lives.
-    class PendingDelivery;
-
     QCoro::Task<void> recordUsageAfterRereadingStatus(ProviderAllowance provider, QDateTime now);
     QCoro::Task<void> recordUsageUnattended(ProviderAllowance provider, QDateTime now);
-    QCoro::Task<void> postAlert(UsageAlert alert);
-    // The alerts due; the new state is kept and stored.
+    // The alerts due; the new history is kept and stored.
     QList<UsageAlert> applyUsage(const ProviderAllowance &provider, const QDateTime &now);
-    void evaluate(const AlertMetric &metric, const QDateTime &now, QList<UsageAlert> &due);
-    void evaluateRapidUsage(const AlertMetric &metric, MetricState &state, const QDateTime &now, bool alertedAlready,
-                            QList<UsageAlert> &due);
-    NotificationCenter::Request requestFor(const UsageAlert &alert) const;
-    void setKindSetting(bool &field, const char *key, bool enabled);
-    void loadAlertData();
     QCoro::Task<void> requestPermission(QUuid requestID);
-    // False when the post failed; the error is kept for the settings.
-    QCoro::Task<bool> post(NotificationCenter::Request request);
-    void onResponse(const QString &requestIdentifier, const QString &action, const QVariantMap &userInfo);
 
-    SettingsStore &m_settings;
     Clock &m_clock;
     NotificationCenter &m_center;
-
-    bool m_notificationsEnabled = false;
-    bool m_rapidUsageEnabled = true;
-    bool m_lowAllowanceEnabled = true;
-    bool m_resetAlertsEnabled = true;
-    bool m_disconnectedAlertsEnabled = true;
-    AuthorizationStatus m_authorizationStatus = AuthorizationStatus::notDetermined;
-    bool m_alertPresentationEnabled = true;
-    std::optional<QString> m_lastDeliveryError;
-
-    QUuid m_permissionRequestID;
-    std::function<void()> m_openQuelta;
-    bool m_unattended = false;
-    int m_pendingDeliveries = 0;
-    QList<UsageSample> m_samples;
-    MetricStates m_metricStates;
-    Snoozes m_snoozedUntil;
+    AlertSettings m_alertSettings;
+    AlertMemory m_memory;
+    AlertDelivery m_delivery;
 };
 
 } // namespace quelta

@@ -23,21 +23,7 @@ class CodexConnector;
 // Builds and owns the application's long-lived objects in the designed order, and destroys
 // them in reverse while the application object still exists, so that every exit cancels the
 // refresh loop, releases the web page and leaves the stores written. A `main` holds the one
-// instance.
-//
-// Who owns a task, everywhere in the application: every coroutine is started by an owner that
-// outlives it or cancels it (these objects, the monitor, the Framer connector, the alert
-// engine, a window, the D-Bus face).
-// - Work outside the process (a child, a request, a sleep, a lock) takes the owner's
-//   TaskLifetime token. The owner declares the TaskLifetime last, so that its destruction
-//   triggers the token first: the child is killed and the request aborted before request_stop()
-//   returns, while everything they used still exists, and the frame resumes later only to throw
-//   OperationCancelled, touching nothing but itself.
-// - After every suspension a task checks, before it touches its owner again, the owner's token
-//   or, for a QObject owner that starts no outside work, a QPointer to it.
-// - A task nobody awaits goes through startDetached() and keeps by value whatever else it uses.
-// So destroying an owner (these objects, a test's fixture) ends what it started, and no frame
-// ever resumes on a destroyed object.
+// instance. Destroying it ends every task it started, by the rule in platform/TaskLifetime.h.
 class AppObjects
 {
 public:

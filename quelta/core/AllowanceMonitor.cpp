@@ -11,36 +11,19 @@
 #include "platform/SettingsStore.h"
 
 #include <QCoroSignal>
-#include <QPointer>
 
 #include <algorithm>
 
 namespace quelta {
-
-namespace {
-
-void clearRetryDate(MonitorState &state, SettingsStore &settings, ProviderID id)
-{
-    state.retryDates.remove(id);
-    persistDates(settings, state);
-}
-
-void dropSnapshot(MonitorState &state, SettingsStore &settings, ProviderID id)
-{
-    state.dropSnapshot(id);
-    allowanceStore::persistSnapshots(settings, state.snapshots);
-}
-
-} // namespace
 
 AllowanceMonitor::AllowanceMonitor(SettingsStore &settings, Clock &clock, Dependencies dependencies, QObject *parent)
     : QObject(parent)
     , m_settings(settings)
     , m_clock(clock)
     , m_dependencies(std::move(dependencies))
-    , m_state(restoreMonitorState(settings, clock.now()))
+    , m_state(settings, clock.now())
 {
-    if (!m_state.snapshots.isEmpty() && m_dependencies.analytics)
+    if (m_state.hasSnapshots() && m_dependencies.analytics)
         m_dependencies.analytics->setFirstConnectionObserved();
     // Every operation that saves ends by announcing a change.
     QObject::connect(this, &AllowanceMonitor::changed, this, &AllowanceMonitor::announceSaveOutcome);
@@ -54,7 +37,7 @@ AllowanceMonitor::~AllowanceMonitor()
 
 void AllowanceMonitor::setConnectionAttemptState(ProviderID id, ProviderConnectionAttemptState state)
 {
-    m_state.attempts.insert(id, state);
+    m_state.setAttemptState(id, state);
     Q_EMIT providerChanged(id);
     Q_EMIT changed();
 }
@@ -63,7 +46,7 @@ void AllowanceMonitor::refresh(bool manual)
 {
     QList<ProviderID> enabled;
     for (ProviderID id : displayOrder) {
-        if (m_state.enabled.contains(id))
+        if (m_state.enabled().contains(id))
             enabled.append(id);
     }
     startRefresh(enabled, manual, manual ? RefreshSource::manual : RefreshSource::background);
@@ -74,7 +57,7 @@ void AllowanceMonitor::refreshStaleProviders(std::chrono::seconds olderThan)
     const QDateTime now = m_clock.now();
     QList<ProviderID> stale;
     for (ProviderID id : displayOrder) {
-        if (m_state.enabled.contains(id) && refreshPolicy::isStale(id, m_state.datesOf(id), now, olderThan))
+        if (m_state.enabled().contains(id) && refreshPolicy::isStale(id, m_state.datesOf(id), now, olderThan))
             stale.append(id);
     }
     startRefresh(stale, false, RefreshSource::foreground);
@@ -93,7 +76,7 @@ void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool s
     QList<ProviderID> eligible;
     for (ProviderID id : providerIDs) {
         // A provider being connected is loaded by its attempt alone.
-        if (m_state.enabled.contains(id) && m_state.authorized.contains(id)
+        if (m_state.enabled().contains(id) && m_state.authorized().contains(id)
             && (source == RefreshSource::connection || m_state.attemptState(id) != ProviderConnectionAttemptState::connecting))
             eligible.append(id);
     }
@@ -101,10 +84,7 @@ void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool s
         return;
 
     const QDateTime now = m_clock.now();
-    const qsizetype before = m_state.retryDates.size();
-    m_state.retryDates.removeIf([&](const auto &entry) { return entry.value() <= now; });
-    if (m_state.retryDates.size() != before)
-        persistDates(m_settings, m_state);
+    m_state.dropPassedRetryDates(now);
 
     QList<ProviderID> due;
     for (ProviderID id : eligible) {
@@ -117,9 +97,7 @@ void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool s
         Q_EMIT changed();
         return;
     }
-    for (ProviderID id : due)
-        m_state.lastAttemptDates.insert(id, now);
-    persistDates(m_settings, m_state);
+    m_state.noteAttempts(due, now);
     Q_EMIT refreshStateChanged();
     Q_EMIT changed();
     for (ProviderID id : due)
@@ -130,7 +108,7 @@ QCoro::Task<void> AllowanceMonitor::load(ProviderID id)
 {
     const std::stop_token lifetime = m_lifetime.token();
     ProviderLoader loader = m_dependencies.connectors;
-    const ClaudeTrackedLimit tracked = m_state.trackedLimit;
+    const ClaudeTrackedLimit tracked = m_state.trackedLimit();
     std::optional<ProviderLoadResult> result;
     std::exception_ptr error;
     try {
@@ -148,13 +126,12 @@ void AllowanceMonitor::handle(ProviderID id, const ProviderLoadResult &result)
 {
     if (!m_round.pending.contains(id))
         return;
-    if (m_state.enabled.contains(id)) {
+    if (m_state.enabled().contains(id)) {
         const bool wasConnected = m_state.isConnected(id);
         if (result.retryAfter) {
-            m_state.retryDates.insert(id, m_clock.now().addMSecs(result.retryAfter->count()));
-            persistDates(m_settings, m_state);
+            m_state.setRetryDate(id, m_clock.now().addMSecs(result.retryAfter->count()));
             m_round.failed.insert(id);
-            m_state.stale.insert(id);
+            m_state.setStale(id, true);
             if (!wasConnected)
                 m_state.replaceRecord(result.provider);
         } else {
@@ -175,10 +152,8 @@ void AllowanceMonitor::handle(ProviderID id, const ProviderLoadResult &result)
                 applyUnavailable(id, result.provider);
                 break;
             }
-            if (result.provider.connectionState != ConnectionState::loading) {
-                m_state.lastLoadStates.insert(id, result.provider.connectionState);
-                allowanceStore::saveLastLoadStates(m_settings, m_state.lastLoadStates);
-            }
+            if (result.provider.connectionState != ConnectionState::loading)
+                m_state.noteLoadState(id, result.provider.connectionState);
         }
     }
     m_round.pending.remove(id);
@@ -194,16 +169,13 @@ void AllowanceMonitor::applyConnected(ProviderID id, const ProviderAllowance &pr
 {
     // Connected since an attempt failed; an attempt still running is its caller's to finish.
     if (m_state.attemptState(id) == ProviderConnectionAttemptState::failed)
-        m_state.attempts.insert(id, ProviderConnectionAttemptState::idle);
-    clearRetryDate(m_state, m_settings, id);
+        m_state.setAttemptState(id, ProviderConnectionAttemptState::idle);
+    m_state.clearRetryDate(id);
     m_round.succeeded.insert(id);
-    m_state.stale.remove(id);
-    m_state.refreshIssues.remove(id);
+    m_state.setStale(id, false);
+    m_state.setRefreshIssue(id, std::nullopt);
     m_state.replaceRecord(provider);
-    const QDateTime now = m_clock.now();
-    m_state.snapshots.insert(id, allowanceStore::makeSnapshot(provider, now));
-    m_state.lastSuccessfulAt.insert(id, now);
-    allowanceStore::persistSnapshots(m_settings, m_state.snapshots);
+    m_state.keepSnapshot(provider, m_clock.now());
     if (m_dependencies.analytics && !m_dependencies.analytics->firstConnectionObserved()) {
         m_dependencies.analytics->setFirstConnectionObserved();
         m_dependencies.analytics->trackFirstConnection();
@@ -214,34 +186,32 @@ void AllowanceMonitor::applyConnected(ProviderID id, const ProviderAllowance &pr
 
 void AllowanceMonitor::applyNeedsConnection(ProviderID id, const ProviderAllowance &provider, bool wasConnected)
 {
-    m_state.refreshIssues.remove(id);
-    clearRetryDate(m_state, m_settings, id);
-    m_state.stale.remove(id);
+    m_state.setRefreshIssue(id, std::nullopt);
+    m_state.clearRetryDate(id);
+    m_state.setStale(id, false);
     m_round.failed.insert(id);
     if (wasConnected && !m_dependencies.isSubstituteLoader && m_dependencies.alerts)
         m_dependencies.alerts->providerDidDisconnect(provider);
     m_state.replaceRecord(provider);
-    dropSnapshot(m_state, m_settings, id);
+    m_state.dropSnapshot(id);
 }
 
 void AllowanceMonitor::applyUnsupported(ProviderID id, const ProviderAllowance &provider)
 {
-    m_state.refreshIssues.remove(id);
-    clearRetryDate(m_state, m_settings, id);
+    m_state.setRefreshIssue(id, std::nullopt);
+    m_state.clearRetryDate(id);
     m_round.succeeded.insert(id);
-    m_state.stale.remove(id);
+    m_state.setStale(id, false);
     m_state.replaceRecord(provider);
-    dropSnapshot(m_state, m_settings, id);
+    m_state.dropSnapshot(id);
 }
 
 void AllowanceMonitor::applyUnavailable(ProviderID id, const ProviderAllowance &provider)
 {
-    if (provider.detail == genericLoadFailure())
-        m_state.refreshIssues.remove(id);
-    else
-        m_state.refreshIssues.insert(id, provider.detail);
+    // The generic failure is no issue of its own: the status line has nothing better to say.
+    m_state.setRefreshIssue(id, provider.detail == genericLoadFailure() ? std::nullopt : std::optional(provider.detail));
     m_round.failed.insert(id);
-    m_state.stale.insert(id);
+    m_state.setStale(id, true);
     if (!m_state.isConnected(id))
         m_state.replaceRecord(provider);
 }
@@ -262,11 +232,8 @@ void AllowanceMonitor::finishRefresh()
 
 void AllowanceMonitor::beginConnecting(ProviderID id)
 {
-    m_state.authorized.insert(id);
-    allowanceStore::saveAuthorizedProviders(m_settings, m_state.authorized);
-    m_state.retryDates.remove(id);
-    m_state.lastAttemptDates.remove(id);
-    persistDates(m_settings, m_state);
+    m_state.authorize(id);
+    m_state.clearBackoff(id);
     setConnectionAttemptState(id, ProviderConnectionAttemptState::connecting);
 }
 
@@ -278,33 +245,19 @@ void AllowanceMonitor::finishConnecting(ProviderID id, bool connected)
 QCoro::Task<bool> AllowanceMonitor::connect(ProviderID id)
 {
     // Every change of the refresh state is announced: wait for those instead of polling.
-    QPointer<AllowanceMonitor> self(this);
-    while (self && m_round.isRunning)
+    while (m_round.isRunning)
         co_await qCoro(this, &AllowanceMonitor::changed);
-    if (!self)
-        co_return false;
-    m_state.lastAttemptDates.remove(id);
-    m_state.retryDates.remove(id);
+    m_state.clearBackoff(id);
     startRefresh({id}, false, RefreshSource::connection);
-    while (self && m_round.pending.contains(id))
+    while (m_round.pending.contains(id))
         co_await qCoro(this, &AllowanceMonitor::changed);
-    co_return self && m_round.succeeded.contains(id) && m_state.isConnected(id);
+    co_return m_round.succeeded.contains(id) && m_state.isConnected(id);
 }
 
 void AllowanceMonitor::setProvider(ProviderID id, bool enabled)
 {
-    if (enabled) {
-        m_state.enabled.insert(id);
-        if (m_state.snapshots.contains(id))
-            m_state.stale.insert(id);
-    } else {
-        if (m_state.enabled.size() < 2)
-            return;
-        m_state.enabled.remove(id);
-        m_state.stale.remove(id);
-    }
-    allowanceStore::saveEnabledProviders(m_settings, m_state.enabled);
-    m_state.updateLastUpdated();
+    if (!m_state.setEnabled(id, enabled))
+        return;
     Q_EMIT enabledProvidersChanged();
     Q_EMIT refreshStateChanged();
     Q_EMIT changed();
@@ -314,17 +267,9 @@ void AllowanceMonitor::setProvider(ProviderID id, bool enabled)
 
 void AllowanceMonitor::setClaudeTrackedLimit(ClaudeTrackedLimit limit)
 {
-    if (limit == m_state.trackedLimit)
+    if (limit == m_state.trackedLimit())
         return;
-    m_state.trackedLimit = limit;
-    allowanceStore::saveClaudeTrackedLimit(m_settings, limit);
-    const ProviderAllowance transformed = m_state.record(ProviderID::claudeCode).applyingTrackedLimit(limit);
-    m_state.replaceRecord(transformed);
-    if (m_state.snapshots.contains(ProviderID::claudeCode)) {
-        m_state.snapshots.insert(ProviderID::claudeCode,
-                           allowanceStore::makeSnapshot(transformed, m_state.snapshots.value(ProviderID::claudeCode).savedAt));
-        allowanceStore::persistSnapshots(m_settings, m_state.snapshots);
-    }
+    m_state.setTrackedLimit(limit);
     Q_EMIT providerChanged(ProviderID::claudeCode);
     Q_EMIT changed();
 }
@@ -353,15 +298,14 @@ void AllowanceMonitor::restartAutomaticRefresh()
 
 QCoro::Task<void> AllowanceMonitor::runAutomaticRefresh(std::stop_token token)
 {
-    QPointer<AllowanceMonitor> self(this);
-    Clock &clock = m_clock;
-    while (self && !token.stop_requested()) {
+    // The monitor's destruction triggers the token: a cancelled sleep ends the loop untouched.
+    while (!token.stop_requested()) {
         try {
-            co_await clock.sleep(automaticRefreshInterval(), token);
+            co_await m_clock.sleep(automaticRefreshInterval(), token);
         } catch (const OperationCancelled &) {
             co_return;
         }
-        if (!self || token.stop_requested())
+        if (token.stop_requested())
             co_return;
         refresh(false);
     }
@@ -389,8 +333,8 @@ void AllowanceMonitor::announceSaveOutcome()
 
 QString AllowanceMonitor::statusText() const
 {
-    return refreshStatusText({m_round.showsManualRefresh, m_round.isRunning, m_round.lastFailed, m_state.lastUpdated, m_state.enabled,
-                              m_state.retryDates, lastSaveFailed()},
+    return refreshStatusText({m_round.showsManualRefresh, m_round.isRunning, m_round.lastFailed, m_state.lastUpdated(), m_state.enabled(),
+                              m_state.retryDates(), lastSaveFailed()},
                              m_clock.now());
 }
 

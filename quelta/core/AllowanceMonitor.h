@@ -29,15 +29,15 @@ public:
 
     // Where views read "now" to judge the figures against the time.
     Clock &clock() const { return m_clock; }
-    const QList<ProviderAllowance> &providers() const { return m_state.providers; }
+    const QList<ProviderAllowance> &providers() const { return m_state.providers(); }
     QList<ProviderAllowance> visibleProviders() const { return m_state.visibleProviders(); }
-    const ProviderSet &enabledProviderIDs() const { return m_state.enabled; }
-    const ProviderSet &authorizedProviderIDs() const { return m_state.authorized; }
-    const ProviderSet &staleProviderIDs() const { return m_state.stale; }
-    const ProviderDates &retryDates() const { return m_state.retryDates; }
-    const QHash<ProviderID, QString> &refreshIssues() const { return m_state.refreshIssues; }
-    ClaudeTrackedLimit claudeTrackedLimit() const { return m_state.trackedLimit; }
-    std::optional<QDateTime> lastUpdated() const { return m_state.lastUpdated; }
+    const ProviderSet &enabledProviderIDs() const { return m_state.enabled(); }
+    const ProviderSet &authorizedProviderIDs() const { return m_state.authorized(); }
+    const ProviderSet &staleProviderIDs() const { return m_state.stale(); }
+    const ProviderDates &retryDates() const { return m_state.retryDates(); }
+    const QHash<ProviderID, QString> &refreshIssues() const { return m_state.refreshIssues(); }
+    ClaudeTrackedLimit claudeTrackedLimit() const { return m_state.trackedLimit(); }
+    std::optional<QDateTime> lastUpdated() const { return m_state.lastUpdated(); }
     bool isRefreshing() const { return m_round.isRunning; }
     bool isShowingManualRefresh() const { return m_round.showsManualRefresh; }
     bool lastRefreshFailed() const { return m_round.lastFailed; }

@@ -70,11 +70,13 @@ constexpr int symbolSize = 16;
 class TintedStrip final : public QWidget
 {
 public:
-    void setSymbol(const QPixmap &symbol)
+    void setSymbol(const QString &name, const QPixmap &symbol)
     {
+        m_symbolName = name;
         m_symbol = symbol;
         update();
     }
+    const QString &symbolName() const { return m_symbolName; }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -86,6 +88,7 @@ protected:
     }
 
 private:
+    QString m_symbolName;
     QPixmap m_symbol;
 };
 
@@ -180,6 +183,11 @@ void FramerConnectionWindow::changeEvent(QEvent *event)
         applyScheme();
 }
 
+QString FramerConnectionWindow::statusSymbol() const
+{
+    return m_strip->symbolName();
+}
+
 void FramerConnectionWindow::applyScheme()
 {
     // Secondary text follows the scheme's primary colour.
@@ -197,7 +205,8 @@ void FramerConnectionWindow::showProgress()
     const QColor colour = progress.kind == Kind::connected ? designColors::systemGreen(palette())
         : progress.kind == Kind::failed                    ? designColors::systemOrange(palette())
                                                            : designColors::secondary(palette());
-    m_strip->setSymbol(symbolPixmap(QString::fromLatin1(look.symbol), colour, symbolSize, devicePixelRatioF()));
+    const QString symbol = QString::fromLatin1(look.symbol);
+    m_strip->setSymbol(symbol, symbolPixmap(symbol, colour, symbolSize, devicePixelRatioF()));
     m_statusTitle->setText(look.title);
     m_statusDetail->setText(look.detail);
     m_pasteLink->setEnabled(progress.kind != Kind::openingMagicLink);

@@ -24,6 +24,8 @@ public:
     QPushButton *pasteLinkButton() const { return m_pasteLink; }
     QLabel *statusTitle() const { return m_statusTitle; }
     QLabel *statusDetail() const { return m_statusDetail; }
+    // The name of the symbol painted beside the status.
+    QString statusSymbol() const;
 
 Q_SIGNALS:
     // The window closed, by the user or by itself; whether Framer was connected then.

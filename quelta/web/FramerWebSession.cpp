@@ -57,7 +57,11 @@ FramerWebSession::FramerWebSession(Environment environment, QObject *parent)
 {
 }
 
-FramerWebSession::~FramerWebSession() = default;
+FramerWebSession::~FramerWebSession()
+{
+    // A load under way ends rather than waits for a page that is going.
+    finishNavigation(std::make_exception_ptr(OperationCancelled()));
+}
 
 WebPage &FramerWebSession::page()
 {
@@ -136,7 +140,9 @@ QCoro::Task<void> FramerWebSession::load(QUrl url)
     std::unique_ptr<PendingNavigation, LaterDeleter> navigation(new PendingNavigation);
     m_navigation = navigation.get();
     WebPage &webPage = page();
-    m_environment.clock->callAfter(m_environment.navigationTimeout, navigation.get(), [this, &webPage] {
+    m_environment.clock->callAfter(m_environment.navigationTimeout, navigation.get(), [this, &webPage, stop = m_lifetime.token()] {
+        if (stop.stop_requested())
+            return;
         finishNavigation(std::make_exception_ptr(ProviderConnectorError(Kind::timedOut)));
         webPage.triggerAction(QWebEnginePage::Stop);
     });
@@ -204,6 +210,7 @@ QCoro::Task<bool> FramerWebSession::pageTextMentionsSignIn()
 
 QCoro::Task<QJsonObject> FramerWebSession::pollCredits()
 {
+    const std::stop_token stop = m_lifetime.token();
     const QString preferredTeamID = m_teamID.value_or(QString());
     const QString script = framerCreditScript(m_environment.configuration.apiHost);
     Clock &clock = *m_environment.clock;
@@ -213,6 +220,7 @@ QCoro::Task<QJsonObject> FramerWebSession::pollCredits()
         if (clock.elapsed() >= deadline)
             throw ProviderConnectorError(Kind::timedOut);
         const QJsonValue answer = co_await page().runAsyncFunction(script, arguments, m_environment.scriptTimeout);
+        throwIfStopped(stop);
         const QJsonObject result = answer.toObject();
         qCDebug(lcFramer) << "credit script answered" << result.keys();
         if (result.value(QLatin1String("connectionRequired")).toBool())
@@ -222,9 +230,10 @@ QCoro::Task<QJsonObject> FramerWebSession::pollCredits()
         if (result.value(QLatin1String("funds")).isArray())
             co_return result;
 
-        co_await clock.sleep(m_environment.pollInterval);
+        co_await clock.sleep(m_environment.pollInterval, stop);
         if (attempt == textCheckAttempt) {
             const bool mentionsSignIn = co_await pageTextMentionsSignIn();
+            throwIfStopped(stop);
             throw ProviderConnectorError(mentionsSignIn ? Kind::connectionRequired : Kind::processFailed);
         }
     }
@@ -232,8 +241,11 @@ QCoro::Task<QJsonObject> FramerWebSession::pollCredits()
 
 QCoro::Task<ProviderAllowance> FramerWebSession::fetchAllowance()
 {
+    const std::stop_token stop = m_lifetime.token();
     co_await load(m_environment.configuration.startPage);
+    throwIfStopped(stop);
     const QJsonObject result = co_await pollCredits();
+    throwIfStopped(stop);
     const QJsonValue teamID = result.value(QLatin1String("teamID"));
     if (teamID.isString())
         m_teamID = teamID.toString();

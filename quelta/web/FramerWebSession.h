@@ -4,6 +4,7 @@
 #include "connectors/framer/FramerConnectionProgress.h"
 
 #include "connectors/ProviderConnector.h"
+#include "platform/TaskLifetime.h"
 
 #include <QJsonObject>
 #include <QObject>
@@ -91,6 +92,8 @@ private:
     FramerConnectionProgress m_progress;
     QPointer<PendingNavigation> m_navigation;
     std::optional<QString> m_teamID;
+    // Last: a read under way ends before the page it reads from.
+    TaskLifetime m_lifetime;
 };
 
 } // namespace quelta

@@ -362,6 +362,20 @@ private Q_SLOTS:
         QCOMPARE(monitor->connectionAttemptState(ProviderID::claudeCode), ProviderConnectionAttemptState::idle);
     }
 
+    void connectForgetsBackoffAlsoOnDisk()
+    {
+        // An existing sign-in tried before the provider counts as connected: nothing loads, yet
+        // the next launch must not hold it back either.
+        allowanceStore::saveDates(m_fixture->store, {{ProviderID::codex, m_fixture->clock.now().addSecs(600)}},
+                                  allowanceStore::retryDatesKey);
+        allowanceStore::saveDates(m_fixture->store, {{ProviderID::codex, m_fixture->clock.now()}}, allowanceStore::lastAttemptDatesKey);
+        auto monitor = makeMonitor();
+        QVERIFY(!test::waitFor(monitor->connect(ProviderID::codex)));
+        QVERIFY(monitor->retryDates().isEmpty());
+        QVERIFY(allowanceStore::loadDates(m_fixture->store, allowanceStore::retryDatesKey).isEmpty());
+        QVERIFY(allowanceStore::loadDates(m_fixture->store, allowanceStore::lastAttemptDatesKey).isEmpty());
+    }
+
     void providersNotDueAreNoFailureAndSpacingHoldsAcrossProcesses_data()
     {
         QTest::addColumn<bool>("claudeConnects");

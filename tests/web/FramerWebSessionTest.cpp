@@ -3,6 +3,7 @@
 #include "WaitFor.h"
 #include "core/ProviderConnectorError.h"
 #include "connectors/framer/FramerHelperProtocol.h"
+#include "platform/OperationCancelled.h"
 #include "web/FramerConnectionWindow.h"
 #include "web/FramerWebSession.h"
 #include "web/WebPage.h"
@@ -451,6 +452,60 @@ private Q_SLOTS:
         QVERIFY(!window.isVisible());
         QCOMPARE(closed.size(), 1);
         QCOMPARE(closed.at(0).at(0).toBool(), true);
+    }
+
+    void connectionWindowSymbols_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<bool>("signedIn");
+        QTest::addColumn<QString>("symbol");
+        QTest::newRow("waiting for the email") << QString() << false << QStringLiteral("envelope");
+        QTest::newRow("link refused") << QStringLiteral("not a link") << false << QStringLiteral("exclamationmark.triangle.fill");
+        QTest::newRow("link opening") << origin() + QStringLiteral("/auth") << false << QStringLiteral("link");
+        QTest::newRow("connected") << QString() << true << QStringLiteral("checkmark.circle.fill");
+    }
+
+    void connectionWindowSymbols()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(bool, signedIn);
+        QFETCH(QString, symbol);
+        FramerConnectionWindow window(*m_connector, *m_clock);
+        window.show();
+        if (!pasted.isNull()) {
+            QGuiApplication::clipboard()->setText(pasted);
+            window.pasteLinkButton()->click();
+        }
+        if (signedIn) {
+            test::waitFor(m_connector->load(configuration().startPage));
+            m_clock->advance(350ms);
+        }
+        QTRY_COMPARE(window.statusSymbol(), symbol);
+    }
+
+    void readEndsWithItsSession_data()
+    {
+        QTest::addColumn<bool>("pageLoads");
+        QTest::newRow("while the start page loads") << false;
+        QTest::newRow("between two polls") << true;
+    }
+
+    void readEndsWithItsSession()
+    {
+        QFETCH(bool, pageLoads);
+        if (!pageLoads) {
+            FramerConfiguration silent = configuration();
+            silent.startPage = QUrl(QStringLiteral("https://framer.test:%1/projects/").arg(m_silent.serverPort()));
+            makeConnector(silent);
+        }
+        m_projectsPage = page("<p>Loading…</p>");
+        auto task = m_connector->fetchAllowance();
+        const Clock::Duration awaited = pageLoads ? Clock::Duration(500ms) : Clock::Duration(20s);
+        QTRY_VERIFY(m_clock->requestedDelays().contains(awaited));
+        m_connector.reset();
+        m_clock->advance(30s);
+        QTRY_VERIFY(task.isReady());
+        QVERIFY_THROWS_EXCEPTION(OperationCancelled, test::waitFor(task));
     }
 
     void escapeLeavesOnlyFromTheLoginPage()

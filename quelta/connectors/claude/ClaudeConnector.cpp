@@ -151,7 +151,7 @@ QCoro::Task<std::optional<ClaudeCredentials>> ClaudeConnector::storedCredentials
 {
     std::optional<QByteArray> text;
     try {
-        text = co_await m_environment.credentials->readCredentialText();
+        text = co_await m_environment.credentials->readCredentialText(m_environment.stop);
     } catch (const ProviderConnectorError &error) {
         if (error.kind() == Kind::rateLimited)
             throw;

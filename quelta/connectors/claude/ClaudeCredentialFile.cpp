@@ -14,7 +14,7 @@ ClaudeCredentialFile::ClaudeCredentialFile(QString path)
 {
 }
 
-QCoro::Task<std::optional<QByteArray>> ClaudeCredentialFile::readCredentialText()
+QCoro::Task<std::optional<QByteArray>> ClaudeCredentialFile::readCredentialText(std::stop_token)
 {
     if (!QFileInfo(m_path).isFile())
         co_return std::nullopt;

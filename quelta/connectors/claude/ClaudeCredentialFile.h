@@ -12,7 +12,7 @@ class ClaudeCredentialFile final : public ClaudeCredentialSource
 public:
     explicit ClaudeCredentialFile(QString path);
 
-    QCoro::Task<std::optional<QByteArray>> readCredentialText() override;
+    QCoro::Task<std::optional<QByteArray>> readCredentialText(std::stop_token stop) override;
 
     // In $CLAUDE_CONFIG_DIR, or in ~/.claude when that is unset.
     static QString defaultPath(const QString &home);

@@ -4,6 +4,7 @@
 #include <QCoroTask>
 
 #include <optional>
+#include <stop_token>
 
 namespace quelta {
 
@@ -13,7 +14,8 @@ class ClaudeCredentialSource
 {
 public:
     virtual ~ClaudeCredentialSource() = default;
-    virtual QCoro::Task<std::optional<QByteArray>> readCredentialText() = 0;
+    // `stop`: the owner's lifetime; a read still under way then ends with OperationCancelled.
+    virtual QCoro::Task<std::optional<QByteArray>> readCredentialText(std::stop_token stop) = 0;
 };
 
 } // namespace quelta

@@ -13,7 +13,7 @@ KeychainCredentialCommand::KeychainCredentialCommand(Clock &clock, QString secur
 {
 }
 
-QCoro::Task<std::optional<QByteArray>> KeychainCredentialCommand::readCredentialText()
+QCoro::Task<std::optional<QByteArray>> KeychainCredentialCommand::readCredentialText(std::stop_token stop)
 {
     ProcessRequest request;
     request.executable = m_securityPath;
@@ -21,7 +21,7 @@ QCoro::Task<std::optional<QByteArray>> KeychainCredentialCommand::readCredential
                          QStringLiteral("Claude Code-credentials"), QStringLiteral("-a"), currentUserName(),
                          QStringLiteral("-w")};
     request.timeout = m_timeout;
-    const ToolOutput output = co_await runTool(request, {}, m_clock);
+    const ToolOutput output = co_await runTool(request, stop, m_clock);
     if (output.status != 0)
         co_return std::nullopt;
     co_return output.standardOutput;

@@ -18,7 +18,7 @@ public:
                                        std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
     // Throws what the runner throws (timedOut, a launch failure); a non-zero exit is absent.
-    QCoro::Task<std::optional<QByteArray>> readCredentialText() override;
+    QCoro::Task<std::optional<QByteArray>> readCredentialText(std::stop_token stop) override;
 
 private:
     Clock &m_clock;

@@ -6,6 +6,7 @@
 #include "core/ProviderConnectorError.h"
 #include "connectors/claude/ClaudeCredentialFile.h"
 #include "connectors/claude/KeychainCredentialCommand.h"
+#include "platform/OperationCancelled.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,15 +66,15 @@ private Q_SLOTS:
         const QString path = m_dir.filePath(QStringLiteral("config/.credentials.json"));
         writeFile(path, storedText);
         ClaudeCredentialFile file(path);
-        QCOMPARE(test::waitFor(file.readCredentialText()), std::optional(storedText));
+        QCOMPARE(test::waitFor(file.readCredentialText({})), std::optional(storedText));
     }
 
     void missingOrIrregularFileIsAbsent()
     {
         const QString folder = m_dir.filePath(QStringLiteral("folder/.credentials.json"));
         QVERIFY(QDir().mkpath(folder));
-        QCOMPARE(test::waitFor(ClaudeCredentialFile(folder).readCredentialText()), std::nullopt);
-        QCOMPARE(test::waitFor(ClaudeCredentialFile(m_dir.filePath(QStringLiteral("none"))).readCredentialText()), std::nullopt);
+        QCOMPARE(test::waitFor(ClaudeCredentialFile(folder).readCredentialText({})), std::nullopt);
+        QCOMPARE(test::waitFor(ClaudeCredentialFile(m_dir.filePath(QStringLiteral("none"))).readCredentialText({})), std::nullopt);
     }
 
     void keychainCommand()
@@ -90,7 +91,7 @@ private Q_SLOTS:
         qputenv("QUELTA_PROBE", "inherited");
         test::ManualClock clock;
         KeychainCredentialCommand command(clock, script);
-        QCOMPARE(test::waitFor(command.readCredentialText()), std::optional(storedText + '\n'));
+        QCOMPARE(test::waitFor(command.readCredentialText({})), std::optional(storedText + '\n'));
         qunsetenv("QUELTA_PROBE");
 
         QFile recorded(arguments);
@@ -107,7 +108,7 @@ private Q_SLOTS:
         writeFile(script, "#!/bin/sh\necho 'security: The specified item could not be found in the keychain.'\nexit 44\n",
                   executable());
         test::ManualClock clock;
-        QCOMPARE(test::waitFor(KeychainCredentialCommand(clock, script).readCredentialText()), std::nullopt);
+        QCOMPARE(test::waitFor(KeychainCredentialCommand(clock, script).readCredentialText({})), std::nullopt);
     }
 
     void keychainCommandTimesOutAfterTenSeconds()
@@ -116,12 +117,24 @@ private Q_SLOTS:
         writeFile(script, "#!/bin/sh\nexec sleep 30\n", executable());
         test::ManualClock clock;
         KeychainCredentialCommand command(clock, script);
-        auto task = command.readCredentialText();
+        auto task = command.readCredentialText({});
         clock.advance(9900ms);
         QTest::qWait(100);
         QVERIFY(!task.isReady());
         clock.advance(100ms);
         QCOMPARE(test::connectorErrorOf(task), ProviderConnectorError::Kind::timedOut);
+    }
+
+    void keychainCommandEndsWithItsOwner()
+    {
+        const QString script = m_dir.filePath(QStringLiteral("security-hangs"));
+        writeFile(script, "#!/bin/sh\nexec sleep 30\n", executable());
+        test::ManualClock clock;
+        std::stop_source owner;
+        KeychainCredentialCommand command(clock, script);
+        auto task = command.readCredentialText(owner.get_token());
+        owner.request_stop();
+        QVERIFY_THROWS_EXCEPTION(OperationCancelled, test::waitFor(task));
     }
 };
 
