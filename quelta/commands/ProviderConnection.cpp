@@ -31,13 +31,12 @@ QCoro::Task<ConnectOutcome> ProviderConnection::connect(ProviderID id, Options o
 
 QCoro::Task<ConnectOutcome> ProviderConnection::joinAttempt(ProviderID id)
 {
-    QPointer<ProviderConnection> self(this);
-    while (self) {
+    // A signal await resumes only while its sender lives, so no check of this is needed after it.
+    for (;;) {
         const auto [finished, outcome] = co_await qCoro(this, &ProviderConnection::attemptFinished);
         if (finished == id)
             co_return outcome;
     }
-    co_return ConnectOutcome::failed;
 }
 
 QCoro::Task<ConnectOutcome> ProviderConnection::attempt(ProviderID id, Options options)
