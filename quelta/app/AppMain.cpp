@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QTextStream>
 
 // `quelta-app`: the application, with its tray, windows and connectors, which the `quelta`
 // launcher becomes when started without a command, or for a command that loads or signs in
@@ -91,7 +92,12 @@ int main(int argc, char *argv[])
         rawArguments << QString::fromLocal8Bit(argv[i]);
     if (!quelta::isTrayLaunch(rawArguments))
         return runCommand(argc, argv);
-    quelta::preferX11WhereAvailable();
+    if (quelta::preferX11WhereAvailable() == quelta::PlatformChoice::waylandPluginMissing) {
+        // Qt would abort, naming no package.
+        QTextStream(stderr) << "quelta: this Wayland session has no X11 beside it, and Qt's Wayland support is missing: "
+                               "install the package qt6-wayland and start Quelta again.\n";
+        return 1;
+    }
     quelta::prepareForDisplaylessUse();
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);

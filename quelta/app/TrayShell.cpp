@@ -12,6 +12,7 @@
 #include "core/RefreshPolicy.h"
 #include "platform/Clock.h"
 #include "platform/DetachedTask.h"
+#include "platform/DisplaylessUse.h"
 #include "platform/LoginItem.h"
 #include "ui/FontRegistry.h"
 #include "ui/onboarding/OnboardingWindow.h"
@@ -39,6 +40,14 @@ using namespace std::chrono_literals;
 bool placesOwnWindows()
 {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// Under XWayland the pointer's last position over an X11 window, not where the panel was clicked.
+std::optional<QPoint> trustedPointer()
+{
+    if (runsUnderXWayland(QProcessEnvironment::systemEnvironment(), QGuiApplication::platformName()))
+        return std::nullopt;
+    return QCursor::pos();
 }
 
 } // namespace
@@ -190,7 +199,7 @@ void TrayShell::showPopover(bool recordMenuOpen)
     monitor.refreshStaleProviders(refreshPolicy::staleAge);
     ensurePopover(popoverIsWindow());
     const QRect anchor = m_statusItem ? m_statusItem->geometry() : QRect();
-    m_popover->showAt(anchor, QCursor::pos());
+    m_popover->showAt(anchor, trustedPointer());
 }
 
 void TrayShell::showOnboardingWindow()

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QDir>
+#include <QLibraryInfo>
 #include <QtGlobal>
 
 #include <unistd.h>
@@ -36,10 +38,39 @@ void prepareForDisplaylessUse()
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }
 
-void preferX11WhereAvailable()
+PlatformChoice platformChoiceFor(const QProcessEnvironment &environment, bool waylandPluginInstalled)
 {
-    if (hasWaylandDisplay() && hasX11Display() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    if (environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
+        return PlatformChoice::asItIs;
+    const bool x11 = !environment.value(QStringLiteral("DISPLAY")).isEmpty();
+    const bool wayland = !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty();
+    if (x11 && (wayland || !waylandPluginInstalled))
+        return PlatformChoice::x11;
+    if (wayland && !waylandPluginInstalled)
+        return PlatformChoice::waylandPluginMissing;
+    return PlatformChoice::asItIs;
+}
+
+bool waylandPluginInstalled()
+{
+    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    return !platforms.entryList({QStringLiteral("libqwayland*.so")}, QDir::Files).isEmpty();
+}
+
+PlatformChoice preferX11WhereAvailable()
+{
+    const PlatformChoice choice = platformChoiceFor(QProcessEnvironment::systemEnvironment(), waylandPluginInstalled());
+    if (choice == PlatformChoice::x11)
         qputenv("QT_QPA_PLATFORM", "xcb");
+    return choice;
+}
+
+bool runsUnderXWayland(const QProcessEnvironment &environment, const QString &platformName)
+{
+    if (platformName != QLatin1String("xcb"))
+        return false;
+    return !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty()
+        || environment.value(QStringLiteral("XDG_SESSION_TYPE")) == QLatin1String("wayland");
 }
 
 bool windowsCanBeShown()

@@ -6,6 +6,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusPendingReply>
+#include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -28,11 +29,13 @@ QDBusMessage call(const QString &method)
 
 } // namespace
 
-FreedesktopNotificationCenter::FreedesktopNotificationCenter(QDBusConnection bus, QObject *parent)
+FreedesktopNotificationCenter::FreedesktopNotificationCenter(QDBusConnection bus, const NotificationIconSource &icon, QObject *parent)
     : NotificationCenter(parent)
     , m_bus(std::move(bus))
     , m_serverWatcher(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange)
 {
+    if (!hicolorThemeHasIcon(applicationID, icon.themeDataDirectories) && QFileInfo::exists(icon.file))
+        m_iconImagePath = icon.file;
     connect(&m_serverWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this, [this] {
         m_marksUpBodies.reset();
         Q_EMIT serviceChanged();
@@ -99,10 +102,12 @@ QCoro::Task<void> FreedesktopNotificationCenter::add(Request request)
         if (!m_categoryActions.isEmpty())
             actions << QLatin1String(defaultActionIdentifier) << m_categoryActions.first().title;
     }
-    const QVariantMap hints{
+    QVariantMap hints{
         {QStringLiteral("desktop-entry"), applicationID},
         {QStringLiteral("urgency"), QVariant::fromValue(uchar(request.critical ? 2 : 1))},
     };
+    if (!m_iconImagePath.isEmpty())
+        hints.insert(QStringLiteral("image-path"), m_iconImagePath);
     QPointer<FreedesktopNotificationCenter> self(this);
     // Names and texts come from providers and stored files: a server that reads markup must not
     // find tags or links in them. Servers that mark up bodies mostly mark up summaries too.

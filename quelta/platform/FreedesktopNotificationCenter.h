@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NotificationCenter.h"
+#include "NotificationIcon.h"
 
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
@@ -16,7 +17,8 @@ class FreedesktopNotificationCenter final : public NotificationCenter
 {
     Q_OBJECT
 public:
-    explicit FreedesktopNotificationCenter(QDBusConnection bus = QDBusConnection::sessionBus(), QObject *parent = nullptr);
+    explicit FreedesktopNotificationCenter(QDBusConnection bus = QDBusConnection::sessionBus(),
+                                           const NotificationIconSource &icon = NotificationIconSource::current(), QObject *parent = nullptr);
 
     QCoro::Task<Settings> notificationSettings() override;
     QCoro::Task<bool> requestAuthorization() override;
@@ -42,6 +44,8 @@ private:
     // Server id → the request it showed with actions, until the notification is closed.
     QHash<uint, Request> m_posted;
     std::optional<bool> m_marksUpBodies;
+    // The icon's file, where the servers would not find it by its name; else empty.
+    QString m_iconImagePath;
 };
 
 } // namespace quelta

@@ -10,6 +10,9 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -157,6 +160,40 @@ private Q_SLOTS:
         QCOMPARE(shown.hints.value(QStringLiteral("desktop-entry")), QVariant(QStringLiteral("app.quelta.Quelta")));
         QCOMPARE(shown.hints.value(QStringLiteral("urgency")).typeId(), QMetaType::UChar);
         QCOMPARE(shown.hints.value(QStringLiteral("urgency")).value<uchar>(), urgency);
+    }
+
+    // The icon goes by name where the system's hicolor theme holds it, else also as its file,
+    // which servers such as dunst would not find from a build tree or a home installation.
+    void iconFileWhereTheThemeLacksIt_data()
+    {
+        QTest::addColumn<QString>("themeIcon");
+        QTest::addColumn<bool>("fileExists");
+        QTest::addColumn<bool>("sendsFile");
+        QTest::newRow("scalable in the theme") << QStringLiteral("scalable/apps/app.quelta.Quelta.svg") << true << false;
+        QTest::newRow("a PNG in the theme") << QStringLiteral("48x48/apps/app.quelta.Quelta.png") << true << false;
+        QTest::newRow("another app's icon") << QStringLiteral("scalable/apps/app.other.Other.svg") << true << true;
+        QTest::newRow("no theme") << QString() << true << true;
+        QTest::newRow("no theme, no file") << QString() << false << false;
+    }
+
+    void iconFileWhereTheThemeLacksIt()
+    {
+        QFETCH(QString, themeIcon);
+        QFETCH(bool, fileExists);
+        QFETCH(bool, sendsFile);
+        QVERIFY(m_server->start());
+        QTemporaryDir data;
+        const QString icon = data.filePath(QStringLiteral("theme/icons/hicolor/") + themeIcon);
+        const QString file = data.filePath(QStringLiteral("beside/app.quelta.Quelta.svg"));
+        for (const auto &[path, wanted] : {std::pair{icon, !themeIcon.isNull()}, {file, fileExists}}) {
+            if (wanted)
+                QVERIFY(QDir().mkpath(QFileInfo(path).path()) && QFile(path).open(QIODevice::WriteOnly));
+        }
+        FreedesktopNotificationCenter center(QDBusConnection::sessionBus(), {{data.filePath(QStringLiteral("empty")), data.filePath(QStringLiteral("theme"))}, file});
+        test::waitFor(center.add({QStringLiteral("icon"), QStringLiteral("Title"), QStringLiteral("Body"), {}, {}}));
+        const Server::Notification shown = m_server->received.takeLast();
+        QCOMPARE(shown.appIcon, QStringLiteral("app.quelta.Quelta"));
+        QCOMPARE(shown.hints.value(QStringLiteral("image-path")), sendsFile ? QVariant(file) : QVariant());
     }
 
     // A command run without the app: no actions, and the run lasts until the server has answered.

@@ -4,6 +4,8 @@
 
 using namespace quelta;
 
+Q_DECLARE_METATYPE(PlatformChoice)
+
 // Whether windows would be seen, told from the environment alone: `connect framer` refuses to
 // open a window nobody sees.
 class DisplaylessUseTest : public QObject
@@ -17,6 +19,17 @@ class DisplaylessUseTest : public QObject
             qunsetenv(name);
         else
             qputenv(name, value.toUtf8());
+    }
+
+    // Holds each variable whose value is not null.
+    static QProcessEnvironment environmentOf(std::initializer_list<std::pair<const char *, QString>> variables)
+    {
+        QProcessEnvironment environment;
+        for (const auto &[name, value] : variables) {
+            if (!value.isNull())
+                environment.insert(QLatin1String(name), value);
+        }
+        return environment;
     }
 
 private Q_SLOTS:
@@ -50,34 +63,67 @@ private Q_SLOTS:
         QCOMPARE(quelta::windowsCanBeShown(), shown);
     }
 
-    // The tray asks for X11 only where an X display is really named beside Wayland.
-    void x11IsPreferred_data()
+    // X11 where a display is really named beside Wayland or Wayland cannot be used; a Wayland
+    // session alone without the plugin is told apart, so the program can say what to install.
+    void platformChoice_data()
     {
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("waylandDisplay");
         QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("plugin");
+        QTest::addColumn<PlatformChoice>("choice");
         const QString none;
         const QString empty = QStringLiteral("");
-        QTest::newRow("XWayland") << QStringLiteral(":0") << QStringLiteral("wayland-0") << none << QStringLiteral("xcb");
-        QTest::newRow("empty DISPLAY beside Wayland") << empty << QStringLiteral("wayland-0") << none << empty;
-        QTest::newRow("empty WAYLAND_DISPLAY") << QStringLiteral(":0") << empty << none << empty;
-        QTest::newRow("X11 only") << QStringLiteral(":0") << none << none << empty;
-        QTest::newRow("the user's choice") << QStringLiteral(":0") << QStringLiteral("wayland-0") << QStringLiteral("wayland")
-                                           << QStringLiteral("wayland");
+        const QString x11 = QStringLiteral(":0");
+        const QString wayland = QStringLiteral("wayland-0");
+        QTest::newRow("XWayland") << x11 << wayland << none << true << PlatformChoice::x11;
+        QTest::newRow("XWayland without the plugin") << x11 << wayland << none << false << PlatformChoice::x11;
+        QTest::newRow("empty DISPLAY beside Wayland") << empty << wayland << none << true << PlatformChoice::asItIs;
+        QTest::newRow("empty WAYLAND_DISPLAY") << x11 << empty << none << true << PlatformChoice::asItIs;
+        QTest::newRow("X11 only") << x11 << none << none << true << PlatformChoice::asItIs;
+        QTest::newRow("X11 only without the plugin") << x11 << none << none << false << PlatformChoice::x11;
+        QTest::newRow("Wayland alone") << none << wayland << none << true << PlatformChoice::asItIs;
+        QTest::newRow("Wayland alone without the plugin") << none << wayland << none << false << PlatformChoice::waylandPluginMissing;
+        QTest::newRow("empty DISPLAY, no plugin") << empty << wayland << none << false << PlatformChoice::waylandPluginMissing;
+        QTest::newRow("no display without the plugin") << none << none << none << false << PlatformChoice::asItIs;
+        QTest::newRow("the user's choice") << x11 << wayland << QStringLiteral("wayland") << true << PlatformChoice::asItIs;
+        QTest::newRow("the user's choice, no plugin") << none << wayland << QStringLiteral("offscreen") << false << PlatformChoice::asItIs;
     }
 
-    void x11IsPreferred()
+    void platformChoice()
     {
         QFETCH(QString, display);
         QFETCH(QString, waylandDisplay);
         QFETCH(QString, chosen);
+        QFETCH(bool, plugin);
+        QFETCH(PlatformChoice, choice);
+        const QProcessEnvironment environment = environmentOf({{"DISPLAY", display}, {"WAYLAND_DISPLAY", waylandDisplay}, {"QT_QPA_PLATFORM", chosen}});
+        QCOMPARE(platformChoiceFor(environment, plugin), choice);
+    }
+
+    // The pointer is trusted except for an X11 client of a Wayland session.
+    void xwayland_data()
+    {
+        QTest::addColumn<QString>("waylandDisplay");
+        QTest::addColumn<QString>("sessionType");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("xwayland");
+        const QString none;
+        QTest::newRow("xcb beside a Wayland display") << QStringLiteral("wayland-0") << none << QStringLiteral("xcb") << true;
+        QTest::newRow("xcb in a Wayland session") << none << QStringLiteral("wayland") << QStringLiteral("xcb") << true;
+        QTest::newRow("xcb in an X11 session") << none << QStringLiteral("x11") << QStringLiteral("xcb") << false;
+        QTest::newRow("Wayland itself") << QStringLiteral("wayland-0") << QStringLiteral("wayland") << QStringLiteral("wayland") << false;
+        QTest::newRow("offscreen") << QStringLiteral("wayland-0") << none << QStringLiteral("offscreen") << false;
+    }
+
+    void xwayland()
+    {
+        QFETCH(QString, waylandDisplay);
+        QFETCH(QString, sessionType);
         QFETCH(QString, platform);
-        setEnvironment("DISPLAY", display);
-        setEnvironment("WAYLAND_DISPLAY", waylandDisplay);
-        setEnvironment("QT_QPA_PLATFORM", chosen);
-        quelta::preferX11WhereAvailable();
-        QCOMPARE(qEnvironmentVariable("QT_QPA_PLATFORM"), platform);
+        QFETCH(bool, xwayland);
+        const QProcessEnvironment environment = environmentOf({{"WAYLAND_DISPLAY", waylandDisplay}, {"XDG_SESSION_TYPE", sessionType}});
+        QCOMPARE(runsUnderXWayland(environment, platform), xwayland);
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QWindow>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -30,10 +31,13 @@ std::optional<int> popoverHeightFor(qreal reportedHeight, int currentHeight)
     return height;
 }
 
-QPoint popoverPosition(const QSize &size, const QRect &anchor, const QPoint &pointer, const QRect &available)
+QPoint popoverPosition(const QSize &size, const QRect &anchor, const std::optional<QPoint> &pointer, const QRect &available)
 {
     const bool useAnchor = anchor.isValid() && !anchor.isEmpty();
-    const QPoint reference = useAnchor ? anchor.center() : pointer;
+    // As GNOME opens its panel menus; its panel is at the top.
+    if (!useAnchor && !pointer)
+        return QPoint(std::max(available.left(), available.right() + 1 - size.width()), available.top());
+    const QPoint reference = useAnchor ? anchor.center() : *pointer;
     // The panel's side: the half of the screen the icon or pointer is in.
     const bool fromTop = reference.y() < available.center().y();
     const int edge = useAnchor ? (fromTop ? anchor.bottom() : anchor.top()) : reference.y();
@@ -58,6 +62,22 @@ PopoverWindow::PopoverWindow(ContentView *content, Mode mode, QWidget *parent)
     setFixedWidth(ContentView::width);
     connect(content, &ContentView::contentHeightChanged, this, &PopoverWindow::applyContentHeight);
     applyContentHeight(content->neededHeight());
+    // Where the popup cannot grab the pointer and keyboard (an X11 client under a Wayland
+    // compositor), Qt neither sees an outside click nor tells the widgets of a lost activation.
+    if (mode == Mode::popup)
+        connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &PopoverWindow::onFocusWindowChanged);
+}
+
+void PopoverWindow::onFocusWindowChanged(QWindow *window)
+{
+    if (!isVisible())
+        return;
+    if (window == windowHandle()) {
+        m_hadFocus = true;
+        return;
+    }
+    if (m_hadFocus)
+        hide();
 }
 
 void PopoverWindow::applyContentHeight(qreal height)
@@ -66,10 +86,13 @@ void PopoverWindow::applyContentHeight(qreal height)
         setFixedHeight(*next);
 }
 
-void PopoverWindow::showAt(const QRect &anchor, const QPoint &pointer)
+void PopoverWindow::showAt(const QRect &anchor, const std::optional<QPoint> &pointer)
 {
     if (m_mode == Mode::popup) {
-        const QScreen *screen = QGuiApplication::screenAt(anchor.isValid() ? anchor.center() : pointer);
+        // The panel's screen, where nothing tells where the click was.
+        const QScreen *screen = nullptr;
+        if (anchor.isValid() || pointer)
+            screen = QGuiApplication::screenAt(anchor.isValid() ? anchor.center() : *pointer);
         if (!screen)
             screen = QGuiApplication::primaryScreen();
         move(popoverPosition(size(), anchor, pointer, screen->availableGeometry()));
@@ -105,6 +128,7 @@ void PopoverWindow::closeEvent(QCloseEvent *event)
 
 void PopoverWindow::hideEvent(QHideEvent *event)
 {
+    m_hadFocus = false;
     QWidget::hideEvent(event);
     Q_EMIT closed();
 }

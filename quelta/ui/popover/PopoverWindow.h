@@ -13,11 +13,13 @@ class ContentView;
 std::optional<int> popoverHeightFor(qreal reportedHeight, int currentHeight);
 
 // Where the popover goes: centred under (or over, for a panel at the bottom) the tray icon, or
-// beside the pointer when the tray gives no geometry; always inside `available`.
-QPoint popoverPosition(const QSize &size, const QRect &anchor, const QPoint &pointer, const QRect &available);
+// beside the pointer when the tray gives no geometry, or where a panel menu opens (top right)
+// when the pointer's position is not known either; always inside `available`.
+QPoint popoverPosition(const QSize &size, const QRect &anchor, const std::optional<QPoint> &pointer, const QRect &available);
 
-// The popover: a frameless popup that closes on an outside click, or, with no tray at all, a
-// small ordinary window titled "Quelta" that hides when closed.
+// The popover: a frameless popup that closes on an outside click, on Escape and when it loses
+// the focus, or, with no tray at all, a small ordinary window titled "Quelta" that hides when
+// closed.
 class PopoverWindow final : public QWidget
 {
     Q_OBJECT
@@ -28,7 +30,7 @@ public:
 
     Mode mode() const { return m_mode; }
     ContentView *content() const { return m_content; }
-    void showAt(const QRect &anchor, const QPoint &pointer);
+    void showAt(const QRect &anchor, const std::optional<QPoint> &pointer);
 
 Q_SIGNALS:
     void closed();
@@ -42,9 +44,12 @@ protected:
 
 private:
     void applyContentHeight(qreal height);
+    void onFocusWindowChanged(QWindow *window);
 
     ContentView *m_content;
     Mode m_mode;
+    // Focus may reach the popup a moment after it shows: only a focus it had can be lost.
+    bool m_hadFocus = false;
 };
 
 } // namespace quelta

@@ -21,6 +21,7 @@
 using namespace quelta;
 
 Q_DECLARE_METATYPE(AllowancePercentageStyle)
+Q_DECLARE_METATYPE(PopoverWindow::Mode)
 
 // The popover's content, offscreen, against a monitor in chosen states.
 class ContentViewTest : public QObject
@@ -308,6 +309,41 @@ private Q_SLOTS:
         QTRY_VERIFY(!m_monitor->isRefreshing());
         QCOMPARE(m_loads->calls.size(), 2);
         QCOMPARE(m_view->refreshButton()->text(), QStringLiteral("Updated just now"));
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<PopoverWindow::Mode>("mode");
+        QTest::addColumn<bool>("byEscape");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("popup, Escape") << PopoverWindow::Mode::popup << true << true;
+        QTest::newRow("popup, another window takes the focus") << PopoverWindow::Mode::popup << false << true;
+        QTest::newRow("window, another window takes the focus") << PopoverWindow::Mode::window << false << false;
+    }
+
+    // The popover takes the focus when it opens, and a popup closes on Escape and when the focus
+    // leaves it, as where it cannot grab the pointer no outside click would close it.
+    void closing()
+    {
+        QFETCH(PopoverWindow::Mode, mode);
+        QFETCH(bool, byEscape);
+        QFETCH(bool, closes);
+        start({});
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        PopoverWindow popover(m_view.release(), mode);
+        popover.showAt({}, {});
+        QTRY_COMPARE(QGuiApplication::focusWindow(), popover.windowHandle());
+        QVERIFY(popover.isAncestorOf(QApplication::focusWidget()));
+        if (byEscape) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        } else {
+            other.activateWindow();
+            QTRY_COMPARE(QGuiApplication::focusWindow(), other.windowHandle());
+        }
+        QCOMPARE(popover.isVisible(), !closes);
     }
 
     void tabTakesTheRowsThenTheFooter_data()
