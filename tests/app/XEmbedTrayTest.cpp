@@ -71,6 +71,17 @@ class XEmbedTrayTest : public QObject
         QTRY_VERIFY_WITH_TIMEOUT(!m_trayWatcher->isTrayPresent(), departureMs);
     }
 
+    // Where the icon sits once the panel, which grows to fit it, stopped moving.
+    static QRect settledIcon(const StatusItem &item)
+    {
+        QRect seen;
+        for (int look = 0; look < 25 && (seen.isEmpty() || seen != item.geometry()); ++look) {
+            seen = item.geometry();
+            QTest::qWait(200);
+        }
+        return seen;
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -103,7 +114,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!shell.popover()->isVisible());
 
         // A click on the embedded icon opens the popover right under it, inside the screen.
-        const QRect icon = shell.statusItem()->geometry();
+        const QRect icon = settledIcon(*shell.statusItem());
         const QPoint centre = icon.center();
         // xdotool counts device pixels.
         const QPoint pixel = centre * QGuiApplication::primaryScreen()->devicePixelRatio();
@@ -162,11 +173,11 @@ private Q_SLOTS:
         TrayShell shell(*app, options());
         shell.start();
         QTRY_VERIFY(shell.statusItem() && !shell.statusItem()->geometry().isEmpty());
+        const QRect icon = settledIcon(*shell.statusItem());
         // Drawn again for the panel once the tray says where the icon sits.
         m_fixture->clock.advance(1s);
         QTest::qWait(300);
 
-        const QRect icon = shell.statusItem()->geometry();
         QScreen *screen = QGuiApplication::primaryScreen();
         const QRect around = icon.adjusted(-24, -4, 24, 4).intersected(screen->geometry());
         const QPixmap shot = screen->grabWindow(0, around.x(), around.y(), around.width(), around.height());
