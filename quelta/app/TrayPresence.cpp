@@ -1,13 +1,10 @@
 #include "TrayPresence.h"
 
 #include "AppLogging.h"
-
-#include "platform/Clock.h"
+#include "XEmbedTrayWatcher.h"
 
 #include <QDBusConnectionInterface>
 #include <QGuiApplication>
-
-#include <xcb/xcb.h>
 
 namespace quelta {
 
@@ -15,60 +12,23 @@ namespace {
 
 const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 
-// The screen part of DISPLAY (":0.1" is screen 1); the tray selection is per screen.
-int defaultScreenNumber()
-{
-    const QString display = qEnvironmentVariable("DISPLAY");
-    const qsizetype dot = display.lastIndexOf(QLatin1Char('.'));
-    if (dot < display.lastIndexOf(QLatin1Char(':')))
-        return 0;
-    return display.mid(dot + 1).toInt();
-}
-
 } // namespace
 
-bool xembedTrayRunning()
-{
-    // Only the xcb platform has a display to ask; others (offscreen among them) may still answer
-    // the X11 interface, without a connection.
-    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb"))
-        return false;
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
-    if (!connection)
-        return false;
-    const QByteArray selection = "_NET_SYSTEM_TRAY_S" + QByteArray::number(defaultScreenNumber());
-    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, true, uint16_t(selection.size()), selection.constData()), nullptr);
-    if (!atom)
-        return false;
-    const xcb_atom_t name = atom->atom;
-    free(atom);
-    // An atom nobody interned yet means no tray ever started on this display.
-    if (name == XCB_ATOM_NONE)
-        return false;
-    xcb_get_selection_owner_reply_t *owner = xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, name), nullptr);
-    if (!owner)
-        return false;
-    const bool owned = owner->owner != XCB_NONE;
-    free(owner);
-    return owned;
-}
-
-TrayPresence::TrayPresence(Clock &clock, QDBusConnection bus, std::chrono::milliseconds pollInterval, QObject *parent)
+TrayPresence::TrayPresence(QDBusConnection bus, QObject *parent)
     : QObject(parent)
-    , m_clock(clock)
     , m_bus(std::move(bus))
     , m_watcher(watcherService, m_bus, QDBusServiceWatcher::WatchForOwnerChange)
-    , m_pollInterval(pollInterval)
 {
     connect(&m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, [this](const QString &, const QString &, const QString &owner) {
         m_hasStatusNotifierWatcher = !owner.isEmpty();
         update();
     });
     m_hasStatusNotifierWatcher = m_bus.isConnected() && m_bus.interface()->isServiceRegistered(watcherService);
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        m_xembed = new XEmbedTrayWatcher(this);
+        connect(m_xembed, &XEmbedTrayWatcher::presenceChanged, this, &TrayPresence::update);
+    }
     update();
-    pollLater();
 }
 
 void TrayPresence::update()
@@ -76,7 +36,7 @@ void TrayPresence::update()
     Kind kind = Kind::none;
     if (m_hasStatusNotifierWatcher)
         kind = Kind::statusNotifier;
-    else if (xembedTrayRunning())
+    else if (m_xembed && m_xembed->isTrayPresent())
         kind = Kind::xembed;
     if (kind == m_kind)
         return;
@@ -84,14 +44,6 @@ void TrayPresence::update()
     qCInfo(lcApp) << "tray:" << names[int(kind)];
     m_kind = kind;
     Q_EMIT kindChanged(kind);
-}
-
-void TrayPresence::pollLater()
-{
-    m_clock.callAfter(m_pollInterval, this, [this] {
-        update();
-        pollLater();
-    });
 }
 
 } // namespace quelta

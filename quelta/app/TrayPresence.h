@@ -4,11 +4,9 @@
 #include <QDBusServiceWatcher>
 #include <QObject>
 
-#include <chrono>
-
 namespace quelta {
 
-class Clock;
+class XEmbedTrayWatcher;
 
 // Whether the desktop has a tray, and which kind: a StatusNotifierWatcher on the session bus, or
 // an XEmbed tray on the X display. Watched from creation on, because trays start after the
@@ -19,9 +17,7 @@ class TrayPresence final : public QObject
 public:
     enum class Kind { none, statusNotifier, xembed };
 
-    // XEmbed trays announce themselves only to X clients that watch the root window, so the X
-    // display is asked again every `pollInterval`.
-    TrayPresence(Clock &clock, QDBusConnection bus, std::chrono::milliseconds pollInterval, QObject *parent = nullptr);
+    explicit TrayPresence(QDBusConnection bus, QObject *parent = nullptr);
 
     Kind kind() const { return m_kind; }
     bool isPresent() const { return m_kind != Kind::none; }
@@ -31,18 +27,13 @@ Q_SIGNALS:
 
 private:
     void update();
-    void pollLater();
 
-    Clock &m_clock;
     QDBusConnection m_bus;
     QDBusServiceWatcher m_watcher;
-    // Kept by the watcher's signal, so that the poll asks only the X display.
     bool m_hasStatusNotifierWatcher = false;
-    std::chrono::milliseconds m_pollInterval;
+    // Only where Qt itself draws on an X display can it embed an icon in an XEmbed tray.
+    XEmbedTrayWatcher *m_xembed = nullptr;
     Kind m_kind = Kind::none;
 };
-
-// Whether an XEmbed tray owns the tray selection of the X display this process shows on.
-bool xembedTrayRunning();
 
 } // namespace quelta

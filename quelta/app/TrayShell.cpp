@@ -56,7 +56,7 @@ TrayShell::TrayShell(AppObjects &services, Options options, QObject *parent)
     : QObject(parent)
     , m_services(services)
     , m_options(std::move(options))
-    , m_trayPresence(new TrayPresence(services.clock(), m_options.sessionBus, m_options.trayPoll, this))
+    , m_trayPresence(new TrayPresence(m_options.sessionBus, this))
     , m_updater(new AppUpdater(QUrl(QString::fromUtf8(bundleInformation::appcastUrl)),
                                {QString::fromLatin1(bundleInformation::shortVersion), QString::fromLatin1(bundleInformation::buildVersion)},
                                services.clock(), this))

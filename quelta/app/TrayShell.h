@@ -36,8 +36,6 @@ public:
         std::optional<QDBusConnection> systemBus;
         // How long a desktop that has no tray yet is given to start one.
         std::chrono::milliseconds trayGrace = std::chrono::seconds(5);
-        // How often the X display is asked whether an XEmbed tray came or went.
-        std::chrono::milliseconds trayPoll = std::chrono::seconds(2);
         // Where a StatusNotifierWatcher registers.
         QDBusConnection sessionBus = QDBusConnection::sessionBus();
     };

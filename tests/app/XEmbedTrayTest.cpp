@@ -5,12 +5,14 @@
 #include "app/StatusItem.h"
 #include "app/TrayPresence.h"
 #include "app/TrayShell.h"
+#include "app/XEmbedTrayWatcher.h"
 #include "core/AllowanceStore.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QProcess>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace quelta;
@@ -19,7 +21,8 @@ using namespace std::chrono_literals;
 namespace {
 
 constexpr auto grace = 300ms;
-constexpr auto poll = 500ms;
+// Noticed by event: a tray's departure is seen well within a poll interval.
+constexpr int departureMs = 500;
 
 // The mark's colour against the panel's: how far apart in perceived lightness.
 qreal lightnessGap(const QColor &mark, const QColor &panel)
@@ -38,6 +41,7 @@ class XEmbedTrayTest : public QObject
     Q_OBJECT
 
     std::unique_ptr<test::Fixture> m_fixture;
+    std::unique_ptr<XEmbedTrayWatcher> m_trayWatcher;
     QProcess m_tray;
 
     std::unique_ptr<AppObjects> services() { return test::shellServices(*m_fixture); }
@@ -46,7 +50,6 @@ class XEmbedTrayTest : public QObject
     {
         TrayShell::Options options;
         options.trayGrace = grace;
-        options.trayPoll = poll;
         return options;
     }
 
@@ -58,25 +61,25 @@ class XEmbedTrayTest : public QObject
                                                 QStringLiteral("true"), QStringLiteral("--alpha"), QStringLiteral("0"),
                                                 QStringLiteral("--tint"), tint});
         QVERIFY(m_tray.waitForStarted());
-        QTRY_VERIFY(xembedTrayRunning());
+        QTRY_VERIFY(m_trayWatcher->isTrayPresent());
     }
 
     void stopTray()
     {
         m_tray.terminate();
         m_tray.waitForFinished();
-        QTRY_VERIFY(!xembedTrayRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_trayWatcher->isTrayPresent(), departureMs);
     }
 
-    // Moves the manual clock on in poll steps until `condition` holds, as the real clock would.
-    template <typename Condition>
-    bool advanceUntil(Condition condition)
+    // Where the icon sits once the panel, which grows to fit it, stopped moving.
+    static QRect settledIcon(const StatusItem &item)
     {
-        for (int step = 0; step < 40 && !condition(); ++step) {
-            m_fixture->clock.advance(poll);
-            QTest::qWait(50);
+        QRect seen;
+        for (int look = 0; look < 25 && (seen.isEmpty() || seen != item.geometry()); ++look) {
+            seen = item.geometry();
+            QTest::qWait(200);
         }
-        return condition();
+        return seen;
     }
 
 private Q_SLOTS:
@@ -84,6 +87,7 @@ private Q_SLOTS:
     {
         m_fixture = std::make_unique<test::Fixture>();
         m_fixture->store.setBool(QLatin1String(allowanceStore::hasCompletedOnboardingKey), true);
+        m_trayWatcher = std::make_unique<XEmbedTrayWatcher>();
     }
 
     void cleanup()
@@ -92,9 +96,10 @@ private Q_SLOTS:
             stopTray();
     }
 
+    // The manual clock stands still from here on: only the X server's events can tell.
     void aTrayStartingLateTakesOverFromTheWindow()
     {
-        QVERIFY(!xembedTrayRunning());
+        QVERIFY(!m_trayWatcher->isTrayPresent());
         auto app = services();
         TrayShell shell(*app, options());
         shell.start();
@@ -105,11 +110,11 @@ private Q_SLOTS:
         QVERIFY(!shell.statusItem()->trayIcon());
 
         startTray(QStringLiteral("0x202020"));
-        QVERIFY(advanceUntil([&] { return shell.statusItem()->geometry().isValid() && !shell.statusItem()->geometry().isEmpty(); }));
+        QTRY_VERIFY(shell.statusItem()->geometry().isValid() && !shell.statusItem()->geometry().isEmpty());
         QTRY_VERIFY(!shell.popover()->isVisible());
 
         // A click on the embedded icon opens the popover right under it, inside the screen.
-        const QRect icon = shell.statusItem()->geometry();
+        const QRect icon = settledIcon(*shell.statusItem());
         const QPoint centre = icon.center();
         // xdotool counts device pixels.
         const QPoint pixel = centre * QGuiApplication::primaryScreen()->devicePixelRatio();
@@ -127,9 +132,28 @@ private Q_SLOTS:
 
         // The tray going away gives the window back.
         stopTray();
-        QVERIFY(advanceUntil([&] { return shell.popover()->isVisible(); }));
+        QTRY_VERIFY_WITH_TIMEOUT(shell.popover()->isVisible(), departureMs);
         QCOMPARE(shell.popover()->mode(), PopoverWindow::Mode::window);
         QVERIFY(!shell.statusItem()->trayIcon());
+    }
+
+    void noDisplayMeansNoTray_data()
+    {
+        QTest::addColumn<QByteArray>("display");
+        QTest::newRow("none") << QByteArray();
+        QTest::newRow("unreachable") << QByteArrayLiteral(":4095");
+    }
+
+    // The tray runs on the test's own display, which this watcher is not told of.
+    void noDisplayMeansNoTray()
+    {
+        QFETCH(QByteArray, display);
+        startTray(QStringLiteral("0x202020"));
+        const QByteArray ours = qgetenv("DISPLAY");
+        display.isEmpty() ? qunsetenv("DISPLAY") : qputenv("DISPLAY", display);
+        const XEmbedTrayWatcher watcher;
+        qputenv("DISPLAY", ours);
+        QVERIFY(!watcher.isTrayPresent());
     }
 
     void theMarkStandsOutOnThePanel_data()
@@ -148,12 +172,12 @@ private Q_SLOTS:
         auto app = services();
         TrayShell shell(*app, options());
         shell.start();
-        QVERIFY(advanceUntil([&] { return shell.statusItem() && !shell.statusItem()->geometry().isEmpty(); }));
+        QTRY_VERIFY(shell.statusItem() && !shell.statusItem()->geometry().isEmpty());
+        const QRect icon = settledIcon(*shell.statusItem());
         // Drawn again for the panel once the tray says where the icon sits.
         m_fixture->clock.advance(1s);
         QTest::qWait(300);
 
-        const QRect icon = shell.statusItem()->geometry();
         QScreen *screen = QGuiApplication::primaryScreen();
         const QRect around = icon.adjusted(-24, -4, 24, 4).intersected(screen->geometry());
         const QPixmap shot = screen->grabWindow(0, around.x(), around.y(), around.width(), around.height());
