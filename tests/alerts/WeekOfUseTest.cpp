@@ -81,7 +81,7 @@ class WeekOfUseTest : public QObject
     test::RecordingNotificationCenter m_center;
     test::RecordingAnalytics m_analytics;
     test::ScriptedLoads m_loads;
-    ChatGptWeek m_chatGpt{m_fixture.clock.now()};
+    ChatGptWeek m_chatGpt{.start = m_fixture.clock.now(), .rateLimitedAt = {}, .due = {}};
     QHash<ProviderID, QList<QDateTime>> m_calls;
     QList<Post> m_posts;
 
