@@ -4,30 +4,8 @@ namespace quelta {
 
 QString markupEscaped(QStringView text)
 {
-    QString escaped;
-    escaped.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '&':
-            escaped += QLatin1String("&amp;");
-            break;
-        case '<':
-            escaped += QLatin1String("&lt;");
-            break;
-        case '>':
-            escaped += QLatin1String("&gt;");
-            break;
-        case '"':
-            escaped += QLatin1String("&quot;");
-            break;
-        case '\'':
-            escaped += QLatin1String("&apos;");
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
+    // Pango and the notification servers read the apostrophe as markup too.
+    return text.toString().toHtmlEscaped().replace(QLatin1Char('\''), QLatin1String("&apos;"));
 }
 
 } // namespace quelta
