@@ -19,11 +19,13 @@ const QString markSymbol = QStringLiteral("quelta.mark");
 const QColor lightInk(0xf5, 0xf5, 0xf7);
 const QColor darkInk(0x1d, 0x1d, 0x1f);
 
-// The colours of one icon; the outline, where there is one, surrounds everything drawn.
+// The colours of one icon; the outline, where there is one, surrounds everything drawn. The
+// ground is what the figure's bar shows through its track: the panel, or the outline on one unknown.
 struct TrayInks {
     QColor mark;
     QColor orange;
     QColor red;
+    QColor ground;
     std::optional<QColor> outline;
 };
 
@@ -43,10 +45,10 @@ TrayInks inksFor(const std::optional<QColor> &panel, const std::optional<TrayFig
     const QColor orange(QRgb(systemOrangeValue(Scheme::dark)));
     // Unknown panels get a light mark in a dark outline: light on dark bars, outlined on light ones.
     if (!panel)
-        return {lightInk, orange, QColor(QRgb(systemRedValue(Scheme::dark))), darkInk};
+        return {lightInk, orange, QColor(QRgb(systemRedValue(Scheme::dark))), darkInk, darkInk};
     const QColor mark = trayMarkColor(*panel);
     const Scheme scheme = mark == lightInk ? Scheme::dark : Scheme::light;
-    TrayInks inks{mark, orange, QColor(QRgb(systemRedValue(scheme))), std::nullopt};
+    TrayInks inks{mark, orange, QColor(QRgb(systemRedValue(scheme))), *panel, std::nullopt};
     // A tone too close to the panel (orange on a light one) takes an outline in the mark's colour.
     if (figure && contrastRatio(toneColor(figure->tone, inks), *panel) < legibleMarkContrast)
         inks.outline = mark;
@@ -56,17 +58,12 @@ TrayInks inksFor(const std::optional<QColor> &panel, const std::optional<TrayFig
 TrayFigureInks figureInks(BarTone tone, const TrayInks &inks)
 {
     const QColor color = toneColor(tone, inks);
-    constexpr qreal trackOpacity = 0.35;
-    QColor track = inks.mark;
-    if (!inks.outline) {
-        track.setAlphaF(trackOpacity);
-        return {color, color, track};
-    }
-    // Opaque over the outline, so that the outline surrounds the track rather than shows through.
-    const QColor under = *inks.outline;
-    track.setRgbF(float(under.redF() + (track.redF() - under.redF()) * trackOpacity),
-                  float(under.greenF() + (track.greenF() - under.greenF()) * trackOpacity),
-                  float(under.blueF() + (track.blueF() - under.blueF()) * trackOpacity));
+    // The track is the mark at a third over the ground, opaque so that an outline surrounds it
+    // rather than shows through.
+    constexpr float trackOpacity = 0.35f;
+    const auto mix = [&](float ground, float mark) { return ground + (mark - ground) * trackOpacity; };
+    const QColor track = QColor::fromRgbF(mix(inks.ground.redF(), inks.mark.redF()), mix(inks.ground.greenF(), inks.mark.greenF()),
+                                          mix(inks.ground.blueF(), inks.mark.blueF()));
     return {color, color, track};
 }
 
