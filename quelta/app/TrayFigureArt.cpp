@@ -58,7 +58,7 @@ void paintBar(QPainter &painter, const QRect &bar, double fraction, const TrayFi
 {
     const int filled = int(std::lround(bar.width() * fraction));
     painter.fillRect(bar.adjusted(filled, 0, 0, 0), inks.track);
-    painter.fillRect(QRect(bar.topLeft(), QSize(filled, bar.height())), inks.fill);
+    painter.fillRect(QRect(bar.topLeft(), QSize(filled, bar.height())), inks.tone);
 }
 
 } // namespace
@@ -68,7 +68,7 @@ void paintTrayFigure(QPainter &painter, int side, int margin, const TrayFigure &
     const int percent = std::clamp(figure.percent, 0, 100);
     const QString digits = QString::number(percent);
     const FigureLayout layout = layoutFor(side, int(digits.size()), margin);
-    paintDigits(painter, digits, layout, inks.number);
+    paintDigits(painter, digits, layout, inks.tone);
     paintBar(painter, layout.bar, barFillFraction(percent), inks);
 }
 

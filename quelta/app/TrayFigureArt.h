@@ -8,10 +8,10 @@ class QPainter;
 
 namespace quelta {
 
-// The colours the figure is drawn in.
+// The colours the figure is drawn in: the number and the bar's filled share in the tone's, the
+// rest of the bar in the track's.
 struct TrayFigureInks {
-    QColor number;
-    QColor fill;
+    QColor tone;
     QColor track;
 };
 

@@ -57,14 +57,13 @@ TrayInks inksFor(const std::optional<QColor> &panel, const std::optional<TrayFig
 
 TrayFigureInks figureInks(BarTone tone, const TrayInks &inks)
 {
-    const QColor color = toneColor(tone, inks);
     // The track is the mark at a third over the ground, opaque so that an outline surrounds it
     // rather than shows through.
     constexpr float trackOpacity = 0.35f;
     const auto mix = [&](float ground, float mark) { return ground + (mark - ground) * trackOpacity; };
     const QColor track = QColor::fromRgbF(mix(inks.ground.redF(), inks.mark.redF()), mix(inks.ground.greenF(), inks.mark.greenF()),
                                           mix(inks.ground.blueF(), inks.mark.blueF()));
-    return {color, color, track};
+    return {toneColor(tone, inks), track};
 }
 
 // `art` on an outline of `radius` pixels around its shape, in `color`.
