@@ -1,8 +1,9 @@
 // Renders every view in its states, in light and dark schemes, to PNG files in the folder given
 // as the first argument; the popover in each of the sans fonts Linux desktops ship. With
-// --popover-only, just the popover (for a second run at another scale). Run through
-// scripts/screenshots; look at the files.
+// --popover-only, just the popover (for a second run at another scale); with --tray-icon-only, just
+// the tray icon. Run through scripts/screenshots; look at the files.
 #include "InstallerScreenshots.h"
+#include "TrayIconScreenshots.h"
 #include "MonitorTestSupport.h"
 #include "ManualClock.h"
 #include "TestFixture.h"
@@ -197,8 +198,13 @@ int main(int argc, char *argv[])
     registerFonts(QString::fromUtf8(QUELTA_FONT_DIRECTORY));
     QStringList arguments = app.arguments().mid(1);
     const bool popoverOnly = arguments.removeAll(QStringLiteral("--popover-only")) > 0;
+    const bool trayIconOnly = arguments.removeAll(QStringLiteral("--tray-icon-only")) > 0;
     const QString folder = arguments.value(0, QStringLiteral("screenshots"));
     QDir().mkpath(folder);
+    if (trayIconOnly) {
+        renderTrayIcons(folder);
+        return 0;
+    }
     const QFont desktopFont = QApplication::font();
     const QStringList families{QStringLiteral("DejaVu Sans"), QStringLiteral("Cantarell"), QStringLiteral("Noto Sans")};
 
@@ -279,5 +285,6 @@ int main(int argc, char *argv[])
         return 0;
     renderOnboarding(folder);
     renderInstaller(folder);
+    renderTrayIcons(folder);
     return 0;
 }
