@@ -67,9 +67,9 @@ StatusItem::StatusItem(TrayPresence &presence, AllowanceMonitor &monitor, Clock 
     QAction *quit = m_menu->addAction(QStringLiteral("Quit Quelta"), this, &StatusItem::quitRequested);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(&m_presence, &TrayPresence::kindChanged, this, &StatusItem::follow);
-    connect(&m_monitor, &AllowanceMonitor::providerChanged, this, &StatusItem::updateTexts);
-    connect(&m_monitor, &AllowanceMonitor::enabledProvidersChanged, this, &StatusItem::updateTexts);
-    connect(&m_monitor, &AllowanceMonitor::panelAllowanceChanged, this, &StatusItem::updateTexts);
+    connect(&m_monitor, &AllowanceMonitor::providerChanged, this, &StatusItem::followMonitor);
+    connect(&m_monitor, &AllowanceMonitor::enabledProvidersChanged, this, &StatusItem::followMonitor);
+    connect(&m_monitor, &AllowanceMonitor::panelAllowanceChanged, this, &StatusItem::followMonitor);
     follow();
 }
 
@@ -90,6 +90,12 @@ void StatusItem::updateIcon()
         m_icon->setIcon(trayIconFor(panelColor(m_icon->geometry())));
     if (m_item)
         m_item->setIcon(trayIconFor(panelColor({})));
+}
+
+void StatusItem::followMonitor()
+{
+    updateIcon();
+    updateTexts();
 }
 
 void StatusItem::updateTexts()

@@ -50,6 +50,8 @@ Q_SIGNALS:
 
 private:
     void follow();
+    // The icon, tooltip and label for the figures the monitor has now.
+    void followMonitor();
     void updateTexts();
 
     TrayPresence &m_presence;
