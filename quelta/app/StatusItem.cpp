@@ -1,11 +1,17 @@
 #include "StatusItem.h"
 
+#include "StatusNotifierItem.h"
+#include "TrayFigureOf.h"
 #include "TrayIcon.h"
 #include "TrayPresence.h"
 
+#include "core/AllowanceMonitor.h"
 #include "platform/Clock.h"
+#include "platform/MarkupText.h"
+#include "ui/widgets/PlainToolTip.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPalette>
@@ -43,12 +49,16 @@ QColor panelColor(const QRect &geometry)
     return QColor::fromRgbF(float(red), float(green), float(blue));
 }
 
+const QString toolTipTitle = QStringLiteral("Quelta");
+
 } // namespace
 
-StatusItem::StatusItem(TrayPresence &presence, Clock &clock, QObject *parent)
+StatusItem::StatusItem(TrayPresence &presence, AllowanceMonitor &monitor, Clock &clock, QDBusConnection bus, QObject *parent)
     : QObject(parent)
     , m_presence(presence)
+    , m_monitor(monitor)
     , m_clock(clock)
+    , m_bus(std::move(bus))
     , m_menu(std::make_unique<QMenu>())
 {
     QAction *open = m_menu->addAction(QStringLiteral("Open Quelta"), this, &StatusItem::activated);
@@ -57,12 +67,16 @@ StatusItem::StatusItem(TrayPresence &presence, Clock &clock, QObject *parent)
     QAction *quit = m_menu->addAction(QStringLiteral("Quit Quelta"), this, &StatusItem::quitRequested);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(&m_presence, &TrayPresence::kindChanged, this, &StatusItem::follow);
+    connect(&m_monitor, &AllowanceMonitor::providerChanged, this, &StatusItem::followMonitor);
+    connect(&m_monitor, &AllowanceMonitor::enabledProvidersChanged, this, &StatusItem::followMonitor);
+    connect(&m_monitor, &AllowanceMonitor::panelAllowanceChanged, this, &StatusItem::followMonitor);
     follow();
 }
 
 StatusItem::~StatusItem()
 {
     delete m_icon;
+    delete m_item;
 }
 
 QRect StatusItem::geometry() const
@@ -74,30 +88,64 @@ void StatusItem::updateIcon()
 {
     if (m_icon)
         m_icon->setIcon(trayIconFor(panelColor(m_icon->geometry())));
+    if (m_item)
+        m_item->setIcon(trayIconFor(panelColor({})));
+}
+
+void StatusItem::followMonitor()
+{
+    updateIcon();
+    updateTexts();
+}
+
+void StatusItem::updateTexts()
+{
+    const QList<ProviderAllowance> shown = m_monitor.visibleProviders();
+    const QStringList lines = trayFigureLines(shown);
+    if (m_icon)
+        m_icon->setToolTip(plainToolTip((QStringList{toolTipTitle} + lines).join(QLatin1Char('\n'))));
+    if (!m_item)
+        return;
+    QStringList escaped;
+    for (const QString &line : lines)
+        escaped << markupEscaped(line);
+    m_item->setToolTipDescription(escaped.join(QLatin1Char('\n')));
+    const std::optional<TrayFigure> figure = trayFigure(shown, m_monitor.panelAllowance());
+    m_item->setLabel(figure ? trayLabel(*figure) : QString());
+}
+
+void StatusItem::popUpMenu(const QPoint &position)
+{
+    // Hosts that do not know where the click was send 0, 0.
+    m_menu->popup(position.isNull() ? QCursor::pos() : position);
 }
 
 void StatusItem::follow()
 {
-    const bool present = m_presence.isPresent();
-    if (present == bool(m_icon))
-        return;
-    if (!present) {
-        // A tray that went away takes its items with it; a new one needs a new registration.
+    const TrayPresence::Kind kind = m_presence.kind();
+    if (kind != TrayPresence::Kind::xembed)
         delete m_icon;
-        Q_EMIT shownChanged(false);
-        return;
+    // A tray that went away takes its items with it; a new one needs a new registration.
+    if (kind != TrayPresence::Kind::statusNotifier)
+        delete m_item;
+    if (kind == TrayPresence::Kind::statusNotifier && !m_item) {
+        m_item = new StatusNotifierItem(m_bus, m_menu.get(), this);
+        connect(m_item, &StatusNotifierItem::activated, this, &StatusItem::activated);
+        connect(m_item, &StatusNotifierItem::menuRequested, this, &StatusItem::menuRequested);
+        updateIcon();
     }
-    m_icon = new QSystemTrayIcon(trayIconFor(panelColor({})), this);
-    m_icon->setToolTip(QStringLiteral("Quelta"));
-    m_icon->setContextMenu(m_menu.get());
-    connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
-            Q_EMIT activated();
-    });
-    m_icon->show();
-    // An XEmbed tray says where the icon sits only once it has embedded it.
-    m_clock.callAfter(std::chrono::seconds(1), m_icon, [this] { updateIcon(); });
-    Q_EMIT shownChanged(true);
+    if (kind == TrayPresence::Kind::xembed && !m_icon) {
+        m_icon = new QSystemTrayIcon(trayIconFor(panelColor({})), this);
+        m_icon->setContextMenu(m_menu.get());
+        connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger)
+                Q_EMIT activated();
+        });
+        m_icon->show();
+        // An XEmbed tray says where the icon sits only once it has embedded it.
+        m_clock.callAfter(std::chrono::seconds(1), m_icon, [this] { updateIcon(); });
+    }
+    updateTexts();
 }
 
 } // namespace quelta

@@ -136,8 +136,9 @@ void TrayShell::setupStatusItem()
 {
     if (m_statusItem)
         return;
-    m_statusItem = new StatusItem(*m_trayPresence, m_services.clock(), this);
+    m_statusItem = new StatusItem(*m_trayPresence, m_services.monitor(), m_services.clock(), m_options.sessionBus, this);
     connect(m_statusItem, &StatusItem::activated, this, &TrayShell::togglePopover);
+    connect(m_statusItem, &StatusItem::menuRequested, this, &TrayShell::showMenu);
     connect(m_statusItem, &StatusItem::quitRequested, this, &TrayShell::quitRequested);
 }
 
@@ -175,6 +176,14 @@ void TrayShell::ensurePopover(bool asWindow)
     connect(content, &ContentView::openSettingsRequested, this, &TrayShell::openSettings);
     connect(content, &ContentView::connectRequested, this, &TrayShell::connectProvider);
     m_popover = new PopoverWindow(content, mode);
+    // The popup takes the press that closes it, a right click on an XEmbed icon included.
+    connect(
+        m_popover, &PopoverWindow::pressedOutside, this,
+        [this](const QPoint &position, Qt::MouseButton button) {
+            if (button == Qt::RightButton && m_statusItem && m_statusItem->geometry().contains(position))
+                showMenu(position);
+        },
+        Qt::QueuedConnection);
 }
 
 void TrayShell::togglePopover()
@@ -188,6 +197,14 @@ void TrayShell::togglePopover()
         return;
     }
     showPopover(true);
+}
+
+void TrayShell::showMenu(const QPoint &position)
+{
+    // A right click while the popover is open is meant for the menu, not only for closing it.
+    if (m_popover && m_popover->mode() == PopoverWindow::Mode::popup)
+        m_popover->hide();
+    m_statusItem->popUpMenu(position);
 }
 
 void TrayShell::showPopover(bool recordMenuOpen)

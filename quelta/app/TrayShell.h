@@ -51,6 +51,8 @@ public:
     void completeOnboarding();
     bool isOnboardingDue() const;
     void togglePopover();
+    // The status item's menu at `position`, in place of the popover.
+    void showMenu(const QPoint &position);
     void connectProvider(ProviderID id);
     void openSettings();
 

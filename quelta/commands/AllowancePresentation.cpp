@@ -128,6 +128,17 @@ int remainingShare(int value, AllowancePercentageStyle style)
     return style == AllowancePercentageStyle::remaining ? clamped : 100 - clamped;
 }
 
+std::optional<qsizetype> tightestIndex(const QList<std::optional<int>> &remainingShares)
+{
+    std::optional<qsizetype> found;
+    for (qsizetype index = 0; index < remainingShares.size(); ++index) {
+        const std::optional<int> share = remainingShares[index];
+        if (share && (!found || *share < *remainingShares[*found]))
+            found = index;
+    }
+    return found;
+}
+
 BarTone barTone(int value, AllowancePercentageStyle style)
 {
     // Remaining figures are not clamped: a negative share is red, one above 100 is not.

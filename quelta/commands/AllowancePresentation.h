@@ -46,6 +46,9 @@ std::optional<int> shownValue(const ProviderAllowance &provider);
 // The share of the allowance left that a figure shows, 0 to 100.
 int remainingShare(int value, AllowancePercentageStyle style);
 
+// Where the least is left among `remainingShares`, the first of equals; none when no entry has a share.
+std::optional<qsizetype> tightestIndex(const QList<std::optional<int>> &remainingShares);
+
 // How an allowance bar is filled.
 enum class BarTone { red, orange, primary };
 BarTone barTone(int value, AllowancePercentageStyle style);

@@ -24,12 +24,11 @@ constexpr designColors::Scheme panelScheme = designColors::Scheme::dark;
 // The row with the least left, the first of equals; null when no row has a figure.
 const StatusRow *tightest(const QList<StatusRow> &rows)
 {
-    const StatusRow *found = nullptr;
-    for (const StatusRow &row : rows) {
-        if (row.remainingShare && (!found || *row.remainingShare < *found->remainingShare))
-            found = &row;
-    }
-    return found;
+    QList<std::optional<int>> shares;
+    for (const StatusRow &row : rows)
+        shares << row.remainingShare;
+    const std::optional<qsizetype> found = tightestIndex(shares);
+    return found ? &rows[*found] : nullptr;
 }
 
 BarTone toneOf(const StatusRow &row)

@@ -274,6 +274,15 @@ void AllowanceMonitor::setClaudeTrackedLimit(ClaudeTrackedLimit limit)
     Q_EMIT changed();
 }
 
+void AllowanceMonitor::setPanelAllowance(const PanelAllowance &panel)
+{
+    if (panel == m_state.panelAllowance())
+        return;
+    m_state.setPanelAllowance(panel);
+    Q_EMIT panelAllowanceChanged();
+    Q_EMIT changed();
+}
+
 std::chrono::seconds AllowanceMonitor::automaticRefreshInterval() const
 {
     const bool frequent = m_dependencies.alerts && m_dependencies.alerts->wantsFrequentRefresh();

@@ -37,6 +37,7 @@ public:
     const ProviderDates &retryDates() const { return m_state.retryDates(); }
     const QHash<ProviderID, QString> &refreshIssues() const { return m_state.refreshIssues(); }
     ClaudeTrackedLimit claudeTrackedLimit() const { return m_state.trackedLimit(); }
+    const PanelAllowance &panelAllowance() const { return m_state.panelAllowance(); }
     std::optional<QDateTime> lastUpdated() const { return m_state.lastUpdated(); }
     bool isRefreshing() const { return m_round.isRunning; }
     bool isShowingManualRefresh() const { return m_round.showsManualRefresh; }
@@ -53,6 +54,7 @@ public:
     void finishConnecting(ProviderID id, bool connected);
     void setProvider(ProviderID id, bool enabled);
     void setClaudeTrackedLimit(ClaudeTrackedLimit limit);
+    void setPanelAllowance(const PanelAllowance &panel);
     void refresh(bool manual);
     void refreshStaleProviders(std::chrono::seconds olderThan);
 
@@ -70,6 +72,7 @@ Q_SIGNALS:
     // they were saved.
     void refreshStateChanged();
     void enabledProvidersChanged();
+    void panelAllowanceChanged();
     // After each of the above: anything a full view shows.
     void changed();
 

@@ -189,4 +189,22 @@ void saveClaudeTrackedLimit(SettingsStore &store, ClaudeTrackedLimit limit)
     store.setString(QLatin1String(claudeTrackedLimitKey), toRawValue(limit));
 }
 
+PanelAllowance loadPanelAllowance(const SettingsStore &store)
+{
+    PanelAllowance panel;
+    panel.shown = store.boolValue(QLatin1String(panelAllowanceShownKey)).value_or(false);
+    if (const std::optional<QString> raw = store.stringValue(QLatin1String(panelAllowanceTrackedKey)))
+        panel.tracked = fromRawValue<ProviderID>(*raw);
+    return panel;
+}
+
+void savePanelAllowance(SettingsStore &store, const PanelAllowance &panel)
+{
+    store.setBool(QLatin1String(panelAllowanceShownKey), panel.shown);
+    if (panel.tracked)
+        store.setString(QLatin1String(panelAllowanceTrackedKey), toRawValue(*panel.tracked));
+    else
+        store.remove(QLatin1String(panelAllowanceTrackedKey));
+}
+
 } // namespace quelta::allowanceStore

@@ -2,6 +2,7 @@
 
 #include "CachedProviderSnapshot.h"
 #include "ClaudeTrackedLimit.h"
+#include "PanelAllowance.h"
 #include "ProviderAllowance.h"
 
 #include <QDateTime>
@@ -28,6 +29,8 @@ inline constexpr const char *lastAttemptDatesKey = "providerLastAttemptDates.v1"
 // How each provider's last load ended, for processes that are not due to load it again.
 inline constexpr const char *lastLoadStatesKey = "providerLastLoadStates.v1";
 inline constexpr const char *hasCompletedOnboardingKey = "hasCompletedOnboarding.v1";
+inline constexpr const char *panelAllowanceShownKey = "panelAllowanceShown.v1";
+inline constexpr const char *panelAllowanceTrackedKey = "panelAllowanceTracked.v1";
 
 ProviderSet loadEnabledProviders(const SettingsStore &store);
 void saveEnabledProviders(SettingsStore &store, const ProviderSet &enabled);
@@ -54,6 +57,10 @@ void setCompletedOnboarding(SettingsStore &store);
 
 ClaudeTrackedLimit loadClaudeTrackedLimit(const SettingsStore &store);
 void saveClaudeTrackedLimit(SettingsStore &store, ClaudeTrackedLimit limit);
+
+// Off, and following the tightest allowance, unless stored otherwise.
+PanelAllowance loadPanelAllowance(const SettingsStore &store);
+void savePanelAllowance(SettingsStore &store, const PanelAllowance &panel);
 
 } // namespace allowanceStore
 

@@ -22,6 +22,7 @@ MonitorState::MonitorState(SettingsStore &settings, const QDateTime &now)
     , m_enabled(allowanceStore::loadEnabledProviders(settings))
     , m_authorized(allowanceStore::loadAuthorizedProviders(settings))
     , m_trackedLimit(allowanceStore::loadClaudeTrackedLimit(settings))
+    , m_panelAllowance(allowanceStore::loadPanelAllowance(settings))
     , m_lastAttemptDates(allowanceStore::loadDates(settings, allowanceStore::lastAttemptDatesKey))
     , m_lastLoadStates(allowanceStore::loadLastLoadStates(settings))
 {
@@ -168,6 +169,12 @@ void MonitorState::setTrackedLimit(ClaudeTrackedLimit limit)
         return;
     m_snapshots.insert(ProviderID::claudeCode, allowanceStore::makeSnapshot(transformed, m_snapshots.value(ProviderID::claudeCode).savedAt));
     allowanceStore::persistSnapshots(m_settings, m_snapshots);
+}
+
+void MonitorState::setPanelAllowance(const PanelAllowance &panel)
+{
+    m_panelAllowance = panel;
+    allowanceStore::savePanelAllowance(m_settings, panel);
 }
 
 bool MonitorState::dropPassedRetryDates(const QDateTime &now)

@@ -29,6 +29,7 @@ public:
     // Shown with figures that the last load could not renew.
     const ProviderSet &stale() const { return m_stale; }
     ClaudeTrackedLimit trackedLimit() const { return m_trackedLimit; }
+    const PanelAllowance &panelAllowance() const { return m_panelAllowance; }
     bool hasSnapshots() const { return !m_snapshots.isEmpty(); }
     const ProviderDates &retryDates() const { return m_retryDates; }
     // The oldest success among the enabled providers.
@@ -53,6 +54,7 @@ public:
     bool setEnabled(ProviderID id, bool enabled);
     void authorize(ProviderID id);
     void setTrackedLimit(ClaudeTrackedLimit limit);
+    void setPanelAllowance(const PanelAllowance &panel);
 
     // Returns whether a retry date had passed.
     bool dropPassedRetryDates(const QDateTime &now);
@@ -76,6 +78,7 @@ private:
     ProviderSet m_authorized;
     ProviderSet m_stale;
     ClaudeTrackedLimit m_trackedLimit = ClaudeTrackedLimit::weeklyAllModels;
+    PanelAllowance m_panelAllowance;
     ProviderSnapshots m_snapshots;
     ProviderDates m_retryDates;
     ProviderDates m_lastAttemptDates;

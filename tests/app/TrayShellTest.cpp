@@ -246,6 +246,8 @@ private Q_SLOTS:
         askAsDesktop(quit);
         QTRY_COMPARE(quits.size(), 1);
         QCOMPARE(shell.statusItem()->menu()->actions().last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        const QVariant shortcut = root.children.last().properties.value(QStringLiteral("shortcut"));
+        QCOMPARE(qdbus_cast<QList<QStringList>>(shortcut.value<QDBusArgument>()), (QList<QStringList>{{QStringLiteral("Control"), QStringLiteral("q")}}));
     }
 
     void firstLaunchOnboardsBeforeTheTrayIcon()
@@ -286,19 +288,27 @@ private Q_SLOTS:
         shell.start();
         QTRY_COMPARE(m_watcher->items().size(), 1);
         const QString item = m_watcher->items().first();
-        QCOMPARE(shell.statusItem()->trayIcon()->toolTip(), QStringLiteral("Quelta"));
+        QVERIFY(!shell.statusItem()->trayIcon());
 
-        const auto activate = [&] {
+        const auto click = [&](const QString &method) {
             QDBusMessage call = QDBusMessage::createMethodCall(item, QStringLiteral("/StatusNotifierItem"),
-                                                               QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Activate"));
+                                                               QStringLiteral("org.kde.StatusNotifierItem"), method);
             call << 10 << 10;
             // Sent as the desktop sends it; the item's own connection cannot wait on itself.
             QDBusConnection(QStringLiteral("desktop")).asyncCall(call);
         };
-        activate();
+        click(QStringLiteral("Activate"));
         QTRY_VERIFY(shell.popover() && shell.popover()->isVisible());
-        activate();
+        click(QStringLiteral("Activate"));
         QTRY_VERIFY(!shell.popover()->isVisible());
+
+        // A right click while the popover is open opens the menu in its place.
+        click(QStringLiteral("Activate"));
+        QTRY_VERIFY(shell.popover()->isVisible());
+        click(QStringLiteral("ContextMenu"));
+        QTRY_VERIFY(shell.statusItem()->menu()->isVisible());
+        QVERIFY(!shell.popover()->isVisible());
+        shell.statusItem()->menu()->hide();
     }
 
     void wakingRefreshes()

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QProcess>
 #include <QScreen>
 #include <QSignalSpy>
@@ -128,7 +129,15 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("icon %1,%2 popover top %3").arg(icon.x()).arg(icon.bottom()).arg(popover.top())));
         QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(popover));
         QVERIFY(popover.left() <= centre.x() && centre.x() <= popover.right() + 1);
-        shell.popover()->hide();
+
+        // A right click on the icon while the popover is open opens the menu in its place.
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("3")}), 0);
+        QTRY_VERIFY(shell.statusItem()->menu()->isVisible());
+        QVERIFY(!shell.popover()->isVisible());
+        shell.statusItem()->menu()->hide();
+        const QStringList toolTip = shell.statusItem()->trayIcon()->toolTip().split(QLatin1Char('\n'));
+        QCOMPARE(toolTip.first(), QStringLiteral("Quelta"));
+        QCOMPARE(toolTip.size(), 1 + app->monitor().visibleProviders().size());
 
         // The tray going away gives the window back.
         stopTray();

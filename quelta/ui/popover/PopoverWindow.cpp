@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -124,6 +125,13 @@ void PopoverWindow::closeEvent(QCloseEvent *event)
     // The window of a trayless desktop only hides: a second launch shows it again.
     event->ignore();
     hide();
+}
+
+void PopoverWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (m_mode == Mode::popup && !rect().contains(event->position().toPoint()))
+        Q_EMIT pressedOutside(event->globalPosition().toPoint(), event->button());
+    QWidget::mousePressEvent(event);
 }
 
 void PopoverWindow::hideEvent(QHideEvent *event)

@@ -34,12 +34,15 @@ public:
 
 Q_SIGNALS:
     void closed();
+    // A press outside the popup, which closes it; the press itself goes nowhere else.
+    void pressedOutside(const QPoint &globalPosition, Qt::MouseButton button);
     // The first frame after showing has been painted.
     void painted();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:

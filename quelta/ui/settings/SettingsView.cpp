@@ -196,6 +196,7 @@ SettingsView::SettingsView(Services services, QWidget *parent)
 
     connect(m_services.monitor, &AllowanceMonitor::providerChanged, this, &SettingsView::syncProvider);
     connect(m_services.monitor, &AllowanceMonitor::enabledProvidersChanged, this, &SettingsView::syncProviders);
+    connect(m_services.monitor, &AllowanceMonitor::panelAllowanceChanged, this, &SettingsView::syncPanel);
     connect(m_services.alerts, &UsageNotificationManager::alertSettingsChanged, this, &SettingsView::syncAlerts);
     connect(m_services.alerts, &UsageNotificationManager::deliveryStatusChanged, this, &SettingsView::syncAlerts);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -204,6 +205,7 @@ SettingsView::SettingsView(Services services, QWidget *parent)
     });
     syncProviders();
     syncAlerts();
+    syncPanel();
     m_analyticsSwitch->setOn(m_services.analytics->isEnabled());
 }
 
@@ -335,6 +337,40 @@ QWidget *SettingsView::makeNotificationsSection()
 QWidget *SettingsView::makeGeneralSection()
 {
     auto *card = new Card(this);
+    AllowanceMonitor *monitor = m_services.monitor;
+    m_panelSwitch = new Switch(QStringLiteral("Show allowance in panel"));
+    connect(m_panelSwitch, &QAbstractButton::toggled, this, [monitor](bool on) {
+        PanelAllowance panel = monitor->panelAllowance();
+        panel.shown = on;
+        monitor->setPanelAllowance(panel);
+    });
+    card->rows()->addWidget(standardRow(QStringLiteral("quelta.mark"), QStringLiteral("Allowance in Panel"),
+                                        QStringLiteral("Show the tightest allowance, or the one you follow, beside the tray icon."),
+                                        m_panelSwitch, card));
+    m_panelRow = new QWidget(card);
+    auto *choice = new QHBoxLayout(m_panelRow);
+    choice->setContentsMargins(44, 0, 14, 10);
+    choice->setSpacing(12);
+    QLabel *title = label(QStringLiteral("Follow"), 12, QFont::Normal, false, m_panelRow);
+    choice->addWidget(title);
+    choice->addStretch(1);
+    m_panelPicker = new QComboBox(m_panelRow);
+    title->setBuddy(m_panelPicker);
+    m_panelPicker->setAccessibleName(QStringLiteral("Follow"));
+    m_panelPicker->setFixedWidth(190);
+    // Absent: the tightest.
+    m_panelPicker->addItem(QStringLiteral("Tightest Allowance"));
+    for (const ProviderAllowance &provider : monitor->providers())
+        m_panelPicker->addItem(provider.name, QVariant::fromValue(int(provider.id)));
+    connect(m_panelPicker, &QComboBox::activated, this, [this, monitor](int index) {
+        PanelAllowance panel = monitor->panelAllowance();
+        const QVariant id = m_panelPicker->itemData(index);
+        panel.tracked = id.isValid() ? std::optional(ProviderID(id.toInt())) : std::nullopt;
+        monitor->setPanelAllowance(panel);
+    });
+    choice->addWidget(m_panelPicker);
+    card->rows()->addWidget(m_panelRow);
+    card->rows()->addWidget(divider(44, card));
     m_loginSwitch = new Switch(QStringLiteral("Launch Quelta at Login"));
     connect(m_loginSwitch, &QAbstractButton::toggled, this, &SettingsView::setLaunchAtLogin);
     card->rows()->addWidget(standardRow(QStringLiteral("power"), QStringLiteral("Launch at Login"),
@@ -405,6 +441,14 @@ void SettingsView::syncLimit()
                                      [](const ProviderAllowance &p) { return p.id == ProviderID::claudeCode; });
     m_limitRow->setVisible(monitor.enabledProviderIDs().contains(ProviderID::claudeCode) && claude->connectionState == ConnectionState::connected);
     m_limitPicker->setCurrentIndex(m_limitPicker->findData(int(monitor.claudeTrackedLimit())));
+}
+
+void SettingsView::syncPanel()
+{
+    const PanelAllowance &panel = m_services.monitor->panelAllowance();
+    m_panelSwitch->setOn(panel.shown);
+    m_panelRow->setVisible(panel.shown);
+    m_panelPicker->setCurrentIndex(panel.tracked ? m_panelPicker->findData(int(*panel.tracked)) : 0);
 }
 
 void SettingsView::syncAlerts()

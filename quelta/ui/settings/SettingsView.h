@@ -64,6 +64,9 @@ public:
     QLabel *alertStatus() const { return m_alertStatus; }
     QWidget *alertOptions() const { return m_alertOptions; }
     Switch *launchAtLoginSwitch() const { return m_loginSwitch; }
+    Switch *panelSwitch() const { return m_panelSwitch; }
+    QComboBox *panelPicker() const { return m_panelPicker; }
+    QWidget *panelRow() const { return m_panelRow; }
     std::optional<Alert> lastAlert() const { return m_lastAlert; }
 
     // Re-reads what the desktop holds: the login item and the notification permission.
@@ -83,6 +86,7 @@ private:
     void syncProvider(ProviderID id);
     void syncLimit();
     void syncAlerts();
+    void syncPanel();
     QCoro::Task<void> connectProvider(ProviderID id);
     void setLaunchAtLogin(bool enabled);
     void showAlert(Alert alert);
@@ -104,6 +108,9 @@ private:
     QWidget *m_alertOptions = nullptr;
     QList<QPair<Switch *, std::function<bool()>>> m_optionSwitches;
     Switch *m_loginSwitch = nullptr;
+    Switch *m_panelSwitch = nullptr;
+    QWidget *m_panelRow = nullptr;
+    QComboBox *m_panelPicker = nullptr;
     Switch *m_analyticsSwitch = nullptr;
     std::optional<Alert> m_lastAlert;
 };

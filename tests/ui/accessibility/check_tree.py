@@ -157,7 +157,7 @@ def check_cards(window):
 SETTINGS_SWITCHES = [
     ('Show Framer in Quelta', False), ('Show ChatGPT in Quelta', True), ('Show Claude in Quelta', True),
     ('Allow usage alerts', True), ('Usage pace', True), ('Low allowance', True), ('Limit resets', True), ('Disconnections', True),
-    ('Launch Quelta at Login', False), ('Share anonymous analytics', True),
+    ('Show allowance in panel', False), ('Launch Quelta at Login', False), ('Share anonymous analytics', True),
 ]
 
 
@@ -202,8 +202,8 @@ def walk_cards(window):
 def walk_settings(window):
     focus_window('Quelta Settings')
     order = ['Show Framer in Quelta', 'Connect', 'Show ChatGPT in Quelta', 'Show Claude in Quelta', 'Weekly Limit (All Models)',
-             'Allow usage alerts', 'Usage pace', 'Low allowance', 'Limit resets', 'Disconnections', 'Launch Quelta at Login',
-             'Share anonymous analytics', 'Open Form', 'Check for Updates', 'Quelta Settings']
+             'Allow usage alerts', 'Usage pace', 'Low allowance', 'Limit resets', 'Disconnections', 'Show allowance in panel',
+             'Launch Quelta at Login', 'Share anonymous analytics', 'Open Form', 'Check for Updates', 'Quelta Settings']
     visited = tab_order(window, len(order) + 1)
     check(visited == order + order[:1], 'settings Tab order: %r' % visited)
     trigger(window, 'Connect', ['space'], 'sign in codex')

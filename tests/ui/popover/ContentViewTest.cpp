@@ -346,6 +346,36 @@ private Q_SLOTS:
         QCOMPARE(popover.isVisible(), !closes);
     }
 
+    void pressesOutsideAreReported_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<bool>("outside");
+        QTest::newRow("right click outside") << Qt::RightButton << QPoint(-20, 5) << true;
+        QTest::newRow("left click outside") << Qt::LeftButton << QPoint(-20, 5) << true;
+        QTest::newRow("right click inside") << Qt::RightButton << QPoint(2, 2) << false;
+    }
+
+    // The press that closes the popup reaches nothing else: whoever owns the spot must hear of it.
+    void pressesOutsideAreReported()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QPoint, offset);
+        QFETCH(bool, outside);
+        start({});
+        PopoverWindow popover(m_view.release(), PopoverWindow::Mode::popup);
+        popover.showAt({}, {});
+        QVERIFY(QTest::qWaitForWindowExposed(&popover));
+        QSignalSpy pressed(&popover, &PopoverWindow::pressedOutside);
+        QTest::mousePress(popover.windowHandle(), button, {}, offset);
+        QCOMPARE(popover.isVisible(), !outside);
+        QCOMPARE(pressed.size(), outside ? 1 : 0);
+        if (outside) {
+            QCOMPARE(pressed.first().at(0).toPoint(), popover.mapToGlobal(offset));
+            QCOMPARE(pressed.first().at(1).value<Qt::MouseButton>(), button);
+        }
+    }
+
     void tabTakesTheRowsThenTheFooter_data()
     {
         QTest::addColumn<ProviderSet>("connected");

@@ -132,6 +132,27 @@ private Q_SLOTS:
         QVERIFY(m_view->limitRow()->isVisible());
     }
 
+    void theAllowanceInThePanelIsChosenHere()
+    {
+        start({ProviderID::claudeCode, ProviderID::codex});
+        QVERIFY(!m_view->panelSwitch()->isChecked());
+        QVERIFY(!m_view->panelRow()->isVisible());
+        m_view->panelSwitch()->click();
+        QVERIFY(m_view->panelRow()->isVisible());
+        const int codex = m_view->panelPicker()->findText(displayName(ProviderID::codex));
+        m_view->panelPicker()->setCurrentIndex(codex);
+        Q_EMIT m_view->panelPicker()->activated(codex);
+        const PanelAllowance chosen{true, ProviderID::codex};
+        QCOMPARE(m_monitor->panelAllowance(), chosen);
+        // Kept for the next launch; a change made elsewhere shows here.
+        QCOMPARE(allowanceStore::loadPanelAllowance(m_fixture->store), chosen);
+        m_monitor->setPanelAllowance({false, std::nullopt});
+        QVERIFY(!m_view->panelSwitch()->isChecked());
+        QVERIFY(!m_view->panelRow()->isVisible());
+        m_monitor->setPanelAllowance({true, std::nullopt});
+        QCOMPARE(m_view->panelPicker()->currentIndex(), 0);
+    }
+
     void aFreeClaudeAccount()
     {
         m_signInFailure = ProviderConnectorError::Kind::unsupportedPlan;
