@@ -14,7 +14,6 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QPalette>
 #include <QScreen>
 #include <QSystemTrayIcon>
 
@@ -23,18 +22,18 @@ namespace quelta {
 namespace {
 
 // The panel's colour where the tray shows where the icon is: the pixels at the icon's corners,
-// which the mark leaves free. Elsewhere the desktop's own colour scheme, which panels mostly follow.
-QColor panelColor(const QRect &geometry)
+// which the mark leaves free. Unknown elsewhere: the desktop's scheme says nothing of its bar,
+// which on GNOME is dark in a light scheme too.
+std::optional<QColor> panelColor(const QRect &geometry)
 {
-    const QColor scheme = QGuiApplication::palette().color(QPalette::Window);
     if (geometry.isEmpty())
-        return scheme;
+        return std::nullopt;
     QScreen *screen = QGuiApplication::screenAt(geometry.center());
     if (!screen)
-        return scheme;
+        return std::nullopt;
     const QImage image = screen->grabWindow(0, geometry.x(), geometry.y(), geometry.width(), geometry.height()).toImage();
     if (image.isNull())
-        return scheme;
+        return std::nullopt;
     const int right = image.width() - 1;
     const int bottom = image.height() - 1;
     qreal red = 0;
@@ -86,10 +85,11 @@ QRect StatusItem::geometry() const
 
 void StatusItem::updateIcon()
 {
+    const std::optional<TrayFigure> figure = trayFigure(m_monitor.visibleProviders(), m_monitor.panelAllowance());
     if (m_icon)
-        m_icon->setIcon(trayIconFor(panelColor(m_icon->geometry())));
+        m_icon->setIcon(trayIconFor(panelColor(m_icon->geometry()), figure));
     if (m_item)
-        m_item->setIcon(trayIconFor(panelColor({})));
+        m_item->setIcon(trayIconFor(std::nullopt, figure));
 }
 
 void StatusItem::followMonitor()
@@ -135,8 +135,9 @@ void StatusItem::follow()
         updateIcon();
     }
     if (kind == TrayPresence::Kind::xembed && !m_icon) {
-        m_icon = new QSystemTrayIcon(trayIconFor(panelColor({})), this);
+        m_icon = new QSystemTrayIcon(this);
         m_icon->setContextMenu(m_menu.get());
+        updateIcon();
         connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
             if (reason == QSystemTrayIcon::Trigger)
                 Q_EMIT activated();
