@@ -175,9 +175,12 @@ int import(const QString &file, HistoryStore &store, QTextStream &out, QTextStre
 
 QString historyUsage()
 {
-    return QStringLiteral("  history [--provider NAME[:ACCOUNT]] [--limit ID] [--since 7d|30d|DATE]\n"
-                          "          [--format table|csv|json]\n"
-                          "                               the figures Quelta has recorded\n"
+    return QStringLiteral("  history [--format table|csv|json]\n"
+                          "                               the figures Quelta recorded, oldest first\n"
+                          "  history --provider NAME[:ACCOUNT]\n"
+                          "                               only that service, or one account of it\n"
+                          "  history --limit ID           only that limit, such as five_hour or weekly\n"
+                          "  history --since 7d|30d|DATE  only from that many days back, or that date on\n"
                           "  history --import FILE        add the samples of a CSV or JSON export\n");
 }
 
