@@ -171,6 +171,18 @@ int import(const QString &file, HistoryStore &store, QTextStream &out, QTextStre
     return 0;
 }
 
+// UTF-8 as it is, straight to the device where there is one: an export can be many megabytes.
+void write(QTextStream &out, const QByteArray &utf8)
+{
+    if (!out.device()) {
+        out << QString::fromUtf8(utf8);
+        return;
+    }
+    out.flush();
+    if (out.device()->write(utf8) != utf8.size())
+        out.setStatus(QTextStream::WriteFailed);
+}
+
 } // namespace
 
 QString historyUsage()
@@ -210,10 +222,10 @@ int runHistoryCommand(const QStringList &arguments, const QString &historyFile, 
         out << table(samples);
         break;
     case HistoryFormat::csv:
-        out << QString::fromUtf8(historyCsv(samples));
+        write(out, historyCsv(samples));
         break;
     case HistoryFormat::json:
-        out << QString::fromUtf8(historyJson(samples));
+        write(out, historyJson(samples));
         break;
     }
     return 0;

@@ -7,6 +7,9 @@
 #include <QJsonObject>
 #include <QTimeZone>
 
+#include <chrono>
+#include <cstdio>
+
 namespace quelta {
 
 namespace {
@@ -15,9 +18,20 @@ const QByteArray csvHeader = "time,provider,account,limit,limit_name,used_percen
 const QString jsonFormat = QStringLiteral("quelta-history");
 constexpr int jsonVersion = 1;
 
-QString timeText(const QDateTime &time)
+// As Qt::ISODateWithMs writes UTC ("2026-11-01T10:00:00.123Z"), without its cost per call:
+// an export writes two a sample.
+QByteArray timeText(const QDateTime &time)
 {
-    return time.toUTC().toString(Qt::ISODateWithMs);
+    using namespace std::chrono;
+    const sys_time<milliseconds> point{milliseconds(time.toMSecsSinceEpoch())};
+    const sys_days day = floor<days>(point);
+    const year_month_day date{day};
+    const hh_mm_ss clock{point - day};
+    char text[32];
+    const int length = std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d.%03dZ", int(date.year()), unsigned(date.month()),
+                                     unsigned(date.day()), int(clock.hours().count()), int(clock.minutes().count()),
+                                     int(clock.seconds().count()), int(clock.subseconds().count()));
+    return QByteArray(text, length);
 }
 
 std::optional<QDateTime> timeFromText(const QString &text)
@@ -232,11 +246,27 @@ std::variant<QList<HistorySample>, HistoryExportError> readJson(const QByteArray
 QByteArray historyCsv(const QList<HistorySample> &samples)
 {
     QByteArray csv = csvHeader + '\n';
+    csv.reserve(samples.size() * 96);
+    // A series' fields are the same on each of its lines.
+    const HistorySample *previous = nullptr;
+    QByteArray seriesFields;
     for (const HistorySample &sample : samples) {
-        csv += csvField(timeText(sample.takenAt)) + ',' + csvField(sample.series.provider) + ',' + csvField(sample.series.account)
-            + ',' + csvField(sample.series.limitID) + ',' + csvField(sample.limitName) + ',' + QByteArray::number(sample.usedPercent)
-            + ',' + (sample.resetsAt ? csvField(timeText(*sample.resetsAt)) : QByteArray()) + ','
-            + (sample.windowSeconds ? QByteArray::number(*sample.windowSeconds) : QByteArray()) + '\n';
+        if (!previous || previous->series != sample.series || previous->limitName != sample.limitName
+            || previous->windowSeconds != sample.windowSeconds) {
+            seriesFields = ',' + csvField(sample.series.provider) + ',' + csvField(sample.series.account) + ','
+                + csvField(sample.series.limitID) + ',' + csvField(sample.limitName) + ',';
+        }
+        previous = &sample;
+        csv += timeText(sample.takenAt);
+        csv += seriesFields;
+        csv += QByteArray::number(sample.usedPercent);
+        csv += ',';
+        if (sample.resetsAt)
+            csv += timeText(*sample.resetsAt);
+        csv += ',';
+        if (sample.windowSeconds)
+            csv += QByteArray::number(*sample.windowSeconds);
+        csv += '\n';
     }
     return csv;
 }
@@ -248,13 +278,13 @@ QByteArray historyJson(const QList<HistorySample> &samples)
         + ",\n  \"samples\": [";
     for (qsizetype i = 0; i < samples.size(); ++i) {
         const HistorySample &sample = samples[i];
-        QJsonObject object{{QStringLiteral("time"), timeText(sample.takenAt)},
+        QJsonObject object{{QStringLiteral("time"), QString::fromLatin1(timeText(sample.takenAt))},
                            {QStringLiteral("provider"), sample.series.provider},
                            {QStringLiteral("account"), sample.series.account.isEmpty() ? QJsonValue() : QJsonValue(sample.series.account)},
                            {QStringLiteral("limit"), sample.series.limitID},
                            {QStringLiteral("limitName"), sample.limitName},
                            {QStringLiteral("usedPercent"), sample.usedPercent},
-                           {QStringLiteral("resetsAt"), sample.resetsAt ? QJsonValue(timeText(*sample.resetsAt)) : QJsonValue()},
+                           {QStringLiteral("resetsAt"), sample.resetsAt ? QJsonValue(QString::fromLatin1(timeText(*sample.resetsAt))) : QJsonValue()},
                            {QStringLiteral("windowSeconds"), sample.windowSeconds ? QJsonValue(*sample.windowSeconds) : QJsonValue()}};
         json += (i ? ",\n    " : "\n    ") + QJsonDocument(object).toJson(QJsonDocument::Compact);
     }

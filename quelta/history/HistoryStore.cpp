@@ -244,13 +244,26 @@ QList<HistorySample> HistoryStore::samples(const HistoryQuery &request)
     QList<HistorySample> found;
     if (!isAvailable())
         return found;
-    const Filter filter = filterFor(request, QStringLiteral("samples.taken_at"));
+    // Each series' texts once, shared by its samples: a long export is mostly numbers.
+    QHash<qint64, HistorySample> seriesByID;
     QSqlQuery query(m_database.connection());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT series.provider, series.account, series.limit_id, series.limit_name, series.window_seconds,"
-                                 " samples.taken_at, samples.used_percent, samples.resets_at"
+    if (!query.exec(QStringLiteral("SELECT id, provider, account, limit_id, limit_name, window_seconds FROM series"))) {
+        fail(query);
+        return found;
+    }
+    while (query.next()) {
+        HistorySample identity;
+        identity.series = seriesFrom(query, 1);
+        identity.limitName = query.value(4).toString();
+        if (!query.value(5).isNull())
+            identity.windowSeconds = query.value(5).toLongLong();
+        seriesByID.insert(query.value(0).toLongLong(), identity);
+    }
+    const Filter filter = filterFor(request, QStringLiteral("samples.taken_at"));
+    query.prepare(QStringLiteral("SELECT samples.series_id, samples.taken_at, samples.used_percent, samples.resets_at"
                                  " FROM samples JOIN series ON series.id = samples.series_id%1"
-                                 " ORDER BY samples.taken_at, series.provider, series.account, series.limit_id")
+                                 " ORDER BY samples.taken_at, samples.series_id")
                       .arg(filter.clause));
     bind(query, filter.values);
     if (!query.exec()) {
@@ -258,15 +271,11 @@ QList<HistorySample> HistoryStore::samples(const HistoryQuery &request)
         return found;
     }
     while (query.next()) {
-        HistorySample sample;
-        sample.series = seriesFrom(query, 0);
-        sample.limitName = query.value(3).toString();
-        if (!query.value(4).isNull())
-            sample.windowSeconds = query.value(4).toLongLong();
-        sample.takenAt = *timeFrom(query.value(5));
-        sample.usedPercent = query.value(6).toInt();
-        sample.resetsAt = timeFrom(query.value(7));
-        found.append(sample);
+        HistorySample sample = seriesByID.value(query.value(0).toLongLong());
+        sample.takenAt = *timeFrom(query.value(1));
+        sample.usedPercent = query.value(2).toInt();
+        sample.resetsAt = timeFrom(query.value(3));
+        found.append(std::move(sample));
     }
     return found;
 }
