@@ -2,8 +2,8 @@ cmake_minimum_required(VERSION 3.25)
 # Fails when a source file includes from a layer it may not depend on. Run as a test:
 #   cmake -DSOURCE_DIR=<repository> -P CheckLayering.cmake
 # A file may include from its own layer and from layers of a lower rank; layers of equal rank
-# (artwork and core; connectors, alerts, analytics; ui and web) stay apart.
-set(ranks platform=0 artwork=1 core=1 connectors=2 alerts=2 analytics=2 commands=3 ui=4 web=4 app=5)
+# (artwork and core; connectors, alerts, analytics, history; ui and web) stay apart.
+set(ranks platform=0 artwork=1 core=1 connectors=2 alerts=2 analytics=2 history=2 commands=3 ui=4 web=4 app=5)
 # The installer's own layers: the signature knows no engine, the engine no window.
 set(installer_ranks signature=0 engine=1 window=2)
 set(layers "")

@@ -43,7 +43,7 @@ bool hasReset(const AlertMetric &metric, const MetricState &state)
     return double(state.lastResetAt->msecsTo(*metric.resetsAt)) / 1000.0 >= shift;
 }
 
-std::optional<PaceProjection> paceProjection(const AlertMetric &metric, const QDateTime &now)
+std::optional<PaceProjection> paceProjection(const AlertMetric &metric, const QDateTime &now, std::optional<double> recentRate)
 {
     if (!metric.resetsAt || !metric.windowDuration || !(*metric.windowDuration > 0))
         return std::nullopt;
@@ -58,20 +58,21 @@ std::optional<PaceProjection> paceProjection(const AlertMetric &metric, const QD
     PaceProjection projection;
     projection.usedPercent = 100 - metric.remaining;
     projection.timeUntilReset = untilReset;
-    projection.hasEnoughElapsed = elapsed / window >= minimumElapsedShare;
-    const double rate = projection.usedPercent / elapsed;
+    projection.hasEnoughElapsed = recentRate || elapsed / window >= minimumElapsedShare;
+    const double rate = recentRate.value_or(projection.usedPercent / elapsed);
     projection.timeUntilEmpty = rate <= 0 ? INFINITY : metric.remaining / rate;
     projection.isAtRisk = untilReset - projection.timeUntilEmpty >= riskMargin && untilReset > riskMargin
         && metric.remaining > 25 && projection.usedPercent > 4 && projection.hasEnoughElapsed;
     return projection;
 }
 
-std::optional<RunOutForecast> runOutForecast(const AlertMetric &metric, const QDateTime &now)
+std::optional<RunOutForecast> runOutForecast(const AlertMetric &metric, const QDateTime &now, std::optional<double> recentRate)
 {
-    const std::optional<PaceProjection> projection = paceProjection(metric, now);
+    const std::optional<PaceProjection> projection = paceProjection(metric, now, recentRate);
     if (!projection || !projection->hasEnoughElapsed)
         return std::nullopt;
     RunOutForecast forecast;
+    forecast.basis = recentRate ? ForecastBasis::recent : ForecastBasis::window;
     forecast.atRisk = projection->isAtRisk;
     // Compared in whole milliseconds, so that a pace that empties the limit exactly at its reset
     // does not land on either side by a rounding error.

@@ -28,8 +28,21 @@ std::optional<int> lowAllowanceThreshold(std::optional<int> previous, int curren
 // Whether the metric's window has reset since the state's last evaluation.
 bool hasReset(const AlertMetric &metric, const MetricState &state);
 
-// Where the metric is heading at its current rate of use; absent without a usable window.
-std::optional<PaceProjection> paceProjection(const AlertMetric &metric, const QDateTime &now);
+// Where the metric is heading: at `recentRate` (percent per second) where history gives one,
+// else at the average rate since the window began; absent without a usable window.
+std::optional<PaceProjection> paceProjection(const AlertMetric &metric, const QDateTime &now,
+                                             std::optional<double> recentRate = std::nullopt);
+
+// Which pace a forecast follows: the recent one from history, or the window's average.
+enum class ForecastBasis { window, recent };
+
+template <>
+struct RawValues<ForecastBasis> {
+    static constexpr std::array table{
+        std::pair{ForecastBasis::window, std::string_view("window")},
+        std::pair{ForecastBasis::recent, std::string_view("recent")},
+    };
+};
 
 // When a limit runs out at its present pace, as the pace rule sees it.
 struct RunOutForecast {
@@ -38,12 +51,15 @@ struct RunOutForecast {
     bool beforeReset = false;
     // Runs out well before the reset: what the pace alert warns of, and what the views mention.
     bool atRisk = false;
+    ForecastBasis basis = ForecastBasis::window;
 
     bool operator==(const RunOutForecast &) const = default;
 };
 
-// Absent where the pace rule projects nothing: no reset date or window, or too early in it.
-std::optional<RunOutForecast> runOutForecast(const AlertMetric &metric, const QDateTime &now);
+// Absent where the pace rule projects nothing: no reset date or window, or too early in it
+// (a recent rate from history is never too early).
+std::optional<RunOutForecast> runOutForecast(const AlertMetric &metric, const QDateTime &now,
+                                             std::optional<double> recentRate = std::nullopt);
 
 // "1m", "59m", "1h", "1h 1m", "23h 59m", "1d", "1d 1h".
 QString formatDuration(double seconds);

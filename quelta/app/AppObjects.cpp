@@ -4,6 +4,7 @@
 #include "connectors/codex/CodexConnector.h"
 #include "core/ProviderConnectorError.h"
 #include "core/ServiceAddresses.h"
+#include "history/HistoryFile.h"
 #include "platform/ApplicationFolders.h"
 #include "platform/Clock.h"
 #include "platform/HelperProgram.h"
@@ -23,6 +24,7 @@ AppObjects::Configuration AppObjects::Configuration::standard()
     configuration.framerHelper = helperProgramPath(QCoreApplication::applicationDirPath(), QStringLiteral("quelta-web"));
     // Beside the helper's Framer profile, in the data folder the two programs share.
     configuration.framerProfileLock = applicationFolders::data() + QLatin1String("/web/framer.lock");
+    configuration.historyFile = historyFilePath();
     configuration.telemetry = AnalyticsManager::TelemetrySetup::standard();
     return configuration;
 }
@@ -41,6 +43,7 @@ AppObjects::AppObjects(Configuration configuration)
     , m_analytics(m_settings, m_clock, configuration.telemetry)
     , m_alerts(m_settings, m_clock, m_notificationCenter)
     , m_monitor(m_settings, m_clock, AllowanceMonitor::Dependencies{.connectors = m_connectors.loader(), .alerts = &m_alerts, .analytics = &m_analytics})
+    , m_history(m_monitor, m_settings, configuration.historyFile)
     , m_connection(m_monitor, [this](ProviderID id) { return signIn(id); })
 {
     QObject::connect(&m_alerts, &UsageNotificationManager::refreshLoopRestartRequested, &m_monitor, [this] {

@@ -9,6 +9,7 @@
 #include "connectors/claude/AuthStatusCache.h"
 #include "connectors/framer/FramerConnector.h"
 #include "core/AllowanceMonitor.h"
+#include "history/HistoryRecorder.h"
 #include "platform/FreedesktopNotificationCenter.h"
 #include "platform/SettingsStore.h"
 #include "platform/TaskLifetime.h"
@@ -35,6 +36,7 @@ public:
         QUrl claudeApiHost;
         QString framerHelper;
         QString framerProfileLock;
+        QString historyFile;
         AnalyticsManager::TelemetrySetup telemetry;
 
         static Configuration standard();
@@ -50,6 +52,7 @@ public:
     AnalyticsManager &analytics() { return m_analytics; }
     UsageNotificationManager &alerts() { return m_alerts; }
     AllowanceMonitor &monitor() { return m_monitor; }
+    HistoryRecorder &history() { return m_history; }
     // The one connect flow, for every window and every command.
     ProviderConnection &connection() { return m_connection; }
     const ExecutableSearch &executableSearch() const { return m_connectors.search; }
@@ -81,6 +84,7 @@ private:
     AnalyticsManager m_analytics;
     UsageNotificationManager m_alerts;
     AllowanceMonitor m_monitor;
+    HistoryRecorder m_history;
     ProviderConnection m_connection;
     // Last: sign-ins end before anything they use.
     TaskLifetime m_lifetime;

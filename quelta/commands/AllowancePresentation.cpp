@@ -16,7 +16,8 @@ ProviderRowState rowStateOf(const AllowanceMonitor &monitor, const ProviderAllow
     if (monitor.refreshIssues().contains(provider.id))
         row.refreshIssue = monitor.refreshIssues().value(provider.id);
     row.isStale = monitor.staleProviderIDs().contains(provider.id);
-    row.atRiskCaption = atRiskCaption(provider, monitor.clock().now());
+    row.atRiskCaption = atRiskCaption(provider, monitor.clock().now(),
+                                      [&](const ProviderLimit &limit) { return monitor.recentUsageRate(provider, limit); });
     return row;
 }
 
@@ -83,13 +84,13 @@ QString limitCaption(const QString &limitName)
     return limitName;
 }
 
-std::optional<QString> atRiskCaption(const ProviderAllowance &provider, const QDateTime &now)
+std::optional<QString> atRiskCaption(const ProviderAllowance &provider, const QDateTime &now, const RecentUsageRate &recentRate)
 {
     for (const ProviderLimit &limit : provider.limits) {
         const std::optional<AlertMetric> metric = alertMetric(provider, limit);
         if (!metric)
             continue;
-        const std::optional<RunOutForecast> forecast = runOutForecast(*metric, now);
+        const std::optional<RunOutForecast> forecast = runOutForecast(*metric, now, recentRate ? recentRate(limit) : std::nullopt);
         if (forecast && forecast->atRisk)
             return limitCaption(limit.name) + QStringLiteral(" · ") + runOutSentence(now, *forecast->runsOutAt, *limit.resetsAt);
     }

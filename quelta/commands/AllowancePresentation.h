@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace quelta {
@@ -32,9 +33,11 @@ QString subtitle(const ProviderAllowance &provider, const ProviderRowState &row)
 std::optional<QString> hoverCaption(const ProviderAllowance &provider, const ProviderRowState &row);
 // "5-hour limit", "Weekly limit", "Daily limit", else the limit's own name.
 QString limitCaption(const QString &limitName);
+// A limit's recent rate of use from history, in percent per second, where history has one.
+using RecentUsageRate = std::function<std::optional<double>(const ProviderLimit &)>;
 // The first of the provider's limits that the pace rule finds at risk, named as captions name
 // limits, with its forecast: "Weekly limit · At this pace it runs out in 2d 4h, 1d before it resets."
-std::optional<QString> atRiskCaption(const ProviderAllowance &provider, const QDateTime &now);
+std::optional<QString> atRiskCaption(const ProviderAllowance &provider, const QDateTime &now, const RecentUsageRate &recentRate = {});
 // "12,500" becomes "12.5k", "3000" becomes "3k"; below 1000 the text is kept.
 QString compactCredits(const QString &text);
 // The refresh issue, else the hover caption, else the subtitle.

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "HistoryCommand.h"
 #include "ProviderNames.h"
 #include "StatusBarLine.h"
 #include "StatusDocument.h"
@@ -203,8 +204,9 @@ QString commandLineUsage()
                           "                               more on every change\n"
                           "  status --provider NAME       only that provider: chatgpt, claude or framer\n"
                           "  connect chatgpt|claude       sign in with the vendor's tool and connect it\n"
-                          "  connect framer               sign in to Framer in its window and connect it\n"
-                          "\n"
+                          "  connect framer               sign in to Framer in its window and connect it\n")
+        + historyUsage()
+        + QStringLiteral("\n"
                           "Options:\n"
                           "  --help       show this help\n"
                           "  --version    show the version\n");
@@ -236,6 +238,8 @@ QCoro::Task<int> runCommandLine(QStringList arguments, CommandTarget &target, Co
     const QString command = arguments.takeFirst();
     if (command == QLatin1String("status"))
         co_return co_await status(arguments, target, environment, out, err);
+    if (command == QLatin1String("history"))
+        co_return runHistoryCommand(arguments, environment.historyFile, environment.clock->now(), out, err);
     if (command == QLatin1String("connect") && arguments.size() == 1) {
         const std::optional<ProviderID> provider = providerNamed(arguments.first());
         if (provider == ProviderID::framer && !environment.showsWindows) {

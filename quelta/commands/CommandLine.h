@@ -2,6 +2,7 @@
 
 #include "CommandTarget.h"
 
+#include "history/HistoryFile.h"
 #include "platform/Clock.h"
 
 #include <QStringList>
@@ -19,6 +20,8 @@ struct CommandLineEnvironment {
     bool showsWindows = false;
     // What forecasts are told against.
     Clock *clock = &Clock::system();
+    // The record `history` reads and adds to.
+    QString historyFile = historyFilePath();
     // Watches the output that `status --watch` writes to: the watch ends when its reader goes.
     PipeReaderWatch *output = nullptr;
 };

@@ -22,18 +22,22 @@ QString isoDate(const QDateTime &date)
     return date.toUTC().toString(Qt::ISODate);
 }
 
-QJsonValue forecastJson(const ProviderAllowance &provider, const ProviderLimit &limit, const QDateTime &now)
+QJsonValue forecastJson(const AllowanceMonitor &monitor, const ProviderAllowance &provider, const ProviderLimit &limit,
+                        const QDateTime &now)
 {
     const std::optional<AlertMetric> metric = alertMetric(provider, limit);
-    const std::optional<RunOutForecast> forecast = metric ? runOutForecast(*metric, now) : std::nullopt;
+    const std::optional<RunOutForecast> forecast = metric ? runOutForecast(*metric, now, monitor.recentUsageRate(provider, limit))
+                                                          : std::nullopt;
     if (!forecast)
         return QJsonValue();
     return QJsonObject{{QStringLiteral("runsOutAt"), forecast->runsOutAt ? QJsonValue(isoDate(*forecast->runsOutAt)) : QJsonValue()},
                        {QStringLiteral("beforeReset"), forecast->beforeReset},
-                       {QStringLiteral("atRisk"), forecast->atRisk}};
+                       {QStringLiteral("atRisk"), forecast->atRisk},
+                       {QStringLiteral("basis"), toRawValue(forecast->basis)}};
 }
 
-QJsonObject limitJson(const ProviderAllowance &provider, const ProviderLimit &limit, const QDateTime &now)
+QJsonObject limitJson(const AllowanceMonitor &monitor, const ProviderAllowance &provider, const ProviderLimit &limit,
+                      const QDateTime &now)
 {
     QJsonObject object{{QStringLiteral("id"), limit.id},
                        {QStringLiteral("name"), limit.name},
@@ -47,7 +51,7 @@ QJsonObject limitJson(const ProviderAllowance &provider, const ProviderLimit &li
         object.insert(QStringLiteral("resetsAt"), isoDate(*limit.resetsAt));
     if (limit.windowDuration)
         object.insert(QStringLiteral("windowDuration"), *limit.windowDuration);
-    object.insert(QStringLiteral("forecast"), forecastJson(provider, limit, now));
+    object.insert(QStringLiteral("forecast"), forecastJson(monitor, provider, limit, now));
     return object;
 }
 
@@ -55,7 +59,7 @@ QJsonObject providerJson(const AllowanceMonitor &monitor, const ProviderAllowanc
 {
     QJsonArray limits;
     for (const ProviderLimit &limit : provider.limits)
-        limits.append(limitJson(provider, limit, now));
+        limits.append(limitJson(monitor, provider, limit, now));
     QJsonObject object{{QStringLiteral("id"), toRawValue(provider.id)},
                        {QStringLiteral("name"), provider.name},
                        {QStringLiteral("connectionState"), toRawValue(provider.connectionState)},

@@ -157,6 +157,8 @@ void AllowanceMonitor::handle(ProviderID id, const ProviderLoadResult &result)
         }
     }
     m_round.pending.remove(id);
+    if (m_round.succeeded.contains(id) && m_state.isConnected(id))
+        Q_EMIT providerRefreshed(id);
     Q_EMIT providerChanged(id);
     if (m_round.pending.isEmpty()) {
         finishRefresh();
@@ -340,10 +342,21 @@ void AllowanceMonitor::announceSaveOutcome()
     Q_EMIT refreshStateChanged();
 }
 
+void AllowanceMonitor::setHistoryUnavailable(bool unavailable)
+{
+    if (std::exchange(m_historyUnavailable, unavailable) != unavailable)
+        Q_EMIT refreshStateChanged();
+}
+
+std::optional<double> AllowanceMonitor::recentUsageRate(const ProviderAllowance &provider, const ProviderLimit &limit) const
+{
+    return m_history ? m_history->recentUsageRate(provider, limit, m_clock.now()) : std::nullopt;
+}
+
 QString AllowanceMonitor::statusText() const
 {
     return refreshStatusText({m_round.showsManualRefresh, m_round.isRunning, m_round.lastFailed, m_state.lastUpdated(), m_state.enabled(),
-                              m_state.retryDates(), lastSaveFailed()},
+                              m_state.retryDates(), lastSaveFailed(), m_historyUnavailable},
                              m_clock.now());
 }
 

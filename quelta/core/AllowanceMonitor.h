@@ -3,6 +3,7 @@
 #include "MonitorDependencies.h"
 #include "MonitorState.h"
 #include "RefreshRound.h"
+#include "UsageHistory.h"
 
 #include "platform/TaskLifetime.h"
 
@@ -44,6 +45,12 @@ public:
     bool lastRefreshFailed() const { return m_round.lastFailed; }
     // Some change is not on the disk: the settings store's last write failed.
     bool lastSaveFailed() const;
+    bool isHistoryUnavailable() const { return m_historyUnavailable; }
+    // The history kept beside the monitor cannot be written; the status line says so.
+    void setHistoryUnavailable(bool unavailable);
+    // The record kept beside the monitor, while there is one; it registers and unregisters itself.
+    void setUsageHistory(UsageHistory *history) { m_history = history; }
+    std::optional<double> recentUsageRate(const ProviderAllowance &provider, const ProviderLimit &limit) const;
     QString statusText() const;
     ProviderConnectionAttemptState connectionAttemptState(ProviderID id) const { return m_state.attemptState(id); }
 
@@ -68,6 +75,8 @@ public:
 Q_SIGNALS:
     // A provider's record, stale mark, refresh issue or attempt state.
     void providerChanged(ProviderID id);
+    // A refresh loaded the provider's figures afresh (sent before providerChanged).
+    void providerRefreshed(ProviderID id);
     // Whether a refresh runs, how the last one went, when the figures were last updated, whether
     // they were saved.
     void refreshStateChanged();
@@ -92,6 +101,8 @@ private:
     SettingsStore &m_settings;
     Clock &m_clock;
     Dependencies m_dependencies;
+    bool m_historyUnavailable = false;
+    UsageHistory *m_history = nullptr;
     MonitorState m_state;
     RefreshRound m_round;
     std::optional<std::stop_source> m_loopStop;

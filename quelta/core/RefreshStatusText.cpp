@@ -25,6 +25,8 @@ QString refreshStatusText(const RefreshStatus &status, const QDateTime &now)
     // Until a save succeeds: whatever else the line says would be forgotten at the next start.
     if (status.lastSaveFailed)
         return QStringLiteral("Couldn’t save settings");
+    if (status.historyUnavailable)
+        return QStringLiteral("Couldn’t keep history");
 
     std::optional<std::pair<ProviderID, QDateTime>> nextRetry;
     for (auto it = status.retryDates.begin(); it != status.retryDates.end(); ++it) {

@@ -19,9 +19,11 @@ struct RefreshStatus {
     ProviderDates retryDates;
     // Something the monitor, the alerts or the analytics changed is not on the disk.
     bool lastSaveFailed = false;
+    // The history file cannot be used: figures go unrecorded.
+    bool historyUnavailable = false;
 };
 
-// "Updating…", "Couldn’t save settings", "Claude checks again in 30m", "Refresh incomplete · Try again", "Updated 5m ago", …
+// "Updating…", "Couldn’t save settings", "Couldn’t keep history", "Claude checks again in 30m", "Refresh incomplete · Try again", "Updated 5m ago", …
 QString refreshStatusText(const RefreshStatus &status, const QDateTime &now);
 
 } // namespace quelta

@@ -18,6 +18,7 @@ inline std::unique_ptr<AppObjects> shellServices(Fixture &fixture, const QString
     configuration.executableSearch = fixture.search();
     configuration.framerHelper = fixture.home(framerHelper);
     configuration.framerProfileLock = fixture.home(QStringLiteral("framer.lock"));
+    configuration.historyFile = fixture.home(QStringLiteral("history.sqlite"));
     return std::make_unique<AppObjects>(configuration);
 }
 

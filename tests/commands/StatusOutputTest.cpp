@@ -8,6 +8,7 @@
 #include "commands/StatusReport.h"
 #include "core/AllowanceStore.h"
 #include "core/ProviderConnectorError.h"
+#include "history/HistoryRecorder.h"
 #include "platform/PipeReaderWatch.h"
 
 #include <QJsonArray>
@@ -94,15 +95,39 @@ private Q_SLOTS:
         allowanceStore::saveEnabledProviders(m_fixture->store, {ProviderID::codex, ProviderID::claudeCode});
     }
 
+    void forecastInTheDocument_data()
+    {
+        QTest::addColumn<QList<int>>("usedHoursAgo"); // the figure stored 4, 3, 2 and 1 hours ago
+        QTest::addColumn<qint64>("runsOutIn");
+        QTest::addColumn<QString>("basis");
+        QTest::newRow("no history: the window's average") << QList<int>{} << qint64(201600) << "window";
+        // 8 % in the last 3 hours: the remaining 40 % in 15 hours.
+        QTest::newRow("history: the recent pace") << QList<int>{50, 52, 55, 58} << qint64(54000) << "recent";
+        QTest::newRow("history with a gap: the window's average") << QList<int>{50, 0, 0, 58} << qint64(201600) << "window";
+    }
     void forecastInTheDocument()
     {
+        QFETCH(QList<int>, usedHoursAgo);
+        QFETCH(qint64, runsOutIn);
+        QFETCH(QString, basis);
         answer(ProviderID::codex, chatGptAtRisk());
         answer(ProviderID::claudeCode, 60);
-        const QJsonArray providers = refreshedReport().value(QStringLiteral("providers")).toArray();
+        refreshedReport();
+        HistoryRecorder history(*m_monitor, m_fixture->store, m_fixture->directory.filePath(QStringLiteral("history.sqlite")));
+        QList<HistorySample> samples;
+        for (qsizetype i = 0; i < usedHoursAgo.size(); ++i) {
+            ProviderLimit limit = chatGptAtRisk().limits[0];
+            limit.percentage = 100 - usedHoursAgo[i];
+            if (usedHoursAgo[i] > 0)
+                samples << *historySample(ProviderID::codex, QString(), limit, now().addSecs(-(4 - i) * 3600));
+        }
+        QCOMPARE(history.store().import(samples), samples.size());
+        const QJsonArray providers = statusJson(*m_monitor).value(QStringLiteral("providers")).toArray();
         const QJsonValue atRisk = providers[0].toObject().value(QStringLiteral("limits")).toArray()[0].toObject().value(QStringLiteral("forecast"));
-        QCOMPARE(atRisk.toObject(), (QJsonObject{{QStringLiteral("runsOutAt"), now().addSecs(201600).toUTC().toString(Qt::ISODate)},
+        QCOMPARE(atRisk.toObject(), (QJsonObject{{QStringLiteral("runsOutAt"), now().addSecs(runsOutIn).toUTC().toString(Qt::ISODate)},
                                                  {QStringLiteral("beforeReset"), true},
-                                                 {QStringLiteral("atRisk"), true}}));
+                                                 {QStringLiteral("atRisk"), true},
+                                                 {QStringLiteral("basis"), basis}}));
         // No reset date, no forecast.
         QVERIFY(providers[1].toObject().value(QStringLiteral("limits")).toArray()[0].toObject().value(QStringLiteral("forecast")).isNull());
     }
