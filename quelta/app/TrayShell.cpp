@@ -13,6 +13,7 @@
 #include "platform/Clock.h"
 #include "platform/DetachedTask.h"
 #include "platform/DisplaylessUse.h"
+#include "platform/FreedMemory.h"
 #include "platform/LoginItem.h"
 #include "ui/FontRegistry.h"
 #include "ui/onboarding/OnboardingWindow.h"
@@ -110,6 +111,11 @@ void TrayShell::start()
     }
 
     AllowanceMonitor &monitor = m_services.monitor();
+    // What a refresh allocated is freed by its end; an idle tray holds on to none of it.
+    connect(&monitor, &AllowanceMonitor::refreshStateChanged, this, [&monitor] {
+        if (!monitor.isRefreshing())
+            releaseFreedMemory();
+    });
     monitor.refresh(false);
     monitor.scheduleAutomaticRefresh();
     if (m_options.systemBus) {

@@ -7,6 +7,7 @@
 #include "app/StatusItem.h"
 #include "app/StatusNotifierItem.h"
 #include "app/StatusNotifierTypes.h"
+#include "app/TrayFigure.h"
 #include "app/TrayIcon.h"
 #include "app/TrayPresence.h"
 #include "commands/TerminalText.h"
@@ -28,6 +29,7 @@ using namespace std::chrono_literals;
 using Figures = QMap<ProviderID, std::optional<int>>;
 Q_DECLARE_METATYPE(Figures)
 Q_DECLARE_METATYPE(quelta::PanelAllowance)
+Q_DECLARE_METATYPE(std::optional<quelta::TrayFigure>)
 
 namespace {
 
@@ -253,26 +255,29 @@ private Q_SLOTS:
 
     void thePixmapIsTheIconInNetworkOrder_data()
     {
-        QTest::addColumn<QColor>("panel");
-        QTest::newRow("light panel") << QColor(Qt::white);
-        QTest::newRow("dark panel") << QColor(0x1e, 0x1e, 0x2e);
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<int>("remaining");
+        QTest::addColumn<std::optional<TrayFigure>>("figure");
+        QTest::newRow("mark") << false << 62 << std::optional<TrayFigure>();
+        QTest::newRow("figure") << true << 62 << std::optional(TrayFigure{62, BarTone::primary});
+        QTest::newRow("orange figure") << true << 20 << std::optional(TrayFigure{20, BarTone::orange});
+        QTest::newRow("red figure") << true << 8 << std::optional(TrayFigure{8, BarTone::red});
     }
 
-    // Extend with the figure once the icon draws it: rows of figure and tone whose pixmaps differ.
+    // Hosts give no geometry: the icon is drawn for a bar of unknown colour.
     void thePixmapIsTheIconInNetworkOrder()
     {
-        QFETCH(QColor, panel);
-        QPalette palette = QGuiApplication::palette();
-        palette.setColor(QPalette::Window, panel);
-        QGuiApplication::setPalette(palette);
-        startWith({{ProviderID::codex, 62}}, {true, {}});
+        QFETCH(bool, shown);
+        QFETCH(int, remaining);
+        QFETCH(std::optional<TrayFigure>, figure);
+        startWith({{ProviderID::codex, remaining}}, {shown, {}});
         QTRY_VERIFY(!m_desktop.watcher().items().isEmpty());
         const auto images = itemProperty<StatusNotifierImages>(service(), QStringLiteral("IconPixmap"));
         QList<int> sides;
         for (const StatusNotifierImage &image : images) {
             sides << image.width;
             QCOMPARE(image.height, image.width);
-            const QImage expected = trayIconFor(panel).pixmap(QSize(image.width, image.width), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage expected = trayIconFor(std::nullopt, figure).pixmap(QSize(image.width, image.width), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
             QCOMPARE(imageOf(image), expected);
         }
         QCOMPARE(sides, (QList{16, 22, 24, 32, 48}));

@@ -440,9 +440,10 @@ private Q_SLOTS:
         start({ProviderID::codex});
         if (state == QLatin1String("connecting"))
             m_monitor->beginConnecting(ProviderID::codex);
-        if (state == QLatin1String("failed"))
+        if (state == QLatin1String("failed")) {
             m_monitor->beginConnecting(ProviderID::codex);
             m_monitor->finishConnecting(ProviderID::codex, false);
+        }
         if (state == QLatin1String("unavailable"))
             refreshed();
         PopoverWindow popover(m_view.release(), PopoverWindow::Mode::popup);

@@ -1,0 +1,12 @@
+#include "FreedMemory.h"
+
+#include <malloc.h>
+
+namespace quelta {
+
+void releaseFreedMemory()
+{
+    malloc_trim(0);
+}
+
+} // namespace quelta
