@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/AccountID.h"
 #include "core/ProviderAllowance.h"
 #include "AppUpdater.h"
 #include "platform/LoginItem.h"
@@ -51,7 +52,7 @@ public:
     void completeOnboarding();
     bool isOnboardingDue() const;
     void togglePopover();
-    void connectProvider(ProviderID id);
+    void connectProvider(const AccountID &id);
     void openSettings();
 
     PopoverWindow *popover() const { return m_popover; }

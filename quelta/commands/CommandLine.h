@@ -11,7 +11,9 @@
 
 namespace quelta {
 
+class AccountRegistry;
 class PipeReaderWatch;
+class SettingsStore;
 
 // What the commands need beyond their target.
 struct CommandLineEnvironment {
@@ -21,6 +23,9 @@ struct CommandLineEnvironment {
     Clock *clock = &Clock::system();
     // Watches the output that `status --watch` writes to: the watch ends when its reader goes.
     PipeReaderWatch *output = nullptr;
+    // The accounts and the settings `accounts` lists and changes.
+    AccountRegistry *accounts = nullptr;
+    SettingsStore *settings = nullptr;
 };
 
 QString commandLineUsage();

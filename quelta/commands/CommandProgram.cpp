@@ -6,7 +6,9 @@
 #include "CommandsLogging.h"
 #include "FollowingCommandTarget.h"
 
+#include "connectors/AccountRegistry.h"
 #include "platform/DetachedTask.h"
+#include "platform/SettingsStore.h"
 #include "platform/DisplaylessUse.h"
 #include "platform/PipeReaderWatch.h"
 #include "platform/TerminationSignals.h"
@@ -32,6 +34,15 @@ QCoro::Task<void> runCommand(QCoreApplication &app, FollowingCommandTarget &targ
     environment.showsWindows = windowsCanBeShown();
     PipeReaderWatch output(STDOUT_FILENO);
     environment.output = &output;
+    // Only `accounts` reads the settings here: every other command asks a monitor.
+    std::optional<SettingsStore> settings;
+    std::optional<AccountRegistry> accounts;
+    if (arguments.value(0) == QLatin1String("accounts")) {
+        settings.emplace(SettingsStore::defaultDirectory());
+        accounts.emplace(*settings, AccountSearchPlaces::current({}));
+        environment.settings = &*settings;
+        environment.accounts = &*accounts;
+    }
     try {
         status = co_await runCommandLine(arguments, target, environment, out, err);
         co_await target.finish();
