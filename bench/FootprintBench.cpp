@@ -56,8 +56,8 @@ void storeFigures(const QString &configDirectory)
 {
     quelta::SettingsStore store(configDirectory + QStringLiteral("/quelta"));
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    quelta::ProviderSnapshots snapshots;
-    quelta::ProviderSet all;
+    quelta::AccountSnapshots snapshots;
+    quelta::AccountSet all;
     for (quelta::ProviderID id : quelta::displayOrder) {
         quelta::ProviderLimit limit;
         limit.id = QStringLiteral("weekly");

@@ -4,6 +4,7 @@
 #include "SignedInHome.h"
 
 #include "commands/CommandLine.h"
+#include "connectors/AccountDiscovery.h"
 #include "connectors/ProviderConnectors.h"
 #include "connectors/ProviderHttpSession.h"
 #include "connectors/claude/AuthStatusCache.h"
@@ -54,7 +55,8 @@ QCoro::Task<QString> status(const QString &home, const QUrl &usageHost)
     quelta::ProviderConnectors connectors;
     connectors.clock = &clock;
     connectors.search = quelta::ExecutableSearch{home, {}};
-    connectors.claudeEnvironment = [&] {
+    connectors.accountFolder = [&](const quelta::AccountID &id) { return quelta::discoverAccounts({home, {}, {}}).folderOf(id); };
+    connectors.claudeEnvironment = [&](const QString &) {
         quelta::ClaudeEnvironment environment;
         environment.search = connectors.search;
         environment.apiHost = usageHost;

@@ -52,8 +52,8 @@ void prepareStore(const QString &directory)
 {
     quelta::SettingsStore store(directory);
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    quelta::ProviderSnapshots snapshots;
-    quelta::ProviderSet all;
+    quelta::AccountSnapshots snapshots;
+    quelta::AccountSet all;
     for (quelta::ProviderID id : quelta::displayOrder) {
         snapshots.insert(id, quelta::allowanceStore::makeSnapshot(connected(id), now));
         all.insert(id);

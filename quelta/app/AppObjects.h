@@ -4,6 +4,7 @@
 #include "analytics/AnalyticsManager.h"
 #include "commands/CommandTarget.h"
 #include "commands/ProviderConnection.h"
+#include "connectors/AccountRegistry.h"
 #include "connectors/ProviderConnectors.h"
 #include "connectors/ProviderHttpSession.h"
 #include "connectors/claude/AuthStatusCache.h"
@@ -33,6 +34,8 @@ public:
         Clock *clock = nullptr;
         QString settingsDirectory;
         ExecutableSearch executableSearch;
+        // The tools' folder variables Quelta was started with (CLAUDE_CONFIG_DIR, CODEX_HOME).
+        QMap<QString, QString> toolFolderVariables;
         QUrl claudeApiHost;
         QString framerHelper;
         QString framerProfileLock;
@@ -56,15 +59,16 @@ public:
     // The one connect flow, for every window and every command.
     ProviderConnection &connection() { return m_connection; }
     const ExecutableSearch &executableSearch() const { return m_connectors.search; }
+    AccountRegistry &accounts() { return m_accounts; }
 
-    // Fresh connectors for a sign-in, made as the monitor makes them for a load.
-    ClaudeConnector claudeConnector() const;
-    CodexConnector codexConnector() const;
+    // Fresh connectors for an account's sign-in, made as the monitor makes them for a load.
+    ClaudeConnector claudeConnector(const QString &folder) const;
+    CodexConnector codexConnector(const QString &folder) const;
     FramerConnector &framerConnector() { return m_framer; }
 
-    // The provider's own sign-in: Codex or Claude Code, or the Framer window (connectionRequired
-    // when it closes unconnected). Throws when it fails.
-    QCoro::Task<void> signIn(ProviderID id);
+    // The account's own sign-in: Codex or Claude Code in its folder, or the Framer window
+    // (connectionRequired when it closes unconnected). Throws when it fails.
+    QCoro::Task<void> signIn(AccountID id);
     // The provider's tool: Codex, Claude Code, or for Framer the web helper beside this program.
     std::optional<QString> providerTool(ProviderID id) const;
     // The command line's view of these objects, for a command run here or sent by another.
@@ -72,10 +76,12 @@ public:
 
 private:
     ProviderConnectors makeConnectors(const Configuration &configuration);
+    QList<AccountID> foundAccounts() const;
 
     Clock &m_clock;
     QString m_framerHelper;
     SettingsStore m_settings;
+    AccountRegistry m_accounts;
     ProviderHttpSession m_httpSession;
     AuthStatusCache m_authStatusCache;
     FreedesktopNotificationCenter m_notificationCenter;

@@ -76,11 +76,14 @@ std::optional<ProviderID> QueltaBusService::providerNamed(const QString &provide
 
 QString QueltaBusService::Connect(const QString &provider)
 {
-    const std::optional<ProviderID> id = providerNamed(provider);
-    if (!id)
+    // The provider's raw value for its default account, with ":name" for another.
+    const std::optional<AccountID> id = AccountID::fromRawValue(provider);
+    if (!id) {
+        sendErrorReply(QDBusError::InvalidArgs, QStringLiteral("No account named ") + provider);
         return {};
+    }
     setDelayedReply(true);
-    auto answer = [](LocalCommandTarget &target, ProviderID which, QDBusMessage request, QDBusConnection bus) -> QCoro::Task<void> {
+    auto answer = [](LocalCommandTarget &target, AccountID which, QDBusMessage request, QDBusConnection bus) -> QCoro::Task<void> {
         const ConnectOutcome outcome = co_await target.connectProvider(which);
         bus.send(request.createReply(toRawValue(outcome)));
     };

@@ -292,17 +292,17 @@ std::function<std::optional<QString>(ProviderID)> TrayShell::toolExecutable()
     return [this](ProviderID id) { return m_services.providerTool(id); };
 }
 
-void TrayShell::connectProvider(ProviderID id)
+void TrayShell::connectProvider(const AccountID &id)
 {
     if (m_services.monitor().connectionAttemptState(id) == ProviderConnectionAttemptState::connecting)
         return;
     // The popover would cover the browser's sign-in or the Framer window.
-    if (id != ProviderID::claudeCode && m_popover)
+    if (id.provider != ProviderID::claudeCode && m_popover)
         m_popover->hide();
-    auto flow = [](TrayShell *shell, ProviderID provider) -> QCoro::Task<void> {
+    auto flow = [](TrayShell *shell, AccountID provider) -> QCoro::Task<void> {
         QPointer<TrayShell> self(shell);
         const ConnectOutcome outcome = co_await shell->m_services.connection().connect(provider);
-        qCInfo(lcApp) << "connecting" << toRawValue(provider) << "ended:" << toRawValue(outcome);
+        qCInfo(lcApp) << "connecting" << provider.rawValue() << "ended:" << toRawValue(outcome);
         // The popover shows how it ended.
         if (self)
             self->showPopover(false);

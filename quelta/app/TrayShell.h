@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/AccountID.h"
 #include "core/ProviderAllowance.h"
 #include "AppUpdater.h"
 #include "platform/LoginItem.h"
@@ -53,7 +54,7 @@ public:
     void togglePopover();
     // The status item's menu at `position`, in place of the popover.
     void showMenu(const QPoint &position);
-    void connectProvider(ProviderID id);
+    void connectProvider(const AccountID &id);
     void openSettings();
 
     PopoverWindow *popover() const { return m_popover; }

@@ -13,9 +13,9 @@ ProviderRowState rowStateOf(const AllowanceMonitor &monitor, const ProviderAllow
 {
     ProviderRowState row;
     row.attemptState = monitor.connectionAttemptState(provider.id);
-    if (monitor.refreshIssues().contains(provider.id))
-        row.refreshIssue = monitor.refreshIssues().value(provider.id);
-    row.isStale = monitor.staleProviderIDs().contains(provider.id);
+    if (monitor.refreshIssues().contains(accountOf(provider)))
+        row.refreshIssue = monitor.refreshIssues().value(accountOf(provider));
+    row.isStale = monitor.staleProviderIDs().contains(accountOf(provider));
     row.atRiskCaption = atRiskCaption(provider, monitor.clock().now(),
                                       [&](const ProviderLimit &limit) { return monitor.recentUsageRate(provider, limit); });
     return row;

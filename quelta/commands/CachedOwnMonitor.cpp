@@ -7,7 +7,7 @@ namespace quelta {
 
 namespace {
 
-QCoro::Task<void> noSignIn(ProviderID)
+QCoro::Task<void> noSignIn(AccountID)
 {
     throw ProviderConnectorError(ProviderConnectorError::Kind::connectionRequired);
     co_return;

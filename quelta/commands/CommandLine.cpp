@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "HistoryCommand.h"
+#include "AccountsCommand.h"
 #include "ProviderNames.h"
 #include "StatusBarLine.h"
 #include "StatusDocument.h"
@@ -28,7 +29,7 @@ struct StatusOptions {
     bool cached = false;
     bool watch = false;
     std::optional<StatusBarFormat> format;
-    std::optional<ProviderID> provider;
+    std::optional<AccountID> accounts;
 };
 
 QString formatChoices()
@@ -75,9 +76,9 @@ std::variant<StatusOptions, QString> readStatusOptions(const QStringList &argume
                 return QStringLiteral("unknown format: %1 (choose %2)").arg(value.value_or(QString()), formatChoices());
         } else if (isOption(argument, QLatin1StringView("--provider"))) {
             const std::optional<QString> value = optionValue(arguments, index);
-            options.provider = value ? providerNamed(*value) : std::nullopt;
-            if (!options.provider)
-                return QStringLiteral("unknown provider: %1 (choose %2)").arg(value.value_or(QString()), commandNameChoices());
+            options.accounts = value ? accountNamed(*value) : std::nullopt;
+            if (!options.accounts)
+                return QStringLiteral("unknown provider: %1 (choose %2, or one account as claude:NAME)").arg(value.value_or(QString()), commandNameChoices());
         } else {
             return QStringLiteral("unknown option for status: ") + argument;
         }
@@ -90,8 +91,8 @@ std::variant<StatusOptions, QString> readStatusOptions(const QStringList &argume
 // One report as `status` writes it.
 QString statusOutput(QJsonObject report, const StatusOptions &options, const QDateTime &now)
 {
-    if (options.provider)
-        report = keepingProvider(report, *options.provider);
+    if (options.accounts)
+        report = keepingAccounts(report, *options.accounts);
     if (options.format)
         return statusBarLine(*options.format, report, now) + QLatin1Char('\n');
     if (options.watch)
@@ -158,7 +159,7 @@ QCoro::Task<int> status(const QStringList &arguments, CommandTarget &target, Com
     co_return 0;
 }
 
-QCoro::Task<int> connectProvider(ProviderID id, CommandTarget &target, QTextStream &out, QTextStream &err)
+QCoro::Task<int> connectProvider(AccountID id, CommandTarget &target, QTextStream &out, QTextStream &err)
 {
     const QString name = displayName(id);
     out << "Signing in to " << name << "…\n";
@@ -175,8 +176,8 @@ QCoro::Task<int> connectProvider(ProviderID id, CommandTarget &target, QTextStre
         break;
     }
     // Where the target looks: a running Quelta may see tools this command does not.
-    const bool installed = (co_await target.providerTool(id)).has_value();
-    err << name << " couldn’t connect. " << connectFailureAdvice(id, installed) << '\n';
+    const bool installed = (co_await target.providerTool(id.provider)).has_value();
+    err << name << " couldn’t connect. " << connectFailureAdvice(id.provider, installed) << '\n';
     co_return 1;
 }
 
@@ -202,9 +203,13 @@ QString commandLineUsage()
                           "  status --format waybar|polybar|i3blocks\n"
                           "                               one line for that status bar; with --watch, one\n"
                           "                               more on every change\n"
-                          "  status --provider NAME       only that provider: chatgpt, claude or framer\n"
+                          "  status --provider NAME       only that provider: chatgpt, claude or framer;\n"
+                          "                               claude:NAME for one of its accounts\n"
                           "  connect chatgpt|claude       sign in with the vendor's tool and connect it\n"
-                          "  connect framer               sign in to Framer in its window and connect it\n")
+                          "  connect claude:NAME          the same for another account\n"
+                          "  connect framer               sign in to Framer in its window and connect it\n"
+                          "  accounts [add|remove|track|untrack …]\n"
+                          "                               list or change the accounts of each provider\n")
         + historyUsage()
         + QStringLiteral("\n"
                           "Options:\n"
@@ -236,13 +241,15 @@ QCoro::Task<int> runCommandLine(QStringList arguments, CommandTarget &target, Co
         co_return 0;
     }
     const QString command = arguments.takeFirst();
+    if (command == QLatin1String("accounts") && environment.accounts && environment.settings)
+        co_return runAccountsCommand(arguments, *environment.accounts, *environment.settings, out, err);
     if (command == QLatin1String("status"))
         co_return co_await status(arguments, target, environment, out, err);
     if (command == QLatin1String("history"))
         co_return runHistoryCommand(arguments, environment.historyFile, environment.clock->now(), out, err);
     if (command == QLatin1String("connect") && arguments.size() == 1) {
-        const std::optional<ProviderID> provider = providerNamed(arguments.first());
-        if (provider == ProviderID::framer && !environment.showsWindows) {
+        const std::optional<AccountID> provider = accountNamed(arguments.first());
+        if (provider && provider->provider == ProviderID::framer && !environment.showsWindows) {
             err << "Framer is signed in to in a window: run this command on your desktop.\n";
             co_return 1;
         }

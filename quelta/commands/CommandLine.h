@@ -12,7 +12,9 @@
 
 namespace quelta {
 
+class AccountRegistry;
 class PipeReaderWatch;
+class SettingsStore;
 
 // What the commands need beyond their target.
 struct CommandLineEnvironment {
@@ -24,6 +26,9 @@ struct CommandLineEnvironment {
     QString historyFile = historyFilePath();
     // Watches the output that `status --watch` writes to: the watch ends when its reader goes.
     PipeReaderWatch *output = nullptr;
+    // The accounts and the settings `accounts` lists and changes.
+    AccountRegistry *accounts = nullptr;
+    SettingsStore *settings = nullptr;
 };
 
 QString commandLineUsage();

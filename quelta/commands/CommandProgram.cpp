@@ -5,14 +5,18 @@
 #include "CommandTargetFailure.h"
 #include "CommandsLogging.h"
 #include "FollowingCommandTarget.h"
+#include "RemoteCommandTarget.h"
 
+#include "connectors/AccountRegistry.h"
 #include "platform/DetachedTask.h"
+#include "platform/SettingsStore.h"
 #include "platform/DisplaylessUse.h"
 #include "platform/PipeReaderWatch.h"
 #include "platform/TerminationSignals.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QTextStream>
 
 #include <unistd.h>
@@ -32,6 +36,25 @@ QCoro::Task<void> runCommand(QCoreApplication &app, FollowingCommandTarget &targ
     environment.showsWindows = windowsCanBeShown();
     PipeReaderWatch output(STDOUT_FILENO);
     environment.output = &output;
+    // Only `accounts` reads the settings here: every other command asks a monitor.
+    std::optional<SettingsStore> settings;
+    std::optional<AccountRegistry> accounts;
+    if (arguments.value(0) == QLatin1String("accounts")) {
+        // A running tray keeps the settings in memory and writes them back whole: a change made
+        // beside it would be lost at its next save.
+        const bool changes = arguments.size() > 1;
+        QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+        if (changes && bus && bus->isServiceRegistered(queltaBus::service)) {
+            err << "quelta: Quelta is running and would undo this change: quit it, then run this again.\n";
+            status = 1;
+            QMetaObject::invokeMethod(&app, [&app, &status] { app.exit(status); }, Qt::QueuedConnection);
+            co_return;
+        }
+        settings.emplace(SettingsStore::defaultDirectory());
+        accounts.emplace(*settings, AccountSearchPlaces::current({}));
+        environment.settings = &*settings;
+        environment.accounts = &*accounts;
+    }
     try {
         status = co_await runCommandLine(arguments, target, environment, out, err);
         co_await target.finish();

@@ -35,7 +35,7 @@ QCoro::Task<QJsonObject> LocalCommandTarget::report(bool refreshFirst)
     co_return statusJson(m_monitor);
 }
 
-QCoro::Task<ConnectOutcome> LocalCommandTarget::connectProvider(ProviderID id)
+QCoro::Task<ConnectOutcome> LocalCommandTarget::connectProvider(AccountID id)
 {
     return m_connection.connect(id);
 }

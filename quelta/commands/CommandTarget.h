@@ -21,8 +21,8 @@ class CommandTarget : public QObject
 public:
     // The status document (see statusJson), after a manual refresh when asked.
     virtual QCoro::Task<QJsonObject> report(bool refreshFirst) = 0;
-    // Enables the provider when it is off, signs in and loads it.
-    virtual QCoro::Task<ConnectOutcome> connectProvider(ProviderID id) = 0;
+    // Enables the account when it is off, signs in and loads it.
+    virtual QCoro::Task<ConnectOutcome> connectProvider(AccountID id) = 0;
     // The provider's tool (for Framer, the web helper) where the target looks for it; absent
     // when it is not installed there.
     virtual QCoro::Task<std::optional<QString>> providerTool(ProviderID id) = 0;
@@ -45,7 +45,7 @@ public:
     LocalCommandTarget(AllowanceMonitor &monitor, ProviderConnection &connection, ToolLookup toolLookup);
 
     QCoro::Task<QJsonObject> report(bool refreshFirst) override;
-    QCoro::Task<ConnectOutcome> connectProvider(ProviderID id) override;
+    QCoro::Task<ConnectOutcome> connectProvider(AccountID id) override;
     QCoro::Task<std::optional<QString>> providerTool(ProviderID id) override;
     void watch() override;
 

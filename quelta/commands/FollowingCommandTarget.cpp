@@ -97,7 +97,7 @@ QCoro::Task<QJsonObject> FollowingCommandTarget::report(bool refreshFirst)
     return ask<QJsonObject>([refreshFirst](CommandTarget &target) { return target.report(refreshFirst); }, true);
 }
 
-QCoro::Task<ConnectOutcome> FollowingCommandTarget::connectProvider(ProviderID id)
+QCoro::Task<ConnectOutcome> FollowingCommandTarget::connectProvider(AccountID id)
 {
     return ask<ConnectOutcome>([id](CommandTarget &target) { return target.connectProvider(id); });
 }

@@ -24,7 +24,7 @@ public:
     ~FollowingCommandTarget() override;
 
     QCoro::Task<QJsonObject> report(bool refreshFirst) override;
-    QCoro::Task<ConnectOutcome> connectProvider(ProviderID id) override;
+    QCoro::Task<ConnectOutcome> connectProvider(AccountID id) override;
     QCoro::Task<std::optional<QString>> providerTool(ProviderID id) override;
     void watch() override;
     // Waits for what the own monitor set going on the side.

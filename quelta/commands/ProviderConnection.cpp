@@ -22,14 +22,14 @@ ProviderConnection::ProviderConnection(AllowanceMonitor &monitor, ProviderSignIn
 {
 }
 
-QCoro::Task<ConnectOutcome> ProviderConnection::connect(ProviderID id, Options options)
+QCoro::Task<ConnectOutcome> ProviderConnection::connect(AccountID id, Options options)
 {
     if (m_running.contains(id))
         return joinAttempt(id);
     return attempt(id, options);
 }
 
-QCoro::Task<ConnectOutcome> ProviderConnection::joinAttempt(ProviderID id)
+QCoro::Task<ConnectOutcome> ProviderConnection::joinAttempt(AccountID id)
 {
     // A signal await resumes only while its sender lives, so no check of this is needed after it.
     for (;;) {
@@ -39,7 +39,7 @@ QCoro::Task<ConnectOutcome> ProviderConnection::joinAttempt(ProviderID id)
     }
 }
 
-QCoro::Task<ConnectOutcome> ProviderConnection::attempt(ProviderID id, Options options)
+QCoro::Task<ConnectOutcome> ProviderConnection::attempt(AccountID id, Options options)
 {
     QPointer<ProviderConnection> self(this);
     m_running.insert(id);
@@ -64,7 +64,7 @@ QCoro::Task<ConnectOutcome> ProviderConnection::attempt(ProviderID id, Options o
     co_return *outcome;
 }
 
-QCoro::Task<ConnectOutcome> ProviderConnection::signInAndLoad(ProviderID id)
+QCoro::Task<ConnectOutcome> ProviderConnection::signInAndLoad(AccountID id)
 {
     QPointer<ProviderConnection> self(this);
     const std::optional<Kind> failure = co_await signInFailure(m_signIn, id);
@@ -93,7 +93,7 @@ QCoro::Task<ConnectOutcome> ProviderConnection::freePlanShown()
     co_return ConnectOutcome::freePlan;
 }
 
-ConnectOutcome ProviderConnection::settleLoad(ProviderID id, bool connected)
+ConnectOutcome ProviderConnection::settleLoad(AccountID id, bool connected)
 {
     m_monitor.finishConnecting(id, connected);
     if (connected)

@@ -39,22 +39,22 @@ public:
 
     ProviderConnection(AllowanceMonitor &monitor, ProviderSignIn signIn, QObject *parent = nullptr);
 
-    QCoro::Task<ConnectOutcome> connect(ProviderID id, Options options);
-    QCoro::Task<ConnectOutcome> connect(ProviderID id) { return connect(id, Options{}); }
+    QCoro::Task<ConnectOutcome> connect(AccountID id, Options options);
+    QCoro::Task<ConnectOutcome> connect(AccountID id) { return connect(id, Options{}); }
 
 Q_SIGNALS:
-    void attemptFinished(ProviderID id, ConnectOutcome outcome);
+    void attemptFinished(AccountID id, ConnectOutcome outcome);
 
 private:
-    QCoro::Task<ConnectOutcome> attempt(ProviderID id, Options options);
-    QCoro::Task<ConnectOutcome> signInAndLoad(ProviderID id);
-    QCoro::Task<ConnectOutcome> joinAttempt(ProviderID id);
+    QCoro::Task<ConnectOutcome> attempt(AccountID id, Options options);
+    QCoro::Task<ConnectOutcome> signInAndLoad(AccountID id);
+    QCoro::Task<ConnectOutcome> joinAttempt(AccountID id);
     QCoro::Task<ConnectOutcome> freePlanShown();
-    ConnectOutcome settleLoad(ProviderID id, bool connected);
+    ConnectOutcome settleLoad(AccountID id, bool connected);
 
     AllowanceMonitor &m_monitor;
     ProviderSignIn m_signIn;
-    QSet<ProviderID> m_running;
+    QSet<AccountID> m_running;
 };
 
 // What to do after a failed attempt, for the provider's tool installed or not.

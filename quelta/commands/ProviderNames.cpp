@@ -27,6 +27,25 @@ std::optional<ProviderID> providerNamed(const QString &typed)
     return std::nullopt;
 }
 
+QString commandName(const AccountID &id)
+{
+    return id.isDefault() ? commandName(id.provider) : commandName(id.provider) + QLatin1Char(':') + id.name;
+}
+
+std::optional<AccountID> accountNamed(const QString &typed)
+{
+    const qsizetype split = typed.indexOf(QLatin1Char(':'));
+    const std::optional<ProviderID> provider = providerNamed(split < 0 ? typed : typed.left(split));
+    if (!provider)
+        return std::nullopt;
+    if (split < 0)
+        return AccountID(*provider);
+    const QString name = typed.mid(split + 1);
+    if (!isValidAccountName(name) || *provider == ProviderID::framer)
+        return std::nullopt;
+    return AccountID(*provider, name);
+}
+
 QString commandNameChoices()
 {
     QStringList names;

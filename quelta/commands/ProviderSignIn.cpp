@@ -4,7 +4,7 @@
 
 namespace quelta {
 
-QCoro::Task<std::optional<ProviderConnectorError::Kind>> signInFailure(ProviderSignIn signIn, ProviderID id)
+QCoro::Task<std::optional<ProviderConnectorError::Kind>> signInFailure(ProviderSignIn signIn, AccountID id)
 {
     std::optional<ProviderConnectorError::Kind> failure;
     try {

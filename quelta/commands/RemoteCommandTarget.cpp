@@ -73,9 +73,9 @@ QCoro::Task<QJsonObject> RemoteCommandTarget::report(bool refreshFirst)
     co_return documentOf(co_await ask(QStringLiteral("State")));
 }
 
-QCoro::Task<ConnectOutcome> RemoteCommandTarget::connectProvider(ProviderID id)
+QCoro::Task<ConnectOutcome> RemoteCommandTarget::connectProvider(AccountID id)
 {
-    const QVariantList provider{toRawValue(id)};
+    const QVariantList provider{id.rawValue()};
     const QDBusMessage reply = co_await ask(QStringLiteral("Connect"), provider, longCall);
     co_return fromRawValue<ConnectOutcome>(reply.arguments().value(0).toString()).value_or(ConnectOutcome::failed);
 }

@@ -26,7 +26,7 @@ public:
     explicit RemoteCommandTarget(QDBusConnection bus, Clock &clock = Clock::system());
 
     QCoro::Task<QJsonObject> report(bool refreshFirst) override;
-    QCoro::Task<ConnectOutcome> connectProvider(ProviderID id) override;
+    QCoro::Task<ConnectOutcome> connectProvider(AccountID id) override;
     QCoro::Task<std::optional<QString>> providerTool(ProviderID id) override;
     void watch() override;
 

@@ -68,11 +68,13 @@ QList<StatusRow> statusRows(const QJsonObject &report, const QDateTime &now)
     return rows;
 }
 
-QJsonObject keepingProvider(const QJsonObject &report, ProviderID id)
+QJsonObject keepingAccounts(const QJsonObject &report, const AccountID &id)
 {
     QJsonArray kept;
     for (const QJsonValue &provider : report.value(QLatin1String("providers")).toArray()) {
-        if (provider.toObject().value(QLatin1String("id")).toString() == toRawValue(id))
+        const QJsonObject entry = provider.toObject();
+        const bool sameProvider = entry.value(QLatin1String("id")).toString() == toRawValue(id.provider);
+        if (sameProvider && (id.isDefault() || entry.value(QLatin1String("account")).toString() == id.name))
             kept.append(provider);
     }
     QJsonObject filtered = report;

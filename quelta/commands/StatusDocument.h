@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/AccountID.h"
 #include "core/ProviderAllowance.h"
 
 #include <QDateTime>
@@ -40,7 +41,8 @@ struct StatusRow {
 
 // The document's providers, with sentences told at `now`.
 QList<StatusRow> statusRows(const QJsonObject &report, const QDateTime &now);
-// The document with only the one provider.
-QJsonObject keepingProvider(const QJsonObject &report, ProviderID id);
+// The document with only the accounts `id` means: every account of its provider for a default
+// account, else only that one.
+QJsonObject keepingAccounts(const QJsonObject &report, const AccountID &id);
 
 } // namespace quelta

@@ -61,6 +61,7 @@ QJsonObject providerJson(const AllowanceMonitor &monitor, const ProviderAllowanc
     for (const ProviderLimit &limit : provider.limits)
         limits.append(limitJson(monitor, provider, limit, now));
     QJsonObject object{{QStringLiteral("id"), toRawValue(provider.id)},
+                       {QStringLiteral("account"), provider.accountName.isEmpty() ? QJsonValue() : QJsonValue(provider.accountName)},
                        {QStringLiteral("name"), provider.name},
                        {QStringLiteral("connectionState"), toRawValue(provider.connectionState)},
                        {QStringLiteral("percentageStyle"), toRawValue(provider.percentageStyle)},
@@ -68,12 +69,12 @@ QJsonObject providerJson(const AllowanceMonitor &monitor, const ProviderAllowanc
                        {QStringLiteral("percentText"), percentText(provider)},
                        {QStringLiteral("subtitle"), subtitle(provider, rowStateOf(monitor, provider))},
                        {QStringLiteral("limits"), limits},
-                       {QStringLiteral("stale"), monitor.staleProviderIDs().contains(provider.id)}};
+                       {QStringLiteral("stale"), monitor.staleProviderIDs().contains(accountOf(provider))}};
     object.insert(QStringLiteral("remaining"), provider.remaining ? QJsonValue(*provider.remaining) : QJsonValue());
     object.insert(QStringLiteral("displayPercentage"),
                   provider.displayPercentage ? QJsonValue(*provider.displayPercentage) : QJsonValue());
-    object.insert(QStringLiteral("refreshIssue"), monitor.refreshIssues().contains(provider.id)
-                                                      ? QJsonValue(monitor.refreshIssues().value(provider.id))
+    object.insert(QStringLiteral("refreshIssue"), monitor.refreshIssues().contains(accountOf(provider))
+                                                      ? QJsonValue(monitor.refreshIssues().value(accountOf(provider)))
                                                       : QJsonValue());
     return object;
 }

@@ -3,6 +3,7 @@
 #include "claude/ClaudeEnvironment.h"
 #include "codex/CodexConnector.h"
 
+#include "core/AccountFolder.h"
 #include "core/AllowanceMonitor.h"
 #include "platform/ExecutableLocator.h"
 
@@ -12,11 +13,14 @@ namespace quelta {
 
 class ProviderConnector;
 
-// How the monitor loads each provider: a new Claude connector with the current tracked limit,
-// a new Codex connector, and the one Framer connector, reached through its interface.
+// How the monitor loads each account: a new Claude connector with the current tracked limit and
+// the account's folder, a new Codex connector running in the account's home, and the one Framer
+// connector, reached through its interface.
 struct ProviderConnectors {
-    std::function<ClaudeEnvironment()> claudeEnvironment;
+    std::function<ClaudeEnvironment(const QString &folder)> claudeEnvironment;
     std::function<ProviderConnector &()> framer;
+    // Where an account keeps its sign-in; absent for an account no longer known.
+    std::function<std::optional<AccountFolder>(const AccountID &)> accountFolder;
     Clock *clock = nullptr;
     CodexConnector::Timing codexTiming;
     ExecutableSearch search;

@@ -16,12 +16,23 @@
 
 namespace quelta {
 
+namespace {
+
+// Alerts keep their samples, snoozes and states by provider: a named account's figures would
+// pass for its default account's, so only default accounts reach them.
+bool sendsAlerts(const MonitorDependencies &dependencies, const AccountID &id)
+{
+    return !dependencies.isSubstituteLoader && dependencies.alerts && id.isDefault();
+}
+
+} // namespace
+
 AllowanceMonitor::AllowanceMonitor(SettingsStore &settings, Clock &clock, Dependencies dependencies, QObject *parent)
     : QObject(parent)
     , m_settings(settings)
     , m_clock(clock)
     , m_dependencies(std::move(dependencies))
-    , m_state(settings, clock.now())
+    , m_state(settings, clock.now(), m_dependencies.accounts)
 {
     if (m_state.hasSnapshots() && m_dependencies.analytics)
         m_dependencies.analytics->setFirstConnectionObserved();
@@ -35,7 +46,7 @@ AllowanceMonitor::~AllowanceMonitor()
         m_loopStop->request_stop();
 }
 
-void AllowanceMonitor::setConnectionAttemptState(ProviderID id, ProviderConnectionAttemptState state)
+void AllowanceMonitor::setConnectionAttemptState(const AccountID &id, ProviderConnectionAttemptState state)
 {
     m_state.setAttemptState(id, state);
     Q_EMIT providerChanged(id);
@@ -44,10 +55,10 @@ void AllowanceMonitor::setConnectionAttemptState(ProviderID id, ProviderConnecti
 
 void AllowanceMonitor::refresh(bool manual)
 {
-    QList<ProviderID> enabled;
-    for (ProviderID id : displayOrder) {
-        if (m_state.enabled().contains(id))
-            enabled.append(id);
+    QList<AccountID> enabled;
+    for (const ProviderAllowance &provider : m_state.providers()) {
+        if (m_state.enabled().contains(accountOf(provider)))
+            enabled.append(accountOf(provider));
     }
     startRefresh(enabled, manual, manual ? RefreshSource::manual : RefreshSource::background);
 }
@@ -55,15 +66,16 @@ void AllowanceMonitor::refresh(bool manual)
 void AllowanceMonitor::refreshStaleProviders(std::chrono::seconds olderThan)
 {
     const QDateTime now = m_clock.now();
-    QList<ProviderID> stale;
-    for (ProviderID id : displayOrder) {
-        if (m_state.enabled().contains(id) && refreshPolicy::isStale(id, m_state.datesOf(id), now, olderThan))
+    QList<AccountID> stale;
+    for (const ProviderAllowance &provider : m_state.providers()) {
+        const AccountID id = accountOf(provider);
+        if (m_state.enabled().contains(id) && refreshPolicy::isStale(id.provider, m_state.datesOf(id), now, olderThan))
             stale.append(id);
     }
     startRefresh(stale, false, RefreshSource::foreground);
 }
 
-void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool showsManualRefresh, RefreshSource source)
+void AllowanceMonitor::startRefresh(const QList<AccountID> &providerIDs, bool showsManualRefresh, RefreshSource source)
 {
     if (m_round.isRunning) {
         if (showsManualRefresh) {
@@ -73,10 +85,10 @@ void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool s
         }
         return;
     }
-    QList<ProviderID> eligible;
-    for (ProviderID id : providerIDs) {
+    QList<AccountID> eligible;
+    for (const AccountID &id : providerIDs) {
         // A provider being connected is loaded by its attempt alone.
-        if (m_state.enabled().contains(id) && m_state.authorized().contains(id)
+        if (m_state.isKnown(id) && m_state.enabled().contains(id) && m_state.authorized().contains(id)
             && (source == RefreshSource::connection || m_state.attemptState(id) != ProviderConnectionAttemptState::connecting))
             eligible.append(id);
     }
@@ -86,9 +98,9 @@ void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool s
     const QDateTime now = m_clock.now();
     m_state.dropPassedRetryDates(now);
 
-    QList<ProviderID> due;
-    for (ProviderID id : eligible) {
-        if (refreshPolicy::isDue(id, m_state.datesOf(id), now))
+    QList<AccountID> due;
+    for (const AccountID &id : eligible) {
+        if (refreshPolicy::isDue(id.provider, m_state.datesOf(id), now))
             due.append(id);
     }
     m_round.start(due, showsManualRefresh, source);
@@ -100,11 +112,11 @@ void AllowanceMonitor::startRefresh(const QList<ProviderID> &providerIDs, bool s
     m_state.noteAttempts(due, now);
     Q_EMIT refreshStateChanged();
     Q_EMIT changed();
-    for (ProviderID id : due)
+    for (const AccountID &id : due)
         startDetached(load(id), lcCore, "a provider load");
 }
 
-QCoro::Task<void> AllowanceMonitor::load(ProviderID id)
+QCoro::Task<void> AllowanceMonitor::load(AccountID id)
 {
     const std::stop_token lifetime = m_lifetime.token();
     ProviderLoader loader = m_dependencies.connectors;
@@ -122,11 +134,11 @@ QCoro::Task<void> AllowanceMonitor::load(ProviderID id)
     handle(id, result ? *result : loadResultForError(id, error));
 }
 
-void AllowanceMonitor::handle(ProviderID id, const ProviderLoadResult &result)
+void AllowanceMonitor::handle(const AccountID &id, const ProviderLoadResult &result)
 {
     if (!m_round.pending.contains(id))
         return;
-    if (m_state.enabled().contains(id)) {
+    if (m_state.isKnown(id) && m_state.enabled().contains(id)) {
         const bool wasConnected = m_state.isConnected(id);
         if (result.retryAfter) {
             m_state.setRetryDate(id, m_clock.now().addMSecs(result.retryAfter->count()));
@@ -167,7 +179,7 @@ void AllowanceMonitor::handle(ProviderID id, const ProviderLoadResult &result)
     Q_EMIT changed();
 }
 
-void AllowanceMonitor::applyConnected(ProviderID id, const ProviderAllowance &provider)
+void AllowanceMonitor::applyConnected(const AccountID &id, const ProviderAllowance &provider)
 {
     // Connected since an attempt failed; an attempt still running is its caller's to finish.
     if (m_state.attemptState(id) == ProviderConnectionAttemptState::failed)
@@ -182,23 +194,24 @@ void AllowanceMonitor::applyConnected(ProviderID id, const ProviderAllowance &pr
         m_dependencies.analytics->setFirstConnectionObserved();
         m_dependencies.analytics->trackFirstConnection();
     }
-    if (!m_dependencies.isSubstituteLoader && m_dependencies.alerts)
+    if (sendsAlerts(m_dependencies, id))
         m_dependencies.alerts->recordUsage(provider);
 }
 
-void AllowanceMonitor::applyNeedsConnection(ProviderID id, const ProviderAllowance &provider, bool wasConnected)
+
+void AllowanceMonitor::applyNeedsConnection(const AccountID &id, const ProviderAllowance &provider, bool wasConnected)
 {
     m_state.setRefreshIssue(id, std::nullopt);
     m_state.clearRetryDate(id);
     m_state.setStale(id, false);
     m_round.failed.insert(id);
-    if (wasConnected && !m_dependencies.isSubstituteLoader && m_dependencies.alerts)
+    if (wasConnected && sendsAlerts(m_dependencies, id))
         m_dependencies.alerts->providerDidDisconnect(provider);
     m_state.replaceRecord(provider);
     m_state.dropSnapshot(id);
 }
 
-void AllowanceMonitor::applyUnsupported(ProviderID id, const ProviderAllowance &provider)
+void AllowanceMonitor::applyUnsupported(const AccountID &id, const ProviderAllowance &provider)
 {
     m_state.setRefreshIssue(id, std::nullopt);
     m_state.clearRetryDate(id);
@@ -208,7 +221,7 @@ void AllowanceMonitor::applyUnsupported(ProviderID id, const ProviderAllowance &
     m_state.dropSnapshot(id);
 }
 
-void AllowanceMonitor::applyUnavailable(ProviderID id, const ProviderAllowance &provider)
+void AllowanceMonitor::applyUnavailable(const AccountID &id, const ProviderAllowance &provider)
 {
     // The generic failure is no issue of its own: the status line has nothing better to say.
     m_state.setRefreshIssue(id, provider.detail == genericLoadFailure() ? std::nullopt : std::optional(provider.detail));
@@ -221,7 +234,7 @@ void AllowanceMonitor::applyUnavailable(ProviderID id, const ProviderAllowance &
 void AllowanceMonitor::finishRefresh()
 {
     const bool wasManual = m_round.showsManualRefresh;
-    const bool someSuccess = std::ranges::any_of(m_round.succeeded, [this](ProviderID id) { return m_state.isConnected(id); });
+    const bool someSuccess = std::ranges::any_of(m_round.succeeded, [this](const AccountID &id) { return m_state.isConnected(id); });
     const RefreshResult outcome = m_round.finish(someSuccess);
     m_state.updateLastUpdated();
     if (!m_dependencies.analytics)
@@ -232,19 +245,19 @@ void AllowanceMonitor::finishRefresh()
         m_dependencies.analytics->recordBackgroundRefresh(outcome);
 }
 
-void AllowanceMonitor::beginConnecting(ProviderID id)
+void AllowanceMonitor::beginConnecting(const AccountID &id)
 {
     m_state.authorize(id);
     m_state.clearBackoff(id);
     setConnectionAttemptState(id, ProviderConnectionAttemptState::connecting);
 }
 
-void AllowanceMonitor::finishConnecting(ProviderID id, bool connected)
+void AllowanceMonitor::finishConnecting(const AccountID &id, bool connected)
 {
     setConnectionAttemptState(id, connected ? ProviderConnectionAttemptState::idle : ProviderConnectionAttemptState::failed);
 }
 
-QCoro::Task<bool> AllowanceMonitor::connect(ProviderID id)
+QCoro::Task<bool> AllowanceMonitor::connect(AccountID id)
 {
     // Every change of the refresh state is announced: wait for those instead of polling.
     while (m_round.isRunning)
@@ -256,10 +269,13 @@ QCoro::Task<bool> AllowanceMonitor::connect(ProviderID id)
     co_return m_round.succeeded.contains(id) && m_state.isConnected(id);
 }
 
-void AllowanceMonitor::setProvider(ProviderID id, bool enabled)
+void AllowanceMonitor::setProvider(const AccountID &id, bool enabled)
 {
     if (!m_state.setEnabled(id, enabled))
         return;
+    // A found account is turned on for the sign-in its folder already holds.
+    if (enabled && !id.isDefault())
+        m_state.authorize(id);
     Q_EMIT enabledProvidersChanged();
     Q_EMIT refreshStateChanged();
     Q_EMIT changed();
@@ -272,7 +288,17 @@ void AllowanceMonitor::setClaudeTrackedLimit(ClaudeTrackedLimit limit)
     if (limit == m_state.trackedLimit())
         return;
     m_state.setTrackedLimit(limit);
-    Q_EMIT providerChanged(ProviderID::claudeCode);
+    for (const ProviderAllowance &provider : m_state.providers()) {
+        if (provider.id == ProviderID::claudeCode)
+            Q_EMIT providerChanged(accountOf(provider));
+    }
+    Q_EMIT changed();
+}
+
+void AllowanceMonitor::setAccounts(const QList<AccountID> &accounts)
+{
+    m_state.setAccounts(accounts, m_clock.now());
+    Q_EMIT enabledProvidersChanged();
     Q_EMIT changed();
 }
 

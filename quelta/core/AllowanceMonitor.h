@@ -16,7 +16,7 @@ namespace quelta {
 class Clock;
 struct ProviderLoadResult;
 
-// The one observable store of the application: the three provider records, when each is loaded
+// The one observable store of the application: a record per account, when each is loaded
 // again, the outcome of every load, what survives a restart, and the background refresh loop.
 class AllowanceMonitor final : public QObject
 {
@@ -32,11 +32,11 @@ public:
     Clock &clock() const { return m_clock; }
     const QList<ProviderAllowance> &providers() const { return m_state.providers(); }
     QList<ProviderAllowance> visibleProviders() const { return m_state.visibleProviders(); }
-    const ProviderSet &enabledProviderIDs() const { return m_state.enabled(); }
-    const ProviderSet &authorizedProviderIDs() const { return m_state.authorized(); }
-    const ProviderSet &staleProviderIDs() const { return m_state.stale(); }
-    const ProviderDates &retryDates() const { return m_state.retryDates(); }
-    const QHash<ProviderID, QString> &refreshIssues() const { return m_state.refreshIssues(); }
+    const AccountSet &enabledProviderIDs() const { return m_state.enabled(); }
+    const AccountSet &authorizedProviderIDs() const { return m_state.authorized(); }
+    const AccountSet &staleProviderIDs() const { return m_state.stale(); }
+    const AccountDates &retryDates() const { return m_state.retryDates(); }
+    const QHash<AccountID, QString> &refreshIssues() const { return m_state.refreshIssues(); }
     ClaudeTrackedLimit claudeTrackedLimit() const { return m_state.trackedLimit(); }
     const PanelAllowance &panelAllowance() const { return m_state.panelAllowance(); }
     std::optional<QDateTime> lastUpdated() const { return m_state.lastUpdated(); }
@@ -52,16 +52,18 @@ public:
     void setUsageHistory(UsageHistory *history) { m_history = history; }
     std::optional<double> recentUsageRate(const ProviderAllowance &provider, const ProviderLimit &limit) const;
     QString statusText() const;
-    ProviderConnectionAttemptState connectionAttemptState(ProviderID id) const { return m_state.attemptState(id); }
+    ProviderConnectionAttemptState connectionAttemptState(const AccountID &id) const { return m_state.attemptState(id); }
 
     // An attempt to connect runs from beginConnecting to finishConnecting; the monitor's own
     // loads meanwhile, the attempt's load included, leave it running.
-    void beginConnecting(ProviderID id);
-    QCoro::Task<bool> connect(ProviderID id);
-    void finishConnecting(ProviderID id, bool connected);
-    void setProvider(ProviderID id, bool enabled);
+    void beginConnecting(const AccountID &id);
+    QCoro::Task<bool> connect(AccountID id);
+    void finishConnecting(const AccountID &id, bool connected);
+    void setProvider(const AccountID &id, bool enabled);
     void setClaudeTrackedLimit(ClaudeTrackedLimit limit);
     void setPanelAllowance(const PanelAllowance &panel);
+    // The accounts found now: records for new ones, none for those gone.
+    void setAccounts(const QList<AccountID> &accounts);
     void refresh(bool manual);
     void refreshStaleProviders(std::chrono::seconds olderThan);
 
@@ -74,9 +76,9 @@ public:
 
 Q_SIGNALS:
     // A provider's record, stale mark, refresh issue or attempt state.
-    void providerChanged(ProviderID id);
-    // A refresh loaded the provider's figures afresh (sent before providerChanged).
-    void providerRefreshed(ProviderID id);
+    void providerChanged(const AccountID &id);
+    // A refresh loaded the account's figures afresh (sent before providerChanged).
+    void providerRefreshed(const AccountID &id);
     // Whether a refresh runs, how the last one went, when the figures were last updated, whether
     // they were saved.
     void refreshStateChanged();
@@ -86,14 +88,14 @@ Q_SIGNALS:
     void changed();
 
 private:
-    void setConnectionAttemptState(ProviderID id, ProviderConnectionAttemptState state);
-    void startRefresh(const QList<ProviderID> &providerIDs, bool showsManualRefresh, RefreshSource source);
-    QCoro::Task<void> load(ProviderID id);
-    void handle(ProviderID id, const ProviderLoadResult &result);
-    void applyConnected(ProviderID id, const ProviderAllowance &provider);
-    void applyNeedsConnection(ProviderID id, const ProviderAllowance &provider, bool wasConnected);
-    void applyUnsupported(ProviderID id, const ProviderAllowance &provider);
-    void applyUnavailable(ProviderID id, const ProviderAllowance &provider);
+    void setConnectionAttemptState(const AccountID &id, ProviderConnectionAttemptState state);
+    void startRefresh(const QList<AccountID> &providerIDs, bool showsManualRefresh, RefreshSource source);
+    QCoro::Task<void> load(AccountID id);
+    void handle(const AccountID &id, const ProviderLoadResult &result);
+    void applyConnected(const AccountID &id, const ProviderAllowance &provider);
+    void applyNeedsConnection(const AccountID &id, const ProviderAllowance &provider, bool wasConnected);
+    void applyUnsupported(const AccountID &id, const ProviderAllowance &provider);
+    void applyUnavailable(const AccountID &id, const ProviderAllowance &provider);
     void finishRefresh();
     QCoro::Task<void> runAutomaticRefresh(std::stop_token token);
     void announceSaveOutcome();

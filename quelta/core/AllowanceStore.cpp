@@ -7,35 +7,37 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
+
 namespace quelta::allowanceStore {
 
 namespace {
 
 constexpr qint64 futureTolerance = 60;
 
-ProviderSet allProviders()
+AccountSet allProviders()
 {
-    return ProviderSet(displayOrder.begin(), displayOrder.end());
+    return AccountSet(displayOrder.begin(), displayOrder.end());
 }
 
-QStringList rawValuesInDisplayOrder(const ProviderSet &providers)
+QStringList rawValuesInDisplayOrder(const AccountSet &accounts)
 {
+    QList<AccountID> ordered(accounts.begin(), accounts.end());
+    std::sort(ordered.begin(), ordered.end());
     QStringList raw;
-    for (ProviderID id : displayOrder) {
-        if (providers.contains(id))
-            raw << toRawValue(id);
-    }
+    for (const AccountID &id : ordered)
+        raw << id.rawValue();
     return raw;
 }
 
-std::optional<ProviderSet> recognisedProviders(const SettingsStore &store, const char *key)
+std::optional<AccountSet> recognisedProviders(const SettingsStore &store, const char *key)
 {
     const std::optional<QStringList> raw = store.stringListValue(QLatin1String(key));
     if (!raw)
         return std::nullopt;
-    ProviderSet providers;
+    AccountSet providers;
     for (const QString &value : *raw) {
-        if (const std::optional<ProviderID> id = fromRawValue<ProviderID>(value))
+        if (const std::optional<AccountID> id = AccountID::fromRawValue(value))
             providers.insert(*id);
     }
     return providers;
@@ -43,20 +45,20 @@ std::optional<ProviderSet> recognisedProviders(const SettingsStore &store, const
 
 } // namespace
 
-ProviderSet loadEnabledProviders(const SettingsStore &store)
+AccountSet loadEnabledProviders(const SettingsStore &store)
 {
-    const std::optional<ProviderSet> enabled = recognisedProviders(store, enabledProvidersKey);
+    const std::optional<AccountSet> enabled = recognisedProviders(store, enabledProvidersKey);
     return enabled && !enabled->isEmpty() ? *enabled : allProviders();
 }
 
-void saveEnabledProviders(SettingsStore &store, const ProviderSet &enabled)
+void saveEnabledProviders(SettingsStore &store, const AccountSet &enabled)
 {
     store.setStringList(QLatin1String(enabledProvidersKey), rawValuesInDisplayOrder(enabled));
 }
 
-ProviderSet loadAuthorizedProviders(const SettingsStore &store)
+AccountSet loadAuthorizedProviders(const SettingsStore &store)
 {
-    if (const std::optional<ProviderSet> authorized = recognisedProviders(store, authorizedProvidersKey))
+    if (const std::optional<AccountSet> authorized = recognisedProviders(store, authorizedProvidersKey))
         return *authorized;
     // Installations that finished onboarding before connections were tracked.
     if (hasCompletedOnboarding(store))
@@ -74,18 +76,18 @@ void setCompletedOnboarding(SettingsStore &store)
     store.setBool(QLatin1String(hasCompletedOnboardingKey), true);
 }
 
-void saveAuthorizedProviders(SettingsStore &store, const ProviderSet &authorized)
+void saveAuthorizedProviders(SettingsStore &store, const AccountSet &authorized)
 {
     store.setStringList(QLatin1String(authorizedProvidersKey), rawValuesInDisplayOrder(authorized));
 }
 
-ProviderSnapshots loadSnapshots(const SettingsStore &store, const QDateTime &now)
+AccountSnapshots loadSnapshots(const SettingsStore &store, const QDateTime &now)
 {
     const std::optional<QByteArray> data = store.dataValue(QLatin1String(snapshotsKey));
-    return data ? snapshotsFromData(*data, now) : ProviderSnapshots();
+    return data ? snapshotsFromData(*data, now) : AccountSnapshots();
 }
 
-ProviderSnapshots snapshotsFromData(const QByteArray &data, const QDateTime &now)
+AccountSnapshots snapshotsFromData(const QByteArray &data, const QDateTime &now)
 {
     const QJsonDocument document = QJsonDocument::fromJson(data);
     if (!document.isArray())
@@ -98,10 +100,10 @@ ProviderSnapshots snapshotsFromData(const QByteArray &data, const QDateTime &now
             return {};
         decoded.append(*snapshot);
     }
-    ProviderSnapshots snapshots;
+    AccountSnapshots snapshots;
     const QDateTime latestAllowed = now.addSecs(futureTolerance);
     for (const CachedProviderSnapshot &snapshot : decoded) {
-        const std::optional<ProviderID> id = fromRawValue<ProviderID>(snapshot.id);
+        const std::optional<AccountID> id = AccountID::fromRawValue(snapshot.id);
         if (!id || snapshot.savedAt > latestAllowed)
             continue;
         const auto kept = snapshots.constFind(*id);
@@ -111,7 +113,7 @@ ProviderSnapshots snapshotsFromData(const QByteArray &data, const QDateTime &now
     return snapshots;
 }
 
-void persistSnapshots(SettingsStore &store, const ProviderSnapshots &snapshots)
+void persistSnapshots(SettingsStore &store, const AccountSnapshots &snapshots)
 {
     QJsonArray array;
     for (const CachedProviderSnapshot &snapshot : snapshots)
@@ -122,7 +124,7 @@ void persistSnapshots(SettingsStore &store, const ProviderSnapshots &snapshots)
 CachedProviderSnapshot makeSnapshot(const ProviderAllowance &allowance, const QDateTime &savedAt)
 {
     CachedProviderSnapshot snapshot;
-    snapshot.id = toRawValue(allowance.id);
+    snapshot.id = AccountID(allowance.id, allowance.accountName).rawValue();
     snapshot.detail = allowance.detail;
     snapshot.remaining = allowance.remaining;
     snapshot.displayPercentage = allowance.displayPercentage;
@@ -134,12 +136,12 @@ CachedProviderSnapshot makeSnapshot(const ProviderAllowance &allowance, const QD
     return snapshot;
 }
 
-ProviderDates loadDates(const SettingsStore &store, const char *key)
+AccountDates loadDates(const SettingsStore &store, const char *key)
 {
-    ProviderDates dates;
+    AccountDates dates;
     const QVariantMap stored = store.dictionaryValue(QLatin1String(key)).value_or(QVariantMap{});
     for (auto it = stored.begin(); it != stored.end(); ++it) {
-        const std::optional<ProviderID> id = fromRawValue<ProviderID>(it.key());
+        const std::optional<AccountID> id = AccountID::fromRawValue(it.key());
         const int type = it.value().typeId();
         const bool isNumber = type == QMetaType::Double || type == QMetaType::LongLong || type == QMetaType::Int;
         const std::optional<QDateTime> date = isNumber ? readableDateSince1970(it.value().toDouble()) : std::nullopt;
@@ -149,20 +151,20 @@ ProviderDates loadDates(const SettingsStore &store, const char *key)
     return dates;
 }
 
-void saveDates(SettingsStore &store, const ProviderDates &dates, const char *key)
+void saveDates(SettingsStore &store, const AccountDates &dates, const char *key)
 {
     QVariantMap stored;
     for (auto it = dates.begin(); it != dates.end(); ++it)
-        stored.insert(toRawValue(it.key()), secondsSince1970(it.value()));
+        stored.insert(it.key().rawValue(), secondsSince1970(it.value()));
     store.setDictionary(QLatin1String(key), stored);
 }
 
-ProviderStates loadLastLoadStates(const SettingsStore &store)
+AccountStates loadLastLoadStates(const SettingsStore &store)
 {
-    ProviderStates states;
+    AccountStates states;
     const QVariantMap stored = store.dictionaryValue(QLatin1String(lastLoadStatesKey)).value_or(QVariantMap{});
     for (auto it = stored.begin(); it != stored.end(); ++it) {
-        const std::optional<ProviderID> id = fromRawValue<ProviderID>(it.key());
+        const std::optional<AccountID> id = AccountID::fromRawValue(it.key());
         const std::optional<ConnectionState> state = fromRawValue<ConnectionState>(it.value().toString());
         if (id && state)
             states.insert(*id, *state);
@@ -170,11 +172,11 @@ ProviderStates loadLastLoadStates(const SettingsStore &store)
     return states;
 }
 
-void saveLastLoadStates(SettingsStore &store, const ProviderStates &states)
+void saveLastLoadStates(SettingsStore &store, const AccountStates &states)
 {
     QVariantMap stored;
     for (auto it = states.begin(); it != states.end(); ++it)
-        stored.insert(toRawValue(it.key()), toRawValue(it.value()));
+        stored.insert(it.key().rawValue(), toRawValue(it.value()));
     store.setDictionary(QLatin1String(lastLoadStatesKey), stored);
 }
 

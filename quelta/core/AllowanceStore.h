@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccountID.h"
 #include "CachedProviderSnapshot.h"
 #include "ClaudeTrackedLimit.h"
 #include "PanelAllowance.h"
@@ -13,11 +14,13 @@ namespace quelta {
 
 class SettingsStore;
 
-using ProviderSet = QSet<ProviderID>;
-using ProviderDates = QMap<ProviderID, QDateTime>;
-using ProviderSnapshots = QMap<ProviderID, CachedProviderSnapshot>;
+using AccountSet = QSet<AccountID>;
+using AccountDates = QMap<AccountID, QDateTime>;
+using AccountSnapshots = QMap<AccountID, CachedProviderSnapshot>;
 
 // The monitor's persisted state. No read fails: anything unreadable degrades to the default.
+// Every entry is keyed by the account's raw value: the default accounts keep the keys older
+// versions read, and those versions pass over the named accounts' entries.
 namespace allowanceStore {
 
 inline constexpr const char *enabledProvidersKey = "enabledProviders.v1";
@@ -32,24 +35,24 @@ inline constexpr const char *hasCompletedOnboardingKey = "hasCompletedOnboarding
 inline constexpr const char *panelAllowanceShownKey = "panelAllowanceShown.v1";
 inline constexpr const char *panelAllowanceTrackedKey = "panelAllowanceTracked.v1";
 
-ProviderSet loadEnabledProviders(const SettingsStore &store);
-void saveEnabledProviders(SettingsStore &store, const ProviderSet &enabled);
-ProviderSet loadAuthorizedProviders(const SettingsStore &store);
-void saveAuthorizedProviders(SettingsStore &store, const ProviderSet &authorized);
+AccountSet loadEnabledProviders(const SettingsStore &store);
+void saveEnabledProviders(SettingsStore &store, const AccountSet &enabled);
+AccountSet loadAuthorizedProviders(const SettingsStore &store);
+void saveAuthorizedProviders(SettingsStore &store, const AccountSet &authorized);
 
 // Snapshots of known providers not saved more than 60 s after `now`; the latest per provider.
-ProviderSnapshots loadSnapshots(const SettingsStore &store, const QDateTime &now);
+AccountSnapshots loadSnapshots(const SettingsStore &store, const QDateTime &now);
 // The same from the stored bytes.
-ProviderSnapshots snapshotsFromData(const QByteArray &data, const QDateTime &now);
-void persistSnapshots(SettingsStore &store, const ProviderSnapshots &snapshots);
+AccountSnapshots snapshotsFromData(const QByteArray &data, const QDateTime &now);
+void persistSnapshots(SettingsStore &store, const AccountSnapshots &snapshots);
 CachedProviderSnapshot makeSnapshot(const ProviderAllowance &allowance, const QDateTime &savedAt);
 
 // Dates kept as seconds since 1970.
-ProviderDates loadDates(const SettingsStore &store, const char *key);
-void saveDates(SettingsStore &store, const ProviderDates &dates, const char *key);
-using ProviderStates = QMap<ProviderID, ConnectionState>;
-ProviderStates loadLastLoadStates(const SettingsStore &store);
-void saveLastLoadStates(SettingsStore &store, const ProviderStates &states);
+AccountDates loadDates(const SettingsStore &store, const char *key);
+void saveDates(SettingsStore &store, const AccountDates &dates, const char *key);
+using AccountStates = QMap<AccountID, ConnectionState>;
+AccountStates loadLastLoadStates(const SettingsStore &store);
+void saveLastLoadStates(SettingsStore &store, const AccountStates &states);
 
 // Onboarding ends once; connections made before they were tracked count from it.
 bool hasCompletedOnboarding(const SettingsStore &store);

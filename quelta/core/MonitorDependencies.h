@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccountID.h"
 #include "ClaudeTrackedLimit.h"
 #include "ProviderAllowance.h"
 #include "RefreshResult.h"
@@ -34,9 +35,9 @@ public:
     virtual void recordBackgroundRefresh(RefreshResult result) = 0;
 };
 
-// Loads one provider; throws on failure, normally a ProviderConnectorError. The load ends
+// Loads one account; throws on failure, normally a ProviderConnectorError. The load ends
 // (OperationCancelled) once the token, the monitor's lifetime, is triggered.
-using ProviderLoader = std::function<QCoro::Task<ProviderAllowance>(ProviderID, ClaudeTrackedLimit, std::stop_token)>;
+using ProviderLoader = std::function<QCoro::Task<ProviderAllowance>(AccountID, ClaudeTrackedLimit, std::stop_token)>;
 
 // What the monitor loads with and reports to.
 struct MonitorDependencies {
@@ -45,6 +46,8 @@ struct MonitorDependencies {
     bool isSubstituteLoader = false;
     UsageAlertSink *alerts = nullptr;
     RefreshAnalytics *analytics = nullptr;
+    // The accounts known when the monitor starts.
+    QList<AccountID> accounts = defaultAccounts();
 };
 
 } // namespace quelta

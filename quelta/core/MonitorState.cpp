@@ -9,7 +9,7 @@ namespace quelta {
 
 namespace {
 
-std::optional<QDateTime> dateOf(const ProviderDates &dates, ProviderID id)
+std::optional<QDateTime> dateOf(const AccountDates &dates, const AccountID &id)
 {
     const auto found = dates.constFind(id);
     return found == dates.constEnd() ? std::nullopt : std::optional(*found);
@@ -17,7 +17,7 @@ std::optional<QDateTime> dateOf(const ProviderDates &dates, ProviderID id)
 
 } // namespace
 
-MonitorState::MonitorState(SettingsStore &settings, const QDateTime &now)
+MonitorState::MonitorState(SettingsStore &settings, const QDateTime &now, const QList<AccountID> &accounts)
     : m_settings(settings)
     , m_enabled(allowanceStore::loadEnabledProviders(settings))
     , m_authorized(allowanceStore::loadAuthorizedProviders(settings))
@@ -30,32 +30,61 @@ MonitorState::MonitorState(SettingsStore &settings, const QDateTime &now)
         if (refreshPolicy::isBelievableRetry(date, now))
             m_retryDates.insert(id, date);
     }
-    for (auto [id, snapshot] : allowanceStore::loadSnapshots(settings, now).asKeyValueRange()) {
-        const std::optional<ProviderAllowance> allowance = ProviderAllowance::fromSnapshot(snapshot);
-        if (!m_authorized.contains(id) || !allowance || allowance->connectionState != ConnectionState::connected)
+    m_storedSnapshots = allowanceStore::loadSnapshots(settings, now);
+    setAccounts(accounts, now);
+}
+
+void MonitorState::restoreSnapshot(const AccountID &id, const CachedProviderSnapshot &snapshot)
+{
+    const std::optional<ProviderAllowance> allowance = ProviderAllowance::fromSnapshot(snapshot);
+    if (!m_authorized.contains(id) || !allowance || allowance->connectionState != ConnectionState::connected)
+        return;
+    m_snapshots.insert(id, snapshot);
+    m_lastSuccessfulAt.insert(id, snapshot.savedAt);
+    m_stale.insert(id);
+}
+
+bool MonitorState::isKnown(const AccountID &id) const
+{
+    return std::any_of(m_providers.begin(), m_providers.end(), [&](const ProviderAllowance &p) { return accountOf(p) == id; });
+}
+
+void MonitorState::setAccounts(const QList<AccountID> &accounts, const QDateTime &now)
+{
+    QList<AccountID> ordered = accounts;
+    std::sort(ordered.begin(), ordered.end());
+    QList<ProviderAllowance> records;
+    for (const AccountID &id : ordered) {
+        if (isKnown(id)) {
+            records.append(record(id));
             continue;
-        m_snapshots.insert(id, snapshot);
-        m_lastSuccessfulAt.insert(id, snapshot.savedAt);
-        m_stale.insert(id);
+        }
+        if (const auto stored = m_storedSnapshots.constFind(id); stored != m_storedSnapshots.constEnd())
+            restoreSnapshot(id, *stored);
+        records.append(restoredRecord(id, now).applyingTrackedLimit(m_trackedLimit));
     }
-    for (ProviderID id : displayOrder)
-        m_providers.append(restoredRecord(id, now).applyingTrackedLimit(m_trackedLimit));
+    m_providers = records;
     updateLastUpdated();
 }
 
-ProviderAllowance MonitorState::restoredRecord(ProviderID id, const QDateTime &now) const
+ProviderAllowance MonitorState::restoredRecord(const AccountID &id, const QDateTime &now) const
 {
     if (m_snapshots.contains(id))
         return *ProviderAllowance::fromSnapshot(m_snapshots.value(id));
+    return placeholderRecord(id, now).forAccount(id.name);
+}
+
+ProviderAllowance MonitorState::placeholderRecord(const AccountID &id, const QDateTime &now) const
+{
     if (m_retryDates.contains(id))
-        return ProviderAllowance::rateLimited(id);
+        return ProviderAllowance::rateLimited(id.provider);
     if (!m_authorized.contains(id))
-        return ProviderAllowance::requiringConnection(id);
+        return ProviderAllowance::requiringConnection(id.provider);
     // Another process loaded it lately without keeping figures: show what that load found.
-    if (refreshPolicy::isHeldBackBySpacing(id, datesOf(id), now)) {
+    if (refreshPolicy::isHeldBackBySpacing(id.provider, datesOf(id), now)) {
         switch (m_lastLoadStates.value(id, ConnectionState::unavailable)) {
         case ConnectionState::needsConnection:
-            return ProviderAllowance::requiringConnection(id);
+            return ProviderAllowance::requiringConnection(id.provider);
         case ConnectionState::unsupported:
             return loadResultForError(id, std::make_exception_ptr(ProviderConnectorError(ProviderConnectorError::Kind::unsupportedPlan))).provider;
         case ConnectionState::loading:
@@ -63,22 +92,22 @@ ProviderAllowance MonitorState::restoredRecord(ProviderID id, const QDateTime &n
         case ConnectionState::unavailable:
             break;
         }
-        return ProviderAllowance::failure(id, genericLoadFailure(), ConnectionState::unavailable);
+        return ProviderAllowance::failure(id.provider, genericLoadFailure(), ConnectionState::unavailable);
     }
-    return ProviderAllowance::checking(id);
+    return ProviderAllowance::checking(id.provider);
 }
 
-const ProviderAllowance &MonitorState::record(ProviderID id) const
+const ProviderAllowance &MonitorState::record(const AccountID &id) const
 {
-    return *std::find_if(m_providers.begin(), m_providers.end(), [id](const ProviderAllowance &p) { return p.id == id; });
+    return *std::find_if(m_providers.begin(), m_providers.end(), [&id](const ProviderAllowance &p) { return accountOf(p) == id; });
 }
 
-bool MonitorState::isConnected(ProviderID id) const
+bool MonitorState::isConnected(const AccountID &id) const
 {
     return record(id).connectionState == ConnectionState::connected;
 }
 
-ProviderConnectionAttemptState MonitorState::attemptState(ProviderID id) const
+ProviderConnectionAttemptState MonitorState::attemptState(const AccountID &id) const
 {
     return m_attempts.value(id, ProviderConnectionAttemptState::idle);
 }
@@ -87,13 +116,13 @@ QList<ProviderAllowance> MonitorState::visibleProviders() const
 {
     QList<ProviderAllowance> visible;
     for (const ProviderAllowance &provider : m_providers) {
-        if (m_enabled.contains(provider.id))
+        if (m_enabled.contains(accountOf(provider)))
             visible.append(provider);
     }
     return visible;
 }
 
-refreshPolicy::RefreshDates MonitorState::datesOf(ProviderID id) const
+refreshPolicy::RefreshDates MonitorState::datesOf(const AccountID &id) const
 {
     return {dateOf(m_retryDates, id), dateOf(m_lastAttemptDates, id), dateOf(m_lastSuccessfulAt, id)};
 }
@@ -107,12 +136,12 @@ void MonitorState::updateLastUpdated()
     }
 }
 
-void MonitorState::setAttemptState(ProviderID id, ProviderConnectionAttemptState state)
+void MonitorState::setAttemptState(const AccountID &id, ProviderConnectionAttemptState state)
 {
     m_attempts.insert(id, state);
 }
 
-void MonitorState::setStale(ProviderID id, bool stale)
+void MonitorState::setStale(const AccountID &id, bool stale)
 {
     if (stale)
         m_stale.insert(id);
@@ -120,7 +149,7 @@ void MonitorState::setStale(ProviderID id, bool stale)
         m_stale.remove(id);
 }
 
-void MonitorState::setRefreshIssue(ProviderID id, const std::optional<QString> &issue)
+void MonitorState::setRefreshIssue(const AccountID &id, const std::optional<QString> &issue)
 {
     if (issue)
         m_refreshIssues.insert(id, *issue);
@@ -131,12 +160,12 @@ void MonitorState::setRefreshIssue(ProviderID id, const std::optional<QString> &
 void MonitorState::replaceRecord(const ProviderAllowance &provider)
 {
     for (ProviderAllowance &entry : m_providers) {
-        if (entry.id == provider.id)
+        if (accountOf(entry) == accountOf(provider))
             entry = provider.applyingTrackedLimit(m_trackedLimit);
     }
 }
 
-bool MonitorState::setEnabled(ProviderID id, bool enabled)
+bool MonitorState::setEnabled(const AccountID &id, bool enabled)
 {
     if (enabled) {
         m_enabled.insert(id);
@@ -153,7 +182,7 @@ bool MonitorState::setEnabled(ProviderID id, bool enabled)
     return true;
 }
 
-void MonitorState::authorize(ProviderID id)
+void MonitorState::authorize(const AccountID &id)
 {
     m_authorized.insert(id);
     allowanceStore::saveAuthorizedProviders(m_settings, m_authorized);
@@ -163,12 +192,28 @@ void MonitorState::setTrackedLimit(ClaudeTrackedLimit limit)
 {
     m_trackedLimit = limit;
     allowanceStore::saveClaudeTrackedLimit(m_settings, limit);
-    const ProviderAllowance transformed = record(ProviderID::claudeCode).applyingTrackedLimit(limit);
-    replaceRecord(transformed);
-    if (!m_snapshots.contains(ProviderID::claudeCode))
-        return;
-    m_snapshots.insert(ProviderID::claudeCode, allowanceStore::makeSnapshot(transformed, m_snapshots.value(ProviderID::claudeCode).savedAt));
-    allowanceStore::persistSnapshots(m_settings, m_snapshots);
+    for (const ProviderAllowance &provider : QList(m_providers)) {
+        const AccountID id = accountOf(provider);
+        if (id.provider != ProviderID::claudeCode)
+            continue;
+        const ProviderAllowance transformed = provider.applyingTrackedLimit(limit);
+        replaceRecord(transformed);
+        if (m_snapshots.contains(id))
+            storeSnapshot(id, allowanceStore::makeSnapshot(transformed, m_snapshots.value(id).savedAt));
+    }
+}
+
+void MonitorState::storeSnapshot(const AccountID &id, const std::optional<CachedProviderSnapshot> &snapshot)
+{
+    if (snapshot) {
+        m_snapshots.insert(id, *snapshot);
+        m_storedSnapshots.insert(id, *snapshot);
+    } else {
+        m_snapshots.remove(id);
+        m_storedSnapshots.remove(id);
+    }
+    // Those of accounts not known now stay for when they are again.
+    allowanceStore::persistSnapshots(m_settings, m_storedSnapshots);
 }
 
 void MonitorState::setPanelAllowance(const PanelAllowance &panel)
@@ -185,33 +230,33 @@ bool MonitorState::dropPassedRetryDates(const QDateTime &now)
     return true;
 }
 
-void MonitorState::noteAttempts(const QList<ProviderID> &ids, const QDateTime &now)
+void MonitorState::noteAttempts(const QList<AccountID> &ids, const QDateTime &now)
 {
-    for (ProviderID id : ids)
+    for (const AccountID &id : ids)
         m_lastAttemptDates.insert(id, now);
     persistDates();
 }
 
-void MonitorState::setRetryDate(ProviderID id, const QDateTime &retry)
+void MonitorState::setRetryDate(const AccountID &id, const QDateTime &retry)
 {
     m_retryDates.insert(id, retry);
     persistDates();
 }
 
-void MonitorState::clearRetryDate(ProviderID id)
+void MonitorState::clearRetryDate(const AccountID &id)
 {
     m_retryDates.remove(id);
     persistDates();
 }
 
-void MonitorState::clearBackoff(ProviderID id)
+void MonitorState::clearBackoff(const AccountID &id)
 {
     m_retryDates.remove(id);
     m_lastAttemptDates.remove(id);
     persistDates();
 }
 
-void MonitorState::noteLoadState(ProviderID id, ConnectionState state)
+void MonitorState::noteLoadState(const AccountID &id, ConnectionState state)
 {
     m_lastLoadStates.insert(id, state);
     allowanceStore::saveLastLoadStates(m_settings, m_lastLoadStates);
@@ -219,16 +264,14 @@ void MonitorState::noteLoadState(ProviderID id, ConnectionState state)
 
 void MonitorState::keepSnapshot(const ProviderAllowance &provider, const QDateTime &now)
 {
-    m_snapshots.insert(provider.id, allowanceStore::makeSnapshot(provider, now));
-    m_lastSuccessfulAt.insert(provider.id, now);
-    allowanceStore::persistSnapshots(m_settings, m_snapshots);
+    m_lastSuccessfulAt.insert(accountOf(provider), now);
+    storeSnapshot(accountOf(provider), allowanceStore::makeSnapshot(provider, now));
 }
 
-void MonitorState::dropSnapshot(ProviderID id)
+void MonitorState::dropSnapshot(const AccountID &id)
 {
-    m_snapshots.remove(id);
     m_lastSuccessfulAt.remove(id);
-    allowanceStore::persistSnapshots(m_settings, m_snapshots);
+    storeSnapshot(id, std::nullopt);
 }
 
 void MonitorState::persistDates()

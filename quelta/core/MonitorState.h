@@ -18,76 +18,86 @@ class SettingsStore;
 class MonitorState
 {
 public:
-    // The state kept in `settings`, with dates and snapshots that `now` cannot believe left out.
-    MonitorState(SettingsStore &settings, const QDateTime &now);
+    // The state of `accounts` kept in `settings`, with dates and snapshots that `now` cannot
+    // believe left out.
+    MonitorState(SettingsStore &settings, const QDateTime &now, const QList<AccountID> &accounts);
 
-    // One record per provider, in display order.
+    // One record per known account, in display order.
     const QList<ProviderAllowance> &providers() const { return m_providers; }
-    const ProviderSet &enabled() const { return m_enabled; }
+    const AccountSet &enabled() const { return m_enabled; }
     // Connected once: only these are loaded.
-    const ProviderSet &authorized() const { return m_authorized; }
+    const AccountSet &authorized() const { return m_authorized; }
     // Shown with figures that the last load could not renew.
-    const ProviderSet &stale() const { return m_stale; }
+    const AccountSet &stale() const { return m_stale; }
     ClaudeTrackedLimit trackedLimit() const { return m_trackedLimit; }
     const PanelAllowance &panelAllowance() const { return m_panelAllowance; }
     bool hasSnapshots() const { return !m_snapshots.isEmpty(); }
-    const ProviderDates &retryDates() const { return m_retryDates; }
+    const AccountDates &retryDates() const { return m_retryDates; }
     // The oldest success among the enabled providers.
     std::optional<QDateTime> lastUpdated() const { return m_lastUpdated; }
     // Why a provider's last load failed, where its service said why.
-    const QHash<ProviderID, QString> &refreshIssues() const { return m_refreshIssues; }
+    const QHash<AccountID, QString> &refreshIssues() const { return m_refreshIssues; }
 
-    const ProviderAllowance &record(ProviderID id) const;
-    bool isConnected(ProviderID id) const;
-    ProviderConnectionAttemptState attemptState(ProviderID id) const;
-    // The enabled providers' records, in display order.
+    const ProviderAllowance &record(const AccountID &id) const;
+    bool isConnected(const AccountID &id) const;
+    ProviderConnectionAttemptState attemptState(const AccountID &id) const;
+    // The enabled accounts' records, in display order.
     QList<ProviderAllowance> visibleProviders() const;
-    refreshPolicy::RefreshDates datesOf(ProviderID id) const;
+    bool isKnown(const AccountID &id) const;
+    // Records for accounts newly known, none for those gone; the state kept of either stays.
+    void setAccounts(const QList<AccountID> &accounts, const QDateTime &now);
+    refreshPolicy::RefreshDates datesOf(const AccountID &id) const;
     void updateLastUpdated();
 
-    void setAttemptState(ProviderID id, ProviderConnectionAttemptState state);
-    void setStale(ProviderID id, bool stale);
-    void setRefreshIssue(ProviderID id, const std::optional<QString> &issue);
+    void setAttemptState(const AccountID &id, ProviderConnectionAttemptState state);
+    void setStale(const AccountID &id, bool stale);
+    void setRefreshIssue(const AccountID &id, const std::optional<QString> &issue);
     // Stores the provider's record as the tracked limit shows it.
     void replaceRecord(const ProviderAllowance &provider);
     // Returns false for the last enabled provider, which cannot be turned off.
-    bool setEnabled(ProviderID id, bool enabled);
-    void authorize(ProviderID id);
+    bool setEnabled(const AccountID &id, bool enabled);
+    void authorize(const AccountID &id);
     void setTrackedLimit(ClaudeTrackedLimit limit);
     void setPanelAllowance(const PanelAllowance &panel);
 
     // Returns whether a retry date had passed.
     bool dropPassedRetryDates(const QDateTime &now);
-    void noteAttempts(const QList<ProviderID> &ids, const QDateTime &now);
-    void setRetryDate(ProviderID id, const QDateTime &retry);
-    void clearRetryDate(ProviderID id);
+    void noteAttempts(const QList<AccountID> &ids, const QDateTime &now);
+    void setRetryDate(const AccountID &id, const QDateTime &retry);
+    void clearRetryDate(const AccountID &id);
     // Neither a rate limit nor the spacing holds the provider back any more.
-    void clearBackoff(ProviderID id);
-    void noteLoadState(ProviderID id, ConnectionState state);
+    void clearBackoff(const AccountID &id);
+    void noteLoadState(const AccountID &id, ConnectionState state);
     // The record as received, as the figures to show after a restart.
     void keepSnapshot(const ProviderAllowance &provider, const QDateTime &now);
-    void dropSnapshot(ProviderID id);
+    void dropSnapshot(const AccountID &id);
 
 private:
-    ProviderAllowance restoredRecord(ProviderID id, const QDateTime &now) const;
+    ProviderAllowance restoredRecord(const AccountID &id, const QDateTime &now) const;
+    // What shows without figures: the provider's placeholders, not yet named for the account.
+    ProviderAllowance placeholderRecord(const AccountID &id, const QDateTime &now) const;
+    void restoreSnapshot(const AccountID &id, const CachedProviderSnapshot &snapshot);
     void persistDates();
+    void storeSnapshot(const AccountID &id, const std::optional<CachedProviderSnapshot> &snapshot);
 
     SettingsStore &m_settings;
     QList<ProviderAllowance> m_providers;
-    ProviderSet m_enabled;
-    ProviderSet m_authorized;
-    ProviderSet m_stale;
+    AccountSet m_enabled;
+    AccountSet m_authorized;
+    AccountSet m_stale;
     ClaudeTrackedLimit m_trackedLimit = ClaudeTrackedLimit::weeklyAllModels;
     PanelAllowance m_panelAllowance;
-    ProviderSnapshots m_snapshots;
-    ProviderDates m_retryDates;
-    ProviderDates m_lastAttemptDates;
-    ProviderDates m_lastSuccessfulAt;
-    allowanceStore::ProviderStates m_lastLoadStates;
+    AccountSnapshots m_snapshots;
+    // Kept from the settings for accounts not known yet, until they are.
+    AccountSnapshots m_storedSnapshots;
+    AccountDates m_retryDates;
+    AccountDates m_lastAttemptDates;
+    AccountDates m_lastSuccessfulAt;
+    allowanceStore::AccountStates m_lastLoadStates;
     std::optional<QDateTime> m_lastUpdated;
-    QHash<ProviderID, QString> m_refreshIssues;
+    QHash<AccountID, QString> m_refreshIssues;
     // A provider without an entry counts as idle.
-    QHash<ProviderID, ProviderConnectionAttemptState> m_attempts;
+    QHash<AccountID, ProviderConnectionAttemptState> m_attempts;
 };
 
 } // namespace quelta

@@ -1,5 +1,7 @@
 #include "ProviderAllowance.h"
 
+#include "AccountID.h"
+
 #include <algorithm>
 
 namespace quelta {
@@ -84,11 +86,20 @@ ProviderAllowance ProviderAllowance::applyingTrackedLimit(ClaudeTrackedLimit tra
     return result;
 }
 
+ProviderAllowance ProviderAllowance::forAccount(const QString &account) const
+{
+    ProviderAllowance named = *this;
+    named.accountName = account;
+    named.name = displayName(AccountID(id, account));
+    return named;
+}
+
 std::optional<ProviderAllowance> ProviderAllowance::fromSnapshot(const CachedProviderSnapshot &snapshot)
 {
-    const auto provider = fromRawValue<ProviderID>(snapshot.id);
-    if (!provider)
+    const std::optional<AccountID> account = AccountID::fromRawValue(snapshot.id);
+    if (!account)
         return std::nullopt;
+    const std::optional<ProviderID> provider = account->provider;
     const bool freeClaude = *provider == ProviderID::claudeCode && snapshot.planName == QStringLiteral("Free");
 
     ProviderAllowance allowance;
@@ -103,7 +114,7 @@ std::optional<ProviderAllowance> ProviderAllowance::fromSnapshot(const CachedPro
     allowance.limits = snapshot.limits.value_or(QList<ProviderLimit>());
     allowance.planName = snapshot.planName;
     allowance.connectionState = freeClaude ? ConnectionState::unsupported : ConnectionState::connected;
-    return allowance;
+    return allowance.forAccount(account->name);
 }
 
 ProviderAllowance ProviderAllowance::failure(ProviderID id, const QString &detail, ConnectionState state,

@@ -19,6 +19,9 @@ struct ProviderAllowance {
     enum class ConnectionState { loading, connected, needsConnection, unsupported, unavailable };
 
     ProviderID id = ProviderID::codex;
+    // The account's name; empty for the provider's default account.
+    QString accountName;
+    // "Claude", or "Claude · work" for a named account.
     QString name;
     QString detail;
     std::optional<int> remaining;
@@ -39,7 +42,10 @@ struct ProviderAllowance {
     // and for Claude outside the connected state. Idempotent while `limits` stays intact.
     ProviderAllowance applyingTrackedLimit(ClaudeTrackedLimit tracked) const;
 
-    // Absent when the snapshot names no known provider.
+    // The same record, as the named account's (or the default account's, for an empty name).
+    ProviderAllowance forAccount(const QString &account) const;
+
+    // Absent when the snapshot names no known account.
     static std::optional<ProviderAllowance> fromSnapshot(const CachedProviderSnapshot &snapshot);
 
     // Placeholders the monitor shows while it has no connector data.

@@ -31,14 +31,7 @@ ProviderAllowance failureRecord(ProviderID id, Kind kind)
     return ProviderAllowance::failure(id, genericLoadFailure(), ConnectionState::unavailable);
 }
 
-} // namespace
-
-QString genericLoadFailure()
-{
-    return QStringLiteral("Allowance unavailable");
-}
-
-ProviderLoadResult loadResultForError(ProviderID id, std::exception_ptr error)
+ProviderLoadResult providerResultForError(ProviderID id, std::exception_ptr error)
 {
     try {
         std::rethrow_exception(error);
@@ -54,6 +47,20 @@ ProviderLoadResult loadResultForError(ProviderID id, std::exception_ptr error)
         qCInfo(lcCore) << "loading" << toRawValue(id) << "failed";
     }
     return ProviderLoadResult{failureRecord(id, Kind::invalidResponse), std::nullopt};
+}
+
+} // namespace
+
+QString genericLoadFailure()
+{
+    return QStringLiteral("Allowance unavailable");
+}
+
+ProviderLoadResult loadResultForError(const AccountID &id, std::exception_ptr error)
+{
+    ProviderLoadResult result = providerResultForError(id.provider, error);
+    result.provider = result.provider.forAccount(id.name);
+    return result;
 }
 
 } // namespace quelta

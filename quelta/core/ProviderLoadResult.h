@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccountID.h"
 #include "ProviderAllowance.h"
 
 #include <chrono>
@@ -20,6 +21,6 @@ struct ProviderLoadResult {
 QString genericLoadFailure();
 
 // The record a failed load shows, with the rate-limit delay where one applies.
-ProviderLoadResult loadResultForError(ProviderID id, std::exception_ptr error);
+ProviderLoadResult loadResultForError(const AccountID &id, std::exception_ptr error);
 
 } // namespace quelta

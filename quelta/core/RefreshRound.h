@@ -17,17 +17,17 @@ struct RefreshRound {
     // Figures left stale by a provider that simply was not due are no failure "Try again" could mend.
     bool lastFailed = false;
     RefreshSource source = RefreshSource::background;
-    ProviderSet pending;
-    ProviderSet succeeded;
-    ProviderSet failed;
+    AccountSet pending;
+    AccountSet succeeded;
+    AccountSet failed;
 
-    void start(const QList<ProviderID> &due, bool showsManual, RefreshSource from)
+    void start(const QList<AccountID> &due, bool showsManual, RefreshSource from)
     {
         lastFailed = false;
         source = from;
         isRunning = !due.isEmpty();
         showsManualRefresh = showsManual && isRunning;
-        pending = ProviderSet(due.begin(), due.end());
+        pending = AccountSet(due.begin(), due.end());
         succeeded.clear();
         failed.clear();
     }

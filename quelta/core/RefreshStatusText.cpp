@@ -6,14 +6,14 @@ namespace quelta {
 
 namespace {
 
-QString retryText(ProviderID provider, const QDateTime &retry, const QDateTime &now)
+QString retryText(const AccountID &account, const QDateTime &retry, const QDateTime &now)
 {
     qint64 minutes = qint64(std::ceil(double(now.msecsTo(retry)) / 1000.0 / 60.0));
     if (minutes < 2)
         minutes = 1;
     const QString count = minutes <= 59 ? QStringLiteral("%1m").arg(minutes)
                                         : QStringLiteral("%1h").arg(qint64(std::ceil(double(minutes) / 60.0)));
-    return displayName(provider) + QStringLiteral(" checks again in ") + count;
+    return displayName(account) + QStringLiteral(" checks again in ") + count;
 }
 
 } // namespace
@@ -28,7 +28,7 @@ QString refreshStatusText(const RefreshStatus &status, const QDateTime &now)
     if (status.historyUnavailable)
         return QStringLiteral("Couldn’t keep history");
 
-    std::optional<std::pair<ProviderID, QDateTime>> nextRetry;
+    std::optional<std::pair<AccountID, QDateTime>> nextRetry;
     for (auto it = status.retryDates.begin(); it != status.retryDates.end(); ++it) {
         if (status.enabledProviderIDs.contains(it.key()) && (!nextRetry || it.value() < nextRetry->second))
             nextRetry = std::pair{it.key(), it.value()};

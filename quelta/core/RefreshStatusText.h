@@ -15,8 +15,8 @@ struct RefreshStatus {
     bool isRefreshing = false;
     bool lastRefreshFailed = false;
     std::optional<QDateTime> lastUpdated;
-    ProviderSet enabledProviderIDs;
-    ProviderDates retryDates;
+    AccountSet enabledProviderIDs;
+    AccountDates retryDates;
     // Something the monitor, the alerts or the analytics changed is not on the disk.
     bool lastSaveFailed = false;
     // The history file cannot be used: figures go unrecorded.

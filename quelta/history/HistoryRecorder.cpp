@@ -74,7 +74,7 @@ bool HistoryRecorder::clear()
 
 std::optional<double> HistoryRecorder::recentUsageRate(const ProviderAllowance &provider, const ProviderLimit &limit, const QDateTime &now)
 {
-    const std::optional<HistorySample> current = historySample(provider.id, QString(), limit, now);
+    const std::optional<HistorySample> current = historySample(provider.id, provider.accountName, limit, now);
     if (!current || !current->windowSeconds || !m_store->isAvailable())
         return std::nullopt;
     const HistorySample &sample = *current;
@@ -84,13 +84,13 @@ std::optional<double> HistoryRecorder::recentUsageRate(const ProviderAllowance &
     return recentPace::usageRate(m_store->samples(query), sample);
 }
 
-void HistoryRecorder::record(ProviderID id)
+void HistoryRecorder::record(const AccountID &id)
 {
-    const auto provider = std::ranges::find(m_monitor.providers(), id, &ProviderAllowance::id);
+    const auto provider = std::ranges::find(m_monitor.providers(), id, &accountOf);
     if (provider == m_monitor.providers().end() || !m_store->isAvailable())
         return;
     const QDateTime now = m_clock.now();
-    if (m_store->record(historySamples(*provider, QString(), now)))
+    if (m_store->record(historySamples(*provider, id.name, now)))
         Q_EMIT recordChanged();
     m_store->pruneIfDue(now, historyRetention::period(retention()));
     noteAvailability();

@@ -4,6 +4,7 @@
 #include "HistorySample.h"
 #include "HistoryStore.h"
 
+#include "core/AccountID.h"
 #include "core/ProviderAllowance.h"
 #include "core/UsageHistory.h"
 
@@ -46,7 +47,7 @@ Q_SIGNALS:
     void recordChanged();
 
 private:
-    void record(ProviderID id);
+    void record(const AccountID &id);
     void noteAvailability();
 
     AllowanceMonitor &m_monitor;

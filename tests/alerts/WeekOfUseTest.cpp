@@ -141,7 +141,7 @@ private Q_SLOTS:
             m_calls[ProviderID::claudeCode].append(now());
             return test::connectedAllowance(ProviderID::claudeCode, 70);
         });
-        const ProviderSet providers{ProviderID::codex, ProviderID::claudeCode};
+        const AccountSet providers{ProviderID::codex, ProviderID::claudeCode};
         SettingsStore store(m_settings.path());
         allowanceStore::saveEnabledProviders(store, providers);
         allowanceStore::saveAuthorizedProviders(store, providers);
@@ -156,10 +156,10 @@ private Q_SLOTS:
         runUntilHour(56);
 
         const QList<ProviderAllowance> figures = m_monitor->providers();
-        const ProviderDates attempts = allowanceStore::loadDates(*m_store, allowanceStore::lastAttemptDatesKey);
+        const AccountDates attempts = allowanceStore::loadDates(*m_store, allowanceStore::lastAttemptDatesKey);
         quit();
         launch();
-        QCOMPARE(m_monitor->enabledProviderIDs(), (ProviderSet{ProviderID::codex, ProviderID::claudeCode}));
+        QCOMPARE(m_monitor->enabledProviderIDs(), (AccountSet{ProviderID::codex, ProviderID::claudeCode}));
         QVERIFY(m_alerts->notificationsEnabled());
         QVERIFY(!m_alerts->rapidUsageEnabled());
         for (const ProviderAllowance &before : figures) {

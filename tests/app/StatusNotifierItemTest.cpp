@@ -124,8 +124,8 @@ class StatusNotifierItemTest : public QObject
     // The providers at these figures (none: no figure), each enabled and loaded.
     void startWith(const Figures &figures, const PanelAllowance &panel = {})
     {
-        allowanceStore::saveEnabledProviders(m_fixture->store, ProviderSet(figures.keyBegin(), figures.keyEnd()));
-        allowanceStore::saveAuthorizedProviders(m_fixture->store, ProviderSet(figures.keyBegin(), figures.keyEnd()));
+        allowanceStore::saveEnabledProviders(m_fixture->store, AccountSet(figures.keyBegin(), figures.keyEnd()));
+        allowanceStore::saveAuthorizedProviders(m_fixture->store, AccountSet(figures.keyBegin(), figures.keyEnd()));
         allowanceStore::savePanelAllowance(m_fixture->store, panel);
         answerWith(figures);
         m_monitor = std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock,

@@ -413,7 +413,7 @@ private Q_SLOTS:
         // while the sign-in still runs, must not end it.
         QList<ProviderConnectionAttemptState> shown;
         QObject recording;
-        QObject::connect(&app->monitor(), &AllowanceMonitor::providerChanged, &recording, [&](ProviderID id) {
+        QObject::connect(&app->monitor(), &AllowanceMonitor::providerChanged, &recording, [&](const AccountID &id) {
             const ProviderConnectionAttemptState state = app->monitor().connectionAttemptState(id);
             if (id == ProviderID::codex && (shown.isEmpty() || shown.last() != state))
                 shown.append(state);

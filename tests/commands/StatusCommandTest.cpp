@@ -3,6 +3,7 @@
 #include "WaitFor.h"
 
 #include "commands/CommandLine.h"
+#include "connectors/AccountDiscovery.h"
 #include "connectors/ProviderConnectors.h"
 #include "connectors/ProviderHttpSession.h"
 #include "connectors/claude/AuthStatusCache.h"
@@ -67,7 +68,8 @@ class StatusCommandTest : public QObject
         connectors.clock = &Clock::system();
         connectors.codexTiming.closeInputDelay = 100ms;
         connectors.search = m_fixture.search();
-        connectors.claudeEnvironment = [&] {
+        connectors.accountFolder = [&](const AccountID &id) { return discoverAccounts({m_fixture.home(), {}, {}}).folderOf(id); };
+        connectors.claudeEnvironment = [&](const QString &) {
             ClaudeEnvironment environment;
             environment.apiHost = QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_port));
             environment.search = ExecutableSearch{m_claudeHome, {}};
@@ -85,7 +87,7 @@ class StatusCommandTest : public QObject
         QTextStream out(&output);
         QTextStream err(&errors);
         // The stand-ins are signed in already: signing in again succeeds at once.
-        ProviderConnection connection(monitor, [](ProviderID) -> QCoro::Task<void> { co_return; });
+        ProviderConnection connection(monitor, [](AccountID) -> QCoro::Task<void> { co_return; });
         LocalCommandTarget target(monitor, connection, {});
         CommandLineEnvironment environment;
         environment.clock = &m_clock;
@@ -219,7 +221,7 @@ private Q_SLOTS:
         if (ClaudeConnector::executablePath(ExecutableSearch{bare.path(), {}}))
             QSKIP("this machine has Claude Code installed");
         m_claudeHome = bare.path();
-        const ProviderSet enabled = allowanceStore::loadEnabledProviders(m_fixture.store);
+        const AccountSet enabled = allowanceStore::loadEnabledProviders(m_fixture.store);
         allowanceStore::saveEnabledProviders(m_fixture.store, {ProviderID::claudeCode});
         m_clock.advance(31min);
         for (const char *process : {"loading", "held back"}) {

@@ -312,7 +312,7 @@ private Q_SLOTS:
         QString output;
         QTextStream out(&output);
         QTextStream err(stderr);
-        ProviderConnection connection(*m_monitor, [](ProviderID) -> QCoro::Task<void> { co_return; });
+        ProviderConnection connection(*m_monitor, [](AccountID) -> QCoro::Task<void> { co_return; });
         LocalCommandTarget target(*m_monitor, connection, {});
         CommandLineEnvironment environment;
         environment.clock = &m_fixture->clock;

@@ -52,7 +52,7 @@ class AllowanceMonitorTest : public QObject
 
     void authorize(const QList<ProviderID> &ids)
     {
-        allowanceStore::saveAuthorizedProviders(m_fixture->store, ProviderSet(ids.begin(), ids.end()));
+        allowanceStore::saveAuthorizedProviders(m_fixture->store, AccountSet(ids.begin(), ids.end()));
     }
 
     void finish(AllowanceMonitor &monitor) { QTRY_VERIFY(!monitor.isRefreshing()); }
@@ -93,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(recordOf(*authorized, ProviderID::codex).connectionState, ConnectionState::loading);
         authorized->refresh(false);
         finish(*authorized);
-        QCOMPARE(m_loads->calls, QList<ProviderID>{ProviderID::codex});
+        QCOMPARE(m_loads->calls, QList<AccountID>{ProviderID::codex});
         QCOMPARE(recordOf(*authorized, ProviderID::codex).remaining, 50);
         QCOMPARE(authorized->statusText(), QStringLiteral("Updated just now"));
         QCOMPARE(m_analytics.firstConnections, 1);
@@ -117,7 +117,7 @@ private Q_SLOTS:
         QCOMPARE(recordOf(*monitor, ProviderID::claudeCode).remaining, 30);
         // Framer is not authorized: its snapshot is not shown.
         QCOMPARE(recordOf(*monitor, ProviderID::framer).connectionState, ConnectionState::needsConnection);
-        QCOMPARE(monitor->staleProviderIDs(), (ProviderSet{ProviderID::codex, ProviderID::claudeCode}));
+        QCOMPARE(monitor->staleProviderIDs(), (AccountSet{ProviderID::codex, ProviderID::claudeCode}));
         QCOMPARE(monitor->lastUpdated(), now.addSecs(-100));
         QVERIFY(m_analytics.observed);
     }
@@ -132,12 +132,12 @@ private Q_SLOTS:
         m_fixture->clock.advance(29min);
         monitor->refresh(true);
         finish(*monitor);
-        QCOMPARE(m_loads->calls, QList<ProviderID>{ProviderID::codex});
+        QCOMPARE(m_loads->calls, QList<AccountID>{ProviderID::codex});
         m_fixture->clock.advance(1min);
         m_loads->calls.clear();
         monitor->refresh(true);
         finish(*monitor);
-        QCOMPARE(m_loads->calls, (QList<ProviderID>{ProviderID::codex, ProviderID::claudeCode}));
+        QCOMPARE(m_loads->calls, (QList<AccountID>{ProviderID::codex, ProviderID::claudeCode}));
         QCOMPARE(m_analytics.manualResults, (QList<RefreshResult>{RefreshResult::success, RefreshResult::success, RefreshResult::success}));
     }
 
@@ -192,7 +192,7 @@ private Q_SLOTS:
         m_loads->answers.insert(id, answer(test::connectedAllowance(id, 70)));
         restarted->refresh(true);
         finish(*restarted);
-        QCOMPARE(m_loads->calls, QList<ProviderID>{id});
+        QCOMPARE(m_loads->calls, QList<AccountID>{id});
         QVERIFY(restarted->retryDates().isEmpty());
     }
 
@@ -303,12 +303,12 @@ private Q_SLOTS:
         };
         const QByteArray before = storedBytes();
         monitor->setProvider(ProviderID::framer, false);
-        QCOMPARE(monitor->enabledProviderIDs(), ProviderSet{ProviderID::framer});
+        QCOMPARE(monitor->enabledProviderIDs(), AccountSet{ProviderID::framer});
         QCOMPARE(storedBytes(), before);
 
         monitor->setProvider(ProviderID::codex, true);
         monitor->setProvider(ProviderID::framer, false);
-        QCOMPARE(allowanceStore::loadEnabledProviders(m_fixture->store), ProviderSet{ProviderID::codex});
+        QCOMPARE(allowanceStore::loadEnabledProviders(m_fixture->store), AccountSet{ProviderID::codex});
     }
 
     void aFailedSaveShowsUntilASaveSucceeds()
@@ -403,7 +403,7 @@ private Q_SLOTS:
         QVERIFY(recordOf(*monitor, ProviderID::claudeCode).connectionState != ConnectionState::loading);
         monitor->refresh(true);
         finish(*monitor);
-        QCOMPARE(m_loads->calls, QList<ProviderID>{ProviderID::codex});
+        QCOMPARE(m_loads->calls, QList<AccountID>{ProviderID::codex});
         QVERIFY(!monitor->lastRefreshFailed());
         QCOMPARE(monitor->statusText(), status);
 
@@ -444,7 +444,7 @@ private Q_SLOTS:
         QVERIFY(monitor->retryDates().isEmpty());
         monitor->refresh(false);
         finish(*monitor);
-        QCOMPARE(m_loads->calls, QList<ProviderID>{ProviderID::claudeCode});
+        QCOMPARE(m_loads->calls, QList<AccountID>{ProviderID::claudeCode});
     }
 
     void loopIntervals()

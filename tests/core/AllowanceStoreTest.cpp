@@ -1,4 +1,5 @@
 #include "core/AllowanceStore.h"
+#include "core/MonitorState.h"
 #include "core/ReferenceDate.h"
 #include "platform/SettingsStore.h"
 
@@ -52,9 +53,53 @@ private Q_SLOTS:
         allowanceStore::saveEnabledProviders(*m_store, {ProviderID::codex, ProviderID::framer});
         QVERIFY(allowanceStore::loadAuthorizedProviders(*m_store).isEmpty());
         m_store->setBool(QLatin1String(allowanceStore::hasCompletedOnboardingKey), true);
-        QCOMPARE(allowanceStore::loadAuthorizedProviders(*m_store), (ProviderSet{ProviderID::codex, ProviderID::framer}));
+        QCOMPARE(allowanceStore::loadAuthorizedProviders(*m_store), (AccountSet{ProviderID::codex, ProviderID::framer}));
         allowanceStore::saveAuthorizedProviders(*m_store, {});
         QVERIFY(allowanceStore::loadAuthorizedProviders(*m_store).isEmpty());
+    }
+
+    // A file written before accounts existed reads as the default accounts' state, and the named
+    // accounts' entries never change what an older version reads under the old keys.
+    void upgradeKeepsEveryFigure()
+    {
+        const QDateTime now = QDateTime::fromSecsSinceEpoch(1'780'000'000, Qt::UTC);
+        ProviderAllowance claude = ProviderAllowance::failure(ProviderID::claudeCode, QStringLiteral("Resets Friday"), ConnectionState::connected,
+                                                              QStringLiteral("Max"));
+        claude.remaining = 40;
+        claude.limits = {ProviderLimit::remainingPercent(QStringLiteral("weekly"), QStringLiteral("Weekly · all models"), 40, std::nullopt, now.addDays(2), 604800)};
+        allowanceStore::saveEnabledProviders(*m_store, {ProviderID::codex, ProviderID::claudeCode});
+        allowanceStore::saveAuthorizedProviders(*m_store, {ProviderID::codex, ProviderID::claudeCode});
+        allowanceStore::persistSnapshots(*m_store, {{ProviderID::claudeCode, allowanceStore::makeSnapshot(claude, now.addSecs(-30))}});
+        allowanceStore::saveDates(*m_store, {{ProviderID::codex, now.addSecs(600)}}, allowanceStore::retryDatesKey);
+        const auto oldBytes = [&](const char *key) { return m_store->dataValue(QLatin1String(key)).value_or(QByteArray()); };
+        const QByteArray oldSnapshots = oldBytes(allowanceStore::snapshotsKey);
+
+        const AccountID work(ProviderID::claudeCode, QStringLiteral("work"));
+        MonitorState state(*m_store, now, defaultAccounts() << work);
+        QCOMPARE(state.record(ProviderID::claudeCode).remaining, std::optional(40));
+        QCOMPARE(state.record(ProviderID::claudeCode).limits, claude.limits);
+        QCOMPARE(state.retryDates().value(ProviderID::codex), now.addSecs(600));
+        QCOMPARE(state.enabled(), (AccountSet{ProviderID::codex, ProviderID::claudeCode}));
+        QCOMPARE(state.record(work).name, QStringLiteral("Claude \u00b7 work"));
+
+        state.setEnabled(work, true);
+        state.authorize(work);
+        state.keepSnapshot(claude.forAccount(work.name), now);
+        state.setRetryDate(work, now.addSecs(900));
+        // What an older version reads: only bare provider names, the default accounts' entries.
+        const QJsonArray snapshots = QJsonDocument::fromJson(oldBytes(allowanceStore::snapshotsKey)).array();
+        QCOMPARE(snapshots.size(), 2);
+        QVERIFY(snapshots.contains(QJsonDocument::fromJson(oldSnapshots).array().first()));
+        QCOMPARE(m_store->stringListValue(QLatin1String(allowanceStore::enabledProvidersKey)),
+                 std::optional(QStringList{"codex", "claudeCode", "claudeCode:work"}));
+        const QVariantMap retries = m_store->dictionaryValue(QLatin1String(allowanceStore::retryDatesKey)).value_or(QVariantMap());
+        QCOMPARE(retries.value(QStringLiteral("codex")).toDouble(), secondsSince1970(now.addSecs(600)));
+        QVERIFY(retries.contains(QStringLiteral("claudeCode:work")));
+
+        // Read again, as the next launch does.
+        MonitorState again(*m_store, now, defaultAccounts() << work);
+        QCOMPARE(again.record(work).remaining, std::optional(40));
+        QCOMPARE(again.record(ProviderID::claudeCode).remaining, std::optional(40));
     }
 
     void snapshotsWithoutOptionalKeys()
@@ -63,7 +108,7 @@ private Q_SLOTS:
                                             {QStringLiteral("detail"), QStringLiteral("Connected")},
                                             {QStringLiteral("savedAt"), 0}}};
         m_store->setData(QLatin1String(allowanceStore::snapshotsKey), QJsonDocument(stored).toJson());
-        const ProviderSnapshots snapshots = allowanceStore::loadSnapshots(*m_store, QDateTime::currentDateTimeUtc());
+        const AccountSnapshots snapshots = allowanceStore::loadSnapshots(*m_store, QDateTime::currentDateTimeUtc());
         QCOMPARE(snapshots.size(), 1);
         QCOMPARE(snapshots.value(ProviderID::codex).savedAt, QDateTime(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC));
         const std::optional<ProviderAllowance> allowance = ProviderAllowance::fromSnapshot(snapshots.value(ProviderID::codex));
@@ -84,7 +129,7 @@ private Q_SLOTS:
         m_store->setDictionary(QLatin1String(allowanceStore::retryDatesKey),
                                {{QStringLiteral("codex"), 0.0}, {QStringLiteral("framer"), QStringLiteral("soon")}, {QStringLiteral("x"), 5.0},
                                 {QStringLiteral("claudeCode"), qInf()}});
-        const ProviderDates dates = allowanceStore::loadDates(*m_store, allowanceStore::retryDatesKey);
+        const AccountDates dates = allowanceStore::loadDates(*m_store, allowanceStore::retryDatesKey);
         QCOMPARE(dates.size(), 1);
         QCOMPARE(dates.value(ProviderID::codex), QDateTime(QDate(1970, 1, 1), QTime(0, 0), Qt::UTC));
 

@@ -17,13 +17,13 @@ class ScriptedLoads : public QObject
 {
     Q_OBJECT
 public:
-    QHash<ProviderID, std::function<ProviderAllowance()>> answers;
-    QList<ProviderID> calls;
+    QHash<AccountID, std::function<ProviderAllowance()>> answers;
+    QList<AccountID> calls;
     bool holds = false;
 
     AllowanceMonitor::ProviderLoader loader()
     {
-        return [this](ProviderID id, ClaudeTrackedLimit, std::stop_token) { return run(id); };
+        return [this](AccountID id, ClaudeTrackedLimit, std::stop_token) { return run(id); };
     }
 
     void release() { Q_EMIT released(); }
@@ -32,7 +32,7 @@ Q_SIGNALS:
     void released();
 
 private:
-    QCoro::Task<ProviderAllowance> run(ProviderID id)
+    QCoro::Task<ProviderAllowance> run(AccountID id)
     {
         calls.append(id);
         if (holds)

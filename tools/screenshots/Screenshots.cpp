@@ -137,7 +137,7 @@ void renderOnboarding(const QString &folder)
         loads.answers.insert(id, [id] { return ProviderAllowance::failure(id, QStringLiteral("Requires connection"), ConnectionState::needsConnection); });
     allowanceStore::saveEnabledProviders(fixture.store, {ProviderID::codex, ProviderID::claudeCode});
     AllowanceMonitor monitor(fixture.store, fixture.clock, AllowanceMonitor::Dependencies{.connectors = loads.loader(), .isSubstituteLoader = true});
-    ProviderConnection connection(monitor, [](ProviderID) -> QCoro::Task<void> {
+    ProviderConnection connection(monitor, [](AccountID) -> QCoro::Task<void> {
         throw ProviderConnectorError(ProviderConnectorError::Kind::processFailed);
     });
     OnboardingFlow::Services services;
@@ -208,7 +208,7 @@ int main(int argc, char *argv[])
     const QFont desktopFont = QApplication::font();
     const QStringList families{QStringLiteral("DejaVu Sans"), QStringLiteral("Cantarell"), QStringLiteral("Noto Sans")};
 
-    const ProviderSet all{ProviderID::framer, ProviderID::codex, ProviderID::claudeCode};
+    const AccountSet all{ProviderID::framer, ProviderID::codex, ProviderID::claudeCode};
     const auto connectedAnswers = [](test::ScriptedLoads &loads) {
         loads.answers.insert(ProviderID::framer, [] { return withLimit(ProviderID::framer, 62, QStringLiteral("Credits left"), QStringLiteral("12,500"), QStringLiteral("Resets on 2 Mar")); });
         loads.answers.insert(ProviderID::codex, [] { return withLimit(ProviderID::codex, 23, QStringLiteral("5-hour limit"), QStringLiteral("23%"), QStringLiteral("Resets in 2h 14m")); });
@@ -219,9 +219,9 @@ int main(int argc, char *argv[])
          [](AllowanceMonitor &monitor, test::ScriptedLoads &) { monitor.refresh(false); }},
         {QStringLiteral("stale"), [&](test::Fixture &f, test::ScriptedLoads &) {
              allowanceStore::saveAuthorizedProviders(f.store, all);
-             ProviderSnapshots snapshots;
-             for (ProviderID id : all)
-                 snapshots.insert(id, allowanceStore::makeSnapshot(test::connectedAllowance(id, 47), f.clock.now().addSecs(-3600)));
+             AccountSnapshots snapshots;
+             for (const AccountID &id : all)
+                 snapshots.insert(id, allowanceStore::makeSnapshot(test::connectedAllowance(id.provider, 47), f.clock.now().addSecs(-3600)));
              allowanceStore::persistSnapshots(f.store, snapshots);
          },
          [](AllowanceMonitor &, test::ScriptedLoads &) {}},
@@ -256,8 +256,8 @@ int main(int argc, char *argv[])
             for (const Scene &scene : scenes) {
                 test::Fixture fixture;
                 test::ScriptedLoads loads;
-                for (ProviderID id : all)
-                    loads.answers.insert(id, [id] { return test::connectedAllowance(id, 50); });
+                for (const AccountID &id : all)
+                    loads.answers.insert(id, [id] { return test::connectedAllowance(id.provider, 50); });
                 scene.prepare(fixture, loads);
                 AllowanceMonitor monitor(fixture.store, fixture.clock, AllowanceMonitor::Dependencies{.connectors = loads.loader(), .isSubstituteLoader = true});
                 auto *content = new ContentView(monitor, nullptr);

@@ -7,17 +7,17 @@ AuthStatusCache::AuthStatusCache(Clock &clock)
 {
 }
 
-std::optional<SubscriptionAuthStatus> AuthStatusCache::freshStatus() const
+std::optional<SubscriptionAuthStatus> AuthStatusCache::freshStatus(const QString &folder) const
 {
-    if (!m_status || m_clock.elapsed() - m_checkedAt >= freshness)
+    const auto entry = m_entries.constFind(folder);
+    if (entry == m_entries.constEnd() || m_clock.elapsed() - entry->checkedAt >= freshness)
         return std::nullopt;
-    return m_status;
+    return entry->status;
 }
 
-void AuthStatusCache::store(const SubscriptionAuthStatus &status)
+void AuthStatusCache::store(const QString &folder, const SubscriptionAuthStatus &status)
 {
-    m_status = status;
-    m_checkedAt = m_clock.elapsed();
+    m_entries.insert(folder, {status, m_clock.elapsed()});
 }
 
 } // namespace quelta

@@ -6,6 +6,7 @@
 #include "ClaudeUsage.h"
 #include "UsageReply.h"
 
+#include "connectors/AccountToolEnvironment.h"
 #include "connectors/ConnectorsLogging.h"
 #include "connectors/HttpTransportError.h"
 #include "connectors/ProcessLaunchError.h"
@@ -66,12 +67,13 @@ SubscriptionAuthStatus parseAuthStatus(const QByteArray &output)
 }
 
 ProcessRequest claudeCommand(const QString &executable, const QString &subcommand, std::chrono::milliseconds timeout,
-                             const ExecutableSearch &search)
+                             const ClaudeEnvironment &environment)
 {
     ProcessRequest request;
     request.executable = executable;
     request.arguments = {QStringLiteral("auth"), subcommand};
-    request.environment = childProcessEnvironment(executable, search);
+    request.environment = childProcessEnvironment(executable, environment.search);
+    pointToolAtFolder(*request.environment, ProviderID::claudeCode, environment.folder, environment.search.home);
     request.timeout = timeout;
     return request;
 }
@@ -108,14 +110,14 @@ QCoro::Task<SubscriptionAuthStatus> ClaudeConnector::authStatus(bool forceRefres
 {
     AuthStatusCache &cache = *m_environment.authStatusCache;
     if (!forceRefresh) {
-        if (std::optional<SubscriptionAuthStatus> cached = cache.freshStatus())
+        if (std::optional<SubscriptionAuthStatus> cached = cache.freshStatus(m_environment.folder))
             co_return *cached;
     }
     const QString executable = requireClaudeExecutable(m_environment.search);
-    const ProcessRequest request = claudeCommand(executable, QStringLiteral("status"), m_environment.authStatusTimeout, m_environment.search);
+    const ProcessRequest request = claudeCommand(executable, QStringLiteral("status"), m_environment.authStatusTimeout, m_environment);
     const ToolOutput output = co_await runTool(request, m_environment.stop, *m_environment.clock);
     const SubscriptionAuthStatus status = parseAuthStatus(output.standardOutput);
-    cache.store(status);
+    cache.store(m_environment.folder, status);
     co_return status;
 }
 
@@ -226,7 +228,7 @@ QCoro::Task<ProviderAllowance> ClaudeConnector::fetchAllowance()
 QCoro::Task<void> ClaudeConnector::signIn()
 {
     const QString executable = requireClaudeExecutable(m_environment.search);
-    const ProcessRequest request = claudeCommand(executable, QStringLiteral("login"), m_environment.signInTimeout, m_environment.search);
+    const ProcessRequest request = claudeCommand(executable, QStringLiteral("login"), m_environment.signInTimeout, m_environment);
     const ToolOutput login = co_await runTool(request, m_environment.stop, *m_environment.clock);
     if (login.status != 0)
         throw ProviderConnectorError(Kind::processFailed);

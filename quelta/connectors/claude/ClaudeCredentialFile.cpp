@@ -28,11 +28,4 @@ QCoro::Task<std::optional<QByteArray>> ClaudeCredentialFile::readCredentialText(
     co_return text;
 }
 
-QString ClaudeCredentialFile::defaultPath(const QString &home)
-{
-    const QString configured = qEnvironmentVariable("CLAUDE_CONFIG_DIR");
-    const QString folder = configured.isEmpty() ? home + QLatin1String("/.claude") : configured;
-    return folder + QLatin1String("/.credentials.json");
-}
-
 } // namespace quelta

@@ -14,9 +14,6 @@ public:
 
     QCoro::Task<std::optional<QByteArray>> readCredentialText(std::stop_token stop) override;
 
-    // In $CLAUDE_CONFIG_DIR, or in ~/.claude when that is unset.
-    static QString defaultPath(const QString &home);
-
 private:
     QString m_path;
 };

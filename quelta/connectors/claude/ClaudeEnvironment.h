@@ -22,6 +22,8 @@ struct ClaudeEnvironment {
     QUrl apiHost = serviceAddresses::claudeApiHost();
     QString subscriptionAuthMethod = serviceAddresses::claudeSubscriptionAuthMethod();
     ExecutableSearch search;
+    // The account's configuration folder, given to the tool's runs; empty leaves them as they are.
+    QString folder;
     QString localAccountPath;
     std::shared_ptr<ClaudeCredentialSource> credentials;
     Clock *clock = nullptr;
@@ -35,9 +37,10 @@ struct ClaudeEnvironment {
     std::chrono::milliseconds signInPollInterval = std::chrono::milliseconds(250);
     int signInPolls = 20;
 
-    // The user's own Claude Code files and tool, reached with the application's shared parts.
+    // The Claude Code files of the account in `folder` and the user's tool, reached with the
+    // application's shared parts.
     static ClaudeEnvironment standard(Clock &clock, ProviderHttpSession &session, AuthStatusCache &authStatusCache,
-                                      ExecutableSearch search);
+                                      ExecutableSearch search, const QString &folder);
 };
 
 } // namespace quelta

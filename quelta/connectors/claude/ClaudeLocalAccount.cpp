@@ -66,9 +66,4 @@ std::optional<ClaudeLocalAccount> ClaudeLocalAccount::fromJson(const QByteArray 
     return account;
 }
 
-QString ClaudeLocalAccount::defaultPath(const QString &home)
-{
-    return home + QLatin1String("/.claude.json");
-}
-
 } // namespace quelta

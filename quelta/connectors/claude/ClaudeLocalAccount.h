@@ -17,8 +17,6 @@ struct ClaudeLocalAccount {
     // Absent when the file is missing, unreadable, not JSON or not an object.
     static std::optional<ClaudeLocalAccount> read(const QString &path, const QDateTime &now);
     static std::optional<ClaudeLocalAccount> fromJson(const QByteArray &json, const QDateTime &now);
-    // `.claude.json` in the home directory.
-    static QString defaultPath(const QString &home);
 };
 
 } // namespace quelta

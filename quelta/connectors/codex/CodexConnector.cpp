@@ -2,6 +2,7 @@
 
 #include "CodexRateLimits.h"
 
+#include "connectors/AccountToolEnvironment.h"
 #include "connectors/ToolProcess.h"
 #include "core/ProviderConnectorError.h"
 #include "platform/Clock.h"
@@ -67,11 +68,12 @@ QString requireCodexExecutable(const ExecutableSearch &search)
 
 } // namespace
 
-CodexConnector::CodexConnector(Clock &clock, Timing timing, ExecutableSearch search, std::stop_token stop)
+CodexConnector::CodexConnector(Clock &clock, Timing timing, ExecutableSearch search, std::stop_token stop, QString codexHome)
     : m_clock(clock)
     , m_timing(timing)
     , m_search(std::move(search))
     , m_stop(std::move(stop))
+    , m_codexHome(std::move(codexHome))
 {
 }
 
@@ -118,6 +120,7 @@ QCoro::Task<ProviderAllowance> CodexConnector::fetchAllowance()
     request.arguments = {QStringLiteral("-s"), QStringLiteral("read-only"), QStringLiteral("-a"), QStringLiteral("never"),
                          QStringLiteral("app-server")};
     request.environment = childProcessEnvironment(executable, m_search);
+    pointToolAtFolder(*request.environment, ProviderID::codex, m_codexHome, m_search.home);
     request.timeout = m_timing.readDeadline;
     request.standardInput = requestLines();
     request.closeInputDelay = m_timing.closeInputDelay;
@@ -138,6 +141,7 @@ QCoro::Task<void> CodexConnector::signIn()
     request.executable = executable;
     request.arguments = {QStringLiteral("login")};
     request.environment = childProcessEnvironment(executable, m_search);
+    pointToolAtFolder(*request.environment, ProviderID::codex, m_codexHome, m_search.home);
     request.timeout = m_timing.signInDeadline;
 
     const ToolOutput output = co_await runTool(request, m_stop, m_clock);

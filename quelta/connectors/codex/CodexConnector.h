@@ -26,8 +26,9 @@ public:
         std::chrono::milliseconds signInDeadline = std::chrono::seconds(300);
     };
 
-    // `stop` is the owner's lifetime: the tool is killed once it is triggered.
-    CodexConnector(Clock &clock, Timing timing, ExecutableSearch search, std::stop_token stop = {});
+    // `stop` is the owner's lifetime: the tool is killed once it is triggered. `codexHome` is the
+    // account's folder, given to every run; empty leaves the runs' environment as it is.
+    CodexConnector(Clock &clock, Timing timing, ExecutableSearch search, std::stop_token stop = {}, QString codexHome = {});
 
     QCoro::Task<ProviderAllowance> fetchAllowance() override;
     // Runs `codex login` and returns once it has exited successfully.
@@ -46,6 +47,7 @@ private:
     Timing m_timing;
     ExecutableSearch m_search;
     std::stop_token m_stop;
+    QString m_codexHome;
 };
 
 } // namespace quelta

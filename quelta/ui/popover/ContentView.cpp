@@ -77,9 +77,9 @@ void ContentView::syncRows()
 {
     const QList<ProviderAllowance> visible = m_monitor.visibleProviders();
     QList<ProviderRow *> existing = rows();
-    // Rows are kept per provider, so hover and fades survive a redraw.
+    // Rows are kept per account, so hover and fades survive a redraw.
     for (ProviderRow *row : existing) {
-        const bool stillVisible = std::any_of(visible.begin(), visible.end(), [row](const ProviderAllowance &p) { return p.id == row->providerID(); });
+        const bool stillVisible = std::any_of(visible.begin(), visible.end(), [row](const ProviderAllowance &p) { return accountOf(p) == row->account(); });
         if (!stillVisible) {
             m_rowList->removeWidget(row);
             delete row;
@@ -88,7 +88,7 @@ void ContentView::syncRows()
     existing = rows();
     for (int index = 0; index < visible.size(); ++index) {
         const ProviderAllowance &provider = visible[index];
-        auto found = std::find_if(existing.begin(), existing.end(), [&](ProviderRow *row) { return row->providerID() == provider.id; });
+        auto found = std::find_if(existing.begin(), existing.end(), [&](ProviderRow *row) { return row->account() == accountOf(provider); });
         ProviderRow *row = found != existing.end() ? *found : nullptr;
         if (!row) {
             row = new ProviderRow(m_rows);
@@ -105,13 +105,13 @@ void ContentView::syncRows()
 }
 
 // One provider's row only: the others are not redrawn.
-void ContentView::syncRow(ProviderID id)
+void ContentView::syncRow(const AccountID &id)
 {
     const QList<ProviderRow *> shown = rows();
-    const auto row = std::ranges::find(shown, id, &ProviderRow::providerID);
+    const auto row = std::ranges::find(shown, id, &ProviderRow::account);
     if (row == shown.end())
         return;
-    const auto provider = std::ranges::find(m_monitor.providers(), id, &ProviderAllowance::id);
+    const auto provider = std::ranges::find(m_monitor.providers(), id, [](const ProviderAllowance &p) { return accountOf(p); });
     (*row)->display(*provider, rowStateOf(m_monitor, *provider));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/AccountID.h"
 #include "core/ProviderAllowance.h"
 
 #include <QTimer>
@@ -40,7 +41,7 @@ public:
 
 Q_SIGNALS:
     void openSettingsRequested();
-    void connectRequested(ProviderID id);
+    void connectRequested(const AccountID &id);
     void contentHeightChanged(qreal height);
 
 protected:
@@ -53,7 +54,7 @@ protected:
 private:
     void sync();
     void syncRows();
-    void syncRow(ProviderID id);
+    void syncRow(const AccountID &id);
     void syncStatus();
     void reportHeight();
 

@@ -66,7 +66,7 @@ ProviderRow::ProviderRow(QWidget *parent)
     row->addWidget(m_barGroup, 0, Qt::AlignVCenter);
     row->addWidget(m_connect, 0, Qt::AlignVCenter);
 
-    connect(m_connect, &QAbstractButton::clicked, this, [this] { Q_EMIT connectRequested(m_provider.id); });
+    connect(m_connect, &QAbstractButton::clicked, this, [this] { Q_EMIT connectRequested(accountOf(m_provider)); });
     applyPalette();
 }
 

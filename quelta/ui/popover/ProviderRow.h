@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/AccountID.h"
+
 #include "commands/AllowancePresentation.h"
 
 #include <QWidget>
@@ -23,7 +25,7 @@ public:
     explicit ProviderRow(QWidget *parent = nullptr);
 
     void display(const ProviderAllowance &provider, const ProviderRowState &state);
-    ProviderID providerID() const { return m_provider.id; }
+    AccountID account() const { return accountOf(m_provider); }
 
     QString subtitleText() const;
     const FadingLabel *subtitleLabel() const { return m_subtitle; }
@@ -33,7 +35,7 @@ public:
     bool showsConnectButton() const;
 
 Q_SIGNALS:
-    void connectRequested(ProviderID id);
+    void connectRequested(const AccountID &id);
 
 protected:
     void enterEvent(QEnterEvent *event) override;

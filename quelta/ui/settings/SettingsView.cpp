@@ -194,7 +194,10 @@ SettingsView::SettingsView(Services services, QWidget *parent)
     column->addWidget(closing);
     column->addStretch(1);
 
-    connect(m_services.monitor, &AllowanceMonitor::providerChanged, this, &SettingsView::syncProvider);
+    connect(m_services.monitor, &AllowanceMonitor::providerChanged, this, [this](const AccountID &id) {
+        if (id.isDefault())
+            syncProvider(id.provider);
+    });
     connect(m_services.monitor, &AllowanceMonitor::enabledProvidersChanged, this, &SettingsView::syncProviders);
     connect(m_services.monitor, &AllowanceMonitor::panelAllowanceChanged, this, &SettingsView::syncPanel);
     connect(m_services.alerts, &UsageNotificationManager::alertSettingsChanged, this, &SettingsView::syncAlerts);

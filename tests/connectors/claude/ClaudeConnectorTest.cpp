@@ -322,7 +322,7 @@ private Q_SLOTS:
         writeHomeFile(QStringLiteral(".claude.json"), unsubscribedFile);
         writeHomeFile(QStringLiteral(".claude/.credentials.json"), credentials);
         writeHomeFile(QStringLiteral("status.out"), signedOut);
-        m_cache->store(SubscriptionAuthStatus{true, QStringLiteral("claude.ai"), QStringLiteral("pro")});
+        m_cache->store(QString(), SubscriptionAuthStatus{true, QStringLiteral("claude.ai"), QStringLiteral("pro")});
         m_reply = Reply{401, {}, {}};
         QCOMPARE(outcomeOf(connector().fetchAllowance()), QStringLiteral("needsConnection: Reconnect your Claude subscription"));
         QCOMPARE(commandRuns(QStringLiteral("auth status")), 1);

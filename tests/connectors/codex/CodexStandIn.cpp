@@ -1,6 +1,6 @@
 // Plays the Codex app-server: checks the three request lines it is sent, then answers as the
 // scenario in $HOME/codex-scenario.json says; `login` takes its loginMilliseconds and exits with its
-// loginExit. Every line it received goes to $HOME/codex-requests.
+// loginExit. Every line it received goes to $HOME/codex-requests, its CODEX_HOME to $HOME/codex-homes.
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
@@ -56,6 +56,10 @@ int main(int argc, char *argv[])
     requests.open(QIODevice::WriteOnly | QIODevice::Append);
     requests.write(QCoreApplication::arguments().mid(1).join(QLatin1Char(' ')).toUtf8() + '\n');
     requests.flush();
+    // The account home each run was given, to tell one account's runs from another's.
+    QFile homes(qEnvironmentVariable("HOME") + QStringLiteral("/codex-homes"));
+    if (homes.open(QIODevice::WriteOnly | QIODevice::Append))
+        homes.write(qgetenv("CODEX_HOME") + '\n');
 
     if (QCoreApplication::arguments().mid(1) == QStringList{QStringLiteral("login")}) {
         QThread::msleep(plan.value(QLatin1String("loginMilliseconds")).toInt());

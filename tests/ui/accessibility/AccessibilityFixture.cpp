@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
     if (!QTest::qWaitFor([&] { return !popoverMonitor.isRefreshing(); }, 5000))
         return 1;
     auto *content = new ContentView(popoverMonitor, nullptr);
-    QObject::connect(content, &ContentView::connectRequested, [](ProviderID id) { record(QStringLiteral("connect ") + toRawValue(id)); });
+    QObject::connect(content, &ContentView::connectRequested, [](const AccountID &id) { record(QStringLiteral("connect ") + id.rawValue()); });
     QObject::connect(content, &ContentView::openSettingsRequested, [] { record(QStringLiteral("open settings")); });
     QObject::connect(&popoverMonitor, &AllowanceMonitor::changed, [&popoverMonitor] {
         if (popoverMonitor.isRefreshing())
@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
     allowanceStore::saveEnabledProviders(onboardingState.store, {ProviderID::codex, ProviderID::claudeCode});
     AllowanceMonitor onboardingMonitor(onboardingState.store, onboardingState.clock,
                                        AllowanceMonitor::Dependencies{.connectors = onboardingLoads.loader(), .isSubstituteLoader = true});
-    ProviderConnection onboardingConnection(onboardingMonitor, [](ProviderID) -> QCoro::Task<void> { co_return; });
+    ProviderConnection onboardingConnection(onboardingMonitor, [](AccountID) -> QCoro::Task<void> { co_return; });
     OnboardingFlow::Services flow;
     flow.monitor = &onboardingMonitor;
     flow.clock = &onboardingState.clock;
@@ -130,9 +130,9 @@ int main(int argc, char *argv[])
     services.analytics = &analytics;
     services.loginItem = &loginItem;
     services.appVersion = QStringLiteral("0.1.0");
-    ProviderConnection settingsConnection(settingsMonitor, [&settingsLoads](ProviderID id) -> QCoro::Task<void> {
-        record(QStringLiteral("sign in ") + toRawValue(id));
-        settingsLoads.answers.insert(id, [id] { return test::connectedAllowance(id, 30); });
+    ProviderConnection settingsConnection(settingsMonitor, [&settingsLoads](AccountID id) -> QCoro::Task<void> {
+        record(QStringLiteral("sign in ") + id.rawValue());
+        settingsLoads.answers.insert(id, [id] { return test::connectedAllowance(id.provider, 30); });
         co_return;
     });
     services.connection = &settingsConnection;

@@ -41,7 +41,7 @@ class OnboardingTest : public QObject
     ConnectionPage *page() { return qobject_cast<ConnectionPage *>(m_window->page()); }
 
     // The window at its welcome page.
-    void open(const ProviderSet &enabled, const ProviderSet &connected = {}, bool reduceMotion = true)
+    void open(const AccountSet &enabled, const AccountSet &connected = {}, bool reduceMotion = true)
     {
         allowanceStore::saveEnabledProviders(m_fixture->store, enabled);
         allowanceStore::saveAuthorizedProviders(m_fixture->store, connected);
@@ -54,8 +54,8 @@ class OnboardingTest : public QObject
         OnboardingFlow::Services services;
         services.monitor = m_monitor.get();
         services.clock = &m_fixture->clock;
-        m_connection = std::make_unique<ProviderConnection>(*m_monitor, [this](ProviderID id) -> QCoro::Task<void> {
-            m_signIns.append(id);
+        m_connection = std::make_unique<ProviderConnection>(*m_monitor, [this](AccountID id) -> QCoro::Task<void> {
+            m_signIns.append(id.provider);
             if (m_signInWaits)
                 co_await qCoro(m_loads.get(), &test::ScriptedLoads::released);
             if (m_signInFailure)
@@ -71,7 +71,7 @@ class OnboardingTest : public QObject
     }
 
     // The window at the first connection page.
-    void start(const ProviderSet &enabled, const ProviderSet &connected = {})
+    void start(const AccountSet &enabled, const AccountSet &connected = {})
     {
         open(enabled, connected);
         flow().getStarted();
@@ -148,7 +148,7 @@ private Q_SLOTS:
         QVERIFY(m_monitor->enabledProviderIDs().contains(ProviderID::codex));
         f.toggleProvider(ProviderID::framer);
         f.toggleProvider(ProviderID::codex);
-        QCOMPARE(m_monitor->enabledProviderIDs(), ProviderSet{ProviderID::framer});
+        QCOMPARE(m_monitor->enabledProviderIDs(), AccountSet{ProviderID::framer});
     }
 
     void anExistingClaudeSignInIsUsed()
@@ -217,7 +217,7 @@ private Q_SLOTS:
         QCOMPARE(page()->titleText(), QStringLiteral("Couldn’t connect Framer"));
         QCOMPARE(page()->primaryButton()->text(), QStringLiteral("Try again"));
         // Leaving the window reads Framer again, as leaving it from the popover does.
-        QTRY_COMPARE(m_loads->calls, QList<ProviderID>{ProviderID::framer});
+        QTRY_COMPARE(m_loads->calls, QList<AccountID>{ProviderID::framer});
     }
 
     // The cards say "checked" as the monitor does, whatever is pressed; Tab takes them before

@@ -34,7 +34,7 @@ class ContentViewTest : public QObject
     std::unique_ptr<ContentView> m_view;
     QFont m_defaultFont;
 
-    void start(const ProviderSet &connected)
+    void start(const AccountSet &connected)
     {
         allowanceStore::saveAuthorizedProviders(m_fixture->store, connected);
         m_monitor = std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock,
@@ -57,7 +57,7 @@ class ContentViewTest : public QObject
     ProviderRow *row(ProviderID id, const ContentView *view = nullptr) const
     {
         for (ProviderRow *candidate : (view ? view : m_view.get())->rows()) {
-            if (candidate->providerID() == id)
+            if (candidate->account() == AccountID(id))
                 return candidate;
         }
         return nullptr;
@@ -300,7 +300,7 @@ private Q_SLOTS:
         QTest::keyClick(m_view.get(), Qt::Key_R, Qt::ControlModifier);
         QVERIFY(m_monitor->isShowingManualRefresh());
         QVERIFY(m_view->refreshButton()->isBusy());
-        QCOMPARE(m_loads->calls, QList<ProviderID>{ProviderID::codex});
+        QCOMPARE(m_loads->calls, QList<AccountID>{ProviderID::codex});
         m_loads->release();
         QTRY_VERIFY(!m_monitor->isRefreshing());
         m_loads->holds = false;
@@ -378,21 +378,21 @@ private Q_SLOTS:
 
     void tabTakesTheRowsThenTheFooter_data()
     {
-        QTest::addColumn<ProviderSet>("connected");
+        QTest::addColumn<AccountSet>("connected");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("two to connect") << ProviderSet{ProviderID::claudeCode}
+        QTest::newRow("two to connect") << AccountSet{ProviderID::claudeCode}
                                         << QStringList{"Connect Framer", "Connect ChatGPT", "Refresh allowances", "Settings"};
-        QTest::newRow("all connected") << ProviderSet{ProviderID::framer, ProviderID::codex, ProviderID::claudeCode}
+        QTest::newRow("all connected") << AccountSet{ProviderID::framer, ProviderID::codex, ProviderID::claudeCode}
                                        << QStringList{"Refresh allowances", "Settings"};
     }
 
     // Opening puts focus on the first control; Tab then visits every action once, in reading order.
     void tabTakesTheRowsThenTheFooter()
     {
-        QFETCH(ProviderSet, connected);
+        QFETCH(AccountSet, connected);
         QFETCH(QStringList, order);
-        for (ProviderID id : connected)
-            answer(id, test::connectedAllowance(id, 60));
+        for (const AccountID &id : connected)
+            answer(id.provider, test::connectedAllowance(id.provider, 60));
         start(connected);
         refreshed();
         PopoverWindow popover(m_view.release(), PopoverWindow::Mode::window);
@@ -429,7 +429,7 @@ private Q_SLOTS:
             QSKIP("font not installed; scripts/bootstrap installs it");
         QApplication::setFont(QFont(family));
         if (state == QLatin1String("stale")) {
-            ProviderSnapshots snapshots;
+            AccountSnapshots snapshots;
             snapshots.insert(ProviderID::codex, allowanceStore::makeSnapshot(test::connectedAllowance(ProviderID::codex, 47),
                                                                              m_fixture->clock.now().addSecs(-3600)));
             allowanceStore::persistSnapshots(m_fixture->store, snapshots);

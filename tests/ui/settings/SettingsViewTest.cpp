@@ -59,7 +59,7 @@ class SettingsViewTest : public QObject
             throw ProviderConnectorError(ProviderConnectorError::Kind::connectionRequired);
     }
 
-    void start(const ProviderSet &enabled, const ProviderSet &connected = {})
+    void start(const AccountSet &enabled, const AccountSet &connected = {})
     {
         allowanceStore::saveEnabledProviders(m_fixture->store, enabled);
         allowanceStore::saveAuthorizedProviders(m_fixture->store, connected);
@@ -77,7 +77,7 @@ class SettingsViewTest : public QObject
         services.alerts = m_alerts.get();
         services.analytics = m_analytics.get();
         services.loginItem = m_loginItem.get();
-        m_connection = std::make_unique<ProviderConnection>(*m_monitor, [this](ProviderID id) { return signIn(id); });
+        m_connection = std::make_unique<ProviderConnection>(*m_monitor, [this](AccountID id) { return signIn(id.provider); });
         services.connection = m_connection.get();
         services.executable = [](ProviderID) { return std::optional(QStringLiteral("/usr/bin/tool")); };
         m_view = std::make_unique<SettingsView>(services);
@@ -116,7 +116,7 @@ private Q_SLOTS:
         m_view->visibilitySwitch(ProviderID::framer)->click();
         QVERIFY(m_view->visibilitySwitch(ProviderID::codex)->isEnabled());
         QVERIFY(m_view->visibilitySwitch(ProviderID::framer)->isEnabled());
-        QCOMPARE(m_monitor->enabledProviderIDs(), (ProviderSet{ProviderID::codex, ProviderID::framer}));
+        QCOMPARE(m_monitor->enabledProviderIDs(), (AccountSet{ProviderID::codex, ProviderID::framer}));
     }
 
     void limitPickerFollowsClaude()
@@ -234,7 +234,7 @@ private Q_SLOTS:
         m_view->connectButton(ProviderID::framer)->click();
         QTRY_COMPARE(m_monitor->connectionAttemptState(ProviderID::framer), Attempt::failed);
         // Leaving the window reads Framer again, as leaving it from the popover does.
-        QTRY_COMPARE(m_loads->calls, QList<ProviderID>{ProviderID::framer});
+        QTRY_COMPARE(m_loads->calls, QList<AccountID>{ProviderID::framer});
         QCOMPARE(m_monitor->connectionAttemptState(ProviderID::framer), Attempt::failed);
     }
 
