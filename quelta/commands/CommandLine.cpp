@@ -2,6 +2,7 @@
 
 #include "HistoryCommand.h"
 #include "AccountsCommand.h"
+#include "CommandOptions.h"
 #include "ProviderNames.h"
 #include "StatusBarLine.h"
 #include "StatusDocument.h"
@@ -38,23 +39,6 @@ QString formatChoices()
     for (const StatusBarFormat format : allCases<StatusBarFormat>())
         names << toRawValue(format);
     return choiceList(names);
-}
-
-// The value of the option at `index`, given as "--name=value" or as the next argument.
-std::optional<QString> optionValue(const QStringList &arguments, qsizetype &index)
-{
-    const QString &argument = arguments[index];
-    const qsizetype equals = argument.indexOf(QLatin1Char('='));
-    if (equals >= 0)
-        return argument.mid(equals + 1);
-    if (index + 1 >= arguments.size())
-        return std::nullopt;
-    return arguments[++index];
-}
-
-bool isOption(const QString &argument, QLatin1StringView name)
-{
-    return argument == name || argument.startsWith(name + QLatin1Char('='));
 }
 
 // The options of `status`, or what is wrong with them.

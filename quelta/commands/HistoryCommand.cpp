@@ -1,5 +1,6 @@
 #include "HistoryCommand.h"
 
+#include "CommandOptions.h"
 #include "ProviderNames.h"
 #include "TerminalText.h"
 
@@ -23,22 +24,6 @@ struct HistoryOptions {
     std::optional<QString> importFile;
 };
 
-std::optional<QString> valueOf(const QStringList &arguments, qsizetype &index)
-{
-    const QString &argument = arguments[index];
-    const qsizetype equals = argument.indexOf(QLatin1Char('='));
-    if (equals >= 0)
-        return argument.mid(equals + 1);
-    if (index + 1 >= arguments.size())
-        return std::nullopt;
-    return arguments[++index];
-}
-
-bool isOption(const QString &argument, QLatin1StringView name)
-{
-    return argument == name || argument.startsWith(name + QLatin1Char('='));
-}
-
 // "7d", "30d", "90d" (any number of days back from now), or a date, from its local midnight.
 std::optional<QDateTime> sinceTime(const QString &text, const QDateTime &now)
 {
@@ -56,7 +41,7 @@ std::variant<HistoryOptions, QString> readOptions(const QStringList &arguments, 
     HistoryOptions options;
     for (qsizetype index = 0; index < arguments.size(); ++index) {
         const QString &argument = arguments[index];
-        const auto value = [&] { return valueOf(arguments, index).value_or(QString()); };
+        const auto value = [&] { return optionValue(arguments, index).value_or(QString()); };
         if (isOption(argument, QLatin1StringView("--provider"))) {
             const QString named = value();
             const qsizetype colon = named.indexOf(QLatin1Char(':'));
