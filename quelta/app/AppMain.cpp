@@ -3,7 +3,6 @@
 #include "QueltaBusService.h"
 #include "TrayShell.h"
 
-#include "artwork/Symbols.h"
 #include "commands/ApplicationIdentity.h"
 #include "commands/CommandProgram.h"
 #include "commands/SingleInstance.h"
@@ -30,7 +29,6 @@ void applyDesktopIdentity()
 {
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Quelta"));
     QGuiApplication::setDesktopFileName(QStringLiteral("app.quelta.Quelta"));
-    QGuiApplication::setWindowIcon(quelta::applicationIcon());
 }
 
 int runTray(QApplication &app, const QStringList &arguments)

@@ -25,8 +25,6 @@ AppUpdater::AppUpdater(QUrl feed, ReleaseVersion current, Clock &clock, QObject 
     , m_current(std::move(current))
     , m_clock(clock)
 {
-    m_network.setTransferTimeout(20'000);
-    m_network.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
 }
 
 void AppUpdater::startIfNeeded()
@@ -80,7 +78,12 @@ QCoro::Task<AppUpdater::Answer> AppUpdater::check()
 // holds more than the limits allow.
 QCoro::Task<std::optional<QByteArray>> AppUpdater::downloadFeed()
 {
-    const QScopedPointer<QNetworkReply, QScopedPointerDeleteLater> reply(m_network.get(QNetworkRequest(m_feed)));
+    if (!m_network) {
+        m_network = std::make_unique<QNetworkAccessManager>();
+        m_network->setTransferTimeout(20'000);
+        m_network->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+    }
+    const QScopedPointer<QNetworkReply, QScopedPointerDeleteLater> reply(m_network->get(QNetworkRequest(m_feed)));
     QNetworkReply *download = reply.get();
     auto body = std::make_shared<QByteArray>();
     auto failure = std::make_shared<QString>();

@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 
 namespace quelta {
@@ -57,7 +58,8 @@ private:
     QUrl m_feed;
     ReleaseVersion m_current;
     Clock &m_clock;
-    QNetworkAccessManager m_network;
+    // Made at the first check: most runs never check.
+    std::unique_ptr<QNetworkAccessManager> m_network;
     bool m_started = false;
     // Last: a check in flight is aborted before the network manager goes.
     TaskLifetime m_lifetime;

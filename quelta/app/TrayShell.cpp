@@ -6,6 +6,7 @@
 #include "StatusItem.h"
 #include "TrayPresence.h"
 
+#include "artwork/Symbols.h"
 #include "commands/ProviderConnection.h"
 #include "core/AllowanceStore.h"
 #include "core/BundleInformation.h"
@@ -78,6 +79,7 @@ TrayShell::~TrayShell()
 
 void TrayShell::showUpdateAnswer(const AppUpdater::Answer &answer)
 {
+    prepareWindows();
     QMessageBox *box = alertBox(AppUpdater::title(answer), AppUpdater::message(answer));
     if (answer.kind == AppUpdater::Answer::Kind::newer) {
         QPushButton *download = box->addButton(QStringLiteral("Download"), QMessageBox::AcceptRole);
@@ -87,6 +89,17 @@ void TrayShell::showUpdateAnswer(const AppUpdater::Answer &answer)
     box->open();
 }
 
+// Fonts and the window icon wait for the first window: an idle tray draws no text, and the icon
+// would otherwise be drawn at every size for the tray's own embedded window.
+void TrayShell::prepareWindows()
+{
+    if (m_windowsPrepared)
+        return;
+    m_windowsPrepared = true;
+    registerFonts(applicationFontDirectory());
+    QGuiApplication::setWindowIcon(applicationIcon());
+}
+
 bool TrayShell::isOnboardingDue() const
 {
     return !m_onboardingCompleted;
@@ -94,7 +107,6 @@ bool TrayShell::isOnboardingDue() const
 
 void TrayShell::start()
 {
-    registerFonts(applicationFontDirectory());
     AnalyticsManager &analytics = m_services.analytics();
     if (analytics.isEnabled()) {
         analytics.configureIfNeeded();
@@ -178,6 +190,7 @@ void TrayShell::ensurePopover(bool asWindow)
     if (m_popover && m_popover->mode() == mode)
         return;
     delete m_popover;
+    prepareWindows();
     auto *content = new ContentView(m_services.monitor(), &m_services.analytics());
     connect(content, &ContentView::openSettingsRequested, this, &TrayShell::openSettings);
     connect(content, &ContentView::connectRequested, this, &TrayShell::connectProvider);
@@ -228,6 +241,7 @@ void TrayShell::showPopover(bool recordMenuOpen)
 void TrayShell::showOnboardingWindow()
 {
     if (!m_onboarding) {
+        prepareWindows();
         OnboardingFlow::Services flow;
         flow.monitor = &m_services.monitor();
         flow.clock = &m_services.clock();
@@ -262,6 +276,7 @@ void TrayShell::openSettings()
         m_popover->hide();
     m_services.analytics().track(QueltaAnalyticsEvent::of(QueltaAnalyticsEvent::Kind::settingsOpened));
     if (!m_settings) {
+        prepareWindows();
         SettingsView::Services settings;
         settings.monitor = &m_services.monitor();
         settings.alerts = &m_services.alerts();

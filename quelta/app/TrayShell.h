@@ -80,6 +80,7 @@ private:
     void onTrayChanged();
     bool popoverIsWindow() const;
     void ensurePopover(bool asWindow);
+    void prepareWindows();
 
     AppObjects &m_services;
     Options m_options;
@@ -92,6 +93,7 @@ private:
     AppUpdater *m_updater;
     LoginItem m_loginItem = LoginItem::standard();
     bool m_onboardingCompleted = false;
+    bool m_windowsPrepared = false;
 };
 
 } // namespace quelta

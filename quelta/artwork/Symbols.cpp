@@ -22,18 +22,8 @@ bool hasSymbol(const QString &name)
 
 QIcon applicationIcon()
 {
-    QIcon icon;
-    QSvgRenderer renderer(QStringLiteral(":/quelta/desktop/app.quelta.Quelta.svg"));
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    // Drawn at the size asked for, when asked: an idle tray shows no window and holds no pixmaps.
+    return QIcon(QStringLiteral(":/quelta/desktop/app.quelta.Quelta.svg"));
 }
 
 QPixmap symbolPixmap(const QString &name, const QColor &color, qreal size, qreal devicePixelRatio)

@@ -28,8 +28,11 @@ QList<AccountFolder> foldersOf(const ToolFolders &tool, const AccountSearchPlace
 
     const QString prefix = QLatin1String(tool.folderName) + QLatin1Char('-');
     const QDir home(places.home);
-    const QStringList candidates = home.entryList({prefix + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString &entry : candidates) {
+    // Filtered by hand: a name filter would load the pattern engine into every start.
+    const QStringList entries = home.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString &entry : entries) {
+        if (!entry.startsWith(prefix))
+            continue;
         const QString name = entry.mid(prefix.size());
         const QString folder = home.filePath(entry);
         if (!isValidAccountName(name) || folder == standard || !QFileInfo(signInFilePath(tool.provider, folder)).isFile())

@@ -48,9 +48,17 @@ ProviderHttpSession::ProviderHttpSession(Clock &clock, Timeouts timeouts)
     : m_clock(clock)
     , m_timeouts(timeouts)
 {
-    m_manager.setCookieJar(new NoCookieJar(&m_manager));
-    m_manager.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
-    m_manager.setTransferTimeout(int(m_timeouts.request.count()));
+}
+
+QNetworkAccessManager &ProviderHttpSession::manager()
+{
+    if (!m_manager) {
+        m_manager = std::make_unique<QNetworkAccessManager>();
+        m_manager->setCookieJar(new NoCookieJar(m_manager.get()));
+        m_manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+        m_manager->setTransferTimeout(int(m_timeouts.request.count()));
+    }
+    return *m_manager;
 }
 
 QCoro::Task<HttpResponse> ProviderHttpSession::get(QNetworkRequest request, std::stop_token token)
@@ -65,7 +73,7 @@ QCoro::Task<HttpResponse> ProviderHttpSession::get(QNetworkRequest request, std:
     request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     request.setTransferTimeout(int(m_timeouts.request.count()));
 
-    std::unique_ptr<QNetworkReply, ReplyDeleter> reply(m_manager.get(request));
+    std::unique_ptr<QNetworkReply, ReplyDeleter> reply(manager().get(request));
     auto interruption = std::make_shared<Interruption>(Interruption::none);
     const auto interrupt = [interruption, guard = QPointer<QNetworkReply>(reply.get())](Interruption why) {
         if (!guard || guard->isFinished() || *interruption != Interruption::none)

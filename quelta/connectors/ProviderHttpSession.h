@@ -7,6 +7,7 @@
 #include <QNetworkRequest>
 
 #include <chrono>
+#include <memory>
 #include <stop_token>
 
 namespace quelta {
@@ -31,9 +32,12 @@ public:
     QCoro::Task<HttpResponse> get(QNetworkRequest request, std::stop_token token = {});
 
 private:
+    QNetworkAccessManager &manager();
+
     Clock &m_clock;
     Timeouts m_timeouts;
-    QNetworkAccessManager m_manager;
+    // Made at the first request: an account that never asks over HTTP costs nothing.
+    std::unique_ptr<QNetworkAccessManager> m_manager;
 };
 
 } // namespace quelta

@@ -39,11 +39,19 @@ HistoryRecorder::HistoryRecorder(AllowanceMonitor &monitor, SettingsStore &setti
     , m_monitor(monitor)
     , m_settings(settings)
     , m_clock(monitor.clock())
-    , m_store(std::make_unique<HistoryStore>(path))
+    , m_path(path)
 {
     connect(&m_monitor, &AllowanceMonitor::providerRefreshed, this, &HistoryRecorder::record);
     m_monitor.setUsageHistory(this);
-    noteAvailability();
+}
+
+HistoryStore &HistoryRecorder::store()
+{
+    if (!m_store) {
+        m_store = std::make_unique<HistoryStore>(m_path);
+        noteAvailability();
+    }
+    return *m_store;
 }
 
 HistoryRecorder::~HistoryRecorder()
@@ -66,7 +74,7 @@ void HistoryRecorder::setRetention(HistoryRetention retention)
 
 bool HistoryRecorder::clear()
 {
-    const bool cleared = m_store->clear();
+    const bool cleared = store().clear();
     noteAvailability();
     Q_EMIT recordChanged();
     return cleared;
@@ -75,19 +83,19 @@ bool HistoryRecorder::clear()
 std::optional<double> HistoryRecorder::recentUsageRate(const ProviderAllowance &provider, const ProviderLimit &limit, const QDateTime &now)
 {
     const std::optional<HistorySample> current = historySample(provider.id, provider.accountName, limit, now);
-    if (!current || !current->windowSeconds || !m_store->isAvailable())
+    if (!current || !current->windowSeconds || !store().isAvailable())
         return std::nullopt;
     const HistorySample &sample = *current;
     // The lookback and the silence allowed before it.
     const auto reach = recentPace::lookback(std::chrono::seconds(*sample.windowSeconds)) + std::chrono::hours(2);
     HistoryQuery query{sample.series.provider, sample.series.account, sample.series.limitID, now.addSecs(-reach.count())};
-    return recentPace::usageRate(m_store->samples(query), sample);
+    return recentPace::usageRate(store().samples(query), sample);
 }
 
 void HistoryRecorder::record(const AccountID &id)
 {
     const auto provider = std::ranges::find(m_monitor.providers(), id, &accountOf);
-    if (provider == m_monitor.providers().end() || !m_store->isAvailable())
+    if (provider == m_monitor.providers().end() || !store().isAvailable())
         return;
     const QDateTime now = m_clock.now();
     if (m_store->record(historySamples(*provider, id.name, now)))

@@ -33,7 +33,9 @@ public:
     HistoryRecorder(AllowanceMonitor &monitor, SettingsStore &settings, const QString &path, QObject *parent = nullptr);
     ~HistoryRecorder() override;
 
-    HistoryStore &store() { return *m_store; }
+    // Opened at the first figure to keep or read: a tray with nothing to record never loads the
+    // database.
+    HistoryStore &store();
     HistoryRetention retention() const;
     void setRetention(HistoryRetention retention);
     // Forgets every figure; false when the file could not be cleared.
@@ -53,6 +55,7 @@ private:
     AllowanceMonitor &m_monitor;
     SettingsStore &m_settings;
     Clock &m_clock;
+    QString m_path;
     std::unique_ptr<HistoryStore> m_store;
 };
 
