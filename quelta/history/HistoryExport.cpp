@@ -18,20 +18,46 @@ const QByteArray csvHeader = "time,provider,account,limit,limit_name,used_percen
 const QString jsonFormat = QStringLiteral("quelta-history");
 constexpr int jsonVersion = 1;
 
+// Writes `value` as `width` digits at `to`.
+char *putDigits(char *to, int value, int width)
+{
+    for (int i = width - 1; i >= 0; --i, value /= 10)
+        to[i] = char('0' + value % 10);
+    return to + width;
+}
+
 // As Qt::ISODateWithMs writes UTC ("2026-11-01T10:00:00.123Z"), without its cost per call:
 // an export writes two a sample.
-QByteArray timeText(const QDateTime &time)
+void appendTime(QByteArray &to, const QDateTime &time)
 {
     using namespace std::chrono;
     const sys_time<milliseconds> point{milliseconds(time.toMSecsSinceEpoch())};
     const sys_days day = floor<days>(point);
     const year_month_day date{day};
     const hh_mm_ss clock{point - day};
-    char text[32];
-    const int length = std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d.%03dZ", int(date.year()), unsigned(date.month()),
-                                     unsigned(date.day()), int(clock.hours().count()), int(clock.minutes().count()),
-                                     int(clock.seconds().count()), int(clock.subseconds().count()));
-    return QByteArray(text, length);
+    char text[24];
+    char *end = putDigits(text, int(date.year()), 4);
+    *end++ = '-';
+    end = putDigits(end, int(unsigned(date.month())), 2);
+    *end++ = '-';
+    end = putDigits(end, int(unsigned(date.day())), 2);
+    *end++ = 'T';
+    end = putDigits(end, int(clock.hours().count()), 2);
+    *end++ = ':';
+    end = putDigits(end, int(clock.minutes().count()), 2);
+    *end++ = ':';
+    end = putDigits(end, int(clock.seconds().count()), 2);
+    *end++ = '.';
+    end = putDigits(end, int(clock.subseconds().count()), 3);
+    *end++ = 'Z';
+    to.append(text, end - text);
+}
+
+QString timeText(const QDateTime &time)
+{
+    QByteArray text;
+    appendTime(text, time);
+    return QString::fromLatin1(text);
 }
 
 std::optional<QDateTime> timeFromText(const QString &text)
@@ -257,12 +283,12 @@ QByteArray historyCsv(const QList<HistorySample> &samples)
                 + csvField(sample.series.limitID) + ',' + csvField(sample.limitName) + ',';
         }
         previous = &sample;
-        csv += timeText(sample.takenAt);
+        appendTime(csv, sample.takenAt);
         csv += seriesFields;
         csv += QByteArray::number(sample.usedPercent);
         csv += ',';
         if (sample.resetsAt)
-            csv += timeText(*sample.resetsAt);
+            appendTime(csv, *sample.resetsAt);
         csv += ',';
         if (sample.windowSeconds)
             csv += QByteArray::number(*sample.windowSeconds);
@@ -278,13 +304,13 @@ QByteArray historyJson(const QList<HistorySample> &samples)
         + ",\n  \"samples\": [";
     for (qsizetype i = 0; i < samples.size(); ++i) {
         const HistorySample &sample = samples[i];
-        QJsonObject object{{QStringLiteral("time"), QString::fromLatin1(timeText(sample.takenAt))},
+        QJsonObject object{{QStringLiteral("time"), timeText(sample.takenAt)},
                            {QStringLiteral("provider"), sample.series.provider},
                            {QStringLiteral("account"), sample.series.account.isEmpty() ? QJsonValue() : QJsonValue(sample.series.account)},
                            {QStringLiteral("limit"), sample.series.limitID},
                            {QStringLiteral("limitName"), sample.limitName},
                            {QStringLiteral("usedPercent"), sample.usedPercent},
-                           {QStringLiteral("resetsAt"), sample.resetsAt ? QJsonValue(QString::fromLatin1(timeText(*sample.resetsAt))) : QJsonValue()},
+                           {QStringLiteral("resetsAt"), sample.resetsAt ? QJsonValue(timeText(*sample.resetsAt)) : QJsonValue()},
                            {QStringLiteral("windowSeconds"), sample.windowSeconds ? QJsonValue(*sample.windowSeconds) : QJsonValue()}};
         json += (i ? ",\n    " : "\n    ") + QJsonDocument(object).toJson(QJsonDocument::Compact);
     }
