@@ -1,10 +1,13 @@
-// The tray app left alone: quelta-app with onboarding done and no accounts, in a temporary home,
-// beside a bare Qt tray program, both in an XEmbed tray (trayer) on the display this runs on.
-// After both settled, each idles 30 s; counted are its threads' wake-ups (voluntary context
-// switches) and, at the end, its resident and proportional memory. Goals: no wake-up at all, and
-// at most 1.2 × the bare tray's memory. Run as `xvfb-run -a dbus-run-session -- idle_bench`.
+// The tray app left alone, beside a bare Qt tray program, both in an XEmbed tray (trayer) on the
+// display this runs on: first with onboarding done and no account, then with one ChatGPT account
+// (a stand-in app-server) whose figures go to the history file. After both settled, each idles
+// 30 s; counted are its threads' wake-ups (voluntary context switches) and, at the end, its
+// resident and proportional memory. Goals: no wake-up at all; at most 1.2 × the bare tray's memory
+// without an account, and history adding at most 2 MiB.
+// Run as `xvfb-run -a dbus-run-session -- idle_bench`.
 #include "analytics/AnalyticsManager.h"
 #include "core/AllowanceStore.h"
+
 #include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -121,7 +124,7 @@ void end(QProcess &process)
     process.waitForFinished();
 }
 
-void prepareHome(const QString &home)
+void prepareHome(const QString &home, bool withAccount)
 {
     for (const char *name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
         const QString path = qstrcmp(name, "HOME") == 0 ? home : home + QLatin1Char('/') + QString::fromLatin1(name).toLower();
@@ -132,27 +135,46 @@ void prepareHome(const QString &home)
     store.setBool(QLatin1String(quelta::allowanceStore::hasCompletedOnboardingKey), true);
     // Nothing may leave the machine.
     store.setBool(QLatin1String(quelta::AnalyticsManager::enabledKey), false);
+    if (!withAccount)
+        return;
+    // A signed-in Codex home and a stand-in app-server that reports a figure.
+    QDir(home).mkpath(QStringLiteral(".codex"));
+    QDir(home).mkpath(QStringLiteral("bin"));
+    QFile auth(home + QStringLiteral("/.codex/auth.json"));
+    auth.open(QIODevice::WriteOnly);
+    auth.write(R"({"auth_mode":"chatgpt","tokens":{"account_id":"bench"}})");
+    QFile::link(QStringLiteral(CODEX_STAND_IN), home + QStringLiteral("/bin/codex"));
+    QFile scenario(home + QStringLiteral("/codex-scenario.json"));
+    scenario.open(QIODevice::WriteOnly);
+    scenario.write(R"({"output":"{\"id\":2,\"result\":{\"rateLimits\":{\"primary\":{\"usedPercent\":40,\"windowDurationMins\":300}}}}\n"})");
+    store.setStringList(QLatin1String(quelta::allowanceStore::authorizedProvidersKey), {QStringLiteral("codex")});
+    qputenv("PATH", (home + QStringLiteral("/bin:") + qEnvironmentVariable("PATH")).toLocal8Bit());
 }
 
-} // namespace
+struct Measurement {
+    qint64 wakeUps = 0;
+    QString byThread;
+    double rss = 0;
+    double pss = 0;
+};
 
-int main(int argc, char *argv[])
+struct Round {
+    Measurement quelta;
+    Measurement bare;
+    bool queltaRan = false;
+};
+
+Measurement measured(qint64 pid, const WakeUps &wakeUps)
 {
-    QCoreApplication app(argc, argv);
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-        std::fprintf(stderr, "idle_bench needs an X display: run it under xvfb-run\n");
-        return 1;
-    }
+    return {wakeUps.total(), wakeUps.byThread(), rollupMiB(pid, "Rss"), rollupMiB(pid, "Pss")};
+}
+
+// quelta-app beside the bare tray, in a home of its own.
+Round idleRound(bool withAccount)
+{
     QTemporaryDir home;
-    prepareHome(home.path());
-    qputenv("QT_QPA_PLATFORM", "xcb");
-
-    QProcess tray;
-    const bool hasTray = !QStandardPaths::findExecutable(QStringLiteral("trayer")).isEmpty();
-    if (hasTray)
-        start(tray, QStringLiteral("trayer"));
-    QThread::sleep(1);
-
+    const QByteArray path = qgetenv("PATH");
+    prepareHome(home.path(), withAccount);
     QProcess quelta;
     QProcess bare;
     start(quelta, QStringLiteral(QUELTA_APP_PROGRAM));
@@ -167,20 +189,49 @@ int main(int argc, char *argv[])
         queltaWakeUps.sample();
         bareWakeUps.sample();
     }
-    const double queltaRss = rollupMiB(quelta.processId(), "Rss"), queltaPss = rollupMiB(quelta.processId(), "Pss");
-    const double bareRss = rollupMiB(bare.processId(), "Rss"), barePss = rollupMiB(bare.processId(), "Pss");
-    const bool queltaRan = quelta.state() == QProcess::Running;
+    Round round{measured(quelta.processId(), queltaWakeUps), measured(bare.processId(), bareWakeUps),
+                quelta.state() == QProcess::Running};
     end(quelta);
     end(bare);
+    qputenv("PATH", path);
+    return round;
+}
+
+void print(const char *title, const Round &round)
+{
+    std::printf("%s; quelta-app %s\n", title, round.queltaRan ? "ran throughout" : "ENDED EARLY");
+    std::printf("  wake-ups in %d s idle (goal: 0): quelta-app %lld (%s), bare Qt tray %lld (%s)\n", idleSeconds,
+                round.quelta.wakeUps, qPrintable(round.quelta.byThread), round.bare.wakeUps, qPrintable(round.bare.byThread));
+    std::printf("  quelta-app:   RSS %.1f MiB, PSS %.1f MiB\n", round.quelta.rss, round.quelta.pss);
+    std::printf("  bare Qt tray: RSS %.1f MiB, PSS %.1f MiB\n", round.bare.rss, round.bare.pss);
+    std::printf("  ratios: RSS %.2f, PSS %.2f\n", round.quelta.rss / round.bare.rss, round.quelta.pss / round.bare.pss);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        std::fprintf(stderr, "idle_bench needs an X display: run it under xvfb-run\n");
+        return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+
+    QProcess tray;
+    const bool hasTray = !QStandardPaths::findExecutable(QStringLiteral("trayer")).isEmpty();
+    if (hasTray)
+        start(tray, QStringLiteral("trayer"));
+    QThread::sleep(1);
+
+    const Round empty = idleRound(false);
+    const Round withAccount = idleRound(true);
     if (hasTray)
         end(tray);
 
-    std::printf("tray: %s; quelta-app %s\n", hasTray ? "trayer (XEmbed)" : "none", queltaRan ? "ran throughout" : "ENDED EARLY");
-    std::printf("wake-ups in %d s idle (goal: 0):\n", idleSeconds);
-    std::printf("  quelta-app   %lld (%s)\n", queltaWakeUps.total(), qPrintable(queltaWakeUps.byThread()));
-    std::printf("  bare Qt tray %lld (%s)\n", bareWakeUps.total(), qPrintable(bareWakeUps.byThread()));
-    std::printf("quelta-app:   RSS %.1f MiB, PSS %.1f MiB\n", queltaRss, queltaPss);
-    std::printf("bare Qt tray: RSS %.1f MiB, PSS %.1f MiB\n", bareRss, barePss);
-    std::printf("ratios: RSS %.2f, PSS %.2f (goal: at most 1.20)\n", queltaRss / bareRss, queltaPss / barePss);
-    return queltaRan ? 0 : 1;
+    std::printf("tray: %s\n", hasTray ? "trayer (XEmbed)" : "none");
+    print("no account (goal: RSS ratio at most 1.20)", empty);
+    print("one ChatGPT account, its figures kept in the history file", withAccount);
+    std::printf("history and the account add %.1f MiB RSS (goal for history: at most 2 MiB)\n", withAccount.quelta.rss - empty.quelta.rss);
+    return empty.queltaRan && withAccount.queltaRan ? 0 : 1;
 }
