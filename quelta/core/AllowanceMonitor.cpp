@@ -18,11 +18,9 @@ namespace quelta {
 
 namespace {
 
-// Alerts keep their samples, snoozes and states by provider: a named account's figures would
-// pass for its default account's, so only default accounts reach them.
-bool sendsAlerts(const MonitorDependencies &dependencies, const AccountID &id)
+bool sendsAlerts(const MonitorDependencies &dependencies)
 {
-    return !dependencies.isSubstituteLoader && dependencies.alerts && id.isDefault();
+    return !dependencies.isSubstituteLoader && dependencies.alerts;
 }
 
 } // namespace
@@ -194,7 +192,7 @@ void AllowanceMonitor::applyConnected(const AccountID &id, const ProviderAllowan
         m_dependencies.analytics->setFirstConnectionObserved();
         m_dependencies.analytics->trackFirstConnection();
     }
-    if (sendsAlerts(m_dependencies, id))
+    if (sendsAlerts(m_dependencies))
         m_dependencies.alerts->recordUsage(provider);
 }
 
@@ -205,7 +203,7 @@ void AllowanceMonitor::applyNeedsConnection(const AccountID &id, const ProviderA
     m_state.clearRetryDate(id);
     m_state.setStale(id, false);
     m_round.failed.insert(id);
-    if (wasConnected && sendsAlerts(m_dependencies, id))
+    if (wasConnected && sendsAlerts(m_dependencies))
         m_dependencies.alerts->providerDidDisconnect(provider);
     m_state.replaceRecord(provider);
     m_state.dropSnapshot(id);
