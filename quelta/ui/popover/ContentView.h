@@ -13,12 +13,14 @@ namespace quelta {
 class AllowanceMonitor;
 class AnalyticsManager;
 class FooterButton;
+class GroupDivider;
 class ProviderRow;
+class RowScrollArea;
 
-// The popover's content: a row per visible provider, then the refresh button carrying the
-// status line and the settings button. A pure view of the monitor; it reports its height, taller
-// where a subtitle wraps, so that its owner can size the popover to fit. Tab and screen readers
-// take the rows first, then the footer.
+// The popover's content: a row per tracked account, grouped by provider, then the refresh
+// button carrying the status line and the settings button. A pure view of the monitor; it reports
+// its height, taller where a subtitle wraps, so that its owner can size the popover to fit; held
+// below that, the rows scroll. Tab and screen readers take the rows first, then the footer.
 class ContentView final : public QWidget
 {
     Q_OBJECT
@@ -33,6 +35,9 @@ public:
     QList<QWidget *> controls() const;
     // The height everything needs at the fixed width.
     int neededHeight() const;
+    // The most the content may take (the screen's height); the rows scroll within it.
+    void setHeightLimit(int limit);
+    RowScrollArea *rowArea() const { return m_rowArea; }
     FooterButton *refreshButton() const { return m_refresh; }
     FooterButton *settingsButton() const { return m_settings; }
 
@@ -62,11 +67,14 @@ private:
     AnalyticsManager *m_analytics;
     QWidget *m_rows;
     QVBoxLayout *m_rowList;
+    RowScrollArea *m_rowArea;
+    QList<GroupDivider *> m_dividers;
     FooterButton *m_refresh;
     FooterButton *m_settings;
     // Ages such as "Updated 5m ago" move on while the popover is open; nothing runs while closed.
     QTimer m_statusClock;
     int m_reportedHeight = 0;
+    int m_heightLimit = QWIDGETSIZE_MAX;
 };
 
 } // namespace quelta

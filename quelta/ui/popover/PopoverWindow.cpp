@@ -32,6 +32,11 @@ std::optional<int> popoverHeightFor(qreal reportedHeight, int currentHeight)
     return height;
 }
 
+int popoverHeightLimit(const QRect &available)
+{
+    return std::max(0, available.height() - 2 * gap);
+}
+
 QPoint popoverPosition(const QSize &size, const QRect &anchor, const std::optional<QPoint> &pointer, const QRect &available)
 {
     const bool useAnchor = anchor.isValid() && !anchor.isEmpty();
@@ -89,15 +94,15 @@ void PopoverWindow::applyContentHeight(qreal height)
 
 void PopoverWindow::showAt(const QRect &anchor, const std::optional<QPoint> &pointer)
 {
-    if (m_mode == Mode::popup) {
-        // The panel's screen, where nothing tells where the click was.
-        const QScreen *screen = nullptr;
-        if (anchor.isValid() || pointer)
-            screen = QGuiApplication::screenAt(anchor.isValid() ? anchor.center() : *pointer);
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
+    // The panel's screen, where nothing tells where the click was.
+    const QScreen *screen = nullptr;
+    if (anchor.isValid() || pointer)
+        screen = QGuiApplication::screenAt(anchor.isValid() ? anchor.center() : *pointer);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    m_content->setHeightLimit(popoverHeightLimit(screen->availableGeometry()));
+    if (m_mode == Mode::popup)
         move(popoverPosition(size(), anchor, pointer, screen->availableGeometry()));
-    }
     show();
     raise();
     activateWindow();
