@@ -4,24 +4,17 @@
 
 namespace quelta {
 
-namespace {
-
-QList<AccountID> idsOf(const FoundAccounts &found)
-{
-    QList<AccountID> ids;
-    for (const AccountFolder &account : found.accounts)
-        ids << account.id;
-    return ids;
-}
-
-} // namespace
-
 AccountChanges::AccountChanges(AccountRegistry &registry, AllowanceMonitor &monitor, QObject *parent)
     : QObject(parent)
     , m_registry(registry)
     , m_monitor(monitor)
 {
-    connect(&m_registry, &AccountRegistry::accountsChanged, &m_monitor, [this] { m_monitor.setAccounts(idsOf(m_registry.found())); });
+    connect(&m_registry, &AccountRegistry::accountsChanged, &m_monitor, [this] {
+        QList<AccountID> ids;
+        for (const AccountFolder &account : m_registry.found().accounts)
+            ids << account.id;
+        m_monitor.setAccounts(ids);
+    });
 }
 
 bool AccountChanges::isTracked(const AccountID &id) const
@@ -31,21 +24,14 @@ bool AccountChanges::isTracked(const AccountID &id) const
 
 std::optional<AccountRegistry::Problem> AccountChanges::add(ProviderID provider, const QString &folder, const QString &name)
 {
-    const QList<AccountID> before = idsOf(m_registry.found());
-    if (const std::optional<AccountRegistry::Problem> problem = m_registry.add(provider, folder, name))
-        return problem;
-    for (const AccountID &id : idsOf(m_registry.found())) {
-        if (!before.contains(id))
-            m_monitor.setProvider(id, true);
-    }
-    return std::nullopt;
+    return m_registry.add(provider, folder, name);
 }
 
 std::optional<AccountRegistry::Problem> AccountChanges::remove(const AccountID &id)
 {
-    // Untracked first: a folder added again later starts untracked, like any other.
-    if (m_registry.folderOf(id) && m_registry.folderOf(id)->origin == AccountFolder::Origin::added)
-        m_monitor.setProvider(id, false);
+    const std::optional<AccountFolder> folder = m_registry.folderOf(id);
+    if (folder && folder->origin == AccountFolder::Origin::added && isTracked(id) && !track(id, false))
+        return AccountRegistry::Problem::lastTracked;
     return m_registry.remove(id);
 }
 

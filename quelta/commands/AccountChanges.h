@@ -1,33 +1,28 @@
 #pragma once
 
-#include "connectors/AccountRegistry.h"
+#include "AccountBook.h"
 
 #include <QObject>
-
-#include <optional>
 
 namespace quelta {
 
 class AllowanceMonitor;
 
-// The one way the accounts change while a monitor runs: added and removed folders reach the
-// monitor at once, and tracking goes through it, so that it starts or stops loading the account
-// and its settings are never written behind its back.
-class AccountChanges final : public QObject
+// The accounts of the running Quelta: added and removed folders reach its monitor at once, and
+// tracking goes through the monitor, so that it starts or stops loading the account and its
+// settings are never written behind its back.
+class AccountChanges final : public QObject, public AccountBook
 {
     Q_OBJECT
 public:
     AccountChanges(AccountRegistry &registry, AllowanceMonitor &monitor, QObject *parent = nullptr);
 
-    const AccountRegistry &registry() const { return m_registry; }
+    const AccountRegistry &registry() const override { return m_registry; }
     const AllowanceMonitor &monitor() const { return m_monitor; }
-    bool isTracked(const AccountID &id) const;
-
-    // Adds the folder and tracks the account it signs in.
-    std::optional<AccountRegistry::Problem> add(ProviderID provider, const QString &folder, const QString &name);
-    std::optional<AccountRegistry::Problem> remove(const AccountID &id);
-    // False when the account is the last one tracked: one always stays.
-    bool track(const AccountID &id, bool on);
+    bool isTracked(const AccountID &id) const override;
+    std::optional<AccountRegistry::Problem> add(ProviderID provider, const QString &folder, const QString &name) override;
+    std::optional<AccountRegistry::Problem> remove(const AccountID &id) override;
+    bool track(const AccountID &id, bool on) override;
 
 private:
     AccountRegistry &m_registry;

@@ -60,6 +60,7 @@ QString problemText(AccountRegistry::Problem problem, ProviderID provider, const
         return QStringLiteral("An account named “%1” exists already. Choose another name.").arg(name);
     case AccountRegistry::Problem::unknownAccount:
     case AccountRegistry::Problem::notAdded:
+    case AccountRegistry::Problem::lastTracked:
         break;
     }
     return QStringLiteral("That folder can’t be added.");
@@ -172,11 +173,14 @@ void AccountsSection::submit()
         m_problem->show();
         return;
     }
+    const QString chosen = name.isEmpty() ? AccountRegistry::suggestedName(folder) : name;
     if (const std::optional<AccountRegistry::Problem> problem = m_changes.add(provider, folder, name)) {
-        m_problem->setText(problemText(*problem, provider, name.isEmpty() ? AccountRegistry::suggestedName(folder) : name));
+        m_problem->setText(problemText(*problem, provider, chosen));
         m_problem->show();
         return;
     }
+    // Added here, it is wanted in the popover.
+    m_changes.track(AccountID(provider, chosen), true);
     showForm(false);
 }
 
@@ -240,7 +244,10 @@ void AccountsSection::syncTracking()
     for (auto [id, track] : m_switches.asKeyValueRange()) {
         const bool tracked = m_changes.isTracked(id);
         track->setOn(tracked);
-        track->setEnabled(!(tracked && m_changes.monitor().enabledProviderIDs().size() == 1));
+        const bool last = tracked && m_changes.monitor().enabledProviderIDs().size() == 1;
+        track->setEnabled(!last);
+        if (QPushButton *remove = m_removeButtons.value(id))
+            remove->setEnabled(!last);
     }
 }
 
