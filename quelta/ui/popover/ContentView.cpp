@@ -168,11 +168,17 @@ bool ContentView::event(QEvent *event)
     return handled;
 }
 
+int ContentView::neededWidth() const
+{
+    const QMargins margins = layout()->contentsMargins();
+    return std::clamp(m_rowList->minimumSize().width() + margins.left() + margins.right(), width, widestWidth);
+}
+
 int ContentView::neededHeight() const
 {
     // A wrapped subtitle makes its row taller: the height is the one this width needs.
     const QLayout *column = layout();
-    return column->hasHeightForWidth() ? column->totalHeightForWidth(width) : column->totalMinimumSize().height();
+    return column->hasHeightForWidth() ? column->totalHeightForWidth(neededWidth()) : column->totalMinimumSize().height();
 }
 
 void ContentView::setHeightLimit(int limit)
@@ -184,10 +190,11 @@ void ContentView::setHeightLimit(int limit)
 void ContentView::reportHeight()
 {
     const int height = std::min(neededHeight(), m_heightLimit);
-    if (height == m_reportedHeight)
+    const int wide = neededWidth();
+    if (height == m_reportedHeight && wide == size().width())
         return;
     m_reportedHeight = height;
-    setFixedHeight(height);
+    setFixedSize(wide, height);
     Q_EMIT contentHeightChanged(height);
 }
 

@@ -19,13 +19,15 @@ class RowScrollArea;
 
 // The popover's content: a row per tracked account, grouped by provider, then the refresh
 // button carrying the status line and the settings button. A pure view of the monitor; it reports
-// its height, taller where a subtitle wraps, so that its owner can size the popover to fit; held
-// below that, the rows scroll. Tab and screen readers take the rows first, then the footer.
+// its size, taller where a subtitle wraps and wider where an account's name is long, so that its
+// owner can size the popover to fit; held below that height, the rows scroll. Tab and screen readers take the rows first, then the footer.
 class ContentView final : public QWidget
 {
     Q_OBJECT
 public:
     static constexpr int width = 312;
+    // As wide as a long account name needs, up to this.
+    static constexpr int widestWidth = 420;
 
     // `analytics` may be absent (nothing is tracked then).
     ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics, QWidget *parent = nullptr);
@@ -33,7 +35,9 @@ public:
     QList<ProviderRow *> rows() const;
     // What Tab reaches, in reading order: the rows' Connect buttons, Refresh, then Settings.
     QList<QWidget *> controls() const;
-    // The height everything needs at the fixed width.
+    // The width the rows need: the design's, or more for a long account name.
+    int neededWidth() const;
+    // The height everything needs at that width.
     int neededHeight() const;
     // The most the content may take (the screen's height); the rows scroll within it.
     void setHeightLimit(int limit);

@@ -65,7 +65,7 @@ PopoverWindow::PopoverWindow(ContentView *content, Mode mode, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content);
-    setFixedWidth(ContentView::width);
+    setFixedWidth(content->neededWidth());
     connect(content, &ContentView::contentHeightChanged, this, &PopoverWindow::applyContentHeight);
     applyContentHeight(content->neededHeight());
     // Where the popup cannot grab the pointer and keyboard (an X11 client under a Wayland
@@ -88,6 +88,7 @@ void PopoverWindow::onFocusWindowChanged(QWindow *window)
 
 void PopoverWindow::applyContentHeight(qreal height)
 {
+    setFixedWidth(m_content->size().width());
     if (const std::optional<int> next = popoverHeightFor(height, this->height()))
         setFixedHeight(*next);
 }

@@ -15,6 +15,8 @@ RowScrollArea::RowScrollArea(QWidget *rows, QWidget *parent)
     // The popover's own background shows through.
     viewport()->setAutoFillBackground(false);
     rows->setAutoFillBackground(false);
+    // The rows take the popover's width; the popover widens for them instead (ContentView).
+    rows->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
 QSize RowScrollArea::sizeHint() const

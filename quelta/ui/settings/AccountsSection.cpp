@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,15 @@ QLabel *label(const QString &text, int size, QFont::Weight weight, bool secondar
         result->setPalette(faded);
     }
     return result;
+}
+
+// The rule between two rows, as the providers' card draws it.
+QFrame *divider(QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setFixedHeight(1);
+    line->setStyleSheet(QStringLiteral("background: rgba(128,128,128,60);"));
+    return line;
 }
 
 // "~/.claude-work" for a folder in the home.
@@ -200,6 +210,8 @@ void AccountsSection::syncAccounts()
         if (account.id.isDefault())
             continue;
         const AccountID id = account.id;
+        if (!m_switches.isEmpty())
+            m_accountRows->addWidget(divider(this));
         auto *row = new QWidget(this);
         auto *line = new QHBoxLayout(row);
         line->setContentsMargins(14, 12, 14, 12);
@@ -229,6 +241,8 @@ void AccountsSection::syncAccounts()
         m_switches.insert(id, track);
         m_accountRows->addWidget(row);
     }
+    if (!m_switches.isEmpty())
+        m_accountRows->addWidget(divider(this));
     if (m_switches.isEmpty()) {
         auto *none = label(QStringLiteral("No other accounts found. Claude Code folders such as ~/.claude-work and Codex folders such as "
                                           "~/.codex-work are found on their own."),

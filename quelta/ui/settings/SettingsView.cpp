@@ -294,7 +294,7 @@ QWidget *SettingsView::makeAccountsSection()
     m_accountsSection = new AccountsSection(*m_services.accounts, std::move(choose), card);
     card->rows()->addWidget(m_accountsSection);
     return section(QStringLiteral("Accounts"),
-                   QStringLiteral("Other Claude Code and Codex folders on this computer, each signed in to an account of its own."), card, this);
+                   QStringLiteral("Other Claude Code and Codex folders, each signed in to an account of its own."), card, this);
 }
 
 QWidget *SettingsView::makeNotificationsSection()

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -478,7 +479,7 @@ private Q_SLOTS:
     {
         QFETCH(int, screenHeight);
         QFETCH(bool, scrolls);
-        const QList<AccountID> accounts{ProviderID::framer, ProviderID::codex, AccountID(ProviderID::codex, QStringLiteral("personal")),
+        const QList<AccountID> accounts{ProviderID::framer, ProviderID::codex, AccountID(ProviderID::codex, QStringLiteral("weekend-side-projects")),
                                         ProviderID::claudeCode, AccountID(ProviderID::claudeCode, QStringLiteral("work"))};
         allowanceStore::saveEnabledProviders(m_fixture->store, AccountSet(accounts.begin(), accounts.end()));
         m_monitor = std::make_unique<AllowanceMonitor>(
@@ -489,9 +490,16 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&popover));
 
         QStringList names;
-        for (const ProviderRow *row : popover.content()->rows())
+        for (const ProviderRow *row : popover.content()->rows()) {
             names << displayName(row->account());
-        QCOMPARE(names, (QStringList{QStringLiteral("Framer"), QStringLiteral("ChatGPT"), QStringLiteral("ChatGPT · personal"),
+            // The popover widens for a long name rather than cut it short.
+            const QList<QLabel *> labels = row->findChildren<QLabel *>();
+            const auto name = std::ranges::find(labels, names.last(), &QLabel::text);
+            QVERIFY(name != labels.end());
+            QVERIFY2((*name)->width() >= (*name)->sizeHint().width(), qPrintable(names.last()));
+            QVERIFY(row->width() <= popover.content()->rowArea()->viewport()->width());
+        }
+        QCOMPARE(names, (QStringList{QStringLiteral("Framer"), QStringLiteral("ChatGPT"), QStringLiteral("ChatGPT · weekend-side-projects"),
                                      QStringLiteral("Claude"), QStringLiteral("Claude · work")}));
         popover.content()->setHeightLimit(popoverHeightLimit(QRect(0, 0, 800, screenHeight)));
         const int needed = popover.content()->neededHeight();
