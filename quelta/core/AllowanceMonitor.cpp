@@ -7,10 +7,10 @@
 
 #include "platform/Clock.h"
 #include "platform/DetachedTask.h"
+#include "platform/NextSignal.h"
 #include "platform/OperationCancelled.h"
 #include "platform/SettingsStore.h"
 
-#include <QCoroSignal>
 
 #include <algorithm>
 
@@ -259,11 +259,11 @@ QCoro::Task<bool> AllowanceMonitor::connect(AccountID id)
 {
     // Every change of the refresh state is announced: wait for those instead of polling.
     while (m_round.isRunning)
-        co_await qCoro(this, &AllowanceMonitor::changed);
+        co_await NextSignal(this, &AllowanceMonitor::changed);
     m_state.clearBackoff(id);
     startRefresh({id}, false, RefreshSource::connection);
     while (m_round.pending.contains(id))
-        co_await qCoro(this, &AllowanceMonitor::changed);
+        co_await NextSignal(this, &AllowanceMonitor::changed);
     co_return m_round.succeeded.contains(id) && m_state.isConnected(id);
 }
 
