@@ -10,6 +10,7 @@
 #include "core/AllowanceMonitor.h"
 
 #include <QHBoxLayout>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -171,7 +172,10 @@ bool ContentView::event(QEvent *event)
 int ContentView::neededWidth() const
 {
     const QMargins margins = layout()->contentsMargins();
-    return std::clamp(m_rowList->minimumSize().width() + margins.left() + margins.right(), width, widestWidth);
+    // Once the rows scroll, their scroll bar takes its width beside them.
+    const QScrollBar *scrollBar = m_rowArea->verticalScrollBar();
+    const int beside = scrollBar->isVisible() ? scrollBar->sizeHint().width() : 0;
+    return std::clamp(m_rowList->minimumSize().width() + beside + margins.left() + margins.right(), width, widestWidth);
 }
 
 int ContentView::neededHeight() const

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLayout>
+#include <QScrollBar>
 
 namespace quelta {
 
@@ -17,6 +18,7 @@ RowScrollArea::RowScrollArea(QWidget *rows, QWidget *parent)
     rows->setAutoFillBackground(false);
     // The rows take the popover's width; the popover widens for them instead (ContentView).
     rows->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    verticalScrollBar()->installEventFilter(this);
 }
 
 QSize RowScrollArea::sizeHint() const
@@ -33,8 +35,11 @@ int RowScrollArea::heightForWidth(int width) const
 
 bool RowScrollArea::eventFilter(QObject *watched, QEvent *event)
 {
-    // A row added, removed or rewrapped changes what the popover needs: tell its layout.
-    if (watched == widget() && event->type() == QEvent::LayoutRequest)
+    // A row added, removed or rewrapped, or the scroll bar coming or going, changes what the
+    // popover needs: tell its layout.
+    const bool rowsChanged = watched == widget() && event->type() == QEvent::LayoutRequest;
+    const bool scrollBarChanged = watched == verticalScrollBar() && (event->type() == QEvent::Show || event->type() == QEvent::Hide);
+    if (rowsChanged || scrollBarChanged)
         updateGeometry();
     return QScrollArea::eventFilter(watched, event);
 }
