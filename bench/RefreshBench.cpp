@@ -72,8 +72,10 @@ QCoro::Task<QString> status(const QString &home, const QUrl &usageHost)
     QTextStream out(&output);
     quelta::ProviderConnection connection(monitor, {});
     quelta::LocalCommandTarget target(monitor, connection, {});
+    // Named: GCC destroys a temporary in a co_await expression twice.
     const QStringList arguments{QStringLiteral("status")};
-    const int exitStatus = co_await quelta::runCommandLine(arguments, target, {}, out, out);
+    const quelta::CommandLineEnvironment environment;
+    const int exitStatus = co_await quelta::runCommandLine(arguments, target, environment, out, out);
     Q_UNUSED(exitStatus);
     out.flush();
     co_return output;

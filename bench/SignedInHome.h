@@ -37,12 +37,21 @@ public:
         m_port = m_usage.listen(QHostAddress::LocalHost);
     }
 
+    // A second Claude Code folder and Codex home, ~/.claude-NAME and ~/.codex-NAME, signed in too.
+    void signInSecondAccounts(const QString &name) const
+    {
+        write(QStringLiteral(".claude-%1/.credentials.json").arg(name),
+              R"({"claudeAiOauth":{"accessToken":"second","subscriptionType":"max"}})");
+        write(QStringLiteral(".claude-%1/.claude.json").arg(name), R"({"hasAvailableSubscription":true})");
+        write(QStringLiteral(".codex-%1/auth.json").arg(name), "{}");
+    }
+
     QString path() const { return m_home.path(); }
     QString filePath(const QString &name) const { return m_home.filePath(name); }
     QUrl usageHost() const { return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_port)); }
 
 private:
-    void write(const QString &name, const QByteArray &content)
+    void write(const QString &name, const QByteArray &content) const
     {
         QDir().mkpath(QFileInfo(m_home.filePath(name)).absolutePath());
         QFile file(m_home.filePath(name));

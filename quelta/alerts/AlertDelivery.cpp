@@ -63,7 +63,8 @@ NotificationCenter::Request AlertDelivery::requestFor(const UsageAlert &alert) c
     // Without the category, no actions: an unattended run has nobody to answer them.
     if (!m_unattended)
         request.categoryIdentifier = QLatin1String(categoryIdentifier);
-    request.userInfo = {{QStringLiteral("providerID"), toRawValue(alert.providerID)}};
+    // A default account keeps the bare provider, as older versions wrote it.
+    request.userInfo = {{QStringLiteral("providerID"), alert.account.rawValue()}};
     request.critical = alert.critical;
     return request;
 }
@@ -110,9 +111,9 @@ void AlertDelivery::onResponse(const QString &, const QString &action, const QVa
         m_openQuelta();
 }
 
-void AlertDelivery::snooze(const QString &providerRawID)
+void AlertDelivery::snooze(const QString &accountRawID)
 {
-    m_memory.snooze(providerRawID, m_clock.now().addSecs(snoozeSeconds));
+    m_memory.snooze(accountRawID, m_clock.now().addSecs(snoozeSeconds));
 }
 
 } // namespace quelta

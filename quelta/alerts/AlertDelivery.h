@@ -17,7 +17,7 @@ class AlertMemory;
 class Clock;
 
 // Posts usage alerts as desktop notifications and answers their actions: "Open Quelta", and a
-// snooze of the provider for an hour. Counts what is under way, so that a command run can wait
+// snooze of the account for an hour. Counts what is under way, so that a command run can wait
 // for it before it ends.
 class AlertDelivery final : public QObject
 {
@@ -54,7 +54,7 @@ public:
     void deliver(const UsageAlert &alert);
     // False when the post failed; the error is kept for the settings.
     QCoro::Task<bool> post(UsageAlert alert);
-    void snooze(const QString &providerRawID);
+    void snooze(const QString &accountRawID);
 
 Q_SIGNALS:
     // Whether the last alert could be delivered.

@@ -18,9 +18,9 @@ AlertMemory::AlertMemory(SettingsStore &settings)
         m_snoozedUntil = decodeSnoozes(*data).value_or(Snoozes{});
 }
 
-bool AlertMemory::isSnoozed(ProviderID provider, const QDateTime &now) const
+bool AlertMemory::isSnoozed(const AccountID &account, const QDateTime &now) const
 {
-    const auto snoozed = m_snoozedUntil.constFind(toRawValue(provider));
+    const auto snoozed = m_snoozedUntil.constFind(account.rawValue());
     return snoozed != m_snoozedUntil.constEnd() && *snoozed > now;
 }
 
@@ -44,9 +44,9 @@ void AlertMemory::restoreMetrics(const QSet<QString> &keys, const AlertHistory &
     persist();
 }
 
-void AlertMemory::snooze(const QString &providerRawID, const QDateTime &until)
+void AlertMemory::snooze(const QString &accountRawID, const QDateTime &until)
 {
-    m_snoozedUntil.insert(providerRawID, until);
+    m_snoozedUntil.insert(accountRawID, until);
     persist();
 }
 

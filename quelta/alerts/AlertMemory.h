@@ -21,13 +21,13 @@ public:
 
     const AlertHistory &history() const { return m_history; }
     const Snoozes &snoozedUntil() const { return m_snoozedUntil; }
-    bool isSnoozed(ProviderID provider, const QDateTime &now) const;
+    bool isSnoozed(const AccountID &account, const QDateTime &now) const;
 
     void setHistory(AlertHistory history);
     // Puts the metrics of `keys` back as `before` held them, the rest as it is now.
     void restoreMetrics(const QSet<QString> &keys, const AlertHistory &before);
-    // The raw identifier is kept as given, known provider or not.
-    void snooze(const QString &providerRawID, const QDateTime &until);
+    // The raw identifier is kept as given, known account or not.
+    void snooze(const QString &accountRawID, const QDateTime &until);
     void persist();
 
 private:

@@ -10,8 +10,9 @@ std::optional<AlertMetric> alertMetric(const ProviderAllowance &provider, const 
         return std::nullopt;
     const int percentage = limit.percentageStyle == AllowancePercentageStyle::used ? 100 - *limit.percentage : *limit.percentage;
     AlertMetric metric;
-    metric.key = toRawValue(provider.id) + QLatin1Char(':') + limit.id;
-    metric.providerID = provider.id;
+    // A default account's keys are its provider's, as before there were several accounts.
+    metric.key = accountOf(provider).rawValue() + QLatin1Char(':') + limit.id;
+    metric.account = accountOf(provider);
     metric.providerName = provider.name;
     metric.limitName = limit.name;
     metric.remaining = std::clamp(percentage, 0, 100);
@@ -40,8 +41,8 @@ QList<AlertMetric> alertMetrics(const ProviderAllowance &provider)
         return metrics;
 
     AlertMetric summary;
-    summary.key = toRawValue(provider.id) + QStringLiteral(":summary");
-    summary.providerID = provider.id;
+    summary.key = accountOf(provider).rawValue() + QStringLiteral(":summary");
+    summary.account = accountOf(provider);
     summary.providerName = provider.name;
     summary.limitName = provider.id == ProviderID::framer ? QStringLiteral("Agent credits") : QStringLiteral("Usage limit");
     summary.remaining = std::clamp(*provider.remaining, 0, 100);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ProviderAllowance.h"
+#include "core/AccountID.h"
 
 #include <QDateTime>
 #include <QList>
@@ -10,10 +10,10 @@
 
 namespace quelta {
 
-// One tracked limit of one provider, built afresh on every refresh.
+// One tracked limit of one account, built afresh on every refresh.
 struct AlertMetric {
     QString key;
-    ProviderID providerID = ProviderID::codex;
+    AccountID account;
     QString providerName;
     QString limitName;
     int remaining = 0;

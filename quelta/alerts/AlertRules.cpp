@@ -115,13 +115,13 @@ UsageAlert lowAllowanceAlert(const AlertMetric &metric, int threshold)
         body += QLatin1Char(' ') + *metric.resetDetail + QLatin1Char('.');
     const bool almostOut = threshold == 10;
     const QString title = metric.providerName + (almostOut ? QStringLiteral(" is almost out") : QStringLiteral(" is running low"));
-    return {title, body, metric.providerID, almostOut};
+    return {title, body, metric.account, almostOut};
 }
 
 UsageAlert resetAlert(const AlertMetric &metric)
 {
     return {metric.providerName + QStringLiteral(" limit reset"),
-            QStringLiteral("%1 is back to %2% remaining.").arg(metric.limitName, QString::number(metric.remaining)), metric.providerID};
+            QStringLiteral("%1 is back to %2% remaining.").arg(metric.limitName, QString::number(metric.remaining)), metric.account};
 }
 
 UsageAlert rapidUsageAlert(const AlertMetric &metric, int drop, const std::optional<PaceProjection> &projection)
@@ -130,23 +130,23 @@ UsageAlert rapidUsageAlert(const AlertMetric &metric, int drop, const std::optio
     const QString rising = metric.providerName + QStringLiteral(" usage is rising quickly");
     const QString recent = QStringLiteral("You’ve used %1% of your %2 within 30 minutes.").arg(QString::number(drop), limit);
     if (!projection || !projection->isAtRisk)
-        return {rising, recent, metric.providerID};
+        return {rising, recent, metric.account};
     if (drop >= 5) {
         return {rising,
                 recent + QStringLiteral(" At this pace, you may run out before it resets in %1.").arg(formatDuration(projection->timeUntilReset)),
-                metric.providerID};
+                metric.account};
     }
     return {metric.providerName + QStringLiteral(" usage is ahead of pace"),
             QStringLiteral("You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.")
                 .arg(QString::number(projection->usedPercent), limit, formatDuration(projection->timeUntilReset),
                      formatDuration(projection->timeUntilEmpty)),
-            metric.providerID};
+            metric.account};
 }
 
 UsageAlert disconnectedAlert(const ProviderAllowance &provider)
 {
     return {provider.name + QStringLiteral(" disconnected"),
-            QStringLiteral("Reconnect %1 to keep its usage up to date in Quelta.").arg(provider.name), provider.id};
+            QStringLiteral("Reconnect %1 to keep its usage up to date in Quelta.").arg(provider.name), accountOf(provider)};
 }
 
 } // namespace quelta

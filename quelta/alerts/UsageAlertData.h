@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ProviderAllowance.h"
+#include "core/AccountID.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -38,7 +38,7 @@ struct MetricState {
 struct UsageAlert {
     QString title;
     QString body;
-    ProviderID providerID = ProviderID::codex;
+    AccountID account;
     // Shown as critical, where the desktop distinguishes: the allowance is almost gone.
     bool critical = false;
 

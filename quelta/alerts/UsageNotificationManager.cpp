@@ -89,14 +89,14 @@ QCoro::Task<void> UsageNotificationManager::recordUsageUnattended(ProviderAllowa
 QList<UsageAlert> UsageNotificationManager::applyUsage(const ProviderAllowance &provider, const QDateTime &now)
 {
     UsageEvaluation evaluation =
-        evaluateUsage(provider, m_memory.history(), m_alertSettings.kinds(), canDeliver(provider.id, now), now);
+        evaluateUsage(provider, m_memory.history(), m_alertSettings.kinds(), canDeliver(accountOf(provider), now), now);
     m_memory.setHistory(std::move(evaluation.history));
     return evaluation.alerts;
 }
 
 void UsageNotificationManager::providerDidDisconnect(const ProviderAllowance &provider)
 {
-    if (disconnectedAlertsEnabled() && canDeliver(provider.id, m_clock.now()))
+    if (disconnectedAlertsEnabled() && canDeliver(accountOf(provider), m_clock.now()))
         deliver(disconnectedAlert(provider));
 }
 
@@ -161,9 +161,9 @@ QCoro::Task<void> UsageNotificationManager::refreshAuthorizationStatus()
     Q_EMIT deliveryStatusChanged();
 }
 
-bool UsageNotificationManager::canDeliver(ProviderID provider, const QDateTime &now) const
+bool UsageNotificationManager::canDeliver(const AccountID &account, const QDateTime &now) const
 {
-    return m_alertSettings.permitsDelivery() && !m_memory.isSnoozed(provider, now);
+    return m_alertSettings.permitsDelivery() && !m_memory.isSnoozed(account, now);
 }
 
 void UsageNotificationManager::deliver(const UsageAlert &alert)

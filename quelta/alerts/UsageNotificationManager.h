@@ -70,9 +70,9 @@ public:
     std::optional<QString> lastDeliveryError() const { return m_delivery.lastDeliveryError(); }
     bool alertsBlockedBySystem() const { return m_alertSettings.alertsBlockedBySystem(); }
     QCoro::Task<void> refreshAuthorizationStatus();
-    bool canDeliver(ProviderID provider, const QDateTime &now) const;
+    bool canDeliver(const AccountID &account, const QDateTime &now) const;
     void deliver(const UsageAlert &alert);
-    void snooze(const QString &providerRawID) { m_delivery.snooze(providerRawID); }
+    void snooze(const QString &accountRawID) { m_delivery.snooze(accountRawID); }
     void openNotificationSettings();
 
     const QList<UsageSample> &samples() const { return m_memory.history().samples; }

@@ -48,8 +48,8 @@ AppObjects::AppObjects(Configuration configuration)
                 AllowanceMonitor::Dependencies{.connectors = m_connectors.loader(), .alerts = &m_alerts, .analytics = &m_analytics, .accounts = foundAccounts()})
     , m_history(m_monitor, m_settings, configuration.historyFile)
     , m_connection(m_monitor, [this](AccountID id) { return signIn(id); })
+    , m_accountChanges(m_accounts, m_monitor)
 {
-    QObject::connect(&m_accounts, &AccountRegistry::accountsChanged, &m_monitor, [this] { m_monitor.setAccounts(foundAccounts()); });
     QObject::connect(&m_alerts, &UsageNotificationManager::refreshLoopRestartRequested, &m_monitor, [this] {
         if (m_monitor.hasAutomaticRefresh())
             m_monitor.restartAutomaticRefresh();

@@ -2,6 +2,7 @@
 
 #include "alerts/UsageNotificationManager.h"
 #include "analytics/AnalyticsManager.h"
+#include "commands/AccountChanges.h"
 #include "commands/CommandTarget.h"
 #include "commands/ProviderConnection.h"
 #include "connectors/AccountRegistry.h"
@@ -60,6 +61,8 @@ public:
     ProviderConnection &connection() { return m_connection; }
     const ExecutableSearch &executableSearch() const { return m_connectors.search; }
     AccountRegistry &accounts() { return m_accounts; }
+    // What the settings and the commands sent here change the accounts through.
+    AccountChanges &accountChanges() { return m_accountChanges; }
 
     // Fresh connectors for an account's sign-in, made as the monitor makes them for a load.
     ClaudeConnector claudeConnector(const QString &folder) const;
@@ -92,6 +95,7 @@ private:
     AllowanceMonitor m_monitor;
     HistoryRecorder m_history;
     ProviderConnection m_connection;
+    AccountChanges m_accountChanges;
     // Last: sign-ins end before anything they use.
     TaskLifetime m_lifetime;
 };

@@ -5,6 +5,7 @@
 #include "QueltaBusAdaptor.h"
 #include "TrayShell.h"
 
+#include "commands/AccountsCommand.h"
 #include "commands/CommandTarget.h"
 #include "commands/RemoteCommandTarget.h"
 #include "commands/StatusReport.h"
@@ -12,6 +13,7 @@
 
 #include <QDBusConnection>
 #include <QJsonDocument>
+#include <QTextStream>
 
 namespace quelta {
 
@@ -97,6 +99,16 @@ QString QueltaBusService::ProviderTool(const QString &provider)
     if (!id)
         return {};
     return m_services.providerTool(*id).value_or(QString());
+}
+
+int QueltaBusService::Accounts(const QStringList &arguments, QString &output, QString &errors)
+{
+    QTextStream out(&output);
+    QTextStream err(&errors);
+    const int status = runAccountsCommand(arguments, m_services.accountChanges(), out, err);
+    out.flush();
+    err.flush();
+    return status;
 }
 
 } // namespace quelta

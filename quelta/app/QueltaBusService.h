@@ -18,7 +18,7 @@ class TrayShell;
 // The running app's face for scripts and for later `quelta` commands, on the session bus as
 // app.quelta.Quelta (commands/app.quelta.Quelta.xml, from which its adaptor is generated): show
 // the popover, refresh, read the state (the document of `quelta status --json`), connect a
-// provider, and a signal with the state on every change.
+// provider, list and change the accounts, and a signal with the state on every change.
 class QueltaBusService final : public QObject, protected QDBusContext
 {
     Q_OBJECT
@@ -36,6 +36,7 @@ public Q_SLOTS:
     QString State();
     QString Connect(const QString &provider);
     QString ProviderTool(const QString &provider);
+    int Accounts(const QStringList &arguments, QString &output, QString &errors);
 
 Q_SIGNALS:
     void StateChanged(const QString &document);

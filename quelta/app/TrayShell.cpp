@@ -283,6 +283,7 @@ void TrayShell::openSettings()
         settings.analytics = &m_services.analytics();
         settings.loginItem = &m_loginItem;
         settings.connection = &m_services.connection();
+        settings.accounts = &m_services.accountChanges();
         settings.executable = toolExecutable();
         settings.checkForUpdates = [this] { m_updater->checkForUpdates(); };
         settings.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };

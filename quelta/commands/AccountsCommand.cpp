@@ -1,11 +1,8 @@
 #include "AccountsCommand.h"
 
+#include "AccountBook.h"
 #include "ProviderNames.h"
 #include "TerminalText.h"
-
-#include "connectors/AccountRegistry.h"
-#include "core/AllowanceStore.h"
-#include "platform/SettingsStore.h"
 
 namespace quelta {
 
@@ -35,11 +32,11 @@ std::optional<AccountID> accountCalled(const QString &typed, const FoundAccounts
     return match;
 }
 
-int list(const AccountRegistry &registry, const SettingsStore &settings, QTextStream &out)
+int list(const AccountBook &book, QTextStream &out)
 {
-    const AccountSet tracked = allowanceStore::loadEnabledProviders(settings);
+    const AccountRegistry &registry = book.registry();
     for (const AccountFolder &account : registry.found().accounts) {
-        out << commandName(account.id).leftJustified(16) << ' ' << (tracked.contains(account.id) ? "tracked  " : "offered  ")
+        out << commandName(account.id).leftJustified(16) << ' ' << (book.isTracked(account.id) ? "tracked  " : "offered  ")
             << oneLineText(account.folder.isEmpty() ? QStringLiteral("(web session)") : account.folder) << "  "
             << oneLineText(account.identity.value_or(QStringLiteral("(no identity)"))) << '\n';
     }
@@ -48,7 +45,7 @@ int list(const AccountRegistry &registry, const SettingsStore &settings, QTextSt
     return 0;
 }
 
-int add(const QStringList &arguments, AccountRegistry &registry, QTextStream &out, QTextStream &err)
+int add(const QStringList &arguments, AccountBook &book, QTextStream &out, QTextStream &err)
 {
     QString name;
     QStringList positional;
@@ -66,7 +63,7 @@ int add(const QStringList &arguments, AccountRegistry &registry, QTextStream &ou
     if (!provider || *provider == ProviderID::framer)
         return usageError(err, QStringLiteral("unknown provider: %1 (choose claude or chatgpt)").arg(oneLineText(positional[0])));
     const QString folder = positional[1];
-    switch (registry.add(*provider, folder, name).value_or(AccountRegistry::Problem::unknownAccount)) {
+    switch (book.add(*provider, folder, name).value_or(AccountRegistry::Problem::unknownAccount)) {
     case AccountRegistry::Problem::folderMissing:
         err << "quelta: no such folder: " << oneLineText(folder) << '\n';
         return badInput;
@@ -81,15 +78,16 @@ int add(const QStringList &arguments, AccountRegistry &registry, QTextStream &ou
         return badInput;
     case AccountRegistry::Problem::unknownAccount:
     case AccountRegistry::Problem::notAdded:
+    case AccountRegistry::Problem::lastTracked:
         break;
     }
     out << "Added " << oneLineText(folder) << ". Track it with: quelta accounts track NAME\n";
     return 0;
 }
 
-int remove(const AccountID &id, AccountRegistry &registry, QTextStream &out, QTextStream &err)
+int remove(const AccountID &id, AccountBook &book, QTextStream &out, QTextStream &err)
 {
-    const std::optional<AccountRegistry::Problem> problem = registry.remove(id);
+    const std::optional<AccountRegistry::Problem> problem = book.remove(id);
     if (problem == AccountRegistry::Problem::unknownAccount) {
         err << "quelta: no added account named " << commandName(id) << ": see quelta accounts\n";
         return badInput;
@@ -98,27 +96,20 @@ int remove(const AccountID &id, AccountRegistry &registry, QTextStream &out, QTe
         err << "quelta: " << commandName(id) << " was found in its folder, not added: untrack it instead\n";
         return 1;
     }
+    if (problem == AccountRegistry::Problem::lastTracked) {
+        err << "quelta: " << commandName(id) << " is the last account tracked\n";
+        return 1;
+    }
     out << "Removed " << commandName(id) << ".\n";
     return 0;
 }
 
-int track(const AccountID &id, bool on, SettingsStore &settings, QTextStream &out, QTextStream &err)
+int track(const AccountID &id, bool on, AccountBook &book, QTextStream &out, QTextStream &err)
 {
-    AccountSet enabled = allowanceStore::loadEnabledProviders(settings);
-    if (!on && enabled.size() < 2 && enabled.contains(id)) {
+    if (!book.track(id, on)) {
         err << "quelta: " << commandName(id) << " is the last account tracked\n";
         return 1;
     }
-    if (on) {
-        enabled.insert(id);
-        // A found account is tracked with the sign-in its folder holds.
-        AccountSet authorized = allowanceStore::loadAuthorizedProviders(settings);
-        authorized.insert(id);
-        allowanceStore::saveAuthorizedProviders(settings, authorized);
-    } else {
-        enabled.remove(id);
-    }
-    allowanceStore::saveEnabledProviders(settings, enabled);
     out << commandName(id) << (on ? " is tracked.\n" : " is no longer tracked.\n");
     return 0;
 }
@@ -134,14 +125,14 @@ QString accountsUsage()
                           "NAME is an account's name, or claude:NAME and chatgpt:NAME where two share it.\n");
 }
 
-int runAccountsCommand(const QStringList &arguments, AccountRegistry &registry, SettingsStore &settings, QTextStream &out,
-                       QTextStream &err)
+int runAccountsCommand(const QStringList &arguments, AccountBook &book, QTextStream &out, QTextStream &err)
 {
+    const AccountRegistry &registry = book.registry();
     if (arguments.isEmpty())
-        return list(registry, settings, out);
+        return list(book, out);
     const QString verb = arguments.first();
     if (verb == QLatin1String("add"))
-        return add(arguments.mid(1), registry, out, err);
+        return add(arguments.mid(1), book, out, err);
     const bool named = verb == QLatin1String("remove") || verb == QLatin1String("track") || verb == QLatin1String("untrack");
     if (!named)
         return usageError(err, QStringLiteral("unknown accounts command: ") + oneLineText(verb));
@@ -154,8 +145,8 @@ int runAccountsCommand(const QStringList &arguments, AccountRegistry &registry, 
         return badInput;
     }
     if (verb == QLatin1String("remove"))
-        return remove(*id, registry, out, err);
-    return track(*id, verb == QLatin1String("track"), settings, out, err);
+        return remove(*id, book, out, err);
+    return track(*id, verb == QLatin1String("track"), book, out, err);
 }
 
 } // namespace quelta

@@ -225,8 +225,8 @@ QCoro::Task<int> runCommandLine(QStringList arguments, CommandTarget &target, Co
         co_return 0;
     }
     const QString command = arguments.takeFirst();
-    if (command == QLatin1String("accounts") && environment.accounts && environment.settings)
-        co_return runAccountsCommand(arguments, *environment.accounts, *environment.settings, out, err);
+    if (command == QLatin1String("accounts") && environment.accounts)
+        co_return runAccountsCommand(arguments, *environment.accounts, out, err);
     if (command == QLatin1String("status"))
         co_return co_await status(arguments, target, environment, out, err);
     if (command == QLatin1String("history"))

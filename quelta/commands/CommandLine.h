@@ -12,9 +12,8 @@
 
 namespace quelta {
 
-class AccountRegistry;
+class AccountBook;
 class PipeReaderWatch;
-class SettingsStore;
 
 // What the commands need beyond their target.
 struct CommandLineEnvironment {
@@ -26,9 +25,8 @@ struct CommandLineEnvironment {
     QString historyFile = historyFilePath();
     // Watches the output that `status --watch` writes to: the watch ends when its reader goes.
     PipeReaderWatch *output = nullptr;
-    // The accounts and the settings `accounts` lists and changes.
-    AccountRegistry *accounts = nullptr;
-    SettingsStore *settings = nullptr;
+    // The accounts `accounts` lists and changes.
+    AccountBook *accounts = nullptr;
 };
 
 QString commandLineUsage();

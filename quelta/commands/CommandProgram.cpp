@@ -6,6 +6,7 @@
 #include "CommandsLogging.h"
 #include "FollowingCommandTarget.h"
 #include "RemoteCommandTarget.h"
+#include "StoredAccounts.h"
 
 #include "connectors/AccountRegistry.h"
 #include "platform/DetachedTask.h"
@@ -27,6 +28,22 @@ namespace quelta {
 
 namespace {
 
+QCoro::Task<void> runAccountsInTray(QStringList arguments, QTextStream &out, QTextStream &err, int &status)
+{
+    RemoteCommandTarget tray(QDBusConnection::sessionBus());
+    try {
+        const RemoteCommandTarget::CommandAnswer answer = co_await tray.accounts(arguments);
+        out << answer.output;
+        err << answer.errors;
+        status = answer.status;
+    } catch (const CommandTargetFailure &failure) {
+        err << "quelta: " << failure.message << '\n';
+        status = 1;
+    }
+    out.flush();
+    err.flush();
+}
+
 QCoro::Task<void> runCommand(QCoreApplication &app, FollowingCommandTarget &target, int &status)
 {
     QTextStream out(stdout);
@@ -38,21 +55,20 @@ QCoro::Task<void> runCommand(QCoreApplication &app, FollowingCommandTarget &targ
     environment.output = &output;
     // Only `accounts` reads the settings here: every other command asks a monitor.
     std::optional<SettingsStore> settings;
-    std::optional<AccountRegistry> accounts;
+    std::optional<AccountRegistry> registry;
+    std::optional<StoredAccounts> accounts;
     if (arguments.value(0) == QLatin1String("accounts")) {
-        // A running tray keeps the settings in memory and writes them back whole: a change made
-        // beside it would be lost at its next save.
-        const bool changes = arguments.size() > 1;
+        // A running tray keeps the settings in memory and writes them back whole: it makes the
+        // change itself, and its monitor takes it at once.
         QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
-        if (changes && bus && bus->isServiceRegistered(queltaBus::service)) {
-            err << "quelta: Quelta is running and would undo this change: quit it, then run this again.\n";
-            status = 1;
+        if (bus && bus->isServiceRegistered(queltaBus::service)) {
+            co_await runAccountsInTray(arguments.mid(1), out, err, status);
             QMetaObject::invokeMethod(&app, [&app, &status] { app.exit(status); }, Qt::QueuedConnection);
             co_return;
         }
         settings.emplace(SettingsStore::defaultDirectory());
-        accounts.emplace(*settings, AccountSearchPlaces::current({}));
-        environment.settings = &*settings;
+        registry.emplace(*settings, AccountSearchPlaces::current({}));
+        accounts.emplace(*registry, *settings);
         environment.accounts = &*accounts;
     }
     try {

@@ -73,6 +73,14 @@ QCoro::Task<QJsonObject> RemoteCommandTarget::report(bool refreshFirst)
     co_return documentOf(co_await ask(QStringLiteral("State")));
 }
 
+QCoro::Task<RemoteCommandTarget::CommandAnswer> RemoteCommandTarget::accounts(QStringList arguments)
+{
+    const QVariantList words{arguments};
+    const QDBusMessage reply = co_await ask(QStringLiteral("Accounts"), words);
+    const QVariantList answer = reply.arguments();
+    co_return CommandAnswer{answer.value(0).toInt(), answer.value(1).toString(), answer.value(2).toString()};
+}
+
 QCoro::Task<ConnectOutcome> RemoteCommandTarget::connectProvider(AccountID id)
 {
     const QVariantList provider{id.rawValue()};

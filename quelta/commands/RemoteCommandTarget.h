@@ -30,6 +30,14 @@ public:
     QCoro::Task<std::optional<QString>> providerTool(ProviderID id) override;
     void watch() override;
 
+    // `quelta accounts <arguments>` run by the running Quelta: its exit status and what it printed.
+    struct CommandAnswer {
+        int status = 1;
+        QString output;
+        QString errors;
+    };
+    QCoro::Task<CommandAnswer> accounts(QStringList arguments);
+
 private Q_SLOTS:
     void onStateChanged(const QString &document);
 

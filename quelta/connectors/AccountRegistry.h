@@ -16,7 +16,8 @@ class AccountRegistry final : public QObject
 {
     Q_OBJECT
 public:
-    enum class Problem { folderMissing, noSignIn, nameInvalid, nameTaken, unknownAccount, notAdded };
+    // lastTracked: removing the folder would leave nothing tracked (the account books' answer).
+    enum class Problem { folderMissing, noSignIn, nameInvalid, nameTaken, unknownAccount, notAdded, lastTracked };
 
     // `places` without added folders: those come from the settings.
     AccountRegistry(SettingsStore &settings, AccountSearchPlaces places, QObject *parent = nullptr);

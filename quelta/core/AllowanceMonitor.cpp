@@ -7,10 +7,10 @@
 
 #include "platform/Clock.h"
 #include "platform/DetachedTask.h"
+#include "platform/NextSignal.h"
 #include "platform/OperationCancelled.h"
 #include "platform/SettingsStore.h"
 
-#include <QCoroSignal>
 
 #include <algorithm>
 
@@ -18,11 +18,9 @@ namespace quelta {
 
 namespace {
 
-// Alerts keep their samples, snoozes and states by provider: a named account's figures would
-// pass for its default account's, so only default accounts reach them.
-bool sendsAlerts(const MonitorDependencies &dependencies, const AccountID &id)
+bool sendsAlerts(const MonitorDependencies &dependencies)
 {
-    return !dependencies.isSubstituteLoader && dependencies.alerts && id.isDefault();
+    return !dependencies.isSubstituteLoader && dependencies.alerts;
 }
 
 } // namespace
@@ -194,7 +192,7 @@ void AllowanceMonitor::applyConnected(const AccountID &id, const ProviderAllowan
         m_dependencies.analytics->setFirstConnectionObserved();
         m_dependencies.analytics->trackFirstConnection();
     }
-    if (sendsAlerts(m_dependencies, id))
+    if (sendsAlerts(m_dependencies))
         m_dependencies.alerts->recordUsage(provider);
 }
 
@@ -205,7 +203,7 @@ void AllowanceMonitor::applyNeedsConnection(const AccountID &id, const ProviderA
     m_state.clearRetryDate(id);
     m_state.setStale(id, false);
     m_round.failed.insert(id);
-    if (wasConnected && sendsAlerts(m_dependencies, id))
+    if (wasConnected && sendsAlerts(m_dependencies))
         m_dependencies.alerts->providerDidDisconnect(provider);
     m_state.replaceRecord(provider);
     m_state.dropSnapshot(id);
@@ -261,11 +259,11 @@ QCoro::Task<bool> AllowanceMonitor::connect(AccountID id)
 {
     // Every change of the refresh state is announced: wait for those instead of polling.
     while (m_round.isRunning)
-        co_await qCoro(this, &AllowanceMonitor::changed);
+        co_await NextSignal(this, &AllowanceMonitor::changed);
     m_state.clearBackoff(id);
     startRefresh({id}, false, RefreshSource::connection);
     while (m_round.pending.contains(id))
-        co_await qCoro(this, &AllowanceMonitor::changed);
+        co_await NextSignal(this, &AllowanceMonitor::changed);
     co_return m_round.succeeded.contains(id) && m_state.isConnected(id);
 }
 

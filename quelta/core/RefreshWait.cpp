@@ -2,7 +2,7 @@
 
 #include "AllowanceMonitor.h"
 
-#include <QCoroSignal>
+#include "platform/NextSignal.h"
 
 namespace quelta {
 
@@ -10,7 +10,7 @@ QCoro::Task<void> waitForRefresh(AllowanceMonitor &monitor)
 {
     // Every change of the refresh state is announced: wait for those instead of polling.
     while (monitor.isRefreshing())
-        co_await qCoro(&monitor, &AllowanceMonitor::changed);
+        co_await NextSignal(&monitor, &AllowanceMonitor::changed);
 }
 
 } // namespace quelta

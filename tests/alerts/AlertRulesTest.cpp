@@ -233,7 +233,7 @@ private Q_SLOTS:
         claude.name = QStringLiteral("Claude");
         QCOMPARE(disconnectedAlert(claude).title, QStringLiteral("Claude disconnected"));
         QCOMPARE(disconnectedAlert(claude).body, QStringLiteral("Reconnect Claude to keep its usage up to date in Quelta."));
-        QCOMPARE(disconnectedAlert(claude).providerID, ProviderID::claudeCode);
+        QCOMPARE(disconnectedAlert(claude).account, AccountID(ProviderID::claudeCode));
     }
 
     void metricsOfProviders()

@@ -298,6 +298,37 @@ private Q_SLOTS:
         QVERIFY(manager->canDeliver(ProviderID::codex, m_fixture->clock.now()));
     }
 
+    // The default account keeps what an earlier version stored under the bare provider; a
+    // named account alerts, snoozes and remembers on its own.
+    void accountsAlertApart_data()
+    {
+        QTest::addColumn<QString>("snoozed");
+        QTest::addColumn<QStringList>("titles");
+        const QString personal = QStringLiteral("ChatGPT · personal is running low");
+        QTest::newRow("nothing snoozed") << QString() << QStringList{personal};
+        QTest::newRow("default snoozed") << QStringLiteral("codex") << QStringList{personal};
+        QTest::newRow("named snoozed") << QStringLiteral("codex:personal") << QStringList{};
+    }
+
+    void accountsAlertApart()
+    {
+        QFETCH(QString, snoozed);
+        QFETCH(QStringList, titles);
+        m_fixture->store.setData(QLatin1String(UsageNotificationManager::metricStatesKey),
+                                 R"({"codex:codex-primary":{"deliveredLowThresholds":[25],"lastRemaining":22}})");
+        auto manager = enabledManager();
+        if (!snoozed.isEmpty())
+            manager->snooze(snoozed);
+        manager->recordUsage(chatGpt({20}, m_fixture->clock.now()));
+        manager->recordUsage(chatGpt({20}, m_fixture->clock.now()).forAccount(QStringLiteral("personal")));
+        QCoreApplication::processEvents();
+        QCOMPARE(m_center->titles(), titles);
+        QCOMPARE(manager->metricStates().value(QStringLiteral("codex:personal:codex-primary")).lastRemaining, 20);
+        QCOMPARE(manager->metricStates().value(QStringLiteral("codex:codex-primary")).deliveredLowThresholds, QSet<int>{25});
+        if (!titles.isEmpty())
+            QCOMPARE(m_center->posted[0].userInfo.value(QStringLiteral("providerID")), QVariant(QStringLiteral("codex:personal")));
+    }
+
     void agesCountInMilliseconds()
     {
         auto manager = enabledManager();

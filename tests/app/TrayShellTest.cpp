@@ -29,6 +29,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <tuple>
+
 using namespace quelta;
 using namespace std::chrono_literals;
 
@@ -346,6 +348,30 @@ private Q_SLOTS:
         QVERIFY(finished.wait(20'000));
         QCOMPARE(second.exitCode(), 0);
         QTRY_VERIFY(shell.popover() && shell.popover()->isVisible());
+    }
+
+    // `quelta accounts` beside a running Quelta is done by that Quelta: its monitor shows the
+    // change at once, and nothing is written behind its back.
+    void accountCommandsGoToTheRunningQuelta()
+    {
+        m_fixture->writeHomeFile(QStringLiteral(".claude-work/.credentials.json"), "{}");
+        auto app = services();
+        TrayShell shell(*app, options());
+        BusFace face(*app, shell, m_bus);
+        QVERIFY(face.isRegistered());
+        const AccountID work(ProviderID::claudeCode, QStringLiteral("work"));
+        for (const auto &[verb, said, tracked] : {std::tuple{"track", "claude:work is tracked.\n", true},
+                                                  std::tuple{"untrack", "claude:work is no longer tracked.\n", false}}) {
+            QProcess command;
+            QSignalSpy finished(&command, &QProcess::finished);
+            command.start(QStringLiteral(QUELTA_PROGRAM), {QStringLiteral("accounts"), QString::fromLatin1(verb), QStringLiteral("claude:work")});
+            QVERIFY(finished.wait(20'000));
+            QCOMPARE(command.readAllStandardError(), QByteArray());
+            QCOMPARE(command.readAllStandardOutput(), QByteArray(said));
+            QCOMPARE(command.exitCode(), 0);
+            QCOMPARE(app->monitor().enabledProviderIDs().contains(work), tracked);
+            QCOMPARE(app->monitor().visibleProviders().last().name == QStringLiteral("Claude · work"), tracked);
+        }
     }
 
     void refreshCallsDuringARefreshJoinIt()

@@ -8,6 +8,7 @@
 #include "ManualClock.h"
 #include "TestFixture.h"
 
+#include "commands/AccountChanges.h"
 #include "core/AllowanceStore.h"
 #include "core/ProviderConnectorError.h"
 #include "ui/onboarding/OnboardingFlow.h"
@@ -16,6 +17,7 @@
 #include "ui/onboarding/OnboardingPages.h"
 #include "ui/onboarding/OnboardingWindow.h"
 #include "ui/popover/ContentView.h"
+#include "ui/settings/AccountsSection.h"
 #include "ui/settings/SettingsView.h"
 #include "RecordingNotificationCenter.h"
 #include "alerts/UsageNotificationManager.h"
@@ -26,6 +28,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
@@ -75,7 +81,11 @@ struct Scene {
     QString name;
     std::function<void(test::Fixture &, test::ScriptedLoads &)> prepare;
     std::function<void(AllowanceMonitor &, test::ScriptedLoads &)> act;
+    QList<AccountID> accounts = defaultAccounts();
 };
+
+const AccountID claudeWork(ProviderID::claudeCode, QStringLiteral("work"));
+const AccountID chatGptPersonal(ProviderID::codex, QStringLiteral("personal"));
 
 void save(QWidget &widget, const QString &path)
 {
@@ -126,6 +136,57 @@ void renderSettings(const QString &folder, const QString &scheme)
         window.widget()->resize(520, window.widget()->sizeHint().height());
         save(*window.widget(), QStringLiteral("%1/settings-%2-%3-whole.png").arg(folder, state, scheme));
     }
+}
+
+// The settings' accounts: Claude · work found and tracked, a ChatGPT folder added by hand and
+// not tracked yet, and the form for another one showing its problem in place.
+void renderSettingsAccounts(const QString &folder, const QString &scheme)
+{
+    test::Fixture fixture;
+    test::ScriptedLoads loads;
+    for (const AccountID &id : {AccountID(ProviderID::claudeCode), claudeWork, AccountID(ProviderID::codex), chatGptPersonal})
+        loads.answers.insert(id, [id] { return test::connectedAllowance(id.provider, 50).forAccount(id.name); });
+    fixture.writeHomeFile(QStringLiteral(".claude-work/.credentials.json"), "{}");
+    fixture.writeHomeFile(QStringLiteral("side/auth.json"), "{}");
+    QDir().mkpath(fixture.home(QStringLiteral("empty")));
+    AccountRegistry registry(fixture.store, AccountSearchPlaces{fixture.home(), {}, {}});
+    registry.add(ProviderID::codex, fixture.home(QStringLiteral("side")), QStringLiteral("personal"));
+    QList<AccountID> accounts;
+    for (const AccountFolder &account : registry.found().accounts)
+        accounts << account.id;
+    allowanceStore::saveEnabledProviders(fixture.store, {ProviderID::codex, ProviderID::claudeCode, claudeWork});
+    allowanceStore::saveAuthorizedProviders(fixture.store, {ProviderID::codex, ProviderID::claudeCode, claudeWork});
+    test::RecordingNotificationCenter center;
+    UsageNotificationManager alerts(fixture.store, fixture.clock, center);
+    AnalyticsManager analytics(fixture.store, fixture.clock, AnalyticsManager::TelemetrySetup{});
+    AllowanceMonitor monitor(fixture.store, fixture.clock,
+                             AllowanceMonitor::Dependencies{.connectors = loads.loader(), .isSubstituteLoader = true, .accounts = accounts});
+    AccountChanges changes(registry, monitor);
+    monitor.refresh(false);
+    QTest::qWait(100);
+    LoginItem loginItem(fixture.directory.filePath(QStringLiteral("xdg")), QStringLiteral("/usr/bin/quelta"));
+    ProviderConnection connection(monitor, {});
+    SettingsView::Services services;
+    services.monitor = &monitor;
+    services.alerts = &alerts;
+    services.analytics = &analytics;
+    services.loginItem = &loginItem;
+    services.connection = &connection;
+    services.accounts = &changes;
+    services.appVersion = QStringLiteral("0.1.0");
+    SettingsView view(services);
+    AccountsSection *section = view.accountsSection();
+    section->addButton()->click();
+    section->providerPicker()->setCurrentIndex(1);
+    section->folderField()->setText(fixture.home(QStringLiteral("empty")));
+    section->nameField()->setText(QStringLiteral("team"));
+    section->submit();
+    view.resize(520, view.sizeHint().height());
+    view.show();
+    QTest::qWait(200);
+    view.resize(520, view.sizeHint().height());
+    QTest::qWait(50);
+    save(view, QStringLiteral("%1/settings-accounts-%2-whole.png").arg(folder, scheme));
 }
 
 // Every onboarding page and connection state; the window is always dark.
@@ -186,6 +247,20 @@ void renderOnboarding(const QString &folder)
     window.flow().advance();
     QTest::qWait(50);
     save(window, folder + QStringLiteral("/onboarding-complete.png"));
+
+    // Other accounts found beside the default ones: offered, one turned on.
+    AllowanceMonitor withAccounts(fixture.store, fixture.clock,
+                                  AllowanceMonitor::Dependencies{.connectors = loads.loader(),
+                                                                 .isSubstituteLoader = true,
+                                                                 .accounts = {ProviderID::framer, ProviderID::codex, chatGptPersonal,
+                                                                              ProviderID::claudeCode, claudeWork}});
+    services.monitor = &withAccounts;
+    OnboardingWindow accountsWindow(services, true);
+    accountsWindow.show();
+    accountsWindow.flow().getStarted();
+    accountsWindow.flow().toggleAccount(claudeWork);
+    QTest::qWait(50);
+    save(accountsWindow, folder + QStringLiteral("/onboarding-providers-accounts.png"));
 }
 
 } // namespace
@@ -238,6 +313,20 @@ int main(int argc, char *argv[])
              monitor.beginConnecting(ProviderID::framer);
              monitor.finishConnecting(ProviderID::framer, false);
          }},
+        {QStringLiteral("accounts"), [&](test::Fixture &f, test::ScriptedLoads &loads) {
+             const AccountSet five{ProviderID::framer, ProviderID::codex, chatGptPersonal, ProviderID::claudeCode, claudeWork};
+             allowanceStore::saveAuthorizedProviders(f.store, five);
+             allowanceStore::saveEnabledProviders(f.store, five);
+             connectedAnswers(loads);
+             loads.answers.insert(chatGptPersonal, [] {
+                 return withLimit(ProviderID::codex, 71, QStringLiteral("5-hour limit"), QStringLiteral("71%"), QStringLiteral("Resets in 4h 2m")).forAccount(QStringLiteral("personal"));
+             });
+             loads.answers.insert(claudeWork, [] {
+                 return withLimit(ProviderID::claudeCode, 34, QStringLiteral("Weekly · all models"), QStringLiteral("34%"), QStringLiteral("Resets in 5d 1h")).forAccount(QStringLiteral("work"));
+             });
+         },
+         [](AllowanceMonitor &monitor, test::ScriptedLoads &) { monitor.refresh(false); },
+         {ProviderID::framer, ProviderID::codex, chatGptPersonal, ProviderID::claudeCode, claudeWork}},
         {QStringLiteral("rate-limited"), [&](test::Fixture &f, test::ScriptedLoads &loads) {
              allowanceStore::saveAuthorizedProviders(f.store, all);
              connectedAnswers(loads);
@@ -248,8 +337,10 @@ int main(int argc, char *argv[])
 
     for (const auto &[scheme, palette] : {std::pair{QStringLiteral("light"), lightPalette()}, std::pair{QStringLiteral("dark"), darkPalette()}}) {
         QApplication::setPalette(palette);
-        if (!popoverOnly)
+        if (!popoverOnly) {
             renderSettings(folder, scheme);
+            renderSettingsAccounts(folder, scheme);
+        }
         for (const QString &family : families) {
             QApplication::setFont(QFont(family));
             const QString fontName = family.toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
@@ -259,7 +350,8 @@ int main(int argc, char *argv[])
                 for (const AccountID &id : all)
                     loads.answers.insert(id, [id] { return test::connectedAllowance(id.provider, 50); });
                 scene.prepare(fixture, loads);
-                AllowanceMonitor monitor(fixture.store, fixture.clock, AllowanceMonitor::Dependencies{.connectors = loads.loader(), .isSubstituteLoader = true});
+                AllowanceMonitor monitor(fixture.store, fixture.clock,
+                                         AllowanceMonitor::Dependencies{.connectors = loads.loader(), .isSubstituteLoader = true, .accounts = scene.accounts});
                 auto *content = new ContentView(monitor, nullptr);
                 PopoverWindow popover(content, PopoverWindow::Mode::popup);
                 scene.act(monitor, loads);
@@ -267,6 +359,13 @@ int main(int argc, char *argv[])
                 popover.show();
                 QTest::qWait(300);
                 save(popover, QStringLiteral("%1/popover-%2-%3-%4.png").arg(folder, scene.name, scheme, fontName));
+                if (scene.accounts.size() > defaultAccounts().size()) {
+                    // A short screen: the rows scroll, the footer stays.
+                    content->setHeightLimit(popoverHeightLimit(QRect(0, 0, 800, 240)));
+                    QTest::qWait(100);
+                    save(popover, QStringLiteral("%1/popover-%2-short-screen-%3-%4.png").arg(folder, scene.name, scheme, fontName));
+                    content->setHeightLimit(QWIDGETSIZE_MAX);
+                }
                 if (scene.name == QLatin1String("needs-connection")) {
                     // Focus brought by the keyboard shows as a ring.
                     popover.activateWindow();

@@ -64,6 +64,29 @@ void OnboardingFlow::toggleProvider(ProviderID id)
     Q_EMIT changed();
 }
 
+QList<AccountID> OnboardingFlow::otherAccounts() const
+{
+    QList<AccountID> accounts;
+    for (const ProviderAllowance &provider : m_services.monitor->providers()) {
+        if (!provider.accountName.isEmpty())
+            accounts.append(accountOf(provider));
+    }
+    return accounts;
+}
+
+bool OnboardingFlow::isTracked(const AccountID &id) const
+{
+    return m_services.monitor->enabledProviderIDs().contains(id);
+}
+
+void OnboardingFlow::toggleAccount(const AccountID &id)
+{
+    if (isTracked(id) && m_services.monitor->enabledProviderIDs().size() < 2)
+        return;
+    m_services.monitor->setProvider(id, !isTracked(id));
+    Q_EMIT changed();
+}
+
 void OnboardingFlow::continueFromProviders()
 {
     m_selected.clear();

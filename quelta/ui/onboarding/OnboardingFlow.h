@@ -2,6 +2,8 @@
 
 #include "OnboardingTexts.h"
 
+#include "core/AccountID.h"
+
 #include <QCoroTask>
 #include <QObject>
 
@@ -39,9 +41,13 @@ public:
     OnboardingConnectionState connectionState() const { return m_state; }
     std::optional<ProviderID> currentProvider() const;
     bool isSelected(ProviderID id) const;
+    // The accounts found beside the providers' default ones; offered, tracked once turned on.
+    QList<AccountID> otherAccounts() const;
+    bool isTracked(const AccountID &id) const;
 
     void getStarted();
     void toggleProvider(ProviderID id);
+    void toggleAccount(const AccountID &id);
     void continueFromProviders();
     void primaryAction();
     // "Set up later", and what follows a connection.

@@ -1,5 +1,6 @@
 #include "OnboardingPages.h"
 
+#include "AccountChip.h"
 #include "OnboardingFlow.h"
 #include "OnboardingStyle.h"
 
@@ -215,7 +216,23 @@ ProvidersPage::ProvidersPage(OnboardingFlow &flow, QWidget *parent)
     }
     column->addLayout(cards);
     column->setAlignment(cards, Qt::AlignHCenter);
-    addCentred(column, text(QStringLiteral("More providers coming soon"), geist(12, QFont::Normal, -0.12), 0.36, this), 18);
+    const QList<AccountID> others = m_flow.otherAccounts();
+    if (others.isEmpty()) {
+        addCentred(column, text(QStringLiteral("More providers coming soon"), geist(12, QFont::Normal, -0.12), 0.36, this), 18);
+    } else {
+        addCentred(column, text(QStringLiteral("Also signed in on this computer"), geist(12, QFont::Normal, -0.12), 0.58, this), 18);
+        auto *chips = new QHBoxLayout;
+        chips->setSpacing(8);
+        for (const AccountID &id : others) {
+            auto *chip = new AccountChip(id, this);
+            connect(chip, &QAbstractButton::clicked, this, [this, id] { m_flow.toggleAccount(id); });
+            m_chips.append(chip);
+            chips->addWidget(chip);
+        }
+        column->addSpacing(10);
+        column->addLayout(chips);
+        column->setAlignment(chips, Qt::AlignHCenter);
+    }
     // Made after the cards: Tab reaches the cards first, as the eye does.
     m_continue = new WelcomeButton(QStringLiteral("Continue"), this);
     addCentred(column, m_continue, 20);
@@ -229,6 +246,8 @@ void ProvidersPage::sync()
 {
     for (ProviderCard *card : m_cards)
         card->setSelected(m_flow.isSelected(card->provider()));
+    for (AccountChip *chip : m_chips)
+        chip->setSelected(m_flow.isTracked(chip->account()));
 }
 
 ConnectionPage::ConnectionPage(OnboardingFlow &flow, bool reduceMotion, QWidget *parent)

@@ -13,6 +13,7 @@ class QLabel;
 
 namespace quelta {
 
+class AccountChip;
 class OnboardingFlow;
 class ProviderCard;
 class QuietButton;
@@ -57,13 +58,15 @@ private:
     WelcomeButton *m_button;
 };
 
-// "Choose your providers": a card per provider, toggled in the monitor at once.
+// "Choose your providers": a card per provider and a chip per other account found, toggled in
+// the monitor at once.
 class ProvidersPage final : public QWidget
 {
     Q_OBJECT
 public:
     ProvidersPage(OnboardingFlow &flow, QWidget *parent = nullptr);
     QList<ProviderCard *> cards() const { return m_cards; }
+    QList<AccountChip *> accountChips() const { return m_chips; }
     WelcomeButton *continueButton() const { return m_continue; }
 
 private:
@@ -71,6 +74,7 @@ private:
 
     OnboardingFlow &m_flow;
     QList<ProviderCard *> m_cards;
+    QList<AccountChip *> m_chips;
     WelcomeButton *m_continue = nullptr;
 };
 

@@ -2,12 +2,15 @@
 
 #include "ConnectButton.h"
 #include "FooterButton.h"
+#include "GroupDivider.h"
 #include "ProviderRow.h"
+#include "RowScrollArea.h"
 
 #include "analytics/AnalyticsManager.h"
 #include "core/AllowanceMonitor.h"
 
 #include <QHBoxLayout>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -21,6 +24,7 @@ ContentView::ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics,
     , m_analytics(analytics)
     , m_rows(new QWidget(this))
     , m_rowList(new QVBoxLayout(m_rows))
+    , m_rowArea(new RowScrollArea(m_rows, this))
     , m_refresh(new FooterButton(QStringLiteral("arrow.clockwise"), 11, this))
     , m_settings(new FooterButton(QStringLiteral("gearshape"), 13, this))
 {
@@ -41,7 +45,7 @@ ContentView::ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics,
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(16, 16, 16, 16);
     column->setSpacing(8);
-    column->addWidget(m_rows);
+    column->addWidget(m_rowArea);
     column->addLayout(footer);
 
     connect(m_refresh, &QAbstractButton::clicked, this, &ContentView::refreshAllowances);
@@ -60,8 +64,10 @@ ContentView::ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics,
 QList<ProviderRow *> ContentView::rows() const
 {
     QList<ProviderRow *> rows;
-    for (int i = 0; i < m_rowList->count(); ++i)
-        rows.append(static_cast<ProviderRow *>(m_rowList->itemAt(i)->widget()));
+    for (int i = 0; i < m_rowList->count(); ++i) {
+        if (auto *row = qobject_cast<ProviderRow *>(m_rowList->itemAt(i)->widget()))
+            rows.append(row);
+    }
     return rows;
 }
 
@@ -77,28 +83,30 @@ void ContentView::syncRows()
 {
     const QList<ProviderAllowance> visible = m_monitor.visibleProviders();
     QList<ProviderRow *> existing = rows();
-    // Rows are kept per account, so hover and fades survive a redraw.
-    for (ProviderRow *row : existing) {
-        const bool stillVisible = std::any_of(visible.begin(), visible.end(), [row](const ProviderAllowance &p) { return accountOf(p) == row->account(); });
-        if (!stillVisible) {
-            m_rowList->removeWidget(row);
-            delete row;
-        }
-    }
-    existing = rows();
+    while (QLayoutItem *item = m_rowList->takeAt(0))
+        delete item;
+    qDeleteAll(std::exchange(m_dividers, {}));
+    const auto gone = std::ranges::partition(existing, [&visible](const ProviderRow *row) {
+        return std::ranges::any_of(visible, [row](const ProviderAllowance &p) { return accountOf(p) == row->account(); });
+    });
+    qDeleteAll(gone);
+    existing.erase(gone.begin(), gone.end());
+    // Dividers only where some provider shows several accounts: one account each needs none.
+    const bool grouped = std::ranges::adjacent_find(visible, {}, &ProviderAllowance::id) != visible.end();
     for (int index = 0; index < visible.size(); ++index) {
         const ProviderAllowance &provider = visible[index];
-        auto found = std::find_if(existing.begin(), existing.end(), [&](ProviderRow *row) { return row->account() == accountOf(provider); });
+        // Rows are kept per account, so hover and fades survive a redraw.
+        const auto found = std::ranges::find(existing, accountOf(provider), &ProviderRow::account);
         ProviderRow *row = found != existing.end() ? *found : nullptr;
         if (!row) {
             row = new ProviderRow(m_rows);
             connect(row, &ProviderRow::connectRequested, this, &ContentView::connectRequested);
-            row->display(provider, rowStateOf(m_monitor, provider));
         }
-        if (m_rowList->indexOf(row) != index) {
-            m_rowList->removeWidget(row);
-            m_rowList->insertWidget(index, row);
+        if (grouped && index > 0 && visible[index - 1].id != provider.id) {
+            m_dividers.append(new GroupDivider(m_rows));
+            m_rowList->addWidget(m_dividers.last());
         }
+        m_rowList->addWidget(row);
         row->display(provider, rowStateOf(m_monitor, provider));
         row->show();
     }
@@ -134,6 +142,8 @@ bool ContentView::focusNextPrevChild(bool next)
     const qsizetype count = order.size();
     const qsizetype target = current < 0 ? (next ? 0 : count - 1) : (current + (next ? 1 : count - 1)) % count;
     order[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (m_rows->isAncestorOf(order[target]))
+        m_rowArea->ensureWidgetVisible(order[target]);
     return true;
 }
 
@@ -159,20 +169,36 @@ bool ContentView::event(QEvent *event)
     return handled;
 }
 
+int ContentView::neededWidth() const
+{
+    const QMargins margins = layout()->contentsMargins();
+    // Once the rows scroll, their scroll bar takes its width beside them.
+    const QScrollBar *scrollBar = m_rowArea->verticalScrollBar();
+    const int beside = scrollBar->isVisible() ? scrollBar->sizeHint().width() : 0;
+    return std::clamp(m_rowList->minimumSize().width() + beside + margins.left() + margins.right(), width, widestWidth);
+}
+
 int ContentView::neededHeight() const
 {
     // A wrapped subtitle makes its row taller: the height is the one this width needs.
     const QLayout *column = layout();
-    return column->hasHeightForWidth() ? column->totalHeightForWidth(width) : column->totalMinimumSize().height();
+    return column->hasHeightForWidth() ? column->totalHeightForWidth(neededWidth()) : column->totalMinimumSize().height();
+}
+
+void ContentView::setHeightLimit(int limit)
+{
+    m_heightLimit = limit;
+    reportHeight();
 }
 
 void ContentView::reportHeight()
 {
-    const int height = neededHeight();
-    if (height == m_reportedHeight)
+    const int height = std::min(neededHeight(), m_heightLimit);
+    const int wide = neededWidth();
+    if (height == m_reportedHeight && wide == size().width())
         return;
     m_reportedHeight = height;
-    setFixedHeight(height);
+    setFixedSize(wide, height);
     Q_EMIT contentHeightChanged(height);
 }
 

@@ -13,17 +13,21 @@ namespace quelta {
 class AllowanceMonitor;
 class AnalyticsManager;
 class FooterButton;
+class GroupDivider;
 class ProviderRow;
+class RowScrollArea;
 
-// The popover's content: a row per visible provider, then the refresh button carrying the
-// status line and the settings button. A pure view of the monitor; it reports its height, taller
-// where a subtitle wraps, so that its owner can size the popover to fit. Tab and screen readers
-// take the rows first, then the footer.
+// The popover's content: a row per tracked account, grouped by provider, then the refresh
+// button carrying the status line and the settings button. A pure view of the monitor; it reports
+// its size, taller where a subtitle wraps and wider where an account's name is long, so that its
+// owner can size the popover to fit; held below that height, the rows scroll. Tab and screen readers take the rows first, then the footer.
 class ContentView final : public QWidget
 {
     Q_OBJECT
 public:
     static constexpr int width = 312;
+    // As wide as a long account name needs, up to this.
+    static constexpr int widestWidth = 420;
 
     // `analytics` may be absent (nothing is tracked then).
     ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics, QWidget *parent = nullptr);
@@ -31,8 +35,13 @@ public:
     QList<ProviderRow *> rows() const;
     // What Tab reaches, in reading order: the rows' Connect buttons, Refresh, then Settings.
     QList<QWidget *> controls() const;
-    // The height everything needs at the fixed width.
+    // The width the rows need: the design's, or more for a long account name.
+    int neededWidth() const;
+    // The height everything needs at that width.
     int neededHeight() const;
+    // The most the content may take (the screen's height); the rows scroll within it.
+    void setHeightLimit(int limit);
+    RowScrollArea *rowArea() const { return m_rowArea; }
     FooterButton *refreshButton() const { return m_refresh; }
     FooterButton *settingsButton() const { return m_settings; }
 
@@ -62,11 +71,14 @@ private:
     AnalyticsManager *m_analytics;
     QWidget *m_rows;
     QVBoxLayout *m_rowList;
+    RowScrollArea *m_rowArea;
+    QList<GroupDivider *> m_dividers;
     FooterButton *m_refresh;
     FooterButton *m_settings;
     // Ages such as "Updated 5m ago" move on while the popover is open; nothing runs while closed.
     QTimer m_statusClock;
     int m_reportedHeight = 0;
+    int m_heightLimit = QWIDGETSIZE_MAX;
 };
 
 } // namespace quelta

@@ -32,6 +32,11 @@ std::optional<int> popoverHeightFor(qreal reportedHeight, int currentHeight)
     return height;
 }
 
+int popoverHeightLimit(const QRect &available)
+{
+    return std::max(0, available.height() - 2 * gap);
+}
+
 QPoint popoverPosition(const QSize &size, const QRect &anchor, const std::optional<QPoint> &pointer, const QRect &available)
 {
     const bool useAnchor = anchor.isValid() && !anchor.isEmpty();
@@ -60,7 +65,7 @@ PopoverWindow::PopoverWindow(ContentView *content, Mode mode, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content);
-    setFixedWidth(ContentView::width);
+    setFixedWidth(content->neededWidth());
     connect(content, &ContentView::contentHeightChanged, this, &PopoverWindow::applyContentHeight);
     applyContentHeight(content->neededHeight());
     // Where the popup cannot grab the pointer and keyboard (an X11 client under a Wayland
@@ -83,21 +88,22 @@ void PopoverWindow::onFocusWindowChanged(QWindow *window)
 
 void PopoverWindow::applyContentHeight(qreal height)
 {
+    setFixedWidth(m_content->size().width());
     if (const std::optional<int> next = popoverHeightFor(height, this->height()))
         setFixedHeight(*next);
 }
 
 void PopoverWindow::showAt(const QRect &anchor, const std::optional<QPoint> &pointer)
 {
-    if (m_mode == Mode::popup) {
-        // The panel's screen, where nothing tells where the click was.
-        const QScreen *screen = nullptr;
-        if (anchor.isValid() || pointer)
-            screen = QGuiApplication::screenAt(anchor.isValid() ? anchor.center() : *pointer);
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
+    // The panel's screen, where nothing tells where the click was.
+    const QScreen *screen = nullptr;
+    if (anchor.isValid() || pointer)
+        screen = QGuiApplication::screenAt(anchor.isValid() ? anchor.center() : *pointer);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    m_content->setHeightLimit(popoverHeightLimit(screen->availableGeometry()));
+    if (m_mode == Mode::popup)
         move(popoverPosition(size(), anchor, pointer, screen->availableGeometry()));
-    }
     show();
     raise();
     activateWindow();

@@ -12,6 +12,9 @@ class ContentView;
 // whole points above, and nothing when that differs by less than one point or is no height.
 std::optional<int> popoverHeightFor(qreal reportedHeight, int currentHeight);
 
+// The tallest the popover may be on a screen whose free area is `available`: a gap short of it.
+int popoverHeightLimit(const QRect &available);
+
 // Where the popover goes: centred under (or over, for a panel at the bottom) the tray icon, or
 // beside the pointer when the tray gives no geometry, or where a panel menu opens (top right)
 // when the pointer's position is not known either; always inside `available`.

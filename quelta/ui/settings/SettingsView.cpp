@@ -12,11 +12,13 @@
 #include "platform/DetachedTask.h"
 #include "platform/LoginItem.h"
 #include "ui/UiLogging.h"
+#include "ui/settings/AccountsSection.h"
 #include "ui/widgets/AlertBox.h"
 #include "ui/widgets/ProviderIconTile.h"
 #include "ui/widgets/Switch.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -184,6 +186,8 @@ SettingsView::SettingsView(Services services, QWidget *parent)
     column->setContentsMargins(24, 24, 24, 24);
     column->setSpacing(20);
     column->addWidget(makeProvidersSection());
+    if (m_services.accounts)
+        column->addWidget(makeAccountsSection());
     column->addWidget(makeNotificationsSection());
     column->addWidget(makeGeneralSection());
     column->addWidget(makeSupportSection());
@@ -215,7 +219,9 @@ SettingsView::SettingsView(Services services, QWidget *parent)
 QWidget *SettingsView::makeProvidersSection()
 {
     auto *card = new Card(this);
-    const QList<ProviderAllowance> &providers = m_services.monitor->providers();
+    // A provider's default account here; the others have a section of their own.
+    QList<ProviderAllowance> providers = m_services.monitor->providers();
+    providers.removeIf([](const ProviderAllowance &provider) { return !provider.accountName.isEmpty(); });
     for (qsizetype index = 0; index < providers.size(); ++index) {
         const ProviderID id = providers[index].id;
         auto *row = new QWidget(card);
@@ -277,6 +283,18 @@ QWidget *SettingsView::makeProvidersSection()
     }
     return section(QStringLiteral("Providers"), QStringLiteral("Choose which allowances appear in Quelta. Data stays on this computer."), card,
                    this);
+}
+
+QWidget *SettingsView::makeAccountsSection()
+{
+    auto *card = new Card(this);
+    AccountsSection::FolderChooser choose = m_services.chooseFolder;
+    if (!choose)
+        choose = [](QWidget *parent) { return QFileDialog::getExistingDirectory(parent, QStringLiteral("Choose the Account’s Folder")); };
+    m_accountsSection = new AccountsSection(*m_services.accounts, std::move(choose), card);
+    card->rows()->addWidget(m_accountsSection);
+    return section(QStringLiteral("Accounts"),
+                   QStringLiteral("Other Claude Code and Codex folders, each signed in to an account of its own."), card, this);
 }
 
 QWidget *SettingsView::makeNotificationsSection()

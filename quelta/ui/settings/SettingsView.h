@@ -16,6 +16,8 @@ class QVBoxLayout;
 
 namespace quelta {
 
+class AccountChanges;
+class AccountsSection;
 class AllowanceMonitor;
 class AnalyticsManager;
 class LoginItem;
@@ -35,6 +37,10 @@ public:
         AnalyticsManager *analytics = nullptr;
         LoginItem *loginItem = nullptr;
         ProviderConnection *connection = nullptr;
+        // The other accounts, where the settings may change them; without it, none are listed.
+        AccountChanges *accounts = nullptr;
+        // Asks for an account's folder; the desktop's folder chooser when not given.
+        std::function<QString(QWidget *)> chooseFolder;
         // The provider's tool, when installed: the advice after a failure names what is missing.
         std::function<std::optional<QString>(ProviderID)> executable;
         std::function<void()> checkForUpdates;
@@ -57,6 +63,7 @@ public:
     QPushButton *connectButton(ProviderID id) const;
     QLabel *providerCaption(ProviderID id) const;
     QWidget *badge(ProviderID id) const;
+    AccountsSection *accountsSection() const { return m_accountsSection; }
     QComboBox *limitPicker() const { return m_limitPicker; }
     QWidget *limitRow() const { return m_limitRow; }
     Switch *alertsSwitch() const { return m_alertsSwitch; }
@@ -79,6 +86,7 @@ protected:
 
 private:
     QWidget *makeProvidersSection();
+    QWidget *makeAccountsSection();
     QWidget *makeNotificationsSection();
     QWidget *makeGeneralSection();
     QWidget *makeSupportSection();
@@ -100,6 +108,7 @@ private:
 
     Services m_services;
     QHash<ProviderID, ProviderControls> m_providers;
+    AccountsSection *m_accountsSection = nullptr;
     QWidget *m_limitRow = nullptr;
     QComboBox *m_limitPicker = nullptr;
     Switch *m_alertsSwitch = nullptr;

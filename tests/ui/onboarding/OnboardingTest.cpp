@@ -6,6 +6,7 @@
 #include "core/AllowanceStore.h"
 #include "core/ProviderConnectorError.h"
 #include "core/ServiceAddresses.h"
+#include "ui/onboarding/AccountChip.h"
 #include "ui/onboarding/OnboardingPages.h"
 #include "ui/onboarding/OnboardingStyle.h"
 #include "ui/onboarding/OnboardingWindow.h"
@@ -31,6 +32,7 @@ class OnboardingTest : public QObject
     std::unique_ptr<AllowanceMonitor> m_monitor;
     std::unique_ptr<ProviderConnection> m_connection;
     std::unique_ptr<OnboardingWindow> m_window;
+    QList<AccountID> m_accounts;
     QList<ProviderID> m_signIns;
     std::optional<ProviderConnectorError::Kind> m_signInFailure;
     bool m_toolInstalled = true;
@@ -45,8 +47,9 @@ class OnboardingTest : public QObject
     {
         allowanceStore::saveEnabledProviders(m_fixture->store, enabled);
         allowanceStore::saveAuthorizedProviders(m_fixture->store, connected);
-        m_monitor = std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock,
-                                                       AllowanceMonitor::Dependencies{.connectors = m_loads->loader(), .isSubstituteLoader = true});
+        m_monitor = std::make_unique<AllowanceMonitor>(
+            m_fixture->store, m_fixture->clock,
+            AllowanceMonitor::Dependencies{.connectors = m_loads->loader(), .isSubstituteLoader = true, .accounts = m_accounts});
         if (!connected.isEmpty()) {
             m_monitor->refresh(false);
             QTRY_VERIFY(!m_monitor->isRefreshing());
@@ -95,6 +98,7 @@ private Q_SLOTS:
         m_toolInstalled = true;
         m_framerConnects = false;
         m_signInWaits = false;
+        m_accounts = defaultAccounts();
     }
 
     void cleanup()
@@ -218,6 +222,26 @@ private Q_SLOTS:
         QCOMPARE(page()->primaryButton()->text(), QStringLiteral("Try again"));
         // Leaving the window reads Framer again, as leaving it from the popover does.
         QTRY_COMPARE(m_loads->calls, QList<AccountID>{ProviderID::framer});
+    }
+
+    // Another account found is offered beside the cards, off; turned on, it is tracked with the
+    // sign-in its folder holds, and asks for no connection page of its own.
+    void otherAccountsAreOfferedOff()
+    {
+        const AccountID work(ProviderID::claudeCode, QStringLiteral("work"));
+        m_accounts.append(work);
+        open({ProviderID::codex});
+        flow().getStarted();
+        auto *providers = qobject_cast<ProvidersPage *>(m_window->page());
+        QCOMPARE(providers->accountChips().size(), 1);
+        AccountChip *chip = providers->accountChips().constFirst();
+        QCOMPARE(chip->accessibleName(), QStringLiteral("Claude · work"));
+        QVERIFY(!chip->isSelected());
+        chip->click();
+        QVERIFY(chip->isSelected());
+        QVERIFY(m_monitor->enabledProviderIDs().contains(work) && m_monitor->authorizedProviderIDs().contains(work));
+        flow().continueFromProviders();
+        QCOMPARE(flow().selectedProviders(), QList<ProviderID>{ProviderID::codex});
     }
 
     // The cards say "checked" as the monitor does, whatever is pressed; Tab takes them before

@@ -10,10 +10,13 @@
 #include "ui/popover/FooterButton.h"
 #include "ui/popover/PopoverWindow.h"
 #include "ui/popover/ProviderRow.h"
+#include "ui/popover/RowScrollArea.h"
 #include "ui/widgets/FadingLabel.h"
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLabel>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextDocument>
@@ -460,6 +463,52 @@ private Q_SLOTS:
         QVERIFY(popover.rect().contains(shown));
         QTRY_COMPARE(popover.height(), popover.content()->neededHeight());
         QCOMPARE(popover.content()->height(), popover.height());
+    }
+
+    void severalAccountsGroupAndScroll_data()
+    {
+        QTest::addColumn<int>("screenHeight");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("tall screen") << 1200 << false;
+        QTest::newRow("short screen") << 220 << true;
+    }
+
+    // One row per tracked account, grouped by provider; held to a short screen, the rows scroll
+    // and the footer stays.
+    void severalAccountsGroupAndScroll()
+    {
+        QFETCH(int, screenHeight);
+        QFETCH(bool, scrolls);
+        const QList<AccountID> accounts{ProviderID::framer, ProviderID::codex, AccountID(ProviderID::codex, QStringLiteral("weekend-side-projects")),
+                                        ProviderID::claudeCode, AccountID(ProviderID::claudeCode, QStringLiteral("work"))};
+        allowanceStore::saveEnabledProviders(m_fixture->store, AccountSet(accounts.begin(), accounts.end()));
+        m_monitor = std::make_unique<AllowanceMonitor>(
+            m_fixture->store, m_fixture->clock,
+            AllowanceMonitor::Dependencies{.connectors = m_loads->loader(), .isSubstituteLoader = true, .accounts = {accounts.crbegin(), accounts.crend()}});
+        PopoverWindow popover(new ContentView(*m_monitor, nullptr), PopoverWindow::Mode::popup);
+        popover.showAt({}, QPoint(400, 10));
+        QVERIFY(QTest::qWaitForWindowExposed(&popover));
+
+        popover.content()->setHeightLimit(popoverHeightLimit(QRect(0, 0, 800, screenHeight)));
+        const int needed = popover.content()->neededHeight();
+        QTRY_COMPARE(popover.height(), scrolls ? screenHeight - 8 : needed);
+        const QScrollBar *bar = popover.content()->rowArea()->verticalScrollBar();
+        QTRY_COMPARE(bar->maximum() > 0 && bar->isVisible(), scrolls);
+
+        QStringList names;
+        for (const ProviderRow *row : popover.content()->rows()) {
+            names << displayName(row->account());
+            // The popover widens for a long name rather than cut it short, scroll bar or not.
+            const QList<QLabel *> labels = row->findChildren<QLabel *>();
+            const auto name = std::ranges::find(labels, names.last(), &QLabel::text);
+            QVERIFY(name != labels.end());
+            QTRY_VERIFY2((*name)->width() >= (*name)->sizeHint().width(), qPrintable(names.last()));
+            QVERIFY(row->width() <= popover.content()->rowArea()->viewport()->width());
+        }
+        QCOMPARE(names, (QStringList{QStringLiteral("Framer"), QStringLiteral("ChatGPT"), QStringLiteral("ChatGPT · weekend-side-projects"),
+                                     QStringLiteral("Claude"), QStringLiteral("Claude · work")}));
+        const QWidget *refresh = popover.content()->refreshButton();
+        QVERIFY(popover.rect().contains(QRect(refresh->mapTo(&popover, QPoint(0, 0)), refresh->size())));
     }
 
     void heightRule_data()

@@ -4,16 +4,19 @@
 
 #include "alerts/UsageNotificationManager.h"
 #include "analytics/AnalyticsManager.h"
+#include "commands/AccountChanges.h"
 #include "commands/ProviderConnection.h"
 #include "core/AllowanceStore.h"
 #include "core/ProviderConnectorError.h"
 #include "platform/LoginItem.h"
+#include "ui/settings/AccountsSection.h"
 #include "ui/settings/SettingsView.h"
 #include "ui/widgets/Switch.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -32,7 +35,9 @@ class SettingsViewTest : public QObject
     std::unique_ptr<test::RecordingNotificationCenter> m_center;
     std::unique_ptr<UsageNotificationManager> m_alerts;
     std::unique_ptr<AnalyticsManager> m_analytics;
+    std::unique_ptr<AccountRegistry> m_registry;
     std::unique_ptr<AllowanceMonitor> m_monitor;
+    std::unique_ptr<AccountChanges> m_accountChanges;
     std::unique_ptr<ProviderConnection> m_connection;
     std::unique_ptr<LoginItem> m_loginItem;
     std::unique_ptr<SettingsView> m_view;
@@ -65,8 +70,15 @@ class SettingsViewTest : public QObject
         allowanceStore::saveAuthorizedProviders(m_fixture->store, connected);
         m_alerts = std::make_unique<UsageNotificationManager>(m_fixture->store, m_fixture->clock, *m_center);
         m_analytics = std::make_unique<AnalyticsManager>(m_fixture->store, m_fixture->clock, AnalyticsManager::TelemetrySetup{});
-        m_monitor = std::make_unique<AllowanceMonitor>(m_fixture->store, m_fixture->clock,
-                                                       AllowanceMonitor::Dependencies{.connectors = m_loads->loader(), .isSubstituteLoader = true});
+        QList<AccountID> accounts = defaultAccounts();
+        if (m_registry) {
+            accounts.clear();
+            for (const AccountFolder &account : m_registry->found().accounts)
+                accounts << account.id;
+        }
+        m_monitor = std::make_unique<AllowanceMonitor>(
+            m_fixture->store, m_fixture->clock,
+            AllowanceMonitor::Dependencies{.connectors = m_loads->loader(), .isSubstituteLoader = true, .accounts = accounts});
         if (!connected.isEmpty()) {
             m_monitor->refresh(false);
             QTRY_VERIFY(!m_monitor->isRefreshing());
@@ -79,6 +91,10 @@ class SettingsViewTest : public QObject
         services.loginItem = m_loginItem.get();
         m_connection = std::make_unique<ProviderConnection>(*m_monitor, [this](AccountID id) { return signIn(id.provider); });
         services.connection = m_connection.get();
+        if (m_registry) {
+            m_accountChanges = std::make_unique<AccountChanges>(*m_registry, *m_monitor);
+            services.accounts = m_accountChanges.get();
+        }
         services.executable = [](ProviderID) { return std::optional(QStringLiteral("/usr/bin/tool")); };
         m_view = std::make_unique<SettingsView>(services);
         m_view->show();
@@ -103,9 +119,62 @@ private Q_SLOTS:
     {
         m_view.reset();
         m_connection.reset();
+        m_accountChanges.reset();
         m_monitor.reset();
+        m_registry.reset();
         m_analytics.reset();
         m_alerts.reset();
+    }
+
+    void addingAnAccount_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("no folder") << QString() << QString() << QStringLiteral("Choose the folder the account is signed in through.");
+        QTest::newRow("missing folder") << QStringLiteral("nowhere") << QString() << QStringLiteral("That folder doesn’t exist.");
+        QTest::newRow("no sign-in") << QStringLiteral("empty") << QString()
+                                    << QStringLiteral("That folder holds no Claude Code sign-in. Sign in with Claude Code there first.");
+        QTest::newRow("bad name") << QStringLiteral("side") << QStringLiteral("two words")
+                                  << QStringLiteral("Name the account with letters, digits, “-”, “_” or “.”.");
+        QTest::newRow("name taken") << QStringLiteral("side") << QStringLiteral("work")
+                                    << QStringLiteral("An account named “work” exists already. Choose another name.");
+        QTest::newRow("name from the folder") << QStringLiteral("side") << QString() << QString();
+    }
+
+    // A found account is offered untracked; one added by hand is tracked at once, and removed
+    // again; every problem shows in place, in words.
+    void addingAnAccount()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        QFETCH(QString, problem);
+        m_fixture->writeHomeFile(QStringLiteral(".claude-work/.credentials.json"), "{}");
+        m_fixture->writeHomeFile(QStringLiteral("side/.credentials.json"), "{}");
+        QDir().mkpath(m_fixture->home(QStringLiteral("empty")));
+        m_registry = std::make_unique<AccountRegistry>(m_fixture->store, AccountSearchPlaces{m_fixture->home(), {}, {}});
+        start({ProviderID::claudeCode});
+        AccountsSection *accounts = m_view->accountsSection();
+        const AccountID work(ProviderID::claudeCode, QStringLiteral("work"));
+        const AccountID side(ProviderID::claudeCode, QStringLiteral("side"));
+        QVERIFY(accounts->trackSwitch(work) && !accounts->trackSwitch(work)->isChecked() && !accounts->removeButton(work));
+
+        accounts->addButton()->click();
+        QVERIFY(accounts->addForm()->isVisible());
+        accounts->folderField()->setText(folder.isEmpty() ? QString() : m_fixture->home(folder));
+        accounts->nameField()->setText(name);
+        accounts->confirmButton()->click();
+        QCOMPARE(accounts->problemLabel()->isVisible() ? accounts->problemLabel()->text() : QString(), problem);
+        QCOMPARE(m_monitor->enabledProviderIDs().contains(side), problem.isEmpty());
+        if (!problem.isEmpty())
+            return;
+        QVERIFY(!accounts->addForm()->isVisible());
+        QVERIFY(accounts->trackSwitch(side)->isChecked());
+        QCOMPARE(m_monitor->visibleProviders().last().name, QStringLiteral("Claude · side"));
+        accounts->removeButton(side)->click();
+        QVERIFY(!accounts->trackSwitch(side));
+        QVERIFY(!m_monitor->enabledProviderIDs().contains(side));
+        QCOMPARE(m_monitor->visibleProviders().size(), 1);
     }
 
     void theLastVisibleProviderCannotBeHidden()
