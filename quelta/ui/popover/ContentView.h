@@ -2,6 +2,7 @@
 
 #include "core/AccountID.h"
 #include "core/ProviderAllowance.h"
+#include "history/UsageSparkline.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -13,6 +14,7 @@ namespace quelta {
 class AllowanceMonitor;
 class AnalyticsManager;
 class FooterButton;
+class HistoryRecorder;
 class ProviderRow;
 
 // The popover's content: a row per visible provider, then the refresh button carrying the
@@ -25,11 +27,12 @@ class ContentView final : public QWidget
 public:
     static constexpr int width = 312;
 
-    // `analytics` may be absent (nothing is tracked then).
-    ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics, QWidget *parent = nullptr);
+    // `analytics` may be absent (nothing is tracked then); so may `history` (no sparklines then).
+    ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics, HistoryRecorder *history = nullptr, QWidget *parent = nullptr);
 
     QList<ProviderRow *> rows() const;
-    // What Tab reaches, in reading order: the rows' Connect buttons, Refresh, then Settings.
+    // What Tab reaches, in reading order: the rows with a sparkline and the rows' Connect
+    // buttons, Refresh, then Settings.
     QList<QWidget *> controls() const;
     // The height everything needs at the fixed width.
     int neededHeight() const;
@@ -57,9 +60,11 @@ private:
     void syncRow(const AccountID &id);
     void syncStatus();
     void reportHeight();
+    std::optional<UsageSparkline> sparklineOf(const ProviderAllowance &provider) const;
 
     AllowanceMonitor &m_monitor;
     AnalyticsManager *m_analytics;
+    HistoryRecorder *m_history;
     QWidget *m_rows;
     QVBoxLayout *m_rowList;
     FooterButton *m_refresh;
