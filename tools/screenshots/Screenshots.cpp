@@ -2,6 +2,7 @@
 // as the first argument; the popover in each of the sans fonts Linux desktops ship. With
 // --popover-only, just the popover (for a second run at another scale); with --tray-icon-only, just
 // the tray icon. Run through scripts/screenshots; look at the files.
+#include "HistoryScreenshots.h"
 #include "InstallerScreenshots.h"
 #include "TrayIconScreenshots.h"
 #include "MonitorTestSupport.h"
@@ -9,6 +10,7 @@
 #include "TestFixture.h"
 
 #include "core/AllowanceStore.h"
+#include "history/HistoryRecorder.h"
 #include "core/ProviderConnectorError.h"
 #include "ui/onboarding/OnboardingFlow.h"
 #include "ui/FontRegistry.h"
@@ -114,6 +116,8 @@ void renderSettings(const QString &folder, const QString &scheme)
         services.loginItem = &loginItem;
         services.connection = &connection;
         services.appVersion = QStringLiteral("0.1.0");
+        HistoryRecorder history(monitor, fixture.store, fixture.home(QStringLiteral("history.sqlite")));
+        services.history = &history;
         QScrollArea window;
         window.setWidgetResizable(true);
         window.setFrameShape(QFrame::NoFrame);
@@ -248,8 +252,10 @@ int main(int argc, char *argv[])
 
     for (const auto &[scheme, palette] : {std::pair{QStringLiteral("light"), lightPalette()}, std::pair{QStringLiteral("dark"), darkPalette()}}) {
         QApplication::setPalette(palette);
-        if (!popoverOnly)
+        if (!popoverOnly) {
             renderSettings(folder, scheme);
+            renderHistory(folder, scheme);
+        }
         for (const QString &family : families) {
             QApplication::setFont(QFont(family));
             const QString fontName = family.toLower().replace(QLatin1Char(' '), QLatin1Char('-'));

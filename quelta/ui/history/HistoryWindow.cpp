@@ -27,6 +27,9 @@ namespace quelta {
 
 namespace {
 
+// The latest ones; a busy quarter would otherwise make a long column of them.
+constexpr qsizetype ranOutShown = 8;
+
 QLabel *text(const QString &content, int size, QFont::Weight weight, bool secondary, QWidget *parent)
 {
     auto *label = new QLabel(content, parent);
@@ -208,8 +211,12 @@ QWidget *HistoryWindow::makeLimits(const QList<HistorySample> &samples, const QD
             if (sample.takenAt >= from)
                 peak = std::max(peak, sample.usedPercent);
         }
-        const QString name = series.last().limitName.isEmpty() ? limit : series.last().limitName;
-        const QString summary = QStringLiteral("Peak %1 % in the last %2 days · now %3 %").arg(peak).arg(days).arg(series.last().usedPercent);
+        const HistorySample &latest = series.last();
+        const QString name = latest.limitName.isEmpty() ? limit : latest.limitName;
+        QString summary = QStringLiteral("Peak %1 % in the last %2 days").arg(peak).arg(days);
+        // A figure whose window has reset since says nothing of now.
+        if (!latest.resetsAt || *latest.resetsAt > now)
+            summary += QStringLiteral(" · now %1 %").arg(latest.usedPercent);
         card->rows()->addWidget(text(name, 13, QFont::DemiBold, false, card));
         card->rows()->addWidget(text(summary, 11, QFont::Normal, true, card));
         auto *chart = new LimitChart(usageChartLine::steps(series, from, now, now), from.toTimeZone(m_zone).date(), card);
@@ -228,7 +235,7 @@ QWidget *HistoryWindow::makeRanOut(const QList<HistorySample> &samples, const QD
     const QList<RanOutWindow> windows = ranOutWindows(resets, samples, now);
     if (windows.isEmpty())
         card->rows()->addWidget(text(QStringLiteral("No limit ran out in this period."), 12, QFont::Normal, true, card));
-    for (const RanOutWindow &window : windows) {
+    for (const RanOutWindow &window : windows.first(std::min(windows.size(), ranOutShown))) {
         auto *entry = new QWidget(card);
         auto *lines = new QVBoxLayout(entry);
         lines->setContentsMargins(0, 0, 0, 0);
@@ -239,6 +246,8 @@ QWidget *HistoryWindow::makeRanOut(const QList<HistorySample> &samples, const QD
         lines->addWidget(when);
         card->rows()->addWidget(entry);
     }
+    if (windows.size() > ranOutShown)
+        card->rows()->addWidget(text(QStringLiteral("And %1 earlier.").arg(windows.size() - ranOutShown), 11, QFont::Normal, true, card));
     return section(QStringLiteral("Ran Out"), card, m_body);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/AllowancePercentageStyle.h"
 #include "history/UsageSparkline.h"
 
 #include <QWidget>
@@ -7,15 +8,15 @@
 namespace quelta {
 
 // A limit's current window in a row's bar slot: the window before it faint behind, the line so
-// far in the bar's colour, and a tick where the window resets. Hidden from screen readers: the
-// row describes it in words.
+// far, and a tick where the window resets. It shows the share the row's bar shows, used or
+// remaining. Hidden from screen readers: the row describes it in words.
 class UsageSparklineView final : public QWidget
 {
     Q_OBJECT
 public:
     explicit UsageSparklineView(QWidget *parent = nullptr);
 
-    void setSparkline(const UsageSparkline &sparkline);
+    void setSparkline(const UsageSparkline &sparkline, AllowancePercentageStyle style);
     const UsageSparkline &sparkline() const { return m_sparkline; }
 
 protected:
@@ -23,6 +24,7 @@ protected:
 
 private:
     UsageSparkline m_sparkline;
+    AllowancePercentageStyle m_style = AllowancePercentageStyle::used;
 };
 
 } // namespace quelta

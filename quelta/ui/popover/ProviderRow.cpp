@@ -106,6 +106,8 @@ void ProviderRow::refresh()
 
     setAccessibleName(m_provider.name);
     setAccessibleDescription(m_sparklineData ? m_sparklineData->description : QString());
+    if (m_sparklineData)
+        m_sparkline->setSparkline(*m_sparklineData, m_provider.percentageStyle);
     const bool sparklineShown = showsSparkline();
     m_sparkline->setVisible(sparklineShown);
     m_bar->setVisible(!sparklineShown);
@@ -114,8 +116,6 @@ void ProviderRow::refresh()
 void ProviderRow::setSparkline(const std::optional<UsageSparkline> &sparkline)
 {
     m_sparklineData = sparkline;
-    if (sparkline)
-        m_sparkline->setSparkline(*sparkline);
     setFocusPolicy(sparkline ? Qt::TabFocus : Qt::NoFocus);
     refresh();
 }
