@@ -37,4 +37,25 @@ QList<QList<QPointF>> steps(const QList<HistorySample> &samples, const QDateTime
     return lines;
 }
 
+QList<QList<QPointF>> peaksPerColumn(const QList<QList<QPointF>> &lines, int columns)
+{
+    QList<QList<QPointF>> thinned;
+    const auto column = [columns](const QPointF &point) { return std::min(columns - 1, int(point.x() * columns)); };
+    for (const QList<QPointF> &line : lines) {
+        QList<QPointF> kept;
+        for (qsizetype first = 0; first < line.size();) {
+            qsizetype last = first;
+            double peak = line[first].y();
+            while (last + 1 < line.size() && column(line[last + 1]) == column(line[first]))
+                peak = std::max(peak, line[++last].y());
+            kept.append(QPointF(line[first].x(), peak));
+            if (last != first)
+                kept.append(QPointF(line[last].x(), peak));
+            first = last + 1;
+        }
+        thinned.append(kept);
+    }
+    return thinned;
+}
+
 } // namespace quelta::usageChartLine

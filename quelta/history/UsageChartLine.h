@@ -20,4 +20,9 @@ inline constexpr std::chrono::hours longestHold{2};
 // order, all of one series.
 QList<QList<QPointF>> steps(const QList<HistorySample> &samples, const QDateTime &from, const QDateTime &to, const QDateTime &until);
 
+// The lines with no more than two points in each of `columns` equal columns: the first and last
+// place a line is in the column, both at the highest use it reached there. A chart narrower than
+// the record draws the same, and every peak (a window that ran out) stays.
+QList<QList<QPointF>> peaksPerColumn(const QList<QList<QPointF>> &lines, int columns);
+
 } // namespace quelta::usageChartLine

@@ -70,6 +70,25 @@ private Q_SLOTS:
         QCOMPARE(usageChartLine::steps(samples, now, now.addSecs(10 * hour), now.addSecs(until)), lines);
     }
 
+    void keepsEachColumnsPeak_data()
+    {
+        QTest::addColumn<Lines>("lines");
+        QTest::addColumn<Lines>("thinned"); // in ten columns
+
+        QTest::newRow("one point a column stays") << Lines{{{0, .1}, {.15, .1}, {.25, .4}}} << Lines{{{0, .1}, {.15, .1}, {.25, .4}}};
+        QTest::newRow("a column's points at its peak")
+            << Lines{{{.1, .2}, {.12, .2}, {.12, .9}, {.15, .9}, {.15, .3}, {.19, .3}, {.2, .3}}}
+            << Lines{{{.1, .9}, {.19, .9}, {.2, .3}}};
+        QTest::newRow("the right edge is the last column") << Lines{{{.95, .5}, {1, .6}}} << Lines{{{.95, .6}, {1, .6}}};
+        QTest::newRow("breaks stay") << Lines{{{.1, .2}, {.11, .2}}, {{.12, .5}, {.13, .5}}} << Lines{{{.1, .2}, {.11, .2}}, {{.12, .5}, {.13, .5}}};
+    }
+    void keepsEachColumnsPeak()
+    {
+        QFETCH(Lines, lines);
+        QFETCH(Lines, thinned);
+        QCOMPARE(usageChartLine::peaksPerColumn(lines, 10), thinned);
+    }
+
     void describesTheSparkline_data()
     {
         QTest::addColumn<Samples>("samples");

@@ -27,6 +27,9 @@ namespace quelta {
 
 namespace {
 
+// More than a chart has pixels, on a wide window at twice the density.
+constexpr int chartColumns = 1200;
+
 // The latest ones; a busy quarter would otherwise make a long column of them.
 constexpr qsizetype ranOutShown = 8;
 
@@ -219,7 +222,8 @@ QWidget *HistoryWindow::makeLimits(const QList<HistorySample> &samples, const QD
             summary += QStringLiteral(" · now %1 %").arg(latest.usedPercent);
         card->rows()->addWidget(text(name, 13, QFont::DemiBold, false, card));
         card->rows()->addWidget(text(summary, 11, QFont::Normal, true, card));
-        auto *chart = new LimitChart(usageChartLine::steps(series, from, now, now), from.toTimeZone(m_zone).date(), card);
+        const QList<QList<QPointF>> lines = usageChartLine::peaksPerColumn(usageChartLine::steps(series, from, now, now), chartColumns);
+        auto *chart = new LimitChart(lines, from.toTimeZone(m_zone).date(), card);
         chart->setAccessibleName(name);
         chart->setAccessibleDescription(summary);
         card->rows()->addWidget(chart);
