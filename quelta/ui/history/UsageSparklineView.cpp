@@ -33,6 +33,7 @@ void UsageSparklineView::setSparkline(const UsageSparkline &sparkline, Allowance
         return;
     m_sparkline = sparkline;
     m_style = style;
+    setAccessibleName(sparkline.description);
     update();
 }
 

@@ -9,7 +9,7 @@ namespace quelta {
 
 // A limit's current window in a row's bar slot: the window before it faint behind, the line so
 // far, and a tick where the window resets. It shows the share the row's bar shows, used or
-// remaining. Hidden from screen readers: the row describes it in words.
+// remaining, and is named for screen readers with the same in words.
 class UsageSparklineView final : public QWidget
 {
     Q_OBJECT

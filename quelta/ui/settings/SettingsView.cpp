@@ -425,8 +425,15 @@ QWidget *SettingsView::makeHistorySection()
     connect(m_retentionPicker, &QComboBox::activated, this,
             [this](int index) { m_services.history->setRetention(HistoryRetention(m_retentionPicker->itemData(index).toInt())); });
     connect(m_services.history, &HistoryRecorder::retentionChanged, this, &SettingsView::syncRetention);
-    card->rows()->addWidget(standardRow(QStringLiteral("clock"), QStringLiteral("Keep History"),
-                                        QStringLiteral("How long Quelta keeps past figures on this computer."), m_retentionPicker, card));
+    QWidget *keep = standardRow(QStringLiteral("clock"), QStringLiteral("Keep History"),
+                                QStringLiteral("How long Quelta keeps past figures on this computer."), m_retentionPicker, card);
+    // Screen readers on Linux speak a combo box's current item as its name, and its label
+    // through this relation.
+    for (QLabel *title : keep->findChildren<QLabel *>()) {
+        if (title->text() == m_retentionPicker->accessibleName())
+            title->setBuddy(m_retentionPicker);
+    }
+    card->rows()->addWidget(keep);
     card->rows()->addWidget(divider(44, card));
     m_showHistory = new QPushButton(QStringLiteral("Show History…"));
     connect(m_showHistory, &QPushButton::clicked, this, [this] {
