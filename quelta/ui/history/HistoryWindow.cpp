@@ -268,6 +268,14 @@ QStringList HistoryWindow::ranOutTexts() const
     return texts;
 }
 
+void HistoryWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The faded texts took their colour from the scheme they were made in.
+    if (event->type() == QEvent::PaletteChange && m_body)
+        reload();
+}
+
 void HistoryWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {

@@ -6,6 +6,8 @@
 #include <QTimeZone>
 #include <QWidget>
 
+#include <array>
+
 class QComboBox;
 class QLabel;
 class QVBoxLayout;
@@ -37,6 +39,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void reload();
