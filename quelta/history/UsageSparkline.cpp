@@ -24,8 +24,11 @@ QList<HistorySample> windowOf(const QList<HistorySample> &samples, const QDateTi
     return window;
 }
 
-QString previousWindowName(qint64 window)
+// "last week" and "yesterday" only for the window right before this one.
+QString previousWindowName(qint64 window, bool adjoins)
 {
+    if (!adjoins)
+        return QStringLiteral("last window");
     if (window == 7 * day)
         return QStringLiteral("last week");
     if (window == day)
@@ -86,7 +89,7 @@ std::optional<UsageSparkline> usageSparkline(const QList<HistorySample> &samples
     const QList<HistorySample> previous = windowOf(samples, previousReset);
     sparkline.previous = usageChartLine::steps(previous, previousStart, previousReset, previousReset);
     if (const std::optional<int> then = figureAt(previous, previousStart.addSecs(start.secsTo(now))))
-        sparkline.description += QStringLiteral("; %1 %2 % at this point").arg(previousWindowName(window)).arg(*then);
+        sparkline.description += QStringLiteral("; %1 %2 % at this point").arg(previousWindowName(window, namesReset(*earlier, start))).arg(*then);
     return sparkline;
 }
 

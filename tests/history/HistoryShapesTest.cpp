@@ -98,6 +98,8 @@ private Q_SLOTS:
         const Samples lastWeek{sample(-9 * day, 20, -3 * day), sample(-7 * day, 48, -3 * day), sample(-5 * day, 70, -3 * day)};
         QTest::newRow("compared with last week") << lastWeek + Samples{sample(-2 * day, 30), sample(-hour, 62)}
                                                  << QStringLiteral("Used 62 % in 3 days; last week 48 % at this point");
+        QTest::newRow("the week on record before is not last week")
+            << Samples{sample(-14 * day, 48, -10 * day), sample(-hour, 62)} << QStringLiteral("Used 62 % in 3 days; last window 48 % at this point");
         QTest::newRow("no earlier window") << Samples{sample(-2 * day, 30), sample(-hour, 62)} << QStringLiteral("Used 62 % in 3 days");
         QTest::newRow("last week's record starts later")
             << Samples{sample(-5 * day, 70, -3 * day), sample(-hour, 62)} << QStringLiteral("Used 62 % in 3 days");
@@ -158,12 +160,11 @@ private Q_SLOTS:
         const WindowReset ranOut{weekly, now.addSecs(-day), now.addSecs(-day - 60), 100, now.addSecs(-2 * day)};
         const WindowReset heldOut{weekly, now.addSecs(-8 * day), now.addSecs(-8 * day), 97, std::nullopt};
         const Samples fresh{sample(-hour, 20)};
-        QTest::newRow("an ended window that ran out") << QList<WindowReset>{ranOut, heldOut} << fresh
-                                                      << QList<RanOutWindow>{{weekly, QStringLiteral("Weekly limit"), now.addSecs(-2 * day), now.addSecs(-day - 60), false}};
+        const RanOutWindow ended{weekly, QStringLiteral("Weekly limit"), now.addSecs(-2 * day), now.addSecs(-day - 60), false};
+        QTest::newRow("an ended window that ran out") << QList<WindowReset>{ranOut, heldOut} << fresh << QList<RanOutWindow>{ended};
         QTest::newRow("the current window, used up since its first 100")
             << QList<WindowReset>{ranOut} << Samples{sample(-5 * hour, 90), sample(-3 * hour, 100), sample(-2 * hour, 100, 4 * day + 30)}
-            << QList<RanOutWindow>{{weekly, QStringLiteral("Weekly limit"), now.addSecs(-3 * hour), now.addSecs(4 * day + 30), true},
-                                   {weekly, QStringLiteral("Weekly limit"), now.addSecs(-2 * day), now.addSecs(-day - 60), false}};
+            << QList<RanOutWindow>{{weekly, QStringLiteral("Weekly limit"), now.addSecs(-3 * hour), now.addSecs(4 * day + 30), true}, ended};
         QTest::newRow("used up, but reset since") << QList<WindowReset>{} << Samples{sample(-2 * hour, 100, -hour)} << QList<RanOutWindow>{};
         QTest::newRow("another limit is full again")
             << QList<WindowReset>{} << Samples{ofLimit(sample(-2 * hour, 100), QStringLiteral("five_hour")), sample(-hour, 100)}

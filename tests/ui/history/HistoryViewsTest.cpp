@@ -61,9 +61,11 @@ class HistoryViewsTest : public QObject
                                            sample(QStringLiteral("codex"), QStringLiteral("main"), -20 * day, 40, -19 * day, 7 * day)}));
         // A five-hour window used up yesterday, reset an hour later.
         const qint64 reset = -day + hour;
-        for (const HistorySample &recorded : {sample(QStringLiteral("claudeCode"), QStringLiteral("five_hour"), -day - 2 * hour, 90, reset, 5 * hour),
-                                              sample(QStringLiteral("claudeCode"), QStringLiteral("five_hour"), -day, 100, reset, 5 * hour),
-                                              sample(QStringLiteral("claudeCode"), QStringLiteral("five_hour"), -day + 2 * hour, 3, reset + 5 * hour, 5 * hour)})
+        const QString provider = QStringLiteral("claudeCode");
+        const QString fiveHour = QStringLiteral("five_hour");
+        for (const HistorySample &recorded :
+             {sample(provider, fiveHour, -day - 2 * hour, 90, reset, 5 * hour), sample(provider, fiveHour, -day, 100, reset, 5 * hour),
+              sample(provider, fiveHour, -day + 2 * hour, 3, reset + 5 * hour, 5 * hour)})
             QVERIFY(m_history->store().record({recorded}));
         m_monitor->refresh(false);
         QTRY_VERIFY(!m_monitor->isRefreshing());
