@@ -18,7 +18,8 @@ QList<QList<QPointF>> steps(const QList<HistorySample> &samples, const QDateTime
         const HistorySample &sample = samples[index];
         const bool isLast = index + 1 == samples.size();
         const QDateTime next = isLast ? end : samples[index + 1].takenAt;
-        if (sample.takenAt >= end)
+        // A figure taken just as the span ends is still a point on it.
+        if (sample.takenAt > end)
             break;
         // Held until the next sample, within the longest hold, and no further than the span.
         const QDateTime heldUntil = std::min(next, std::min(end, sample.takenAt.addMSecs(hold)));

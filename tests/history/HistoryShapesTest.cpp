@@ -59,6 +59,8 @@ private Q_SLOTS:
                                                       << Lines{{{0, .4}, {.1, .4}, {.1, .5}, {.2, .5}}};
         QTest::newRow("one too old to carry in") << Samples{sample(-3 * hour, 40), sample(hour, 50)} << 2 * hour << Lines{{{.1, .5}, {.2, .5}}};
         QTest::newRow("nothing after until") << Samples{sample(0, 50), sample(hour, 60)} << hour / 2 << Lines{{{0, .5}, {.05, .5}}};
+        QTest::newRow("a figure taken at until is a point") << Samples{sample(-hour, 20), sample(hour, 50)} << hour
+                                                            << Lines{{{0, .2}, {.1, .2}, {.1, .5}, {.1, .5}}};
         QTest::newRow("a silent last figure stops holding") << Samples{sample(0, 50)} << 9 * hour << Lines{{{0, .5}, {.2, .5}}};
         QTest::newRow("no samples") << Samples{} << 9 * hour << Lines{};
     }

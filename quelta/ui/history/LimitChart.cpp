@@ -40,6 +40,14 @@ void LimitChart::paintEvent(QPaintEvent *)
     }
     fillUnderUsageLines(painter, area, m_lines, designColors::withOpacity(primary, 0.08));
     paintUsageLines(painter, area, m_lines, QPen(designColors::withOpacity(primary, 0.82), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // The latest figure, as a dot: a record only just begun is nothing but this.
+    if (!m_lines.isEmpty()) {
+        const QPointF last = m_lines.last().last();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(designColors::withOpacity(primary, 0.82));
+        painter.drawEllipse(QPointF(area.left() + last.x() * area.width(), area.bottom() - last.y() * area.height()), 2.5, 2.5);
+    }
     painter.setPen(designColors::secondary(palette()));
     const QRectF dates(area.left(), area.bottom() + 4, area.width(), labelHeight);
     painter.drawText(dates, Qt::AlignLeft | Qt::AlignVCenter, QLocale::c().toString(m_firstDay, QStringLiteral("d MMM")));

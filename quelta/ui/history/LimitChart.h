@@ -7,8 +7,9 @@
 
 namespace quelta {
 
-// One limit over the chosen period: its use as a stepped line over faint gridlines at 0, 50 and
-// 100 %, the period's first day under its left end and "Today" under its right.
+// One limit over the chosen period: its use as a stepped line ending in a dot at the latest
+// figure, over faint gridlines at 0, 50 and 100 %, the period's first day under its left end and
+// "Today" under its right.
 class LimitChart final : public QWidget
 {
     Q_OBJECT
