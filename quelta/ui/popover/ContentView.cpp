@@ -124,7 +124,8 @@ void ContentView::syncRow(const AccountID &id)
 
 std::optional<UsageSparkline> ContentView::sparklineOf(const ProviderAllowance &provider) const
 {
-    if (!m_history || provider.connectionState != ConnectionState::connected)
+    // Read only while shown: an idle tray keeps no record in memory; showing syncs the rows.
+    if (!m_history || !isVisible() || provider.connectionState != ConnectionState::connected)
         return std::nullopt;
     const std::optional<ProviderLimit> limit = provider.displayedLimit();
     if (!limit || !limit->windowDuration)

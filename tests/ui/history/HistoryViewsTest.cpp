@@ -107,10 +107,12 @@ private Q_SLOTS:
         QFETCH(bool, shown);
         start();
         ContentView view(*m_monitor, nullptr, m_history.get());
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
         ProviderRow *row = claudeRow(view);
         QVERIFY(row);
+        // The record is read when the popover shows, not while the tray is idle.
+        QVERIFY(row->accessibleDescription().isEmpty());
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
         QCOMPARE(row->accessibleDescription(), QStringLiteral("Used 62 % in 3 days; last week 48 % at this point"));
         // A row with a sparkline is reached by Tab, before the footer.
         QCOMPARE(view.controls().constFirst(), row);
