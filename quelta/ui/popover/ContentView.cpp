@@ -124,8 +124,10 @@ void ContentView::syncRow(const AccountID &id)
 
 std::optional<UsageSparkline> ContentView::sparklineOf(const ProviderAllowance &provider) const
 {
-    // Read only while shown: an idle tray keeps no record in memory; showing syncs the rows.
-    if (!m_history || !isVisible() || provider.connectionState != ConnectionState::connected)
+    // Read only while shown: an idle tray keeps no record in memory; showing syncs the rows. A
+    // refresh under way keeps the line the record already tells.
+    const bool figures = provider.connectionState == ConnectionState::connected || provider.connectionState == ConnectionState::loading;
+    if (!m_history || !isVisible() || !figures)
         return std::nullopt;
     const std::optional<ProviderLimit> limit = provider.displayedLimit();
     if (!limit || !limit->windowDuration)
