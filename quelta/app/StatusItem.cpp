@@ -62,6 +62,7 @@ StatusItem::StatusItem(TrayPresence &presence, AllowanceMonitor &monitor, Clock 
 {
     QAction *open = m_menu->addAction(QStringLiteral("Open Quelta"), this, &StatusItem::activated);
     m_menu->setDefaultAction(open);
+    m_menu->addAction(QStringLiteral("Show History…"), this, &StatusItem::historyRequested);
     m_menu->addSeparator();
     QAction *quit = m_menu->addAction(QStringLiteral("Quit Quelta"), this, &StatusItem::quitRequested);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -46,6 +46,8 @@ Q_SIGNALS:
     void activated();
     // A right click: the menu is wanted at `position`.
     void menuRequested(const QPoint &position);
+    // "Show History…" in the menu.
+    void historyRequested();
     void quitRequested();
 
 private:

@@ -158,6 +158,7 @@ void TrayShell::setupStatusItem()
     connect(m_statusItem, &StatusItem::activated, this, &TrayShell::togglePopover);
     connect(m_statusItem, &StatusItem::menuRequested, this, &TrayShell::showMenu);
     connect(m_statusItem, &StatusItem::quitRequested, this, &TrayShell::quitRequested);
+    connect(m_statusItem, &StatusItem::historyRequested, this, &TrayShell::openHistory);
 }
 
 void TrayShell::useWindowIfNoTray()
@@ -191,7 +192,7 @@ void TrayShell::ensurePopover(bool asWindow)
         return;
     delete m_popover;
     prepareWindows();
-    auto *content = new ContentView(m_services.monitor(), &m_services.analytics());
+    auto *content = new ContentView(m_services.monitor(), &m_services.analytics(), &m_services.history());
     connect(content, &ContentView::openSettingsRequested, this, &TrayShell::openSettings);
     connect(content, &ContentView::connectRequested, this, &TrayShell::connectProvider);
     m_popover = new PopoverWindow(content, mode);
@@ -289,6 +290,8 @@ void TrayShell::openSettings()
         settings.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
         settings.appVersion = QString::fromLatin1(bundleInformation::shortVersion);
         settings.systemName = QSysInfo::prettyProductName();
+        settings.history = &m_services.history();
+        settings.showHistory = [this] { openHistory(); };
         auto *scroll = new QScrollArea;
         scroll->setWindowTitle(QStringLiteral("Quelta Settings"));
         scroll->setWidgetResizable(true);
@@ -301,6 +304,21 @@ void TrayShell::openSettings()
     m_settings->raise();
     m_settings->activateWindow();
     Q_EMIT settingsRequested();
+}
+
+void TrayShell::openHistory()
+{
+    if (m_popover && m_popover->mode() == PopoverWindow::Mode::popup)
+        m_popover->hide();
+    if (!m_history) {
+        prepareWindows();
+        m_history = new HistoryWindow(m_services.monitor(), m_services.history());
+        // The charts' memory goes back to the system once the window is gone.
+        connect(m_history, &QObject::destroyed, this, [] { releaseFreedMemory(); }, Qt::QueuedConnection);
+    }
+    m_history->show();
+    m_history->raise();
+    m_history->activateWindow();
 }
 
 std::function<std::optional<QString>(ProviderID)> TrayShell::toolExecutable()

@@ -4,6 +4,7 @@
 #include "core/ProviderAllowance.h"
 #include "AppUpdater.h"
 #include "platform/LoginItem.h"
+#include "ui/history/HistoryWindow.h"
 #include "ui/onboarding/OnboardingWindow.h"
 #include "ui/popover/PopoverWindow.h"
 
@@ -56,10 +57,13 @@ public:
     void showMenu(const QPoint &position);
     void connectProvider(const AccountID &id);
     void openSettings();
+    // The history window, made now if it is not open; closing it deletes it.
+    void openHistory();
 
     PopoverWindow *popover() const { return m_popover; }
     OnboardingWindow *onboardingWindow() const { return m_onboarding; }
     QWidget *settingsWindow() const { return m_settings; }
+    HistoryWindow *historyWindow() const { return m_history; }
     AppUpdater &updater() { return *m_updater; }
     // The tray icon and its menu, once onboarding is complete.
     StatusItem *statusItem() const { return m_statusItem; }
@@ -90,6 +94,7 @@ private:
     QPointer<PopoverWindow> m_popover;
     QPointer<OnboardingWindow> m_onboarding;
     QPointer<QWidget> m_settings;
+    QPointer<HistoryWindow> m_history;
     AppUpdater *m_updater;
     LoginItem m_loginItem = LoginItem::standard();
     bool m_onboardingCompleted = false;

@@ -292,12 +292,12 @@ private Q_SLOTS:
         QAction *quit = m_item->menu()->actions().last();
         quit->setEnabled(false);
         QTRY_COMPARE(ears.updates.size(), 1);
-        QCOMPARE(ears.updates.first().first().id, 3);
+        QCOMPARE(ears.updates.first().first().id, 4);
         QCOMPARE(ears.updates.first().first().properties.value(QStringLiteral("enabled")), QVariant(false));
         m_item->menu()->addAction(QStringLiteral("More"));
         QTRY_COMPARE(ears.layouts, 1);
         const QDBusMessage layout = menuCall(service(), QStringLiteral("GetLayout"), {0, -1, QStringList()});
-        QCOMPARE(qdbus_cast<DBusMenuLayoutItem>(layout.arguments().at(1)).children.size(), 4);
+        QCOMPARE(qdbus_cast<DBusMenuLayoutItem>(layout.arguments().at(1)).children.size(), 5);
         // An entry the menu does not have is an error, not a click on something else.
         const QDBusMessage unknown = menuCall(service(), QStringLiteral("Event"),
                                               {99, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u});

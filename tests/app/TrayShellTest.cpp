@@ -9,6 +9,7 @@
 #include "commands/ApplicationIdentity.h"
 #include "commands/CommandTarget.h"
 #include "core/AllowanceStore.h"
+#include "ui/history/HistoryWindow.h"
 
 #include <QApplication>
 #include <QDBusArgument>
@@ -232,7 +233,8 @@ private Q_SLOTS:
         QStringList entries;
         for (const MenuEntry &entry : root.children)
             entries << entry.properties.value(QStringLiteral("type"), entry.properties.value(QStringLiteral("label"))).toString();
-        QCOMPARE(entries, (QStringList{QStringLiteral("Open Quelta"), QStringLiteral("separator"), QStringLiteral("Quit Quelta")}));
+        QCOMPARE(entries, (QStringList{QStringLiteral("Open Quelta"), QStringLiteral("Show History…"), QStringLiteral("separator"),
+                                       QStringLiteral("Quit Quelta")}));
 
         // Where the host opens the menu on a left click, "Open Quelta" still reaches the popover.
         QDBusMessage click = QDBusMessage::createMethodCall(item, menuPath, QStringLiteral("com.canonical.dbusmenu"),
@@ -241,6 +243,19 @@ private Q_SLOTS:
         askAsDesktop(click);
         QTRY_VERIFY(shell.popover() && shell.popover()->isVisible());
         QCOMPARE(shell.popover()->mode(), PopoverWindow::Mode::popup);
+
+        // "Show History…" makes the window, over the popover; closing it deletes it, and the next
+        // opening makes a new one.
+        for (int opening = 0; opening < 2; ++opening) {
+            QDBusMessage history = click;
+            history.setArguments({root.children.at(1).id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), uint(0)});
+            askAsDesktop(history);
+            QTRY_VERIFY(shell.historyWindow() && shell.historyWindow()->isVisible());
+            QCOMPARE(shell.historyWindow()->windowTitle(), QStringLiteral("Quelta History"));
+            QVERIFY(!shell.popover()->isVisible());
+            shell.historyWindow()->close();
+            QTRY_VERIFY(!shell.historyWindow());
+        }
 
         QSignalSpy quits(&shell, &TrayShell::quitRequested);
         QDBusMessage quit = click;

@@ -2,6 +2,7 @@
 // as the first argument; the popover in each of the sans fonts Linux desktops ship. With
 // --popover-only, just the popover (for a second run at another scale); with --tray-icon-only, just
 // the tray icon. Run through scripts/screenshots; look at the files.
+#include "HistoryScreenshots.h"
 #include "InstallerScreenshots.h"
 #include "TrayIconScreenshots.h"
 #include "MonitorTestSupport.h"
@@ -10,6 +11,7 @@
 
 #include "commands/AccountChanges.h"
 #include "core/AllowanceStore.h"
+#include "history/HistoryRecorder.h"
 #include "core/ProviderConnectorError.h"
 #include "ui/onboarding/OnboardingFlow.h"
 #include "ui/FontRegistry.h"
@@ -124,6 +126,8 @@ void renderSettings(const QString &folder, const QString &scheme)
         services.loginItem = &loginItem;
         services.connection = &connection;
         services.appVersion = QStringLiteral("0.1.0");
+        HistoryRecorder history(monitor, fixture.store, fixture.home(QStringLiteral("history.sqlite")));
+        services.history = &history;
         QScrollArea window;
         window.setWidgetResizable(true);
         window.setFrameShape(QFrame::NoFrame);
@@ -340,6 +344,7 @@ int main(int argc, char *argv[])
         if (!popoverOnly) {
             renderSettings(folder, scheme);
             renderSettingsAccounts(folder, scheme);
+            renderHistory(folder, scheme);
         }
         for (const QString &family : families) {
             QApplication::setFont(QFont(family));

@@ -8,6 +8,8 @@
 
 #include "analytics/AnalyticsManager.h"
 #include "core/AllowanceMonitor.h"
+#include "history/HistoryRecorder.h"
+#include "platform/Clock.h"
 
 #include <QHBoxLayout>
 #include <QScrollBar>
@@ -18,10 +20,11 @@
 
 namespace quelta {
 
-ContentView::ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics, QWidget *parent)
+ContentView::ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics, HistoryRecorder *history, QWidget *parent)
     : QWidget(parent)
     , m_monitor(monitor)
     , m_analytics(analytics)
+    , m_history(history)
     , m_rows(new QWidget(this))
     , m_rowList(new QVBoxLayout(m_rows))
     , m_rowArea(new RowScrollArea(m_rows, this))
@@ -58,6 +61,8 @@ ContentView::ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics,
     connect(&m_monitor, &AllowanceMonitor::providerChanged, this, &ContentView::syncRow);
     connect(&m_monitor, &AllowanceMonitor::enabledProvidersChanged, this, &ContentView::syncRows);
     connect(&m_monitor, &AllowanceMonitor::refreshStateChanged, this, &ContentView::syncStatus);
+    if (m_history)
+        connect(m_history, &HistoryRecorder::recordChanged, this, &ContentView::syncRows);
     sync();
 }
 
@@ -108,6 +113,7 @@ void ContentView::syncRows()
         }
         m_rowList->addWidget(row);
         row->display(provider, rowStateOf(m_monitor, provider));
+        row->setSparkline(sparklineOf(provider));
         row->show();
     }
 }
@@ -121,12 +127,31 @@ void ContentView::syncRow(const AccountID &id)
         return;
     const auto provider = std::ranges::find(m_monitor.providers(), id, [](const ProviderAllowance &p) { return accountOf(p); });
     (*row)->display(*provider, rowStateOf(m_monitor, *provider));
+    (*row)->setSparkline(sparklineOf(*provider));
+}
+
+std::optional<UsageSparkline> ContentView::sparklineOf(const ProviderAllowance &provider) const
+{
+    // Read only while shown: an idle tray keeps no record in memory; showing syncs the rows. A
+    // refresh under way keeps the line the record already tells.
+    const bool figures = provider.connectionState == ConnectionState::connected || provider.connectionState == ConnectionState::loading;
+    if (!m_history || !isVisible() || !figures)
+        return std::nullopt;
+    const std::optional<ProviderLimit> limit = provider.displayedLimit();
+    if (!limit || !limit->windowDuration)
+        return std::nullopt;
+    // This window and the one before, with room for a pause between them.
+    const QDateTime now = m_monitor.clock().now();
+    const HistoryQuery query{toRawValue(provider.id), provider.accountName, limit->id, now.addSecs(-qint64(3 * *limit->windowDuration))};
+    return usageSparkline(m_history->store().samples(query), now);
 }
 
 QList<QWidget *> ContentView::controls() const
 {
     QList<QWidget *> controls;
     for (ProviderRow *row : rows()) {
+        if (row->focusPolicy() & Qt::TabFocus)
+            controls.append(row);
         if (row->showsConnectButton() && row->connectButton()->isEnabled())
             controls.append(row->connectButton());
     }

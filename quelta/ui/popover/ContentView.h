@@ -2,6 +2,7 @@
 
 #include "core/AccountID.h"
 #include "core/ProviderAllowance.h"
+#include "history/UsageSparkline.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -14,6 +15,7 @@ class AllowanceMonitor;
 class AnalyticsManager;
 class FooterButton;
 class GroupDivider;
+class HistoryRecorder;
 class ProviderRow;
 class RowScrollArea;
 
@@ -29,11 +31,12 @@ public:
     // As wide as a long account name needs, up to this.
     static constexpr int widestWidth = 420;
 
-    // `analytics` may be absent (nothing is tracked then).
-    ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics, QWidget *parent = nullptr);
+    // `analytics` may be absent (nothing is tracked then); so may `history` (no sparklines then).
+    ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics, HistoryRecorder *history = nullptr, QWidget *parent = nullptr);
 
     QList<ProviderRow *> rows() const;
-    // What Tab reaches, in reading order: the rows' Connect buttons, Refresh, then Settings.
+    // What Tab reaches, in reading order: the rows with a sparkline and the rows' Connect
+    // buttons, Refresh, then Settings.
     QList<QWidget *> controls() const;
     // The width the rows need: the design's, or more for a long account name.
     int neededWidth() const;
@@ -66,9 +69,11 @@ private:
     void syncRow(const AccountID &id);
     void syncStatus();
     void reportHeight();
+    std::optional<UsageSparkline> sparklineOf(const ProviderAllowance &provider) const;
 
     AllowanceMonitor &m_monitor;
     AnalyticsManager *m_analytics;
+    HistoryRecorder *m_history;
     QWidget *m_rows;
     QVBoxLayout *m_rowList;
     RowScrollArea *m_rowArea;

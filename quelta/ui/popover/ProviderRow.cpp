@@ -3,7 +3,9 @@
 #include "AllowanceBar.h"
 #include "ConnectButton.h"
 
+#include "ui/history/UsageSparklineView.h"
 #include "ui/widgets/FadingLabel.h"
+#include "ui/widgets/KeyboardFocus.h"
 #include "ui/widgets/PlainToolTip.h"
 #include "ui/widgets/ProviderIconTile.h"
 
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPainterPath>
 #include <QVBoxLayout>
 
@@ -35,6 +38,7 @@ ProviderRow::ProviderRow(QWidget *parent)
     , m_bar(new AllowanceBar(4, m_barGroup))
     , m_percent(new QLabel(m_barGroup))
     , m_connect(new ConnectButton(this))
+    , m_sparkline(new UsageSparklineView(m_barGroup))
 {
     setAttribute(Qt::WA_Hover);
     // Names and figures come from providers and stored files: shown as written, never as markup.
@@ -47,10 +51,13 @@ ProviderRow::ProviderRow(QWidget *parent)
     m_percent->setFont(percent);
     m_percent->setFixedWidth(42);
     m_bar->setFixedWidth(56);
+    m_sparkline->setFixedWidth(56);
+    m_sparkline->hide();
     auto *barRow = new QHBoxLayout(m_barGroup);
     barRow->setContentsMargins(0, 0, 0, 0);
     barRow->setSpacing(10);
     barRow->addWidget(m_bar, 0, Qt::AlignVCenter);
+    barRow->addWidget(m_sparkline, 0, Qt::AlignVCenter);
     barRow->addWidget(m_percent, 0, Qt::AlignVCenter);
 
     auto *texts = new QVBoxLayout;
@@ -96,6 +103,26 @@ void ProviderRow::refresh()
     m_barGroup->setVisible(!showsConnect);
     m_bar->setValue(shownValue(m_provider), m_provider.percentageStyle);
     m_percent->setText(percentText(m_provider));
+
+    setAccessibleName(m_provider.name);
+    setAccessibleDescription(m_sparklineData ? m_sparklineData->description : QString());
+    if (m_sparklineData)
+        m_sparkline->setSparkline(*m_sparklineData, m_provider.percentageStyle);
+    const bool sparklineShown = showsSparkline();
+    m_sparkline->setVisible(sparklineShown);
+    m_bar->setVisible(!sparklineShown);
+}
+
+void ProviderRow::setSparkline(const std::optional<UsageSparkline> &sparkline)
+{
+    m_sparklineData = sparkline;
+    setFocusPolicy(sparkline ? Qt::TabFocus : Qt::NoFocus);
+    refresh();
+}
+
+bool ProviderRow::showsSparkline() const
+{
+    return m_sparklineData && (m_state.isHovered || m_keyboardFocus) && !showsConnectButton();
 }
 
 QString ProviderRow::subtitleText() const
@@ -152,6 +179,27 @@ void ProviderRow::paintEvent(QPaintEvent *)
     const QRect slot = m_iconSlot->geometry();
     const QRectF tile(slot.left(), QRectF(slot).center().y() - iconTile / 2.0, iconTile, iconTile);
     paintProviderIconTile(painter, tile, m_provider.id, m_provider.assetName, palette(), devicePixelRatioF());
+    if (m_keyboardFocus && hasFocus()) {
+        QPainterPath shape;
+        shape.addRoundedRect(QRectF(rect()), 8, 8);
+        paintFocusRing(painter, shape, palette());
+    }
+}
+
+void ProviderRow::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    m_keyboardFocus = isKeyboardFocus(event->reason());
+    refresh();
+    update();
+}
+
+void ProviderRow::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    m_keyboardFocus = false;
+    refresh();
+    update();
 }
 
 void ProviderRow::applyPalette()

@@ -3,6 +3,7 @@
 #include "core/AccountID.h"
 
 #include "commands/AllowancePresentation.h"
+#include "history/UsageSparkline.h"
 
 #include <QWidget>
 
@@ -14,6 +15,7 @@ namespace quelta {
 class AllowanceBar;
 class ConnectButton;
 class FadingLabel;
+class UsageSparklineView;
 
 // One provider in the popover: its mark, name and subtitle (wrapped, never cut short), then
 // either its Connect button or its allowance bar and percentage. It keeps only its hover flag.
@@ -34,6 +36,11 @@ public:
     ConnectButton *connectButton() const { return m_connect; }
     bool showsConnectButton() const;
 
+    // The tracked limit's window so far, shown in the bar's place while the row is hovered or
+    // has keyboard focus; a row with one is reached by Tab and describes it in words.
+    void setSparkline(const std::optional<UsageSparkline> &sparkline);
+    bool showsSparkline() const;
+
 Q_SIGNALS:
     void connectRequested(const AccountID &id);
 
@@ -43,6 +50,8 @@ protected:
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void setHovered(bool hovered);
@@ -58,6 +67,9 @@ private:
     AllowanceBar *m_bar;
     QLabel *m_percent;
     ConnectButton *m_connect;
+    UsageSparklineView *m_sparkline;
+    std::optional<UsageSparkline> m_sparklineData;
+    bool m_keyboardFocus = false;
 };
 
 } // namespace quelta

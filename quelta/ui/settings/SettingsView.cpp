@@ -9,6 +9,7 @@
 #include "core/AllowanceMonitor.h"
 #include "core/AppcastFeed.h"
 #include "core/ServiceAddresses.h"
+#include "history/HistoryRecorder.h"
 #include "platform/DetachedTask.h"
 #include "platform/LoginItem.h"
 #include "ui/UiLogging.h"
@@ -22,6 +23,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
@@ -190,6 +192,8 @@ SettingsView::SettingsView(Services services, QWidget *parent)
         column->addWidget(makeAccountsSection());
     column->addWidget(makeNotificationsSection());
     column->addWidget(makeGeneralSection());
+    if (m_services.history)
+        column->addWidget(makeHistorySection());
     column->addWidget(makeSupportSection());
     QLabel *closing = label(QStringLiteral("Credentials stay with each provider."), 10, QFont::Normal, false, this);
     QPalette tertiary = closing->palette();
@@ -423,6 +427,69 @@ QWidget *SettingsView::makeSupportSection()
     card->rows()->addWidget(standardRow(QStringLiteral("info.circle"), QStringLiteral("Quelta ") + m_services.appVersion.value_or(QStringLiteral("1.0")),
                                         QStringLiteral("Free · Linux"), updates, card));
     return section(QStringLiteral("Support"), {}, card, this);
+}
+
+QWidget *SettingsView::makeHistorySection()
+{
+    auto *card = new Card(this);
+    m_retentionPicker = new QComboBox;
+    m_retentionPicker->setAccessibleName(QStringLiteral("Keep History"));
+    const QList<QPair<HistoryRetention, QString>> choices{{HistoryRetention::days30, QStringLiteral("30 days")},
+                                                          {HistoryRetention::days90, QStringLiteral("90 days")},
+                                                          {HistoryRetention::days365, QStringLiteral("365 days")},
+                                                          {HistoryRetention::unlimited, QStringLiteral("Forever")}};
+    for (const auto &[retention, title] : choices)
+        m_retentionPicker->addItem(title, QVariant::fromValue(int(retention)));
+    connect(m_retentionPicker, &QComboBox::activated, this,
+            [this](int index) { m_services.history->setRetention(HistoryRetention(m_retentionPicker->itemData(index).toInt())); });
+    connect(m_services.history, &HistoryRecorder::retentionChanged, this, &SettingsView::syncRetention);
+    QWidget *keep = standardRow(QStringLiteral("clock"), QStringLiteral("Keep History"),
+                                QStringLiteral("How long Quelta keeps past figures on this computer."), m_retentionPicker, card);
+    // Screen readers on Linux speak a combo box's current item as its name, and its label
+    // through this relation.
+    for (QLabel *title : keep->findChildren<QLabel *>()) {
+        if (title->text() == m_retentionPicker->accessibleName())
+            title->setBuddy(m_retentionPicker);
+    }
+    card->rows()->addWidget(keep);
+    card->rows()->addWidget(divider(44, card));
+    m_showHistory = new QPushButton(QStringLiteral("Show History…"));
+    connect(m_showHistory, &QPushButton::clicked, this, [this] {
+        if (m_services.showHistory)
+            m_services.showHistory();
+    });
+    card->rows()->addWidget(standardRow(QStringLiteral("chart.line"), QStringLiteral("Usage History"),
+                                        QStringLiteral("Each limit over the last days, daily peaks and the windows that ran out."),
+                                        m_showHistory, card));
+    card->rows()->addWidget(divider(44, card));
+    m_clearHistory = new QPushButton(QStringLiteral("Clear History…"));
+    connect(m_clearHistory, &QPushButton::clicked, this, &SettingsView::askToClearHistory);
+    card->rows()->addWidget(standardRow(QStringLiteral("trash"), QStringLiteral("Clear History"),
+                                        QStringLiteral("Forget every figure Quelta has recorded."), m_clearHistory, card));
+    syncRetention();
+    return section(QStringLiteral("History"), {}, card, this);
+}
+
+void SettingsView::syncRetention()
+{
+    m_retentionPicker->setCurrentIndex(m_retentionPicker->findData(int(m_services.history->retention())));
+}
+
+void SettingsView::askToClearHistory()
+{
+    auto *box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Clear History"), QStringLiteral("<b>Clear all history?</b>"),
+                                QMessageBox::Cancel, this);
+    box->setInformativeText(QStringLiteral("Quelta forgets every figure it has recorded. This can’t be undone."));
+    QPushButton *clear = box->addButton(QStringLiteral("Clear History"), QMessageBox::DestructiveRole);
+    box->setDefaultButton(QMessageBox::Cancel);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::buttonClicked, this, [this, clear](QAbstractButton *button) {
+        if (button != clear || m_services.history->clear())
+            return;
+        showAlert({QStringLiteral("History couldn’t be cleared"),
+                   m_services.history->store().problem().value_or(QStringLiteral("The history file couldn’t be written."))});
+    });
+    box->open();
 }
 
 void SettingsView::syncProvider(ProviderID id)

@@ -11,6 +11,7 @@
 
 class QComboBox;
 class QLabel;
+class QMessageBox;
 class QPushButton;
 class QVBoxLayout;
 
@@ -20,6 +21,7 @@ class AccountChanges;
 class AccountsSection;
 class AllowanceMonitor;
 class AnalyticsManager;
+class HistoryRecorder;
 class LoginItem;
 class ProviderConnection;
 class Switch;
@@ -47,6 +49,9 @@ public:
         std::function<void(const QUrl &)> openUrl;
         std::optional<QString> appVersion;
         QString systemName;
+        // Absent: no history section.
+        HistoryRecorder *history = nullptr;
+        std::function<void()> showHistory;
     };
 
     // An alert the view shows over itself, with its one "OK".
@@ -75,6 +80,9 @@ public:
     QComboBox *panelPicker() const { return m_panelPicker; }
     QWidget *panelRow() const { return m_panelRow; }
     std::optional<Alert> lastAlert() const { return m_lastAlert; }
+    QComboBox *retentionPicker() const { return m_retentionPicker; }
+    QPushButton *clearHistoryButton() const { return m_clearHistory; }
+    QPushButton *showHistoryButton() const { return m_showHistory; }
 
     // Re-reads what the desktop holds: the login item and the notification permission.
     void rereadDesktopState();
@@ -90,6 +98,9 @@ private:
     QWidget *makeNotificationsSection();
     QWidget *makeGeneralSection();
     QWidget *makeSupportSection();
+    QWidget *makeHistorySection();
+    void syncRetention();
+    void askToClearHistory();
     void syncProviders();
     void syncProvider(ProviderID id);
     void syncLimit();
@@ -122,6 +133,9 @@ private:
     QComboBox *m_panelPicker = nullptr;
     Switch *m_analyticsSwitch = nullptr;
     std::optional<Alert> m_lastAlert;
+    QComboBox *m_retentionPicker = nullptr;
+    QPushButton *m_clearHistory = nullptr;
+    QPushButton *m_showHistory = nullptr;
 };
 
 } // namespace quelta

@@ -1,6 +1,6 @@
 // The views as a person meets them, on a real display with the accessibility bridge on: the
-// popover (as the window of a desktop without a tray), the welcome page, the provider cards and
-// the settings window. Every action a view offers writes a line to the file named by the first
+// popover (as the window of a desktop without a tray), the welcome page, the provider cards, the
+// settings window and the history window. Every action a view offers writes a line to the file named by the first
 // argument, so that a keyboard walk can tell what it triggered. Driven by check_tree.py.
 #include "MonitorTestSupport.h"
 #include "RecordingNotificationCenter.h"
@@ -10,7 +10,9 @@
 #include "analytics/AnalyticsManager.h"
 #include "commands/ProviderConnection.h"
 #include "core/AllowanceStore.h"
+#include "history/HistoryRecorder.h"
 #include "platform/LoginItem.h"
+#include "ui/history/HistoryWindow.h"
 #include "ui/onboarding/OnboardingWindow.h"
 #include "ui/popover/ContentView.h"
 #include "ui/popover/PopoverWindow.h"
@@ -54,15 +56,23 @@ int main(int argc, char *argv[])
     test::ScriptedLoads popoverLoads;
     popoverLoads.answers.insert(ProviderID::framer, [] { return test::connectedAllowance(ProviderID::framer, 62); });
     popoverLoads.answers.insert(ProviderID::codex, [] { return needsConnection(ProviderID::codex); });
-    popoverLoads.answers.insert(ProviderID::claudeCode, [] { return test::connectedAllowance(ProviderID::claudeCode, 91); });
+    // Claude three days into its week, its last week on record.
+    ProviderAllowance claude = test::connectedAllowance(ProviderID::claudeCode, 91);
+    claude.limits[0].resetsAt = popoverState.clock.now().addDays(4);
+    claude.limits[0].windowDuration = 7 * 24 * 3600;
+    popoverLoads.answers.insert(ProviderID::claudeCode, [claude] { return claude; });
     allowanceStore::saveEnabledProviders(popoverState.store, {ProviderID::framer, ProviderID::codex, ProviderID::claudeCode});
     allowanceStore::saveAuthorizedProviders(popoverState.store, {ProviderID::framer, ProviderID::claudeCode});
     AllowanceMonitor popoverMonitor(popoverState.store, popoverState.clock,
                                     AllowanceMonitor::Dependencies{.connectors = popoverLoads.loader(), .isSubstituteLoader = true});
+    HistoryRecorder popoverHistory(popoverMonitor, popoverState.store, popoverState.home(QStringLiteral("history.sqlite")));
+    const QDateTime now = popoverState.clock.now();
+    popoverHistory.store().import({{now.addDays(-7), {QStringLiteral("claudeCode"), QString(), claude.limits[0].id}, claude.limits[0].name, 48,
+                                    now.addDays(-3), 7 * 24 * 3600}});
     popoverMonitor.refresh(false);
     if (!QTest::qWaitFor([&] { return !popoverMonitor.isRefreshing(); }, 5000))
         return 1;
-    auto *content = new ContentView(popoverMonitor, nullptr);
+    auto *content = new ContentView(popoverMonitor, nullptr, &popoverHistory);
     QObject::connect(content, &ContentView::connectRequested, [](const AccountID &id) { record(QStringLiteral("connect ") + id.rawValue()); });
     QObject::connect(content, &ContentView::openSettingsRequested, [] { record(QStringLiteral("open settings")); });
     QObject::connect(&popoverMonitor, &AllowanceMonitor::changed, [&popoverMonitor] {
@@ -130,6 +140,9 @@ int main(int argc, char *argv[])
     services.analytics = &analytics;
     services.loginItem = &loginItem;
     services.appVersion = QStringLiteral("0.1.0");
+    HistoryRecorder settingsHistory(settingsMonitor, settingsState.store, settingsState.home(QStringLiteral("history.sqlite")));
+    services.history = &settingsHistory;
+    services.showHistory = [] { record(QStringLiteral("show history")); };
     ProviderConnection settingsConnection(settingsMonitor, [&settingsLoads](AccountID id) -> QCoro::Task<void> {
         record(QStringLiteral("sign in ") + id.rawValue());
         settingsLoads.answers.insert(id, [id] { return test::connectedAllowance(id.provider, 30); });
@@ -147,6 +160,13 @@ int main(int argc, char *argv[])
     settings.setFixedSize(520, 650);
     settings.move(860, 0);
     settings.show();
+
+    // The history window over the popover's record.
+    HistoryWindow history(popoverMonitor, popoverHistory);
+    history.showAccount(ProviderID::claudeCode);
+    history.resize(520, 400);
+    history.move(860, 690);
+    history.show();
 
     record(QStringLiteral("ready"));
     return app.exec();

@@ -125,6 +125,9 @@ def checked(window, role, name):
     return element is not None and has(element, pyatspi.STATE_CHECKED)
 
 
+CLAUDE_WEEK = 'Used 9 % in 3 days; last week 48 % at this point'
+
+
 def check_popover(window):
     bars = [(e.name, e.queryValue().currentValue) for e in showing(window) if e.getRoleName() == 'progress bar']
     check(bars == [('62 percent remaining', 62.0), ('91 percent remaining', 91.0)], 'popover bars: %r' % bars)
@@ -133,6 +136,8 @@ def check_popover(window):
     buttons = [name for role, name in elements if role == 'push button']
     check(buttons == ['Connect ChatGPT', 'Refresh allowances', 'Settings'], 'popover buttons: %r' % buttons)
     check(elements.index(('push button', 'Refresh allowances')) > elements.index(('label', 'Claude')), 'rows come before the footer')
+    rows = [e for e in showing(window) if e.name == 'Claude' and e.getRoleName() != 'label']
+    check([r.description for r in rows] == [CLAUDE_WEEK], 'the Claude row describes its week: %r' % [r.description for r in rows])
     refresh = find(window, 'push button', 'Refresh allowances')
     status = [name for role, name in named(refresh) if role == 'label']
     check(status == ['Updated just now'], 'the refresh status is a label: %r' % status)
@@ -165,17 +170,25 @@ def check_settings(window):
     switches = [(e.name, has(e, pyatspi.STATE_CHECKED)) for e in showing(window) if e.getRoleName() == 'check box']
     check(switches == SETTINGS_SWITCHES, 'settings switches: %r' % switches)
     buttons = [name for _, name in named(window, 'push button')]
-    check(buttons == ['Connect', 'Open Form', 'Check for Updates'], 'settings buttons: %r' % buttons)
-    picker = [e for e in showing(window) if e.getRoleName() == 'combo box']
-    labels = [r.getTarget(0).name for r in picker[0].getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABELLED_BY] if picker else []
-    check(labels == ['Usage Limit'], 'the limit picker is labelled "Usage Limit": %r' % labels)
+    check(buttons == ['Connect', 'Show History…', 'Clear History…', 'Open Form', 'Check for Updates'], 'settings buttons: %r' % buttons)
+    pickers = combo_labels(window)
+    check(pickers == [('Weekly Limit (All Models)', 'Usage Limit'), ('90 days', 'Keep History')], 'settings pickers: %r' % pickers)
+
+
+def combo_labels(window):
+    """Each combo box's name (its current item) and the label it is labelled by."""
+    return [(e.name, ''.join(r.getTarget(0).name for r in e.getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABELLED_BY))
+            for e in showing(window) if e.getRoleName() == 'combo box']
 
 
 def walk_popover(window):
     focus_window('Quelta')
-    order = ['Connect ChatGPT', 'Refresh allowances', 'Settings']
+    order = ['Connect ChatGPT', 'Claude', 'Refresh allowances', 'Settings']
     visited = tab_order(window, len(order) + 1)
     check(visited == order + order[:1], 'popover Tab order: %r' % visited)
+    # The row reached by Tab shows its sparkline, named as the row is described.
+    if go_to(window, 'Claude'):
+        check(wait_for(lambda: [n for _, n in named(window) if n == CLAUDE_WEEK], timeout=5.0), 'the focused row shows its sparkline')
     trigger(window, 'Connect ChatGPT', ['space'], 'connect codex')
     trigger(window, 'Refresh allowances', ['space'], 'refresh')
     trigger(window, 'Settings', ['space'], 'open settings')
@@ -203,7 +216,8 @@ def walk_settings(window):
     focus_window('Quelta Settings')
     order = ['Show Framer in Quelta', 'Connect', 'Show ChatGPT in Quelta', 'Show Claude in Quelta', 'Weekly Limit (All Models)',
              'Allow usage alerts', 'Usage pace', 'Low allowance', 'Limit resets', 'Disconnections', 'Show allowance in panel',
-             'Launch Quelta at Login', 'Share anonymous analytics', 'Open Form', 'Check for Updates', 'Quelta Settings']
+             'Launch Quelta at Login', 'Share anonymous analytics', '90 days', 'Show History…', 'Clear History…', 'Open Form',
+             'Check for Updates', 'Quelta Settings']
     visited = tab_order(window, len(order) + 1)
     check(visited == order + order[:1], 'settings Tab order: %r' % visited)
     trigger(window, 'Connect', ['space'], 'sign in codex')
@@ -215,11 +229,35 @@ def walk_settings(window):
         if go_to(window, name):
             key('space')
             check(wait_for(lambda: checked(window, 'check box', name) != was, timeout=5.0), 'Space flips %r' % name)
+    trigger(window, 'Show History…', ['space'], 'show history')
     trigger(window, 'Open Form', ['space'], 'open form')
     trigger(window, 'Check for Updates', ['space'], 'check for updates')
     if go_to(window, 'Allow usage alerts'):
         key('space')
         check(wait_for(lambda: find(window, 'check box', 'Usage pace') is None, timeout=5.0), 'turning alerts off hides their options')
+
+
+def check_history(window):
+    pickers = combo_labels(window)
+    check(pickers == [('Claude', 'Account'), ('Last 7 days', 'Period')], 'history pickers: %r' % pickers)
+    described = [(e.name, e.description) for e in showing(window) if e.description]
+    check(described[:1] == [('Weekly · all models', 'Peak 48 % in the last 7 days · now 9 %')], 'history charts: %r' % described)
+    calendar = find(window, 'filler', 'Daily peak use') or next((e for e in showing(window) if e.name == 'Daily peak use'), None)
+    check(calendar is not None and calendar.description.endswith('peak 48 %'), 'the calendar tells its busiest day: %r' %
+          (calendar and calendar.description))
+    check(('label', 'No limit ran out in this period.') in named(window), 'the ran-out list says it is empty')
+
+
+def walk_history(window, app):
+    focus_window('Quelta History')
+    visited = tab_order(window, 3)
+    check(visited == ['Claude', 'Last 7 days', 'Claude'], 'history Tab order: %r' % visited)
+    if go_to(window, 'Last 7 days'):
+        key('Down')
+        check(wait_for(lambda: any(e.description == 'Peak 48 % in the last 30 days · now 9 %' for e in showing(window)), timeout=5.0),
+              'Down picks the next period and the charts follow')
+    key('Escape')
+    check(wait_for(lambda: not any(w is not None and w.name == 'Quelta History' for w in app), timeout=5.0), 'Escape closes the history')
 
 
 def main():
@@ -233,7 +271,7 @@ def main():
         if app is None:
             return 1
         windows = {title: wait_for(lambda: next((w for w in app if w is not None and w.name == title), None)) for title in
-                   ('Quelta', 'Welcome', 'Providers', 'Quelta Settings')}
+                   ('Quelta', 'Welcome', 'Providers', 'Quelta Settings', 'Quelta History')}
         for title, check_view, walk in (('Quelta', check_popover, walk_popover), ('Welcome', check_welcome, walk_welcome),
                                         ('Providers', check_cards, walk_cards), ('Quelta Settings', check_settings, walk_settings)):
             window = windows[title]
@@ -241,6 +279,11 @@ def main():
             if window is not None:
                 check_view(window)
                 walk(window)
+        if windows['Quelta History'] is not None:
+            check_history(windows['Quelta History'])
+            walk_history(windows['Quelta History'], app)
+        else:
+            check(False, 'no window %r' % 'Quelta History')
     finally:
         views.terminate()
         views.wait(timeout=10)

@@ -8,6 +8,7 @@
 #include "commands/ProviderConnection.h"
 #include "core/AllowanceStore.h"
 #include "core/ProviderConnectorError.h"
+#include "history/HistoryRecorder.h"
 #include "platform/LoginItem.h"
 #include "ui/settings/AccountsSection.h"
 #include "ui/settings/SettingsView.h"
@@ -40,6 +41,8 @@ class SettingsViewTest : public QObject
     std::unique_ptr<AccountChanges> m_accountChanges;
     std::unique_ptr<ProviderConnection> m_connection;
     std::unique_ptr<LoginItem> m_loginItem;
+    std::unique_ptr<HistoryRecorder> m_history;
+    int m_historyShown = 0;
     std::unique_ptr<SettingsView> m_view;
     QList<ProviderID> m_signIns;
     std::optional<ProviderConnectorError::Kind> m_signInFailure;
@@ -96,6 +99,9 @@ class SettingsViewTest : public QObject
             services.accounts = m_accountChanges.get();
         }
         services.executable = [](ProviderID) { return std::optional(QStringLiteral("/usr/bin/tool")); };
+        m_history = std::make_unique<HistoryRecorder>(*m_monitor, m_fixture->store, m_fixture->home(QStringLiteral("history.sqlite")));
+        services.history = m_history.get();
+        services.showHistory = [this] { ++m_historyShown; };
         m_view = std::make_unique<SettingsView>(services);
         m_view->show();
     }
@@ -113,6 +119,7 @@ private Q_SLOTS:
         m_holdSignIn = false;
         m_framerConnects = false;
         m_framerWindowOpen = false;
+        m_historyShown = 0;
     }
 
     void cleanup()
@@ -120,6 +127,7 @@ private Q_SLOTS:
         m_view.reset();
         m_connection.reset();
         m_accountChanges.reset();
+        m_history.reset();
         m_monitor.reset();
         m_registry.reset();
         m_analytics.reset();
@@ -175,6 +183,59 @@ private Q_SLOTS:
         QVERIFY(!accounts->trackSwitch(side));
         QVERIFY(!m_monitor->enabledProviderIDs().contains(side));
         QCOMPARE(m_monitor->visibleProviders().size(), 1);
+    }
+
+    void historyIsKeptAsLongAsChosen_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<HistoryRetention>("retention");
+        QTest::newRow("a month") << QStringLiteral("30 days") << HistoryRetention::days30;
+        QTest::newRow("a year") << QStringLiteral("365 days") << HistoryRetention::days365;
+        QTest::newRow("forever") << QStringLiteral("Forever") << HistoryRetention::unlimited;
+    }
+    void historyIsKeptAsLongAsChosen()
+    {
+        QFETCH(QString, choice);
+        QFETCH(HistoryRetention, retention);
+        start({ProviderID::codex});
+        QComboBox *picker = m_view->retentionPicker();
+        QCOMPARE(picker->accessibleName(), QStringLiteral("Keep History"));
+        QCOMPARE(picker->currentText(), QStringLiteral("90 days"));
+        const int index = picker->findText(choice);
+        picker->setCurrentIndex(index);
+        Q_EMIT picker->activated(index);
+        QCOMPARE(historyRetention::stored(m_fixture->store), retention);
+        // A change made elsewhere shows here.
+        m_history->setRetention(HistoryRetention::days90);
+        QCOMPARE(picker->currentText(), QStringLiteral("90 days"));
+    }
+
+    void clearingHistoryAsksFirst_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("samplesLeft");
+        QTest::newRow("cancelled") << QStringLiteral("Cancel") << 1;
+        QTest::newRow("confirmed") << QStringLiteral("Clear History") << 0;
+    }
+    void clearingHistoryAsksFirst()
+    {
+        QFETCH(QString, answer);
+        QFETCH(int, samplesLeft);
+        start({ProviderID::codex});
+        const HistorySample sample{m_fixture->clock.now(), {QStringLiteral("codex"), QString(), QStringLiteral("main")}, QStringLiteral("Weekly"), 40};
+        QVERIFY(m_history->store().record({sample}));
+        m_view->clearHistoryButton()->click();
+        auto *box = m_view->findChild<QMessageBox *>();
+        QVERIFY(box && box->isVisible());
+        QCOMPARE(m_history->store().samples({}).size(), 1);
+        const QList<QAbstractButton *> buttons = box->buttons();
+        const auto chosen = std::ranges::find(buttons, answer, &QAbstractButton::text);
+        QVERIFY(chosen != buttons.end());
+        (*chosen)->click();
+        QCOMPARE(m_history->store().samples({}).size(), samplesLeft);
+        QVERIFY(!m_view->lastAlert());
+        m_view->showHistoryButton()->click();
+        QCOMPARE(m_historyShown, 1);
     }
 
     void theLastVisibleProviderCannotBeHidden()
