@@ -94,6 +94,7 @@ void AllowanceMonitor::startRefresh(const QList<AccountID> &providerIDs, bool sh
         return;
 
     const QDateTime now = m_clock.now();
+    SettingsStore::Batch batch(m_settings);
     m_state.dropPassedRetryDates(now);
 
     QList<AccountID> due;
@@ -137,6 +138,8 @@ void AllowanceMonitor::handle(const AccountID &id, const ProviderLoadResult &res
     if (!m_round.pending.contains(id))
         return;
     if (m_state.isKnown(id) && m_state.enabled().contains(id)) {
+        // One write for all a result changes, made before anyone hears of it.
+        SettingsStore::Batch batch(m_settings);
         const bool wasConnected = m_state.isConnected(id);
         if (result.retryAfter) {
             m_state.setRetryDate(id, m_clock.now().addMSecs(result.retryAfter->count()));

@@ -245,7 +245,8 @@ void MonitorState::setRetryDate(const AccountID &id, const QDateTime &retry)
 
 void MonitorState::clearRetryDate(const AccountID &id)
 {
-    m_retryDates.remove(id);
+    if (m_retryDates.remove(id) == 0)
+        return;
     persistDates();
 }
 
@@ -258,6 +259,8 @@ void MonitorState::clearBackoff(const AccountID &id)
 
 void MonitorState::noteLoadState(const AccountID &id, ConnectionState state)
 {
+    if (m_lastLoadStates.value(id) == state && m_lastLoadStates.contains(id))
+        return;
     m_lastLoadStates.insert(id, state);
     allowanceStore::saveLastLoadStates(m_settings, m_lastLoadStates);
 }

@@ -226,17 +226,29 @@ bool SettingsStore::remove(const QString &key)
 bool SettingsStore::write(const QString &key, const std::optional<QVariant> &value)
 {
     m_unsaved.insert(key, value);
+    if (m_batchDepth > 0) {
+        applyUnsaved();
+        return true;
+    }
+    return flush();
+}
+
+bool SettingsStore::flush()
+{
+    const QStringList keys = m_unsaved.keys();
+    m_lastWriteFailed = true;
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
     // Held only for one read-modify-replace; a lock left by a dead process is taken over.
     QLockFile lock(m_filePath + QLatin1String(".lock"));
     if (!lock.tryLock(lockTimeout)) {
         applyUnsaved();
-        qCWarning(lcSettings) << "writing" << key << "failed: the lock" << lock.error();
+        qCWarning(lcSettings) << "writing" << keys << "failed: the lock" << lock.error();
         return false;
     }
     const SettingsFileRead::Outcome found = reload();
     if (found == SettingsFileRead::Outcome::unreadable) {
-        qCWarning(lcSettings).noquote() << QStringLiteral("writing %1 failed: %2 cannot be read (%3)").arg(key, m_filePath, *m_unreadable);
+        qCWarning(lcSettings).noquote() << QStringLiteral("writing %1 failed: %2 cannot be read (%3)")
+                                               .arg(keys.join(QLatin1String(", ")), m_filePath, *m_unreadable);
         return false;
     }
     if (found == SettingsFileRead::Outcome::document)
@@ -244,11 +256,24 @@ bool SettingsStore::write(const QString &key, const std::optional<QVariant> &val
     const bool written = m_file.replace(m_filePath, SettingsDocument::encode(m_contents));
     m_loadedStamp = currentStamp();
     if (!written) {
-        qCWarning(lcSettings) << "writing" << key << "to" << m_filePath << "failed:" << m_file.errorString();
+        qCWarning(lcSettings) << "writing" << keys << "to" << m_filePath << "failed:" << m_file.errorString();
         return false;
     }
     m_unsaved.clear();
+    m_lastWriteFailed = false;
     return true;
+}
+
+SettingsStore::Batch::Batch(SettingsStore &store)
+    : m_store(store)
+{
+    ++m_store.m_batchDepth;
+}
+
+SettingsStore::Batch::~Batch()
+{
+    if (--m_store.m_batchDepth == 0 && !m_store.m_unsaved.isEmpty())
+        m_store.flush();
 }
 
 } // namespace quelta

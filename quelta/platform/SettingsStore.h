@@ -40,6 +40,22 @@ class SettingsStore
 public:
     static constexpr const char *standardSuiteName = "settings";
 
+    // While a batch lives, changes are seen at once but reach the file together, in one
+    // replacement, when the outermost batch ends: several changes of one event cost one write.
+    // A setter inside a batch answers true; whether the batch's write failed shows in
+    // hasUnsavedChanges().
+    class Batch
+    {
+    public:
+        explicit Batch(SettingsStore &store);
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        SettingsStore &m_store;
+    };
+
     explicit SettingsStore(const QString &directory, const QString &suiteName = QLatin1String(standardSuiteName),
                            durable::SyncToDisk syncToDisk = &::fsync);
 
@@ -48,7 +64,7 @@ public:
 
     QString filePath() const { return m_filePath; }
     // Some change of this process is not in the file yet: the last write failed.
-    bool hasUnsavedChanges() const { return !m_unsaved.isEmpty(); }
+    bool hasUnsavedChanges() const { return m_lastWriteFailed; }
 
     bool contains(const QString &key) const;
     QStringList keys() const;
@@ -82,6 +98,8 @@ private:
 
     QVariant value(const QString &key) const;
     bool write(const QString &key, const std::optional<QVariant> &value);
+    // Writes every unsaved change in one replacement of the file.
+    bool flush();
     void applyUnsaved() const;
     SettingsFileRead::Outcome reload() const;
     SettingsFileRead setAsideAndReadPrevious(const SettingsFileRead &bad) const;
@@ -99,6 +117,8 @@ private:
     mutable std::optional<QString> m_unreadable;
     // Changes not written yet, each key's latest; nullopt removes the key.
     QMap<QString, std::optional<QVariant>> m_unsaved;
+    bool m_lastWriteFailed = false;
+    int m_batchDepth = 0;
 };
 
 } // namespace quelta
