@@ -171,6 +171,46 @@ private Q_SLOTS:
         QCOMPARE(SettingsStore(folder).stringValue("old"), old);
     }
 
+    void aBatchWritesOnceAtItsEnd_data()
+    {
+        QTest::addColumn<bool>("syncFails");
+        QTest::newRow("written") << false;
+        QTest::newRow("not synced") << true;
+    }
+
+    void aBatchWritesOnceAtItsEnd()
+    {
+        QFETCH(bool, syncFails);
+        static int syncs;
+        static bool failing;
+        syncs = 0;
+        failing = syncFails;
+        const durable::SyncToDisk countingSync = [](int fd) {
+            ++syncs;
+            if (!failing)
+                return ::fsync(fd);
+            errno = EIO;
+            return -1;
+        };
+        SettingsStore store(directory(), SettingsStore::standardSuiteName, countingSync);
+        {
+            SettingsStore::Batch batch(store);
+            {
+                SettingsStore::Batch inner(store);
+                QVERIFY(store.setString("first", "1"));
+            }
+            QVERIFY(store.setInteger("second", 2));
+            QCOMPARE(store.stringValue("first"), QStringLiteral("1"));
+            QCOMPARE(syncs, 0);
+            QVERIFY(!store.hasUnsavedChanges());
+        }
+        QVERIFY(syncs > 0);
+        QCOMPARE(store.hasUnsavedChanges(), syncFails);
+        SettingsStore reader(directory());
+        QCOMPARE(reader.integerValue("second"), syncFails ? std::nullopt : std::optional<qint64>(2));
+        QCOMPARE(reader.stringValue("first"), syncFails ? std::nullopt : std::optional<QString>(QStringLiteral("1")));
+    }
+
     void aFileThatCannotBeReadIsNeverWrittenOver_data()
     {
         QTest::addColumn<bool>("directoryInItsPlace");
