@@ -70,6 +70,9 @@ void HistoryRecorder::setRetention(HistoryRetention retention)
         return;
     historyRetention::store(m_settings, retention);
     Q_EMIT retentionChanged();
+    // A shorter keep takes effect at once, not at the next daily pruning.
+    store().pruneNow(m_clock.now(), historyRetention::period(retention));
+    Q_EMIT recordChanged();
 }
 
 bool HistoryRecorder::clear()

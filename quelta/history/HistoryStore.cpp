@@ -311,6 +311,16 @@ QList<WindowReset> HistoryStore::resets(const HistoryQuery &request)
 
 void HistoryStore::pruneIfDue(const QDateTime &now, std::optional<std::chrono::days> retention)
 {
+    prune(now, retention, Pruning::ifDue);
+}
+
+void HistoryStore::pruneNow(const QDateTime &now, std::optional<std::chrono::days> retention)
+{
+    prune(now, retention, Pruning::now);
+}
+
+void HistoryStore::prune(const QDateTime &now, std::optional<std::chrono::days> retention, Pruning when)
+{
     if (!retention)
         return;
     inWriteTransaction([&] {
@@ -320,7 +330,7 @@ void HistoryStore::pruneIfDue(const QDateTime &now, std::optional<std::chrono::d
         if (!query.exec())
             return fail(query);
         const qint64 aDay = std::chrono::milliseconds(std::chrono::days(1)).count();
-        if (query.next() && now.toMSecsSinceEpoch() - query.value(0).toLongLong() < aDay)
+        if (when == Pruning::ifDue && query.next() && now.toMSecsSinceEpoch() - query.value(0).toLongLong() < aDay)
             return true;
         const qint64 cutoff = now.toMSecsSinceEpoch() - std::chrono::milliseconds(*retention).count();
         for (const QString &statement : {QStringLiteral("DELETE FROM samples WHERE taken_at < ?"),

@@ -39,6 +39,8 @@ public:
 
     // Drops what is older than the retention allows, at most once a day; forever keeps all.
     void pruneIfDue(const QDateTime &now, std::optional<std::chrono::days> retention);
+    // The same at once, as when the person has just chosen a shorter retention.
+    void pruneNow(const QDateTime &now, std::optional<std::chrono::days> retention);
 
     // Forgets everything, leaving no trace of the figures in the file.
     bool clear();
@@ -53,6 +55,8 @@ private:
     bool removeSample(qint64 series, const HistorySample &sample);
     bool insertReset(qint64 series, const HistorySample &last, const QDateTime &noticedAt);
     bool fail(const class QSqlQuery &query);
+    enum class Pruning { ifDue, now };
+    void prune(const QDateTime &now, std::optional<std::chrono::days> retention, Pruning when);
     bool inWriteTransaction(const std::function<bool()> &work);
 
     HistoryDatabase m_database;

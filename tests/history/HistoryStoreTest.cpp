@@ -140,11 +140,14 @@ private Q_SLOTS:
         QFETCH(QList<int>, daysKept);
         QCOMPARE(kept, daysKept);
 
-        // Within the day nothing is pruned again; the next day it is.
+        // Within the day nothing is pruned again, unless asked at once; the next day it is.
         QCOMPARE(store.import(old), 3 - kept.size());
         store.pruneIfDue(start.addSecs(23 * 3600), retention);
         QCOMPARE(store.samples({}).size(), 3);
         store.pruneIfDue(start.addDays(1), retention);
+        QCOMPARE(store.samples({}).size(), retention ? kept.size() : 3);
+        QCOMPARE(store.import(old), retention ? 3 - kept.size() : 0);
+        store.pruneNow(start.addDays(1).addSecs(3600), retention);
         QCOMPARE(store.samples({}).size(), retention ? kept.size() : 3);
     }
 
