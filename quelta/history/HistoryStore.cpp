@@ -2,10 +2,13 @@
 
 #include "SamplingRule.h"
 
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTimeZone>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace quelta {
 
@@ -162,18 +165,65 @@ bool HistoryStore::record(const QList<HistorySample> &samples)
 
 std::optional<int> HistoryStore::import(const QList<HistorySample> &samples)
 {
+    struct Span {
+        HistorySample identity;
+        QDateTime from;
+        QDateTime to;
+    };
     int added = 0;
     const bool written = inWriteTransaction([&] {
+        QHash<qint64, Span> spans;
         for (const HistorySample &sample : samples) {
             const std::optional<qint64> series = seriesID(sample);
             bool isNew = false;
             if (!series || !insertSample(*series, sample, &isNew))
                 return false;
             added += isNew ? 1 : 0;
+            const auto span = spans.find(*series);
+            if (span == spans.end()) {
+                spans.insert(*series, {sample, sample.takenAt, sample.takenAt});
+                continue;
+            }
+            span->from = std::min(span->from, sample.takenAt);
+            span->to = std::max(span->to, sample.takenAt);
+        }
+        for (auto span = spans.cbegin(); span != spans.cend(); ++span) {
+            if (!noteResetsAround(span.key(), span->identity, span->from, span->to))
+                return false;
         }
         return true;
     });
     return written ? std::optional(added) : std::nullopt;
+}
+
+bool HistoryStore::noteResetsAround(qint64 series, const HistorySample &identity, const QDateTime &from, const QDateTime &to)
+{
+    // From the sample before the span to the one after it: a window that ended there is an
+    // event, as when recorded; one already noted is not noted again.
+    QSqlQuery query(m_database.connection());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT taken_at, used_percent, resets_at FROM samples WHERE series_id = ?"
+                                 " AND taken_at >= coalesce((SELECT MAX(taken_at) FROM samples WHERE series_id = ? AND taken_at < ?), ?)"
+                                 " AND taken_at <= coalesce((SELECT MIN(taken_at) FROM samples WHERE series_id = ? AND taken_at > ?), ?)"
+                                 " ORDER BY taken_at"));
+    const qint64 first = from.toMSecsSinceEpoch();
+    const qint64 last = to.toMSecsSinceEpoch();
+    for (const qint64 value : {series, series, first, first, series, last, last})
+        query.addBindValue(value);
+    if (!query.exec())
+        return fail(query);
+    QList<std::pair<HistorySample, QDateTime>> ended;
+    std::optional<HistorySample> previous;
+    while (query.next()) {
+        HistorySample sample = identity;
+        sample.takenAt = *timeFrom(query.value(0));
+        sample.usedPercent = query.value(1).toInt();
+        sample.resetsAt = timeFrom(query.value(2));
+        if (previous && samplingRule::startsNewWindow(*previous, sample))
+            ended.append({*previous, sample.takenAt});
+        previous = sample;
+    }
+    return std::ranges::all_of(ended, [&](const auto &end) { return insertReset(series, end.first, end.second); });
 }
 
 std::optional<HistorySample> HistoryStore::neighbour(qint64 series, const HistorySample &sample, Side side)

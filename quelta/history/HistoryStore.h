@@ -54,6 +54,7 @@ private:
     bool insertSample(qint64 series, const HistorySample &sample, bool *added = nullptr);
     bool removeSample(qint64 series, const HistorySample &sample);
     bool insertReset(qint64 series, const HistorySample &last, const QDateTime &noticedAt);
+    bool noteResetsAround(qint64 series, const HistorySample &identity, const QDateTime &from, const QDateTime &to);
     bool fail(const class QSqlQuery &query);
     enum class Pruning { ifDue, now };
     void prune(const QDateTime &now, std::optional<std::chrono::days> retention, Pruning when);

@@ -106,6 +106,10 @@ private Q_SLOTS:
         }
         const QList<WindowReset> found = store.resets({});
         QCOMPARE(found.size(), resets);
+        // An import of the same figures, moving to a new machine, notes the same windows.
+        HistoryStore copy(m_dir->filePath(QStringLiteral("copy.sqlite")));
+        QVERIFY(copy.import(store.samples({})));
+        QCOMPARE(copy.resets({}), found);
         if (resets == 0)
             return;
         QCOMPARE(found[0].series, weekly);
