@@ -5,6 +5,7 @@
 
 #include "platform/HelperProgram.h"
 #include "platform/ProgramExec.h"
+#include "platform/SessionTranslation.h"
 #include "platform/StandardStreams.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
 {
     quelta::openClosedStandardStreams();
     QCoreApplication app(argc, argv);
+    quelta::installSessionTranslation(app);
     const QStringList arguments = app.arguments().mid(1);
     if (quelta::isTrayLaunch(arguments)) {
         becomeApplication(arguments);

@@ -45,7 +45,7 @@ QCoro::Task<void> runCommand(QCoreApplication &app, FollowingCommandTarget &targ
         const bool changes = arguments.size() > 1;
         QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
         if (changes && bus && bus->isServiceRegistered(queltaBus::service)) {
-            err << "quelta: Quelta is running and would undo this change: quit it, then run this again.\n";
+            err << "quelta: " << QCoreApplication::translate("Quelta", "Quelta is running and would undo this change: quit it, then run this again.") << '\n';
             status = 1;
             QMetaObject::invokeMethod(&app, [&app, &status] { app.exit(status); }, Qt::QueuedConnection);
             co_return;

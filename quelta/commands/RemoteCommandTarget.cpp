@@ -2,6 +2,7 @@
 
 #include "CommandTargetFailure.h"
 
+#include <QCoreApplication>
 #include <QCoroDBus>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
@@ -59,7 +60,7 @@ QCoro::Task<QDBusMessage> RemoteCommandTarget::ask(QString method, QVariantList 
         if (reply.type() == QDBusMessage::ReplyMessage)
             co_return reply;
         if (!answersLikeAStartingQuelta(reply) || clock.elapsed() - start > startingPatience)
-            throw CommandTargetFailure{QStringLiteral("the running Quelta did not answer: ") + reply.errorMessage()};
+            throw CommandTargetFailure{QCoreApplication::translate("Quelta", "the running Quelta did not answer: %1").arg(reply.errorMessage())};
         co_await clock.sleep(retryInterval, stop);
     }
 }

@@ -1,5 +1,7 @@
 #include "ClaudeTrackedLimit.h"
 
+#include <QCoreApplication>
+
 namespace quelta {
 
 ClaudeTrackedLimit claudeTrackedLimitFromRaw(QStringView raw)
@@ -25,11 +27,11 @@ QString claudeTrackedLimitUnavailableDetail(ClaudeTrackedLimit tracked)
 {
     switch (tracked) {
     case ClaudeTrackedLimit::fiveHour:
-        return QStringLiteral("5-hour limit unavailable");
+        return QCoreApplication::translate("Quelta", "5-hour limit unavailable");
     case ClaudeTrackedLimit::weeklyAllModels:
-        return QStringLiteral("Weekly limit unavailable");
+        return QCoreApplication::translate("Quelta", "Weekly limit unavailable");
     case ClaudeTrackedLimit::weeklyFable5:
-        return QStringLiteral("Fable 5 limit unavailable");
+        return QCoreApplication::translate("Quelta", "Fable 5 limit unavailable");
     }
     return {};
 }

@@ -5,6 +5,7 @@
 #include "connectors/NumericValue.h"
 #include "connectors/ResetCountdownText.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QRegularExpression>
 
@@ -117,7 +118,7 @@ std::optional<UsageLimit> limitFromLegacyKey(const QJsonObject &body, const Lega
         UsageLimit idle;
         idle.id = slugOf(sessionName);
         idle.name = sessionName;
-        idle.detail = QStringLiteral("No active session");
+        idle.detail = QCoreApplication::translate("Quelta", "No active session");
         idle.windowDuration = fiveHours;
         return idle;
     }

@@ -4,6 +4,7 @@
 #include "connectors/JsonArrays.h"
 #include "core/ProviderConnectorError.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <algorithm>
@@ -163,8 +164,9 @@ ProviderAllowance framerAllowance(const QJsonObject &result, const QDateTime &no
 
     const std::optional<QDateTime> resetDate = resetDateOf(selected);
     const QString detail = resetDate
-        ? QStringLiteral("Resets on ") + QLocale(QStringLiteral("en_GB")).toString(resetDate->toLocalTime().date(), QStringLiteral("d MMM"))
-        : QStringLiteral("Reset time unavailable");
+        ? QCoreApplication::translate("Quelta", "Resets on %1")
+              .arg(QLocale().toString(resetDate->toLocalTime().date(), QCoreApplication::translate("Quelta", "d MMM", "day and month")))
+        : QCoreApplication::translate("Quelta", "Reset time unavailable");
 
     ProviderLimit limit;
     limit.id = QStringLiteral("credits-left");
