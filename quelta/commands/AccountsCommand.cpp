@@ -5,9 +5,8 @@
 
 #include "connectors/AccountRegistry.h"
 #include "core/AllowanceStore.h"
+#include "platform/Quelta.h"
 #include "platform/SettingsStore.h"
-
-#include <QCoreApplication>
 
 namespace quelta {
 
@@ -41,12 +40,13 @@ int list(const AccountRegistry &registry, const SettingsStore &settings, QTextSt
 {
     const AccountSet tracked = allowanceStore::loadEnabledProviders(settings);
     for (const AccountFolder &account : registry.found().accounts) {
-        out << commandName(account.id).leftJustified(16) << ' ' << (tracked.contains(account.id) ? QCoreApplication::translate("Quelta", "tracked") : QCoreApplication::translate("Quelta", "offered")).leftJustified(9)
-            << oneLineText(account.folder.isEmpty() ? QCoreApplication::translate("Quelta", "(web session)") : account.folder) << "  "
-            << oneLineText(account.identity.value_or(QCoreApplication::translate("Quelta", "(no identity)"))) << '\n';
+        const QString state = tracked.contains(account.id) ? Quelta::tr("tracked") : Quelta::tr("offered");
+        out << commandName(account.id).leftJustified(16) << ' ' << state.leftJustified(9)
+            << oneLineText(account.folder.isEmpty() ? Quelta::tr("(web session)") : account.folder) << "  "
+            << oneLineText(account.identity.value_or(Quelta::tr("(no identity)"))) << '\n';
     }
     for (const FoldedAccount &folded : registry.found().folded)
-        out << QCoreApplication::translate("Quelta", "left out: %1: %2").arg(oneLineText(folded.folder.folder), oneLineText(folded.reason)) << '\n';
+        out << Quelta::tr("left out: %1: %2").arg(oneLineText(folded.folder.folder), oneLineText(folded.reason)) << '\n';
     return 0;
 }
 
@@ -63,29 +63,29 @@ int add(const QStringList &arguments, AccountRegistry &registry, QTextStream &ou
             positional << arguments[index];
     }
     if (positional.size() != 2)
-        return usageError(err, QCoreApplication::translate("Quelta", "accounts add needs a provider and a folder"));
+        return usageError(err, Quelta::tr("accounts add needs a provider and a folder"));
     const std::optional<ProviderID> provider = providerNamed(positional[0]);
     if (!provider || *provider == ProviderID::framer)
-        return usageError(err, QCoreApplication::translate("Quelta", "unknown provider: %1 (choose claude or chatgpt)").arg(oneLineText(positional[0])));
+        return usageError(err, Quelta::tr("unknown provider: %1 (choose claude or chatgpt)").arg(oneLineText(positional[0])));
     const QString folder = positional[1];
     switch (registry.add(*provider, folder, name).value_or(AccountRegistry::Problem::unknownAccount)) {
     case AccountRegistry::Problem::folderMissing:
-        err << "quelta: " << QCoreApplication::translate("Quelta", "no such folder: %1").arg(oneLineText(folder)) << '\n';
+        err << "quelta: " << Quelta::tr("no such folder: %1").arg(oneLineText(folder)) << '\n';
         return badInput;
     case AccountRegistry::Problem::noSignIn:
-        err << "quelta: " << QCoreApplication::translate("Quelta", "%1 holds no %2 sign-in").arg(oneLineText(folder), displayName(*provider)) << '\n';
+        err << "quelta: " << Quelta::tr("%1 holds no %2 sign-in").arg(oneLineText(folder), displayName(*provider)) << '\n';
         return badInput;
     case AccountRegistry::Problem::nameInvalid:
-        err << "quelta: " << QCoreApplication::translate("Quelta", "give the account a name of letters, digits, \"-\", \"_\" or \".\" with --name") << '\n';
+        err << "quelta: " << Quelta::tr("give the account a name of letters, digits, \"-\", \"_\" or \".\" with --name") << '\n';
         return badInput;
     case AccountRegistry::Problem::nameTaken:
-        err << "quelta: " << QCoreApplication::translate("Quelta", "an account of that name exists already: choose another with --name") << '\n';
+        err << "quelta: " << Quelta::tr("an account of that name exists already: choose another with --name") << '\n';
         return badInput;
     case AccountRegistry::Problem::unknownAccount:
     case AccountRegistry::Problem::notAdded:
         break;
     }
-    out << QCoreApplication::translate("Quelta", "Added %1. Track it with: quelta accounts track NAME").arg(oneLineText(folder)) << '\n';
+    out << Quelta::tr("Added %1. Track it with: quelta accounts track NAME").arg(oneLineText(folder)) << '\n';
     return 0;
 }
 
@@ -93,14 +93,14 @@ int remove(const AccountID &id, AccountRegistry &registry, QTextStream &out, QTe
 {
     const std::optional<AccountRegistry::Problem> problem = registry.remove(id);
     if (problem == AccountRegistry::Problem::unknownAccount) {
-        err << "quelta: " << QCoreApplication::translate("Quelta", "no added account named %1: see quelta accounts").arg(commandName(id)) << '\n';
+        err << "quelta: " << Quelta::tr("no added account named %1: see quelta accounts").arg(commandName(id)) << '\n';
         return badInput;
     }
     if (problem == AccountRegistry::Problem::notAdded) {
-        err << "quelta: " << QCoreApplication::translate("Quelta", "%1 was found in its folder, not added: untrack it instead").arg(commandName(id)) << '\n';
+        err << "quelta: " << Quelta::tr("%1 was found in its folder, not added: untrack it instead").arg(commandName(id)) << '\n';
         return 1;
     }
-    out << QCoreApplication::translate("Quelta", "Removed %1.").arg(commandName(id)) << '\n';
+    out << Quelta::tr("Removed %1.").arg(commandName(id)) << '\n';
     return 0;
 }
 
@@ -108,7 +108,7 @@ int track(const AccountID &id, bool on, SettingsStore &settings, QTextStream &ou
 {
     AccountSet enabled = allowanceStore::loadEnabledProviders(settings);
     if (!on && enabled.size() < 2 && enabled.contains(id)) {
-        err << "quelta: " << QCoreApplication::translate("Quelta", "%1 is the last account tracked").arg(commandName(id)) << '\n';
+        err << "quelta: " << Quelta::tr("%1 is the last account tracked").arg(commandName(id)) << '\n';
         return 1;
     }
     if (on) {
@@ -121,7 +121,7 @@ int track(const AccountID &id, bool on, SettingsStore &settings, QTextStream &ou
         enabled.remove(id);
     }
     allowanceStore::saveEnabledProviders(settings, enabled);
-    out << (on ? QCoreApplication::translate("Quelta", "%1 is tracked.") : QCoreApplication::translate("Quelta", "%1 is no longer tracked.")).arg(commandName(id)) << '\n';
+    out << (on ? Quelta::tr("%1 is tracked.") : Quelta::tr("%1 is no longer tracked.")).arg(commandName(id)) << '\n';
     return 0;
 }
 
@@ -129,11 +129,11 @@ int track(const AccountID &id, bool on, SettingsStore &settings, QTextStream &ou
 
 QString accountsUsage()
 {
-    return QCoreApplication::translate("Quelta", "Usage: quelta accounts                 list the accounts, their folders and who is signed in\n"
-                          "       quelta accounts add claude|chatgpt FOLDER [--name NAME]\n"
-                          "       quelta accounts remove NAME     forget an added folder\n"
-                          "       quelta accounts track|untrack NAME\n"
-                          "NAME is an account's name, or claude:NAME and chatgpt:NAME where two share it.\n");
+    return Quelta::tr("Usage: quelta accounts                 list the accounts, their folders and who is signed in\n"
+                      "       quelta accounts add claude|chatgpt FOLDER [--name NAME]\n"
+                      "       quelta accounts remove NAME     forget an added folder\n"
+                      "       quelta accounts track|untrack NAME\n"
+                      "NAME is an account's name, or claude:NAME and chatgpt:NAME where two share it.\n");
 }
 
 int runAccountsCommand(const QStringList &arguments, AccountRegistry &registry, SettingsStore &settings, QTextStream &out,
@@ -146,13 +146,13 @@ int runAccountsCommand(const QStringList &arguments, AccountRegistry &registry, 
         return add(arguments.mid(1), registry, out, err);
     const bool named = verb == QLatin1String("remove") || verb == QLatin1String("track") || verb == QLatin1String("untrack");
     if (!named)
-        return usageError(err, QCoreApplication::translate("Quelta", "unknown accounts command: %1").arg(oneLineText(verb)));
+        return usageError(err, Quelta::tr("unknown accounts command: %1").arg(oneLineText(verb)));
     if (arguments.size() != 2)
-        return usageError(err, QCoreApplication::translate("Quelta", "accounts %1 needs one account name").arg(verb));
+        return usageError(err, Quelta::tr("accounts %1 needs one account name").arg(verb));
     const std::optional<AccountID> id = accountCalled(arguments[1], registry.found());
     const bool known = id && (registry.folderOf(*id) || verb == QLatin1String("remove"));
     if (!known) {
-        err << "quelta: " << QCoreApplication::translate("Quelta", "no account named %1: see quelta accounts").arg(oneLineText(arguments[1])) << '\n';
+        err << "quelta: " << Quelta::tr("no account named %1: see quelta accounts").arg(oneLineText(arguments[1])) << '\n';
         return badInput;
     }
     if (verb == QLatin1String("remove"))

@@ -4,8 +4,8 @@
 #include "alerts/AlertRules.h"
 #include "core/AllowanceMonitor.h"
 #include "platform/Clock.h"
+#include "platform/Quelta.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -31,7 +31,7 @@ std::optional<int> shownValue(const ProviderAllowance &provider)
 
 QString percentNumber(int percent)
 {
-    return QCoreApplication::translate("Quelta", "%1%", "a percentage").arg(QLocale().toString(percent));
+    return Quelta::tr("%1%", "a percentage").arg(QLocale().toString(percent));
 }
 
 QString percentText(const ProviderAllowance &provider)
@@ -47,15 +47,15 @@ QString percentText(const ProviderAllowance &provider)
 QString subtitle(const ProviderAllowance &provider, const ProviderRowState &row)
 {
     if (row.attemptState == ProviderConnectionAttemptState::connecting)
-        return QCoreApplication::translate("Quelta", "Complete sign-in in your browser");
+        return Quelta::tr("Complete sign-in in your browser");
     if (row.attemptState == ProviderConnectionAttemptState::failed)
-        return QCoreApplication::translate("Quelta", "Couldn’t connect · Try again");
+        return Quelta::tr("Couldn’t connect · Try again");
     if (provider.connectionState == ConnectionState::needsConnection)
-        return QCoreApplication::translate("Quelta", "Requires connection");
+        return Quelta::tr("Requires connection");
     if (row.refreshIssue)
         return *row.refreshIssue;
     if (row.isStale && (provider.displayPercentage || provider.remaining))
-        return QCoreApplication::translate("Quelta", "Showing last update");
+        return Quelta::tr("Showing last update");
     if (row.isHovered) {
         if (const std::optional<QString> caption = hoverCaption(provider, row))
             return *caption;
@@ -65,14 +65,14 @@ QString subtitle(const ProviderAllowance &provider, const ProviderRowState &row)
 
 std::optional<QString> hoverCaption(const ProviderAllowance &provider, const ProviderRowState &row)
 {
-    if (provider.connectionState != ConnectionState::connected || provider.detail == QCoreApplication::translate("Quelta", "No active session"))
+    if (provider.connectionState != ConnectionState::connected || provider.detail == Quelta::tr("No active session"))
         return std::nullopt;
     if (row.atRiskCaption)
         return row.atRiskCaption;
     if (provider.id == ProviderID::framer) {
         for (const ProviderLimit &limit : provider.limits) {
             if (limit.id == QLatin1String("credits-left"))
-                return QCoreApplication::translate("Quelta", "%1 credits left").arg(compactCredits(limit.value));
+                return Quelta::tr("%1 credits left").arg(compactCredits(limit.value));
         }
     }
     const std::optional<ProviderLimit> limit = provider.displayedLimit();
@@ -84,11 +84,11 @@ std::optional<QString> hoverCaption(const ProviderAllowance &provider, const Pro
 QString limitCaption(const QString &limitName)
 {
     if (limitName.contains(QLatin1String("5-hour"), Qt::CaseInsensitive))
-        return QCoreApplication::translate("Quelta", "5-hour limit");
+        return Quelta::tr("5-hour limit");
     if (limitName.contains(QLatin1String("weekly"), Qt::CaseInsensitive))
-        return QCoreApplication::translate("Quelta", "Weekly limit");
+        return Quelta::tr("Weekly limit");
     if (limitName.contains(QLatin1String("daily"), Qt::CaseInsensitive))
-        return QCoreApplication::translate("Quelta", "Daily limit");
+        return Quelta::tr("Daily limit");
     return limitName;
 }
 
@@ -167,10 +167,10 @@ double barFillFraction(std::optional<int> value)
 QString barAccessibleText(std::optional<int> value, AllowancePercentageStyle style)
 {
     if (!value)
-        return QCoreApplication::translate("Quelta", "Allowance not available");
+        return Quelta::tr("Allowance not available");
     const int percent = std::clamp(*value, 0, 100);
-    return style == AllowancePercentageStyle::remaining ? QCoreApplication::translate("Quelta", "%1 percent remaining").arg(percent)
-                                                        : QCoreApplication::translate("Quelta", "%1 percent used").arg(percent);
+    return style == AllowancePercentageStyle::remaining ? Quelta::tr("%1 percent remaining").arg(percent)
+                                                        : Quelta::tr("%1 percent used").arg(percent);
 }
 
 } // namespace quelta

@@ -5,6 +5,7 @@
 
 #include "platform/HelperProgram.h"
 #include "platform/ProgramExec.h"
+#include "platform/Quelta.h"
 #include "platform/SessionTranslation.h"
 #include "platform/StandardStreams.h"
 
@@ -24,7 +25,7 @@ void becomeApplication(const QStringList &arguments)
 {
     const QString program = quelta::helperProgramPath(QCoreApplication::applicationDirPath(), QStringLiteral("quelta-app"));
     const QString reason = quelta::execProgram(program, arguments);
-    QTextStream(stderr) << "quelta: cannot start the application program " << program << ": " << reason << '\n';
+    QTextStream(stderr) << "quelta: " << quelta::Quelta::tr("cannot start the application program %1: %2").arg(program, reason) << '\n';
 }
 
 } // namespace

@@ -9,9 +9,10 @@
 
 #include "connectors/AccountRegistry.h"
 #include "platform/DetachedTask.h"
-#include "platform/SettingsStore.h"
 #include "platform/DisplaylessUse.h"
 #include "platform/PipeReaderWatch.h"
+#include "platform/Quelta.h"
+#include "platform/SettingsStore.h"
 #include "platform/TerminationSignals.h"
 
 #include <QCoreApplication>
@@ -45,7 +46,7 @@ QCoro::Task<void> runCommand(QCoreApplication &app, FollowingCommandTarget &targ
         const bool changes = arguments.size() > 1;
         QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
         if (changes && bus && bus->isServiceRegistered(queltaBus::service)) {
-            err << "quelta: " << QCoreApplication::translate("Quelta", "Quelta is running and would undo this change: quit it, then run this again.") << '\n';
+            err << "quelta: " << Quelta::tr("Quelta is running and would undo this change: quit it, then run this again.") << '\n';
             status = 1;
             QMetaObject::invokeMethod(&app, [&app, &status] { app.exit(status); }, Qt::QueuedConnection);
             co_return;

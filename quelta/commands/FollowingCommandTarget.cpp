@@ -4,9 +4,9 @@
 #include "CommandsLogging.h"
 
 #include "platform/DetachedTask.h"
+#include "platform/Quelta.h"
 #include "platform/SettingsStore.h"
 
-#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusServiceWatcher>
 
@@ -152,7 +152,7 @@ QCoro::Task<void> FollowingCommandTarget::finish()
     // Results that are gone at the next start are no success.
     const SettingsStore &settings = source.own->settings();
     if (settings.hasUnsavedChanges())
-        throw CommandTargetFailure{QCoreApplication::translate("Quelta", "couldn’t save settings to %1").arg(settings.filePath())};
+        throw CommandTargetFailure{Quelta::tr("couldn’t save settings to %1").arg(settings.filePath())};
 }
 
 } // namespace quelta

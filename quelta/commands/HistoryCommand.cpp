@@ -7,8 +7,8 @@
 
 #include "history/HistoryExport.h"
 #include "history/HistoryStore.h"
+#include "platform/Quelta.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -49,7 +49,7 @@ std::variant<HistoryOptions, QString> readOptions(const QStringList &arguments, 
             const qsizetype colon = named.indexOf(QLatin1Char(':'));
             const std::optional<ProviderID> provider = providerNamed(colon < 0 ? named : named.left(colon));
             if (!provider)
-                return QCoreApplication::translate("Quelta", "unknown provider: %1 (choose %2)").arg(named, commandNameChoices());
+                return Quelta::tr("unknown provider: %1 (choose %2)").arg(named, commandNameChoices());
             options.query.provider = toRawValue(*provider);
             if (colon >= 0)
                 options.query.account = named.mid(colon + 1);
@@ -59,7 +59,7 @@ std::variant<HistoryOptions, QString> readOptions(const QStringList &arguments, 
             const QString since = value();
             options.query.since = sinceTime(since, now);
             if (!options.query.since)
-                return QCoreApplication::translate("Quelta", "bad date: %1 (use a number of days such as 7d or 30d, or a date such as 2026-11-01)").arg(since);
+                return Quelta::tr("bad date: %1 (use a number of days such as 7d or 30d, or a date such as 2026-11-01)").arg(since);
         } else if (isOption(argument, QLatin1StringView("--format"))) {
             const QString format = value();
             if (format == QLatin1String("table"))
@@ -69,17 +69,17 @@ std::variant<HistoryOptions, QString> readOptions(const QStringList &arguments, 
             else if (format == QLatin1String("json"))
                 options.format = HistoryFormat::json;
             else
-                return QCoreApplication::translate("Quelta", "unknown format: %1 (choose table, csv or json)").arg(format);
+                return Quelta::tr("unknown format: %1 (choose table, csv or json)").arg(format);
         } else if (isOption(argument, QLatin1StringView("--import"))) {
             options.importFile = value();
             if (options.importFile->isEmpty())
-                return QCoreApplication::translate("Quelta", "--import needs a file");
+                return Quelta::tr("--import needs a file");
         } else {
-            return QCoreApplication::translate("Quelta", "unknown option for history: %1").arg(argument);
+            return Quelta::tr("unknown option for history: %1").arg(argument);
         }
     }
     if (options.importFile && (options.query != HistoryQuery{} || options.format != HistoryFormat::table))
-        return QCoreApplication::translate("Quelta", "--import takes no other option");
+        return Quelta::tr("--import takes no other option");
     return options;
 }
 
@@ -97,9 +97,9 @@ QString providerText(const QString &raw)
 QString table(const QList<HistorySample> &samples)
 {
     if (samples.isEmpty())
-        return QCoreApplication::translate("Quelta", "No history yet.\n");
-    QList<QStringList> rows{{QCoreApplication::translate("Quelta", "Time"), QCoreApplication::translate("Quelta", "Provider"), QCoreApplication::translate("Quelta", "Limit"), QCoreApplication::translate("Quelta", "Used"),
-                             QCoreApplication::translate("Quelta", "Resets")}};
+        return Quelta::tr("No history yet.\n");
+    QList<QStringList> rows{{Quelta::tr("Time"), Quelta::tr("Provider"), Quelta::tr("Limit"), Quelta::tr("Used"),
+                             Quelta::tr("Resets")}};
     rows.reserve(samples.size() + 1);
     for (const HistorySample &sample : samples) {
         const QString provider = providerText(sample.series.provider)
@@ -134,26 +134,26 @@ int import(const QString &file, HistoryStore &store, QTextStream &out, QTextStre
 {
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly)) {
-        err << "quelta: " << QCoreApplication::translate("Quelta", "cannot read %1: %2").arg(file, input.errorString()) << '\n';
+        err << "quelta: " << Quelta::tr("cannot read %1: %2").arg(file, input.errorString()) << '\n';
         return 2;
     }
     const auto read = readHistoryExport(input.readAll());
     if (const auto *error = std::get_if<HistoryExportError>(&read)) {
-        const QString where = error->line > 0 ? QCoreApplication::translate("Quelta", "%1, line %2").arg(file).arg(error->line) : file;
-        err << "quelta: " << QCoreApplication::translate("Quelta", "%1: %2; nothing was imported").arg(where, error->reason) << '\n';
+        const QString where = error->line > 0 ? Quelta::tr("%1, line %2").arg(file).arg(error->line) : file;
+        err << "quelta: " << Quelta::tr("%1: %2; nothing was imported").arg(where, error->reason) << '\n';
         return 2;
     }
     const QList<HistorySample> &samples = std::get<QList<HistorySample>>(read);
     const std::optional<int> added = store.import(samples);
     if (!added) {
-        err << "quelta: " << QCoreApplication::translate("Quelta", "history could not be written: %1").arg(store.problem().value_or(QString())) << '\n';
+        err << "quelta: " << Quelta::tr("history could not be written: %1").arg(store.problem().value_or(QString())) << '\n';
         return 1;
     }
     const int known = int(samples.size() - *added);
     if (known > 0)
-        out << QCoreApplication::translate("Quelta", "Imported %n sample(s); %1 already in the history.", nullptr, *added).arg(known) << '\n';
+        out << Quelta::tr("Imported %n sample(s); %1 already in the history.", nullptr, *added).arg(known) << '\n';
     else
-        out << QCoreApplication::translate("Quelta", "Imported %n sample(s).", nullptr, *added) << '\n';
+        out << Quelta::tr("Imported %n sample(s).", nullptr, *added) << '\n';
     return 0;
 }
 
@@ -173,13 +173,13 @@ void write(QTextStream &out, const QByteArray &utf8)
 
 QString historyUsage()
 {
-    return QCoreApplication::translate("Quelta", "  history [--format table|csv|json]\n"
-                          "                               the figures Quelta recorded, oldest first\n"
-                          "  history --provider NAME[:ACCOUNT]\n"
-                          "                               only that service, or one account of it\n"
-                          "  history --limit ID           only that limit, such as five_hour or weekly\n"
-                          "  history --since 7d|30d|DATE  only from that many days back, or that date on\n"
-                          "  history --import FILE        add the samples of a CSV or JSON export\n");
+    return Quelta::tr("  history [--format table|csv|json]\n"
+                      "                               the figures Quelta recorded, oldest first\n"
+                      "  history --provider NAME[:ACCOUNT]\n"
+                      "                               only that service, or one account of it\n"
+                      "  history --limit ID           only that limit, such as five_hour or weekly\n"
+                      "  history --since 7d|30d|DATE  only from that many days back, or that date on\n"
+                      "  history --import FILE        add the samples of a CSV or JSON export\n");
 }
 
 int runHistoryCommand(const QStringList &arguments, const QString &historyFile, const QDateTime &now, QTextStream &out,
@@ -193,14 +193,14 @@ int runHistoryCommand(const QStringList &arguments, const QString &historyFile, 
     const HistoryOptions &options = std::get<HistoryOptions>(read);
     HistoryStore store(historyFile);
     if (!store.isAvailable()) {
-        err << "quelta: " << QCoreApplication::translate("Quelta", "history is unavailable: %1").arg(store.problem().value_or(QString())) << '\n';
+        err << "quelta: " << Quelta::tr("history is unavailable: %1").arg(store.problem().value_or(QString())) << '\n';
         return 1;
     }
     if (options.importFile)
         return import(*options.importFile, store, out, err);
     const QList<HistorySample> samples = store.samples(options.query);
     if (!store.isAvailable()) {
-        err << "quelta: " << QCoreApplication::translate("Quelta", "history could not be read: %1").arg(store.problem().value_or(QString())) << '\n';
+        err << "quelta: " << Quelta::tr("history could not be read: %1").arg(store.problem().value_or(QString())) << '\n';
         return 1;
     }
     switch (options.format) {

@@ -1,6 +1,7 @@
 #include "ResetCountdownText.h"
 
-#include <QCoreApplication>
+#include "platform/Quelta.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -16,10 +17,10 @@ QString resetCountdownText(const QDateTime &until, const QDateTime &now)
     // A number beside a unit reads in the locale's digits; a lone count takes the language's plural.
     const QLocale locale;
     if (seconds >= 86'400)
-        return QCoreApplication::translate("Quelta", "Resets in %1d %2h").arg(locale.toString(seconds / 86'400), locale.toString(hours));
+        return Quelta::tr("Resets in %1d %2h").arg(locale.toString(seconds / 86'400), locale.toString(hours));
     if (seconds >= 3'600)
-        return QCoreApplication::translate("Quelta", "Resets in %1h %2m").arg(locale.toString(hours), locale.toString(minutes));
-    return QCoreApplication::translate("Quelta", "Resets in %nm", nullptr, int(minutes));
+        return Quelta::tr("Resets in %1h %2m").arg(locale.toString(hours), locale.toString(minutes));
+    return Quelta::tr("Resets in %nm", nullptr, int(minutes));
 }
 
 } // namespace quelta

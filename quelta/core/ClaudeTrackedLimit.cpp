@@ -1,6 +1,6 @@
 #include "ClaudeTrackedLimit.h"
 
-#include <QCoreApplication>
+#include "platform/Quelta.h"
 
 namespace quelta {
 
@@ -27,11 +27,11 @@ QString claudeTrackedLimitUnavailableDetail(ClaudeTrackedLimit tracked)
 {
     switch (tracked) {
     case ClaudeTrackedLimit::fiveHour:
-        return QCoreApplication::translate("Quelta", "5-hour limit unavailable");
+        return Quelta::tr("5-hour limit unavailable");
     case ClaudeTrackedLimit::weeklyAllModels:
-        return QCoreApplication::translate("Quelta", "Weekly limit unavailable");
+        return Quelta::tr("Weekly limit unavailable");
     case ClaudeTrackedLimit::weeklyFable5:
-        return QCoreApplication::translate("Quelta", "Fable 5 limit unavailable");
+        return Quelta::tr("Fable 5 limit unavailable");
     }
     return {};
 }

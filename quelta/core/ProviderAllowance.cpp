@@ -2,7 +2,7 @@
 
 #include "AccountID.h"
 
-#include <QCoreApplication>
+#include "platform/Quelta.h"
 
 #include <algorithm>
 
@@ -81,7 +81,7 @@ ProviderAllowance ProviderAllowance::applyingTrackedLimit(ClaudeTrackedLimit tra
     if (match->detail)
         result.detail = *match->detail;
     else
-        result.detail = percent == 100 ? QCoreApplication::translate("Quelta", "No usage yet") : QCoreApplication::translate("Quelta", "Reset time unavailable");
+        result.detail = percent == 100 ? Quelta::tr("No usage yet") : Quelta::tr("Reset time unavailable");
     result.remaining = percent;
     result.displayPercentage = percent;
     result.displayedLimitID = match->id;
@@ -108,7 +108,7 @@ std::optional<ProviderAllowance> ProviderAllowance::fromSnapshot(const CachedPro
     allowance.id = *provider;
     allowance.name = displayName(*provider);
     allowance.assetName = quelta::assetName(*provider);
-    allowance.detail = freeClaude ? QCoreApplication::translate("Quelta", "Claude Free doesn’t include Claude Code") : snapshot.detail;
+    allowance.detail = freeClaude ? Quelta::tr("Claude Free doesn’t include Claude Code") : snapshot.detail;
     allowance.remaining = snapshot.remaining;
     allowance.displayPercentage = snapshot.displayPercentage;
     allowance.percentageStyle = snapshot.percentageStyle.value_or(AllowancePercentageStyle::remaining);
@@ -134,17 +134,17 @@ ProviderAllowance ProviderAllowance::failure(ProviderID id, const QString &detai
 
 ProviderAllowance ProviderAllowance::checking(ProviderID id)
 {
-    return failure(id, QCoreApplication::translate("Quelta", "Checking…"), ConnectionState::loading);
+    return failure(id, Quelta::tr("Checking…"), ConnectionState::loading);
 }
 
 ProviderAllowance ProviderAllowance::requiringConnection(ProviderID id)
 {
-    return failure(id, QCoreApplication::translate("Quelta", "Requires connection"), ConnectionState::needsConnection);
+    return failure(id, Quelta::tr("Requires connection"), ConnectionState::needsConnection);
 }
 
 ProviderAllowance ProviderAllowance::rateLimited(ProviderID id)
 {
-    return failure(id, QCoreApplication::translate("Quelta", "Temporarily rate limited"), ConnectionState::unavailable);
+    return failure(id, Quelta::tr("Temporarily rate limited"), ConnectionState::unavailable);
 }
 
 } // namespace quelta

@@ -1,7 +1,6 @@
 #include "RefreshStatusText.h"
 
-
-#include <QCoreApplication>
+#include "platform/Quelta.h"
 
 #include <cmath>
 
@@ -15,9 +14,9 @@ QString retryText(const AccountID &account, const QDateTime &retry, const QDateT
     if (minutes < 2)
         minutes = 1;
     if (minutes <= 59)
-        return QCoreApplication::translate("Quelta", "%1 checks again in %nm", nullptr, int(minutes)).arg(displayName(account));
+        return Quelta::tr("%1 checks again in %nm", nullptr, int(minutes)).arg(displayName(account));
     const int hours = int(std::ceil(double(minutes) / 60.0));
-    return QCoreApplication::translate("Quelta", "%1 checks again in %nh", nullptr, hours).arg(displayName(account));
+    return Quelta::tr("%1 checks again in %nh", nullptr, hours).arg(displayName(account));
 }
 
 } // namespace
@@ -25,12 +24,12 @@ QString retryText(const AccountID &account, const QDateTime &retry, const QDateT
 QString refreshStatusText(const RefreshStatus &status, const QDateTime &now)
 {
     if (status.isShowingManualRefresh)
-        return QCoreApplication::translate("Quelta", "Updating…");
+        return Quelta::tr("Updating…");
     // Until a save succeeds: whatever else the line says would be forgotten at the next start.
     if (status.lastSaveFailed)
-        return QCoreApplication::translate("Quelta", "Couldn’t save settings");
+        return Quelta::tr("Couldn’t save settings");
     if (status.historyUnavailable)
-        return QCoreApplication::translate("Quelta", "Couldn’t keep history");
+        return Quelta::tr("Couldn’t keep history");
 
     std::optional<std::pair<AccountID, QDateTime>> nextRetry;
     for (auto it = status.retryDates.begin(); it != status.retryDates.end(); ++it) {
@@ -41,18 +40,18 @@ QString refreshStatusText(const RefreshStatus &status, const QDateTime &now)
         return retryText(nextRetry->first, nextRetry->second, now);
 
     if (status.lastRefreshFailed)
-        return QCoreApplication::translate("Quelta", "Refresh incomplete · Try again");
+        return Quelta::tr("Refresh incomplete · Try again");
     if (!status.lastUpdated)
-        return status.isRefreshing ? QCoreApplication::translate("Quelta", "Checking allowances") : QCoreApplication::translate("Quelta", "Not updated yet");
+        return status.isRefreshing ? Quelta::tr("Checking allowances") : Quelta::tr("Not updated yet");
 
     const qint64 seconds = status.lastUpdated->secsTo(now);
     if (seconds < 60)
-        return QCoreApplication::translate("Quelta", "Updated just now");
+        return Quelta::tr("Updated just now");
     const int minutes = int(seconds / 60);
     if (minutes < 60)
-        return QCoreApplication::translate("Quelta", "Updated %nm ago", nullptr, minutes);
+        return Quelta::tr("Updated %nm ago", nullptr, minutes);
     const int hours = minutes / 60;
-    return QCoreApplication::translate("Quelta", "Updated %nh ago", nullptr, hours);
+    return Quelta::tr("Updated %nh ago", nullptr, hours);
 }
 
 } // namespace quelta

@@ -534,5 +534,20 @@ Befehle:
         <source>the running Quelta did not answer: %1</source>
         <translation>das laufende Quelta hat nicht geantwortet: %1</translation>
     </message>
+    <message>
+        <source>the same account as the default folder %1, which is kept</source>
+        <translation>dasselbe Konto wie im Standardordner %1, der behalten wird</translation>
+    </message>
+    <message>
+        <source>the same account as %1, which was found first and is kept</source>
+        <translation>dasselbe Konto wie %1, das zuerst gefunden wurde und behalten wird</translation>
+    </message>
+</context>
+<context>
+    <name>quelta::Quelta</name>
+    <message>
+        <source>cannot start the application program %1: %2</source>
+        <translation>das Anwendungsprogramm %1 kann nicht gestartet werden: %2</translation>
+    </message>
 </context>
 </TS>

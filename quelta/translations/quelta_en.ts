@@ -502,5 +502,20 @@ Commands:
         <source>the running Quelta did not answer: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the same account as the default folder %1, which is kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the same account as %1, which was found first and is kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quelta::Quelta</name>
+    <message>
+        <source>cannot start the application program %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

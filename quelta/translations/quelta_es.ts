@@ -534,5 +534,20 @@ Commands:
         <source>the running Quelta did not answer: %1</source>
         <translation>el Quelta en ejecución no respondió: %1</translation>
     </message>
+    <message>
+        <source>the same account as the default folder %1, which is kept</source>
+        <translation>la misma cuenta que la carpeta predeterminada %1, que se conserva</translation>
+    </message>
+    <message>
+        <source>the same account as %1, which was found first and is kept</source>
+        <translation>la misma cuenta que %1, que se encontró antes y se conserva</translation>
+    </message>
+</context>
+<context>
+    <name>quelta::Quelta</name>
+    <message>
+        <source>cannot start the application program %1: %2</source>
+        <translation>no se puede iniciar el programa de la aplicación %1: %2</translation>
+    </message>
 </context>
 </TS>

@@ -534,5 +534,20 @@ Commandes :
         <source>the running Quelta did not answer: %1</source>
         <translation>le Quelta en cours d’exécution n’a pas répondu : %1</translation>
     </message>
+    <message>
+        <source>the same account as the default folder %1, which is kept</source>
+        <translation>le même compte que le dossier par défaut %1, qui est conservé</translation>
+    </message>
+    <message>
+        <source>the same account as %1, which was found first and is kept</source>
+        <translation>le même compte que %1, trouvé en premier et conservé</translation>
+    </message>
+</context>
+<context>
+    <name>quelta::Quelta</name>
+    <message>
+        <source>cannot start the application program %1: %2</source>
+        <translation>impossible de lancer le programme de l’application %1 : %2</translation>
+    </message>
 </context>
 </TS>

@@ -527,5 +527,20 @@ Commands:
         <source>the running Quelta did not answer: %1</source>
         <translation>実行中の Quelta から応答がありません: %1</translation>
     </message>
+    <message>
+        <source>the same account as the default folder %1, which is kept</source>
+        <translation>既定のフォルダ %1 と同じアカウントのため、そちらを残します</translation>
+    </message>
+    <message>
+        <source>the same account as %1, which was found first and is kept</source>
+        <translation>先に見つかった %1 と同じアカウントのため、そちらを残します</translation>
+    </message>
+</context>
+<context>
+    <name>quelta::Quelta</name>
+    <message>
+        <source>cannot start the application program %1: %2</source>
+        <translation>アプリケーションプログラム %1 を起動できません: %2</translation>
+    </message>
 </context>
 </TS>

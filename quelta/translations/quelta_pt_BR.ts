@@ -534,5 +534,20 @@ Comandos:
         <source>the running Quelta did not answer: %1</source>
         <translation>o Quelta em execução não respondeu: %1</translation>
     </message>
+    <message>
+        <source>the same account as the default folder %1, which is kept</source>
+        <translation>a mesma conta da pasta padrão %1, que é mantida</translation>
+    </message>
+    <message>
+        <source>the same account as %1, which was found first and is kept</source>
+        <translation>a mesma conta de %1, que foi encontrada primeiro e é mantida</translation>
+    </message>
+</context>
+<context>
+    <name>quelta::Quelta</name>
+    <message>
+        <source>cannot start the application program %1: %2</source>
+        <translation>não é possível iniciar o programa do aplicativo %1: %2</translation>
+    </message>
 </context>
 </TS>

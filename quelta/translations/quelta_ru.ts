@@ -541,5 +541,20 @@ Commands:
         <source>the running Quelta did not answer: %1</source>
         <translation>запущенный Quelta не ответил: %1</translation>
     </message>
+    <message>
+        <source>the same account as the default folder %1, which is kept</source>
+        <translation>та же учётная запись, что в папке по умолчанию %1, которая сохраняется</translation>
+    </message>
+    <message>
+        <source>the same account as %1, which was found first and is kept</source>
+        <translation>та же учётная запись, что и %1, найденная первой и сохраняемая</translation>
+    </message>
+</context>
+<context>
+    <name>quelta::Quelta</name>
+    <message>
+        <source>cannot start the application program %1: %2</source>
+        <translation>не удаётся запустить программу приложения %1: %2</translation>
+    </message>
 </context>
 </TS>

@@ -527,5 +527,20 @@ Commands:
         <source>the running Quelta did not answer: %1</source>
         <translation>正在运行的 Quelta 没有响应：%1</translation>
     </message>
+    <message>
+        <source>the same account as the default folder %1, which is kept</source>
+        <translation>与默认文件夹 %1 中的账户相同，保留默认文件夹</translation>
+    </message>
+    <message>
+        <source>the same account as %1, which was found first and is kept</source>
+        <translation>与先找到的 %1 中的账户相同，保留 %1</translation>
+    </message>
+</context>
+<context>
+    <name>quelta::Quelta</name>
+    <message>
+        <source>cannot start the application program %1: %2</source>
+        <translation>无法启动应用程序 %1：%2</translation>
+    </message>
 </context>
 </TS>

@@ -42,8 +42,8 @@ private Q_SLOTS:
         allowanceStore::saveEnabledProviders(store, {ProviderID::codex});
         allowanceStore::saveAuthorizedProviders(store, {ProviderID::codex});
         const QDateTime hourAgo = QDateTime::currentDateTimeUtc().addSecs(-3600);
-        allowanceStore::persistSnapshots(store, {{ProviderID::codex,
-                                                  allowanceStore::makeSnapshot(test::connectedAllowance(ProviderID::codex, 62), hourAgo)}});
+        const ProviderAllowance chatGpt = test::connectedAllowance(ProviderID::codex, 62);
+        allowanceStore::persistSnapshots(store, {{ProviderID::codex, allowanceStore::makeSnapshot(chatGpt, hourAgo)}});
     }
 
     void speaksTheSessionLanguage_data()

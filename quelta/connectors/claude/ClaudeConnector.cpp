@@ -15,8 +15,8 @@
 #include "core/ProviderConnectorError.h"
 #include "platform/Clock.h"
 #include "platform/ExecutableLocator.h"
+#include "platform/Quelta.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -35,22 +35,22 @@ ProviderAllowance claudeAllowance(const QString &detail, ConnectionState state,
 
 ProviderAllowance signInNeeded()
 {
-    return claudeAllowance(QCoreApplication::translate("Quelta", "Sign in to Claude"), ConnectionState::needsConnection);
+    return claudeAllowance(Quelta::tr("Sign in to Claude"), ConnectionState::needsConnection);
 }
 
 ProviderAllowance subscriptionSignInNeeded()
 {
-    return claudeAllowance(QCoreApplication::translate("Quelta", "Sign in with your Claude subscription"), ConnectionState::needsConnection);
+    return claudeAllowance(Quelta::tr("Sign in with your Claude subscription"), ConnectionState::needsConnection);
 }
 
 ProviderAllowance reconnectNeeded()
 {
-    return claudeAllowance(QCoreApplication::translate("Quelta", "Reconnect your Claude subscription"), ConnectionState::needsConnection);
+    return claudeAllowance(Quelta::tr("Reconnect your Claude subscription"), ConnectionState::needsConnection);
 }
 
 ProviderAllowance freePlan()
 {
-    return claudeAllowance(QCoreApplication::translate("Quelta", "Claude Free doesn’t include Claude Code"), ConnectionState::unsupported,
+    return claudeAllowance(Quelta::tr("Claude Free doesn’t include Claude Code"), ConnectionState::unsupported,
                            QStringLiteral("Free"));
 }
 
@@ -186,7 +186,7 @@ QCoro::Task<ProviderAllowance> ClaudeConnector::afterUsageRefused(const ClaudeLo
 
 ProviderAllowance ClaudeConnector::connectedAllowance(const HttpResponse &response, const QString &planName) const
 {
-    ProviderAllowance allowance = claudeAllowance(QCoreApplication::translate("Quelta", "Usage unavailable"), ConnectionState::connected, planName);
+    ProviderAllowance allowance = claudeAllowance(Quelta::tr("Usage unavailable"), ConnectionState::connected, planName);
     const QJsonObject body = QJsonDocument::fromJson(response.body).object();
     for (const UsageLimit &usage : parseUsageLimits(body, m_environment.clock->now()))
         allowance.limits.append(providerLimitOf(usage));

@@ -4,8 +4,8 @@
 #include "connectors/JsonArrays.h"
 #include "connectors/NumericValue.h"
 #include "connectors/ResetCountdownText.h"
+#include "platform/Quelta.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QRegularExpression>
 
@@ -118,7 +118,7 @@ std::optional<UsageLimit> limitFromLegacyKey(const QJsonObject &body, const Lega
         UsageLimit idle;
         idle.id = slugOf(sessionName);
         idle.name = sessionName;
-        idle.detail = QCoreApplication::translate("Quelta", "No active session");
+        idle.detail = Quelta::tr("No active session");
         idle.windowDuration = fiveHours;
         return idle;
     }

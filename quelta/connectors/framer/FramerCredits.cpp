@@ -3,8 +3,8 @@
 #include "connectors/InternetDateTime.h"
 #include "connectors/JsonArrays.h"
 #include "core/ProviderConnectorError.h"
+#include "platform/Quelta.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <algorithm>
@@ -164,9 +164,9 @@ ProviderAllowance framerAllowance(const QJsonObject &result, const QDateTime &no
 
     const std::optional<QDateTime> resetDate = resetDateOf(selected);
     const QString detail = resetDate
-        ? QCoreApplication::translate("Quelta", "Resets on %1")
-              .arg(QLocale().toString(resetDate->toLocalTime().date(), QCoreApplication::translate("Quelta", "d MMM", "day and month")))
-        : QCoreApplication::translate("Quelta", "Reset time unavailable");
+        ? Quelta::tr("Resets on %1")
+              .arg(QLocale().toString(resetDate->toLocalTime().date(), Quelta::tr("d MMM", "day and month")))
+        : Quelta::tr("Reset time unavailable");
 
     ProviderLimit limit;
     limit.id = QStringLiteral("credits-left");
