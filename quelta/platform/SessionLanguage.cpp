@@ -26,17 +26,15 @@ bool isPlainC(const QString &name)
     return name == QLatin1String("C") || name == QLatin1String("POSIX");
 }
 
-QStringList candidatesOf(const QProcessEnvironment &environment)
+// The first of LC_ALL, LC_MESSAGES and LANG that is set.
+QString messagesLocale(const QProcessEnvironment &environment)
 {
-    QStringList candidates = environment.value(QStringLiteral("LANGUAGE")).split(QLatin1Char(':'), Qt::SkipEmptyParts);
     for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QString value = environment.value(QString::fromLatin1(variable));
-        if (value.isEmpty())
-            continue;
-        candidates << value;
-        break;
+        if (!value.isEmpty())
+            return value;
     }
-    return candidates;
+    return {};
 }
 
 // The shipped translation that reads right for `name`: the same territory, else the same
@@ -59,10 +57,16 @@ std::optional<QLocale> shippedFor(const QString &name, const QStringList &shippe
 
 QLocale sessionLocale(const QProcessEnvironment &environment, const QStringList &shipped)
 {
-    for (const QString &candidate : candidatesOf(environment)) {
+    const QString messages = messagesLocale(environment);
+    // As in gettext: a session that asks for C, as scripts do for stable output, gets it even
+    // where a desktop set LANGUAGE.
+    if (isPlainC(localeName(messages)))
+        return english;
+    QStringList candidates = environment.value(QStringLiteral("LANGUAGE")).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (!messages.isEmpty())
+        candidates << messages;
+    for (const QString &candidate : std::as_const(candidates)) {
         const QString name = localeName(candidate);
-        if (isPlainC(name))
-            return english;
         const QLocale locale(name);
         // QLocale reads a name it does not know as C.
         if (locale.language() == QLocale::C)

@@ -25,7 +25,6 @@ class TranslatedCommandLineTest : public QObject
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
         environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.filePath(QStringLiteral("cache")));
-        environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
         environment.insert(QStringLiteral("LANGUAGE"), language);
         quelta.setProcessEnvironment(environment);
         quelta.start(QStringLiteral(QUELTA_PROGRAM), arguments);

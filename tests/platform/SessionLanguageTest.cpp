@@ -26,7 +26,10 @@ private Q_SLOTS:
         QTest::newRow("first of a list we have") << Variables{"LANGUAGE=it:eo:ko:de"} << "ko_KR";
         QTest::newRow("list of none, then LANG") << Variables{"LANGUAGE=it:eo", "LANG=fr_CA.UTF-8"} << "fr_FR";
         QTest::newRow("English early in a list") << Variables{"LANGUAGE=en_GB:de"} << "en_GB";
+        QTest::newRow("LANGUAGE alone") << Variables{"LANGUAGE=de"} << "de_DE";
         QTest::newRow("C") << Variables{"LC_ALL=C", "LANG=de_DE.UTF-8"} << "en_US";
+        QTest::newRow("C over LANGUAGE") << Variables{"LANGUAGE=de:fr", "LC_ALL=C"} << "en_US";
+        QTest::newRow("C from LANG over LANGUAGE") << Variables{"LANGUAGE=ja", "LANG=C.UTF-8"} << "en_US";
         QTest::newRow("POSIX") << Variables{"LANG=POSIX"} << "en_US";
         QTest::newRow("C.UTF-8") << Variables{"LANG=C.UTF-8"} << "en_US";
         QTest::newRow("language we lack") << Variables{"LANG=it_IT.UTF-8"} << "en_US";
