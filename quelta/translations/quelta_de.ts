@@ -542,9 +542,6 @@ Befehle:
         <source>the same account as %1, which was found first and is kept</source>
         <translation>dasselbe Konto wie %1, das zuerst gefunden wurde und behalten wird</translation>
     </message>
-</context>
-<context>
-    <name>quelta::Quelta</name>
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>das Anwendungsprogramm %1 kann nicht gestartet werden: %2</translation>

@@ -510,9 +510,6 @@ Commands:
         <source>the same account as %1, which was found first and is kept</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>quelta::Quelta</name>
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation type="unfinished"></translation>

@@ -542,9 +542,6 @@ Commands:
         <source>the same account as %1, which was found first and is kept</source>
         <translation>la misma cuenta que %1, que se encontró antes y se conserva</translation>
     </message>
-</context>
-<context>
-    <name>quelta::Quelta</name>
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>no se puede iniciar el programa de la aplicación %1: %2</translation>

@@ -542,9 +542,6 @@ Commandes :
         <source>the same account as %1, which was found first and is kept</source>
         <translation>le même compte que %1, trouvé en premier et conservé</translation>
     </message>
-</context>
-<context>
-    <name>quelta::Quelta</name>
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>impossible de lancer le programme de l’application %1 : %2</translation>

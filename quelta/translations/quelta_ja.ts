@@ -535,9 +535,6 @@ Commands:
         <source>the same account as %1, which was found first and is kept</source>
         <translation>先に見つかった %1 と同じアカウントのため、そちらを残します</translation>
     </message>
-</context>
-<context>
-    <name>quelta::Quelta</name>
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>アプリケーションプログラム %1 を起動できません: %2</translation>

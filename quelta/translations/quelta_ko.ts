@@ -535,9 +535,6 @@ Commands:
         <source>the same account as %1, which was found first and is kept</source>
         <translation>먼저 발견된 %1과(와) 같은 계정이므로 %1을(를) 유지합니다</translation>
     </message>
-</context>
-<context>
-    <name>quelta::Quelta</name>
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>애플리케이션 프로그램 %1을(를) 시작할 수 없습니다: %2</translation>

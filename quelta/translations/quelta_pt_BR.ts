@@ -542,9 +542,6 @@ Comandos:
         <source>the same account as %1, which was found first and is kept</source>
         <translation>a mesma conta de %1, que foi encontrada primeiro e é mantida</translation>
     </message>
-</context>
-<context>
-    <name>quelta::Quelta</name>
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>não é possível iniciar o programa do aplicativo %1: %2</translation>

@@ -549,9 +549,6 @@ Commands:
         <source>the same account as %1, which was found first and is kept</source>
         <translation>та же учётная запись, что и %1, найденная первой и сохраняемая</translation>
     </message>
-</context>
-<context>
-    <name>quelta::Quelta</name>
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>не удаётся запустить программу приложения %1: %2</translation>

@@ -535,9 +535,6 @@ Commands:
         <source>the same account as %1, which was found first and is kept</source>
         <translation>与先找到的 %1 中的账户相同，保留 %1</translation>
     </message>
-</context>
-<context>
-    <name>quelta::Quelta</name>
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>无法启动应用程序 %1：%2</translation>

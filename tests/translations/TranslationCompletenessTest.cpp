@@ -96,9 +96,11 @@ private Q_SLOTS:
     {
         const QString fresh = m_directory.filePath(QStringLiteral("fresh.ts"));
         QProcess lupdate;
+        // Includes resolved as the build's lupdate resolves them, so that contexts come out the same.
+        const QString sources = QStringLiteral(QUELTA_SOURCES);
         lupdate.start(QStringLiteral(LUPDATE), {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                                                QStringLiteral("-extensions"), QStringLiteral("cpp"), QStringLiteral(QUELTA_SOURCES),
-                                                QStringLiteral("-ts"), fresh});
+                                                QStringLiteral("-extensions"), QStringLiteral("cpp"), QStringLiteral("-I"), sources,
+                                                sources, QStringLiteral("-ts"), fresh});
         QVERIFY(lupdate.waitForFinished(60'000));
         QCOMPARE(lupdate.exitCode(), 0);
         m_marked = readTs(fresh);
