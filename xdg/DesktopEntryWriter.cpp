@@ -49,6 +49,12 @@ void DesktopEntryWriter::addString(const char *key, const QString &value)
     m_text += QLatin1String(key) + QLatin1Char('=') + escapedString(value) + QLatin1Char('\n');
 }
 
+void DesktopEntryWriter::addLocalizedString(const char *key, const QString &locale, const QString &value)
+{
+    m_writable = m_writable && !hasControlCharacter(value);
+    m_text += QLatin1String(key) + QLatin1Char('[') + locale + QLatin1String("]=") + escapedString(value) + QLatin1Char('\n');
+}
+
 void DesktopEntryWriter::addExec(const QString &program)
 {
     addString("Exec", quotedArgument(program));

@@ -15,6 +15,8 @@ class DesktopEntryWriter
 public:
     // A string value: backslashes doubled, a leading space kept.
     void addString(const char *key, const QString &value);
+    // The same value in one language: Key[de]=…, locale as the desktop entry format names it (pt_BR).
+    void addLocalizedString(const char *key, const QString &locale, const QString &value);
     // Exec, starting program without arguments: quoted, the characters reserved inside quotes
     // escaped, "%" doubled so that it is no field code, then written as a string.
     void addExec(const QString &program);

@@ -4,6 +4,8 @@
 #include "ProviderNames.h"
 #include "TerminalText.h"
 
+#include "platform/Quelta.h"
+
 namespace quelta {
 
 namespace {
@@ -36,12 +38,13 @@ int list(const AccountBook &book, QTextStream &out)
 {
     const AccountRegistry &registry = book.registry();
     for (const AccountFolder &account : registry.found().accounts) {
-        out << commandName(account.id).leftJustified(16) << ' ' << (book.isTracked(account.id) ? "tracked  " : "offered  ")
-            << oneLineText(account.folder.isEmpty() ? QStringLiteral("(web session)") : account.folder) << "  "
-            << oneLineText(account.identity.value_or(QStringLiteral("(no identity)"))) << '\n';
+        const QString state = book.isTracked(account.id) ? Quelta::tr("tracked") : Quelta::tr("offered");
+        out << commandName(account.id).leftJustified(16) << ' ' << state.leftJustified(9)
+            << oneLineText(account.folder.isEmpty() ? Quelta::tr("(web session)") : account.folder) << "  "
+            << oneLineText(account.identity.value_or(Quelta::tr("(no identity)"))) << '\n';
     }
     for (const FoldedAccount &folded : registry.found().folded)
-        out << "left out: " << oneLineText(folded.folder.folder) << ": " << oneLineText(folded.reason) << '\n';
+        out << Quelta::tr("left out: %1: %2").arg(oneLineText(folded.folder.folder), oneLineText(folded.reason)) << '\n';
     return 0;
 }
 
@@ -58,30 +61,30 @@ int add(const QStringList &arguments, AccountBook &book, QTextStream &out, QText
             positional << arguments[index];
     }
     if (positional.size() != 2)
-        return usageError(err, QStringLiteral("accounts add needs a provider and a folder"));
+        return usageError(err, Quelta::tr("accounts add needs a provider and a folder"));
     const std::optional<ProviderID> provider = providerNamed(positional[0]);
     if (!provider || *provider == ProviderID::framer)
-        return usageError(err, QStringLiteral("unknown provider: %1 (choose claude or chatgpt)").arg(oneLineText(positional[0])));
+        return usageError(err, Quelta::tr("unknown provider: %1 (choose claude or chatgpt)").arg(oneLineText(positional[0])));
     const QString folder = positional[1];
     switch (book.add(*provider, folder, name).value_or(AccountRegistry::Problem::unknownAccount)) {
     case AccountRegistry::Problem::folderMissing:
-        err << "quelta: no such folder: " << oneLineText(folder) << '\n';
+        err << "quelta: " << Quelta::tr("no such folder: %1").arg(oneLineText(folder)) << '\n';
         return badInput;
     case AccountRegistry::Problem::noSignIn:
-        err << "quelta: " << oneLineText(folder) << " holds no " << displayName(*provider) << " sign-in\n";
+        err << "quelta: " << Quelta::tr("%1 holds no %2 sign-in").arg(oneLineText(folder), displayName(*provider)) << '\n';
         return badInput;
     case AccountRegistry::Problem::nameInvalid:
-        err << "quelta: give the account a name of letters, digits, \"-\", \"_\" or \".\" with --name\n";
+        err << "quelta: " << Quelta::tr("give the account a name of letters, digits, \"-\", \"_\" or \".\" with --name") << '\n';
         return badInput;
     case AccountRegistry::Problem::nameTaken:
-        err << "quelta: an account of that name exists already: choose another with --name\n";
+        err << "quelta: " << Quelta::tr("an account of that name exists already: choose another with --name") << '\n';
         return badInput;
     case AccountRegistry::Problem::unknownAccount:
     case AccountRegistry::Problem::notAdded:
     case AccountRegistry::Problem::lastTracked:
         break;
     }
-    out << "Added " << oneLineText(folder) << ". Track it with: quelta accounts track NAME\n";
+    out << Quelta::tr("Added %1. Track it with: quelta accounts track NAME").arg(oneLineText(folder)) << '\n';
     return 0;
 }
 
@@ -89,28 +92,28 @@ int remove(const AccountID &id, AccountBook &book, QTextStream &out, QTextStream
 {
     const std::optional<AccountRegistry::Problem> problem = book.remove(id);
     if (problem == AccountRegistry::Problem::unknownAccount) {
-        err << "quelta: no added account named " << commandName(id) << ": see quelta accounts\n";
+        err << "quelta: " << Quelta::tr("no added account named %1: see quelta accounts").arg(commandName(id)) << '\n';
         return badInput;
     }
     if (problem == AccountRegistry::Problem::notAdded) {
-        err << "quelta: " << commandName(id) << " was found in its folder, not added: untrack it instead\n";
+        err << "quelta: " << Quelta::tr("%1 was found in its folder, not added: untrack it instead").arg(commandName(id)) << '\n';
         return 1;
     }
     if (problem == AccountRegistry::Problem::lastTracked) {
-        err << "quelta: " << commandName(id) << " is the last account tracked\n";
+        err << "quelta: " << Quelta::tr("%1 is the last account tracked").arg(commandName(id)) << '\n';
         return 1;
     }
-    out << "Removed " << commandName(id) << ".\n";
+    out << Quelta::tr("Removed %1.").arg(commandName(id)) << '\n';
     return 0;
 }
 
 int track(const AccountID &id, bool on, AccountBook &book, QTextStream &out, QTextStream &err)
 {
     if (!book.track(id, on)) {
-        err << "quelta: " << commandName(id) << " is the last account tracked\n";
+        err << "quelta: " << Quelta::tr("%1 is the last account tracked").arg(commandName(id)) << '\n';
         return 1;
     }
-    out << commandName(id) << (on ? " is tracked.\n" : " is no longer tracked.\n");
+    out << (on ? Quelta::tr("%1 is tracked.") : Quelta::tr("%1 is no longer tracked.")).arg(commandName(id)) << '\n';
     return 0;
 }
 
@@ -118,11 +121,11 @@ int track(const AccountID &id, bool on, AccountBook &book, QTextStream &out, QTe
 
 QString accountsUsage()
 {
-    return QStringLiteral("Usage: quelta accounts                 list the accounts, their folders and who is signed in\n"
-                          "       quelta accounts add claude|chatgpt FOLDER [--name NAME]\n"
-                          "       quelta accounts remove NAME     forget an added folder\n"
-                          "       quelta accounts track|untrack NAME\n"
-                          "NAME is an account's name, or claude:NAME and chatgpt:NAME where two share it.\n");
+    return Quelta::tr("Usage: quelta accounts                 list the accounts, their folders and who is signed in\n"
+                      "       quelta accounts add claude|chatgpt FOLDER [--name NAME]\n"
+                      "       quelta accounts remove NAME     forget an added folder\n"
+                      "       quelta accounts track|untrack NAME\n"
+                      "NAME is an account's name, or claude:NAME and chatgpt:NAME where two share it.\n");
 }
 
 int runAccountsCommand(const QStringList &arguments, AccountBook &book, QTextStream &out, QTextStream &err)
@@ -135,13 +138,13 @@ int runAccountsCommand(const QStringList &arguments, AccountBook &book, QTextStr
         return add(arguments.mid(1), book, out, err);
     const bool named = verb == QLatin1String("remove") || verb == QLatin1String("track") || verb == QLatin1String("untrack");
     if (!named)
-        return usageError(err, QStringLiteral("unknown accounts command: ") + oneLineText(verb));
+        return usageError(err, Quelta::tr("unknown accounts command: %1").arg(oneLineText(verb)));
     if (arguments.size() != 2)
-        return usageError(err, QStringLiteral("accounts %1 needs one account name").arg(verb));
+        return usageError(err, Quelta::tr("accounts %1 needs one account name").arg(verb));
     const std::optional<AccountID> id = accountCalled(arguments[1], registry.found());
     const bool known = id && (registry.folderOf(*id) || verb == QLatin1String("remove"));
     if (!known) {
-        err << "quelta: no account named " << oneLineText(arguments[1]) << ": see quelta accounts\n";
+        err << "quelta: " << Quelta::tr("no account named %1: see quelta accounts").arg(oneLineText(arguments[1])) << '\n';
         return badInput;
     }
     if (verb == QLatin1String("remove"))

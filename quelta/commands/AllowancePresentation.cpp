@@ -4,6 +4,9 @@
 #include "alerts/AlertRules.h"
 #include "core/AllowanceMonitor.h"
 #include "platform/Clock.h"
+#include "platform/Quelta.h"
+
+#include <QLocale>
 
 #include <algorithm>
 
@@ -26,6 +29,11 @@ std::optional<int> shownValue(const ProviderAllowance &provider)
     return provider.displayPercentage ? provider.displayPercentage : provider.remaining;
 }
 
+QString percentNumber(int percent)
+{
+    return Quelta::tr("%1%", "a percentage").arg(QLocale().toString(percent));
+}
+
 QString percentText(const ProviderAllowance &provider)
 {
     if (provider.connectionState == ConnectionState::loading)
@@ -33,21 +41,21 @@ QString percentText(const ProviderAllowance &provider)
     const std::optional<int> value = shownValue(provider);
     if (!value)
         return QStringLiteral("—");
-    return QString::number(*value) + QLatin1Char('%');
+    return percentNumber(*value);
 }
 
 QString subtitle(const ProviderAllowance &provider, const ProviderRowState &row)
 {
     if (row.attemptState == ProviderConnectionAttemptState::connecting)
-        return QStringLiteral("Complete sign-in in your browser");
+        return Quelta::tr("Complete sign-in in your browser");
     if (row.attemptState == ProviderConnectionAttemptState::failed)
-        return QStringLiteral("Couldn’t connect · Try again");
+        return Quelta::tr("Couldn’t connect · Try again");
     if (provider.connectionState == ConnectionState::needsConnection)
-        return QStringLiteral("Requires connection");
+        return Quelta::tr("Requires connection");
     if (row.refreshIssue)
         return *row.refreshIssue;
     if (row.isStale && (provider.displayPercentage || provider.remaining))
-        return QStringLiteral("Showing last update");
+        return Quelta::tr("Showing last update");
     if (row.isHovered) {
         if (const std::optional<QString> caption = hoverCaption(provider, row))
             return *caption;
@@ -57,14 +65,14 @@ QString subtitle(const ProviderAllowance &provider, const ProviderRowState &row)
 
 std::optional<QString> hoverCaption(const ProviderAllowance &provider, const ProviderRowState &row)
 {
-    if (provider.connectionState != ConnectionState::connected || provider.detail == QLatin1String("No active session"))
+    if (provider.connectionState != ConnectionState::connected || provider.detail == Quelta::tr("No active session"))
         return std::nullopt;
     if (row.atRiskCaption)
         return row.atRiskCaption;
     if (provider.id == ProviderID::framer) {
         for (const ProviderLimit &limit : provider.limits) {
             if (limit.id == QLatin1String("credits-left"))
-                return compactCredits(limit.value) + QStringLiteral(" credits left");
+                return Quelta::tr("%1 credits left").arg(compactCredits(limit.value));
         }
     }
     const std::optional<ProviderLimit> limit = provider.displayedLimit();
@@ -76,11 +84,11 @@ std::optional<QString> hoverCaption(const ProviderAllowance &provider, const Pro
 QString limitCaption(const QString &limitName)
 {
     if (limitName.contains(QLatin1String("5-hour"), Qt::CaseInsensitive))
-        return QStringLiteral("5-hour limit");
+        return Quelta::tr("5-hour limit");
     if (limitName.contains(QLatin1String("weekly"), Qt::CaseInsensitive))
-        return QStringLiteral("Weekly limit");
+        return Quelta::tr("Weekly limit");
     if (limitName.contains(QLatin1String("daily"), Qt::CaseInsensitive))
-        return QStringLiteral("Daily limit");
+        return Quelta::tr("Daily limit");
     return limitName;
 }
 
@@ -159,9 +167,10 @@ double barFillFraction(std::optional<int> value)
 QString barAccessibleText(std::optional<int> value, AllowancePercentageStyle style)
 {
     if (!value)
-        return QStringLiteral("Allowance not available");
-    return QString::number(std::clamp(*value, 0, 100))
-        + (style == AllowancePercentageStyle::remaining ? QStringLiteral(" percent remaining") : QStringLiteral(" percent used"));
+        return Quelta::tr("Allowance not available");
+    const int percent = std::clamp(*value, 0, 100);
+    return style == AllowancePercentageStyle::remaining ? Quelta::tr("%1 percent remaining").arg(percent)
+                                                        : Quelta::tr("%1 percent used").arg(percent);
 }
 
 } // namespace quelta

@@ -26,6 +26,9 @@ struct ProviderRowState {
 // The monitor's view of one provider's row, at the monitor's now; not hovered.
 ProviderRowState rowStateOf(const AllowanceMonitor &monitor, const ProviderAllowance &provider);
 
+// A percentage as the session's language writes it: "62%", "62 %".
+QString percentNumber(int percent);
+
 // "…" while loading, "—" without a figure, else "42%".
 QString percentText(const ProviderAllowance &provider);
 QString subtitle(const ProviderAllowance &provider, const ProviderRowState &row);

@@ -10,6 +10,7 @@
 
 #include "core/BundleInformation.h"
 #include "platform/PipeReaderWatch.h"
+#include "platform/Quelta.h"
 
 #include <QCoroSignal>
 #include <QIODevice>
@@ -57,18 +58,19 @@ std::variant<StatusOptions, QString> readStatusOptions(const QStringList &argume
             const std::optional<QString> value = optionValue(arguments, index);
             options.format = value ? fromRawValue<StatusBarFormat>(*value) : std::nullopt;
             if (!options.format)
-                return QStringLiteral("unknown format: %1 (choose %2)").arg(value.value_or(QString()), formatChoices());
+                return Quelta::tr("unknown format: %1 (choose %2)").arg(value.value_or(QString()), formatChoices());
         } else if (isOption(argument, QLatin1StringView("--provider"))) {
             const std::optional<QString> value = optionValue(arguments, index);
             options.accounts = value ? accountNamed(*value) : std::nullopt;
             if (!options.accounts)
-                return QStringLiteral("unknown provider: %1 (choose %2, or one account as claude:NAME)").arg(value.value_or(QString()), commandNameChoices());
+                return Quelta::tr("unknown provider: %1 (choose %2, or one account as claude:NAME)")
+                    .arg(value.value_or(QString()), commandNameChoices());
         } else {
-            return QStringLiteral("unknown option for status: ") + argument;
+            return Quelta::tr("unknown option for status: %1").arg(argument);
         }
     }
     if (options.format && options.json)
-        return QStringLiteral("--format and --json cannot be used together");
+        return Quelta::tr("--format and --json cannot be used together");
     return options;
 }
 
@@ -146,12 +148,12 @@ QCoro::Task<int> status(const QStringList &arguments, CommandTarget &target, Com
 QCoro::Task<int> connectProvider(AccountID id, CommandTarget &target, QTextStream &out, QTextStream &err)
 {
     const QString name = displayName(id);
-    out << "Signing in to " << name << "…\n";
+    out << Quelta::tr("Signing in to %1…").arg(name) << '\n';
     out.flush();
     const ConnectOutcome outcome = co_await target.connectProvider(id);
     switch (outcome) {
     case ConnectOutcome::connected:
-        out << name << " is connected.\n";
+        out << Quelta::tr("%1 is connected.").arg(name) << '\n';
         co_return 0;
     case ConnectOutcome::freePlan:
         err << freePlanAdvice() << '\n';
@@ -161,7 +163,7 @@ QCoro::Task<int> connectProvider(AccountID id, CommandTarget &target, QTextStrea
     }
     // Where the target looks: a running Quelta may see tools this command does not.
     const bool installed = (co_await target.providerTool(id.provider)).has_value();
-    err << name << " couldn’t connect. " << connectFailureAdvice(id.provider, installed) << '\n';
+    err << Quelta::tr("%1 couldn’t connect.").arg(name) << ' ' << connectFailureAdvice(id.provider, installed) << '\n';
     co_return 1;
 }
 
@@ -173,32 +175,32 @@ std::optional<QString> writeFailure(QTextStream &out)
     if (out.status() == QTextStream::Ok)
         return std::nullopt;
     const QString reason = out.device() ? out.device()->errorString() : QString();
-    return QStringLiteral("cannot write the output") + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+    return (reason.isEmpty() ? Quelta::tr("cannot write the output") : Quelta::tr("cannot write the output: %1").arg(reason));
 }
 
 QString commandLineUsage()
 {
-    return QStringLiteral("Usage: quelta <command> [options]\n"
-                          "\n"
-                          "Commands:\n"
-                          "  status [--json] [--cached]   refresh and show what is left of each allowance\n"
-                          "                               (--cached: the last figures, without loading)\n"
-                          "  status --watch               a JSON line now and again on every change\n"
-                          "  status --format waybar|polybar|i3blocks\n"
-                          "                               one line for that status bar; with --watch, one\n"
-                          "                               more on every change\n"
-                          "  status --provider NAME       only that provider: chatgpt, claude or framer;\n"
-                          "                               claude:NAME for one of its accounts\n"
-                          "  connect chatgpt|claude       sign in with the vendor's tool and connect it\n"
-                          "  connect claude:NAME          the same for another account\n"
-                          "  connect framer               sign in to Framer in its window and connect it\n"
-                          "  accounts [add|remove|track|untrack …]\n"
-                          "                               list or change the accounts of each provider\n")
+    return Quelta::tr("Usage: quelta <command> [options]\n"
+                      "\n"
+                      "Commands:\n"
+                      "  status [--json] [--cached]   refresh and show what is left of each allowance\n"
+                      "                               (--cached: the last figures, without loading)\n"
+                      "  status --watch               a JSON line now and again on every change\n"
+                      "  status --format waybar|polybar|i3blocks\n"
+                      "                               one line for that status bar; with --watch, one\n"
+                      "                               more on every change\n"
+                      "  status --provider NAME       only that provider: chatgpt, claude or framer;\n"
+                      "                               claude:NAME for one of its accounts\n"
+                      "  connect chatgpt|claude       sign in with the vendor's tool and connect it\n"
+                      "  connect claude:NAME          the same for another account\n"
+                      "  connect framer               sign in to Framer in its window and connect it\n"
+                      "  accounts [add|remove|track|untrack …]\n"
+                      "                               list or change the accounts of each provider\n")
         + historyUsage()
-        + QStringLiteral("\n"
-                          "Options:\n"
-                          "  --help       show this help\n"
-                          "  --version    show the version\n");
+        + QLatin1Char('\n')
+        + Quelta::tr("Options:\n"
+                     "  --help       show this help\n"
+                     "  --version    show the version\n");
 }
 
 bool commandLoadsAllowances(const QStringList &arguments)
@@ -234,13 +236,14 @@ QCoro::Task<int> runCommandLine(QStringList arguments, CommandTarget &target, Co
     if (command == QLatin1String("connect") && arguments.size() == 1) {
         const std::optional<AccountID> provider = accountNamed(arguments.first());
         if (provider && provider->provider == ProviderID::framer && !environment.showsWindows) {
-            err << "Framer is signed in to in a window: run this command on your desktop.\n";
+            err << Quelta::tr("Framer is signed in to in a window: run this command on your desktop.") << '\n';
             co_return 1;
         }
         if (provider)
             co_return co_await connectProvider(*provider, target, out, err);
     }
-    err << "quelta: unknown command: " << (QStringList{command} + arguments).join(QLatin1Char(' ')) << "\n\n" << commandLineUsage();
+    err << "quelta: " << Quelta::tr("unknown command: %1").arg((QStringList{command} + arguments).join(QLatin1Char(' '))) << "\n\n"
+        << commandLineUsage();
     co_return 2;
 }
 

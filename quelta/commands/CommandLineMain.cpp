@@ -5,6 +5,8 @@
 
 #include "platform/HelperProgram.h"
 #include "platform/ProgramExec.h"
+#include "platform/Quelta.h"
+#include "platform/SessionTranslation.h"
 #include "platform/StandardStreams.h"
 
 #include <QCoreApplication>
@@ -23,7 +25,7 @@ void becomeApplication(const QStringList &arguments)
 {
     const QString program = quelta::helperProgramPath(QCoreApplication::applicationDirPath(), QStringLiteral("quelta-app"));
     const QString reason = quelta::execProgram(program, arguments);
-    QTextStream(stderr) << "quelta: cannot start the application program " << program << ": " << reason << '\n';
+    QTextStream(stderr) << "quelta: " << quelta::Quelta::tr("cannot start the application program %1: %2").arg(program, reason) << '\n';
 }
 
 } // namespace
@@ -32,6 +34,7 @@ int main(int argc, char *argv[])
 {
     quelta::openClosedStandardStreams();
     QCoreApplication app(argc, argv);
+    quelta::installSessionTranslation(app);
     const QStringList arguments = app.arguments().mid(1);
     if (quelta::isTrayLaunch(arguments)) {
         becomeApplication(arguments);

@@ -10,9 +10,10 @@
 
 #include "connectors/AccountRegistry.h"
 #include "platform/DetachedTask.h"
-#include "platform/SettingsStore.h"
 #include "platform/DisplaylessUse.h"
 #include "platform/PipeReaderWatch.h"
+#include "platform/Quelta.h"
+#include "platform/SettingsStore.h"
 #include "platform/TerminationSignals.h"
 
 #include <QCoreApplication>

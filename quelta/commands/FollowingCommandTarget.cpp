@@ -4,6 +4,7 @@
 #include "CommandsLogging.h"
 
 #include "platform/DetachedTask.h"
+#include "platform/Quelta.h"
 #include "platform/SettingsStore.h"
 
 #include <QDBusConnectionInterface>
@@ -151,7 +152,7 @@ QCoro::Task<void> FollowingCommandTarget::finish()
     // Results that are gone at the next start are no success.
     const SettingsStore &settings = source.own->settings();
     if (settings.hasUnsavedChanges())
-        throw CommandTargetFailure{QStringLiteral("couldn’t save settings to %1").arg(settings.filePath())};
+        throw CommandTargetFailure{Quelta::tr("couldn’t save settings to %1").arg(settings.filePath())};
 }
 
 } // namespace quelta

@@ -1,11 +1,13 @@
 #include "HistoryCommand.h"
 
+#include "AllowancePresentation.h"
 #include "CommandOptions.h"
 #include "ProviderNames.h"
 #include "TerminalText.h"
 
 #include "history/HistoryExport.h"
 #include "history/HistoryStore.h"
+#include "platform/Quelta.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -47,7 +49,7 @@ std::variant<HistoryOptions, QString> readOptions(const QStringList &arguments, 
             const qsizetype colon = named.indexOf(QLatin1Char(':'));
             const std::optional<ProviderID> provider = providerNamed(colon < 0 ? named : named.left(colon));
             if (!provider)
-                return QStringLiteral("unknown provider: %1 (choose %2)").arg(named, commandNameChoices());
+                return Quelta::tr("unknown provider: %1 (choose %2)").arg(named, commandNameChoices());
             options.query.provider = toRawValue(*provider);
             if (colon >= 0)
                 options.query.account = named.mid(colon + 1);
@@ -57,7 +59,7 @@ std::variant<HistoryOptions, QString> readOptions(const QStringList &arguments, 
             const QString since = value();
             options.query.since = sinceTime(since, now);
             if (!options.query.since)
-                return QStringLiteral("bad date: %1 (use a number of days such as 7d or 30d, or a date such as 2026-11-01)").arg(since);
+                return Quelta::tr("bad date: %1 (use a number of days such as 7d or 30d, or a date such as 2026-11-01)").arg(since);
         } else if (isOption(argument, QLatin1StringView("--format"))) {
             const QString format = value();
             if (format == QLatin1String("table"))
@@ -67,17 +69,17 @@ std::variant<HistoryOptions, QString> readOptions(const QStringList &arguments, 
             else if (format == QLatin1String("json"))
                 options.format = HistoryFormat::json;
             else
-                return QStringLiteral("unknown format: %1 (choose table, csv or json)").arg(format);
+                return Quelta::tr("unknown format: %1 (choose table, csv or json)").arg(format);
         } else if (isOption(argument, QLatin1StringView("--import"))) {
             options.importFile = value();
             if (options.importFile->isEmpty())
-                return QStringLiteral("--import needs a file");
+                return Quelta::tr("--import needs a file");
         } else {
-            return QStringLiteral("unknown option for history: ") + argument;
+            return Quelta::tr("unknown option for history: %1").arg(argument);
         }
     }
     if (options.importFile && (options.query != HistoryQuery{} || options.format != HistoryFormat::table))
-        return QStringLiteral("--import takes no other option");
+        return Quelta::tr("--import takes no other option");
     return options;
 }
 
@@ -95,15 +97,15 @@ QString providerText(const QString &raw)
 QString table(const QList<HistorySample> &samples)
 {
     if (samples.isEmpty())
-        return QStringLiteral("No history yet.\n");
-    QList<QStringList> rows{{QStringLiteral("Time"), QStringLiteral("Provider"), QStringLiteral("Limit"), QStringLiteral("Used"),
-                             QStringLiteral("Resets")}};
+        return Quelta::tr("No history yet.\n");
+    QList<QStringList> rows{{Quelta::tr("Time"), Quelta::tr("Provider"), Quelta::tr("Limit"), Quelta::tr("Used"),
+                             Quelta::tr("Resets")}};
     rows.reserve(samples.size() + 1);
     for (const HistorySample &sample : samples) {
         const QString provider = providerText(sample.series.provider)
             + (sample.series.account.isEmpty() ? QString() : QLatin1Char(':') + oneLineText(sample.series.account));
         rows << QStringList{localTimeText(sample.takenAt), provider, oneLineText(sample.limitName),
-                            QString::number(sample.usedPercent) + QLatin1Char('%'),
+                            percentNumber(sample.usedPercent),
                             sample.resetsAt ? localTimeText(*sample.resetsAt) : QStringLiteral("—")};
     }
     QList<qsizetype> widths(rows.first().size(), 0);
@@ -132,27 +134,26 @@ int import(const QString &file, HistoryStore &store, QTextStream &out, QTextStre
 {
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly)) {
-        err << "quelta: cannot read " << file << ": " << input.errorString() << '\n';
+        err << "quelta: " << Quelta::tr("cannot read %1: %2").arg(file, input.errorString()) << '\n';
         return 2;
     }
     const auto read = readHistoryExport(input.readAll());
     if (const auto *error = std::get_if<HistoryExportError>(&read)) {
-        err << "quelta: " << file;
-        if (error->line > 0)
-            err << ", line " << error->line;
-        err << ": " << error->reason << "; nothing was imported\n";
+        const QString where = error->line > 0 ? Quelta::tr("%1, line %2").arg(file).arg(error->line) : file;
+        err << "quelta: " << Quelta::tr("%1: %2; nothing was imported").arg(where, error->reason) << '\n';
         return 2;
     }
     const QList<HistorySample> &samples = std::get<QList<HistorySample>>(read);
     const std::optional<int> added = store.import(samples);
     if (!added) {
-        err << "quelta: history could not be written: " << store.problem().value_or(QString()) << '\n';
+        err << "quelta: " << Quelta::tr("history could not be written: %1").arg(store.problem().value_or(QString())) << '\n';
         return 1;
     }
-    out << "Imported " << *added << (*added == 1 ? " sample" : " samples");
-    if (const qsizetype known = samples.size() - *added; known > 0)
-        out << "; " << known << " already in the history";
-    out << ".\n";
+    const int known = int(samples.size() - *added);
+    if (known > 0)
+        out << Quelta::tr("Imported %n sample(s); %1 already in the history.", nullptr, *added).arg(known) << '\n';
+    else
+        out << Quelta::tr("Imported %n sample(s).", nullptr, *added) << '\n';
     return 0;
 }
 
@@ -172,13 +173,13 @@ void write(QTextStream &out, const QByteArray &utf8)
 
 QString historyUsage()
 {
-    return QStringLiteral("  history [--format table|csv|json]\n"
-                          "                               the figures Quelta recorded, oldest first\n"
-                          "  history --provider NAME[:ACCOUNT]\n"
-                          "                               only that service, or one account of it\n"
-                          "  history --limit ID           only that limit, such as five_hour or weekly\n"
-                          "  history --since 7d|30d|DATE  only from that many days back, or that date on\n"
-                          "  history --import FILE        add the samples of a CSV or JSON export\n");
+    return Quelta::tr("  history [--format table|csv|json]\n"
+                      "                               the figures Quelta recorded, oldest first\n"
+                      "  history --provider NAME[:ACCOUNT]\n"
+                      "                               only that service, or one account of it\n"
+                      "  history --limit ID           only that limit, such as five_hour or weekly\n"
+                      "  history --since 7d|30d|DATE  only from that many days back, or that date on\n"
+                      "  history --import FILE        add the samples of a CSV or JSON export\n");
 }
 
 int runHistoryCommand(const QStringList &arguments, const QString &historyFile, const QDateTime &now, QTextStream &out,
@@ -192,14 +193,14 @@ int runHistoryCommand(const QStringList &arguments, const QString &historyFile, 
     const HistoryOptions &options = std::get<HistoryOptions>(read);
     HistoryStore store(historyFile);
     if (!store.isAvailable()) {
-        err << "quelta: history is unavailable: " << store.problem().value_or(QString()) << '\n';
+        err << "quelta: " << Quelta::tr("history is unavailable: %1").arg(store.problem().value_or(QString())) << '\n';
         return 1;
     }
     if (options.importFile)
         return import(*options.importFile, store, out, err);
     const QList<HistorySample> samples = store.samples(options.query);
     if (!store.isAvailable()) {
-        err << "quelta: history could not be read: " << store.problem().value_or(QString()) << '\n';
+        err << "quelta: " << Quelta::tr("history could not be read: %1").arg(store.problem().value_or(QString())) << '\n';
         return 1;
     }
     switch (options.format) {

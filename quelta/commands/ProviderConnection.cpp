@@ -3,6 +3,7 @@
 #include "core/AllowanceMonitor.h"
 #include "core/RefreshWait.h"
 #include "core/ServiceAddresses.h"
+#include "platform/Quelta.h"
 
 #include <QCoroSignal>
 #include <QPointer>
@@ -108,21 +109,23 @@ QString connectFailureAdvice(ProviderID id, bool installed)
 {
     switch (id) {
     case ProviderID::framer:
-        return installed ? QStringLiteral("Sign in to Framer in the window, with Google or your email’s link, then try again.")
-                         : QStringLiteral("Quelta’s web helper, quelta-web, is missing beside quelta: install Quelta again.");
+        return installed ? Quelta::tr("Sign in to Framer in the window, with Google or your email’s link, then try again.")
+                         : Quelta::tr("Quelta’s web helper, quelta-web, is missing beside quelta: install Quelta again.");
     case ProviderID::codex:
-        return installed ? QStringLiteral("Complete the Codex sign-in in your browser, then try again.")
-                         : QStringLiteral("Install Codex from %1, then connect ChatGPT again.").arg(serviceAddresses::codexDownloadSite());
+        return installed ? Quelta::tr("Complete the Codex sign-in in your browser, then try again.")
+                         : Quelta::tr("Install Codex from %1, then connect ChatGPT again.")
+                               .arg(serviceAddresses::codexDownloadSite());
     case ProviderID::claudeCode:
         break;
     }
-    return installed ? QStringLiteral("Open Claude Code, run /login, and choose your Claude subscription.")
-                     : QStringLiteral("Install Claude Code from %1, then connect Claude again.").arg(serviceAddresses::claudeCodeDownloadSite());
+    return installed ? Quelta::tr("Open Claude Code, run /login, and choose your Claude subscription.")
+                     : Quelta::tr("Install Claude Code from %1, then connect Claude again.")
+                           .arg(serviceAddresses::claudeCodeDownloadSite());
 }
 
 QString freePlanAdvice()
 {
-    return QStringLiteral("Your Claude account is on the Free plan. Claude Code needs a paid Claude subscription.");
+    return Quelta::tr("Your Claude account is on the Free plan. Claude Code needs a paid Claude subscription.");
 }
 
 } // namespace quelta

@@ -2,6 +2,8 @@
 
 #include "CommandTargetFailure.h"
 
+#include "platform/Quelta.h"
+
 #include <QCoroDBus>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
@@ -59,7 +61,7 @@ QCoro::Task<QDBusMessage> RemoteCommandTarget::ask(QString method, QVariantList 
         if (reply.type() == QDBusMessage::ReplyMessage)
             co_return reply;
         if (!answersLikeAStartingQuelta(reply) || clock.elapsed() - start > startingPatience)
-            throw CommandTargetFailure{QStringLiteral("the running Quelta did not answer: ") + reply.errorMessage()};
+            throw CommandTargetFailure{Quelta::tr("the running Quelta did not answer: %1").arg(reply.errorMessage())};
         co_await clock.sleep(retryInterval, stop);
     }
 }

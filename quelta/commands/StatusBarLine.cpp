@@ -39,7 +39,7 @@ BarTone toneOf(const StatusRow &row)
 // What is left, else what the popover shows in its place ("…", "—").
 QString figure(const StatusRow &row)
 {
-    return row.remainingShare ? QString::number(*row.remainingShare) + QLatin1Char('%') : row.percentText;
+    return row.remainingShare ? percentNumber(*row.remainingShare) : row.percentText;
 }
 
 // "#rrggbb", as bars take it.

@@ -2,6 +2,8 @@
 
 #include "AccountIdentity.h"
 
+#include "platform/Quelta.h"
+
 #include <QDir>
 #include <QProcessEnvironment>
 
@@ -46,12 +48,12 @@ QString foldingReason(const AccountFolder &kept)
 {
     switch (kept.origin) {
     case AccountFolder::Origin::standard:
-        return QStringLiteral("the same account as the default folder %1, which is kept").arg(kept.folder);
+        return Quelta::tr("the same account as the default folder %1, which is kept").arg(kept.folder);
     case AccountFolder::Origin::found:
     case AccountFolder::Origin::added:
         break;
     }
-    return QStringLiteral("the same account as %1, which was found first and is kept").arg(kept.folder);
+    return Quelta::tr("the same account as %1, which was found first and is kept").arg(kept.folder);
 }
 
 // Keeps the first folder of each identity; folders without one cannot be matched and stay.

@@ -1,5 +1,7 @@
 #include "ClaudeTrackedLimit.h"
 
+#include "platform/Quelta.h"
+
 namespace quelta {
 
 ClaudeTrackedLimit claudeTrackedLimitFromRaw(QStringView raw)
@@ -25,11 +27,11 @@ QString claudeTrackedLimitUnavailableDetail(ClaudeTrackedLimit tracked)
 {
     switch (tracked) {
     case ClaudeTrackedLimit::fiveHour:
-        return QStringLiteral("5-hour limit unavailable");
+        return Quelta::tr("5-hour limit unavailable");
     case ClaudeTrackedLimit::weeklyAllModels:
-        return QStringLiteral("Weekly limit unavailable");
+        return Quelta::tr("Weekly limit unavailable");
     case ClaudeTrackedLimit::weeklyFable5:
-        return QStringLiteral("Fable 5 limit unavailable");
+        return Quelta::tr("Fable 5 limit unavailable");
     }
     return {};
 }

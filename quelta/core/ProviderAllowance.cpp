@@ -2,6 +2,8 @@
 
 #include "AccountID.h"
 
+#include "platform/Quelta.h"
+
 #include <algorithm>
 
 namespace quelta {
@@ -79,7 +81,7 @@ ProviderAllowance ProviderAllowance::applyingTrackedLimit(ClaudeTrackedLimit tra
     if (match->detail)
         result.detail = *match->detail;
     else
-        result.detail = percent == 100 ? QStringLiteral("No usage yet") : QStringLiteral("Reset time unavailable");
+        result.detail = percent == 100 ? Quelta::tr("No usage yet") : Quelta::tr("Reset time unavailable");
     result.remaining = percent;
     result.displayPercentage = percent;
     result.displayedLimitID = match->id;
@@ -106,7 +108,7 @@ std::optional<ProviderAllowance> ProviderAllowance::fromSnapshot(const CachedPro
     allowance.id = *provider;
     allowance.name = displayName(*provider);
     allowance.assetName = quelta::assetName(*provider);
-    allowance.detail = freeClaude ? QStringLiteral("Claude Free doesn\u2019t include Claude Code") : snapshot.detail;
+    allowance.detail = freeClaude ? Quelta::tr("Claude Free doesn’t include Claude Code") : snapshot.detail;
     allowance.remaining = snapshot.remaining;
     allowance.displayPercentage = snapshot.displayPercentage;
     allowance.percentageStyle = snapshot.percentageStyle.value_or(AllowancePercentageStyle::remaining);
@@ -132,17 +134,17 @@ ProviderAllowance ProviderAllowance::failure(ProviderID id, const QString &detai
 
 ProviderAllowance ProviderAllowance::checking(ProviderID id)
 {
-    return failure(id, QStringLiteral("Checking\u2026"), ConnectionState::loading);
+    return failure(id, Quelta::tr("Checking…"), ConnectionState::loading);
 }
 
 ProviderAllowance ProviderAllowance::requiringConnection(ProviderID id)
 {
-    return failure(id, QStringLiteral("Requires connection"), ConnectionState::needsConnection);
+    return failure(id, Quelta::tr("Requires connection"), ConnectionState::needsConnection);
 }
 
 ProviderAllowance ProviderAllowance::rateLimited(ProviderID id)
 {
-    return failure(id, QStringLiteral("Temporarily rate limited"), ConnectionState::unavailable);
+    return failure(id, Quelta::tr("Temporarily rate limited"), ConnectionState::unavailable);
 }
 
 } // namespace quelta

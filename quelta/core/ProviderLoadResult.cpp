@@ -4,6 +4,8 @@
 #include "ProviderConnectorError.h"
 #include "RefreshPolicy.h"
 
+#include "platform/Quelta.h"
+
 namespace quelta {
 
 namespace {
@@ -14,15 +16,15 @@ ProviderAllowance failureRecord(ProviderID id, Kind kind)
 {
     switch (kind) {
     case Kind::rateLimited:
-        return ProviderAllowance::failure(id, QStringLiteral("Temporarily rate limited"), ConnectionState::unavailable);
+        return ProviderAllowance::failure(id, Quelta::tr("Temporarily rate limited"), ConnectionState::unavailable);
     case Kind::connectionRequired:
     case Kind::executableMissing:
-        return ProviderAllowance::failure(id, QStringLiteral("Requires connection"), ConnectionState::needsConnection);
+        return ProviderAllowance::failure(id, Quelta::tr("Requires connection"), ConnectionState::needsConnection);
     case Kind::unsupportedPlan:
-        return ProviderAllowance::failure(id, QStringLiteral("Claude Free doesn’t include Claude Code"), ConnectionState::unsupported,
+        return ProviderAllowance::failure(id, Quelta::tr("Claude Free doesn’t include Claude Code"), ConnectionState::unsupported,
                                           QStringLiteral("Free"));
     case Kind::usageAccessExpired:
-        return ProviderAllowance::failure(id, QStringLiteral("Open Claude Code to renew access"), ConnectionState::unavailable);
+        return ProviderAllowance::failure(id, Quelta::tr("Open Claude Code to renew access"), ConnectionState::unavailable);
     case Kind::invalidResponse:
     case Kind::processFailed:
     case Kind::timedOut:
@@ -53,7 +55,7 @@ ProviderLoadResult providerResultForError(ProviderID id, std::exception_ptr erro
 
 QString genericLoadFailure()
 {
-    return QStringLiteral("Allowance unavailable");
+    return Quelta::tr("Allowance unavailable");
 }
 
 ProviderLoadResult loadResultForError(const AccountID &id, std::exception_ptr error)

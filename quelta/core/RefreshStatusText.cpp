@@ -1,5 +1,7 @@
 #include "RefreshStatusText.h"
 
+#include "platform/Quelta.h"
+
 #include <cmath>
 
 namespace quelta {
@@ -11,9 +13,10 @@ QString retryText(const AccountID &account, const QDateTime &retry, const QDateT
     qint64 minutes = qint64(std::ceil(double(now.msecsTo(retry)) / 1000.0 / 60.0));
     if (minutes < 2)
         minutes = 1;
-    const QString count = minutes <= 59 ? QStringLiteral("%1m").arg(minutes)
-                                        : QStringLiteral("%1h").arg(qint64(std::ceil(double(minutes) / 60.0)));
-    return displayName(account) + QStringLiteral(" checks again in ") + count;
+    if (minutes <= 59)
+        return Quelta::tr("%1 checks again in %nm", nullptr, int(minutes)).arg(displayName(account));
+    const int hours = int(std::ceil(double(minutes) / 60.0));
+    return Quelta::tr("%1 checks again in %nh", nullptr, hours).arg(displayName(account));
 }
 
 } // namespace
@@ -21,12 +24,12 @@ QString retryText(const AccountID &account, const QDateTime &retry, const QDateT
 QString refreshStatusText(const RefreshStatus &status, const QDateTime &now)
 {
     if (status.isShowingManualRefresh)
-        return QStringLiteral("Updating…");
+        return Quelta::tr("Updating…");
     // Until a save succeeds: whatever else the line says would be forgotten at the next start.
     if (status.lastSaveFailed)
-        return QStringLiteral("Couldn’t save settings");
+        return Quelta::tr("Couldn’t save settings");
     if (status.historyUnavailable)
-        return QStringLiteral("Couldn’t keep history");
+        return Quelta::tr("Couldn’t keep history");
 
     std::optional<std::pair<AccountID, QDateTime>> nextRetry;
     for (auto it = status.retryDates.begin(); it != status.retryDates.end(); ++it) {
@@ -37,16 +40,18 @@ QString refreshStatusText(const RefreshStatus &status, const QDateTime &now)
         return retryText(nextRetry->first, nextRetry->second, now);
 
     if (status.lastRefreshFailed)
-        return QStringLiteral("Refresh incomplete · Try again");
+        return Quelta::tr("Refresh incomplete · Try again");
     if (!status.lastUpdated)
-        return status.isRefreshing ? QStringLiteral("Checking allowances") : QStringLiteral("Not updated yet");
+        return status.isRefreshing ? Quelta::tr("Checking allowances") : Quelta::tr("Not updated yet");
 
     const qint64 seconds = status.lastUpdated->secsTo(now);
     if (seconds < 60)
-        return QStringLiteral("Updated just now");
-    if (seconds < 3600)
-        return QStringLiteral("Updated %1m ago").arg(seconds / 60);
-    return QStringLiteral("Updated %1h ago").arg(seconds / 3600);
+        return Quelta::tr("Updated just now");
+    const int minutes = int(seconds / 60);
+    if (minutes < 60)
+        return Quelta::tr("Updated %nm ago", nullptr, minutes);
+    const int hours = minutes / 60;
+    return Quelta::tr("Updated %nh ago", nullptr, hours);
 }
 
 } // namespace quelta

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 using namespace quelta;
 
@@ -48,6 +49,8 @@ class HistoryCommandTest : public QObject
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    // English's plural forms, as the program speaks it.
+    QTranslator m_english;
     QString file(const QString &name) const { return m_dir->filePath(name); }
 
     QString writeFile(const QString &name, const QByteArray &content) const
@@ -59,6 +62,12 @@ class HistoryCommandTest : public QObject
     }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_english.load(QStringLiteral(":/i18n/quelta_en.qm")));
+        QVERIFY(QCoreApplication::installTranslator(&m_english));
+    }
+
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
     void exportsAndImportsWhole_data()

@@ -128,6 +128,7 @@ private Q_SLOTS:
     void numericOrder_data();
     void numericOrder();
     void desktopEntryQuotesThePath();
+    void desktopEntrySpeaksAsTheMenuEntry();
 };
 
 void InstallEngineTest::init()
@@ -365,6 +366,23 @@ void InstallEngineTest::desktopEntryQuotesThePath()
     const QString entry = QString::fromUtf8(*desktopEntryText(QStringLiteral("/home/a \"b\" $c 100%/Quelta.app")));
     QVERIFY2(entry.contains(QStringLiteral("Exec=\"/home/a \\\\\"b\\\\\" \\\\$c 100%%/Quelta.app/Contents/Linux/quelta\"\n")), qPrintable(entry));
     QCOMPARE(desktopEntryText(QStringLiteral("/home/a\nExec=evil/Quelta.app")), std::nullopt);
+}
+
+// Its translated name and comment are the package's menu entry's, language by language.
+void InstallEngineTest::desktopEntrySpeaksAsTheMenuEntry()
+{
+    QFile menuEntry(QStringLiteral(MENU_ENTRY));
+    QVERIFY(menuEntry.open(QIODevice::ReadOnly));
+    const QString written = QString::fromUtf8(*desktopEntryText(QStringLiteral("/opt/Quelta.app")));
+    int translations = 0;
+    for (const QString &line : QString::fromUtf8(menuEntry.readAll()).split(QLatin1Char('\n'))) {
+        if (!line.startsWith(QLatin1String("GenericName[")) && !line.startsWith(QLatin1String("Comment[")))
+            continue;
+        ++translations;
+        QVERIFY2(written.contains(QLatin1Char('\n') + line + QLatin1Char('\n')), qPrintable(line));
+    }
+    QCOMPARE(written.count(QLatin1String("]=")), translations);
+    QVERIFY(translations >= 16);
 }
 
 QTEST_GUILESS_MAIN(InstallEngineTest)

@@ -15,6 +15,7 @@
 #include "core/ProviderConnectorError.h"
 #include "platform/Clock.h"
 #include "platform/ExecutableLocator.h"
+#include "platform/Quelta.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -34,22 +35,22 @@ ProviderAllowance claudeAllowance(const QString &detail, ConnectionState state,
 
 ProviderAllowance signInNeeded()
 {
-    return claudeAllowance(QStringLiteral("Sign in to Claude"), ConnectionState::needsConnection);
+    return claudeAllowance(Quelta::tr("Sign in to Claude"), ConnectionState::needsConnection);
 }
 
 ProviderAllowance subscriptionSignInNeeded()
 {
-    return claudeAllowance(QStringLiteral("Sign in with your Claude subscription"), ConnectionState::needsConnection);
+    return claudeAllowance(Quelta::tr("Sign in with your Claude subscription"), ConnectionState::needsConnection);
 }
 
 ProviderAllowance reconnectNeeded()
 {
-    return claudeAllowance(QStringLiteral("Reconnect your Claude subscription"), ConnectionState::needsConnection);
+    return claudeAllowance(Quelta::tr("Reconnect your Claude subscription"), ConnectionState::needsConnection);
 }
 
 ProviderAllowance freePlan()
 {
-    return claudeAllowance(QStringLiteral("Claude Free doesn’t include Claude Code"), ConnectionState::unsupported,
+    return claudeAllowance(Quelta::tr("Claude Free doesn’t include Claude Code"), ConnectionState::unsupported,
                            QStringLiteral("Free"));
 }
 
@@ -185,7 +186,7 @@ QCoro::Task<ProviderAllowance> ClaudeConnector::afterUsageRefused(const ClaudeLo
 
 ProviderAllowance ClaudeConnector::connectedAllowance(const HttpResponse &response, const QString &planName) const
 {
-    ProviderAllowance allowance = claudeAllowance(QStringLiteral("Usage unavailable"), ConnectionState::connected, planName);
+    ProviderAllowance allowance = claudeAllowance(Quelta::tr("Usage unavailable"), ConnectionState::connected, planName);
     const QJsonObject body = QJsonDocument::fromJson(response.body).object();
     for (const UsageLimit &usage : parseUsageLimits(body, m_environment.clock->now()))
         allowance.limits.append(providerLimitOf(usage));

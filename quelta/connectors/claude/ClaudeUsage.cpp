@@ -4,6 +4,7 @@
 #include "connectors/JsonArrays.h"
 #include "connectors/NumericValue.h"
 #include "connectors/ResetCountdownText.h"
+#include "platform/Quelta.h"
 
 #include <QJsonArray>
 #include <QRegularExpression>
@@ -117,7 +118,7 @@ std::optional<UsageLimit> limitFromLegacyKey(const QJsonObject &body, const Lega
         UsageLimit idle;
         idle.id = slugOf(sessionName);
         idle.name = sessionName;
-        idle.detail = QStringLiteral("No active session");
+        idle.detail = Quelta::tr("No active session");
         idle.windowDuration = fiveHours;
         return idle;
     }

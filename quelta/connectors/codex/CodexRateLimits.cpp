@@ -1,9 +1,10 @@
 #include "CodexRateLimits.h"
 
 #include "connectors/NumericValue.h"
-#include "core/ProviderConnectorError.h"
 #include "connectors/ResetCountdownText.h"
+#include "core/ProviderConnectorError.h"
 #include "core/ReferenceDate.h"
+#include "platform/Quelta.h"
 
 #include <QStringList>
 
@@ -154,14 +155,14 @@ ProviderAllowance codexAllowance(const QJsonObject &result, const QDateTime &now
 {
     const QList<CodexWindow> windows = windowsOfResult(result);
     if (windows.isEmpty())
-        return chatGptAllowance(QStringLiteral("Connected · limits not reported yet"));
+        return chatGptAllowance(Quelta::tr("Connected · limits not reported yet"));
 
     // The tightest window leads; on a tie the earlier one.
     const CodexWindow &headline = *std::min_element(windows.begin(), windows.end(), [](const CodexWindow &a, const CodexWindow &b) {
         return a.remaining < b.remaining;
     });
     ProviderAllowance allowance = chatGptAllowance(
-        headline.resetsAt ? resetCountdownText(*headline.resetsAt, now) : QStringLiteral("Connected · reset time unavailable"));
+        headline.resetsAt ? resetCountdownText(*headline.resetsAt, now) : Quelta::tr("Connected · reset time unavailable"));
     allowance.remaining = headline.remaining;
     for (const CodexWindow &window : windows)
         allowance.limits.append(providerLimitOf(window, now));

@@ -3,6 +3,7 @@
 #include "connectors/InternetDateTime.h"
 #include "connectors/JsonArrays.h"
 #include "core/ProviderConnectorError.h"
+#include "platform/Quelta.h"
 
 #include <QJsonArray>
 
@@ -163,8 +164,9 @@ ProviderAllowance framerAllowance(const QJsonObject &result, const QDateTime &no
 
     const std::optional<QDateTime> resetDate = resetDateOf(selected);
     const QString detail = resetDate
-        ? QStringLiteral("Resets on ") + QLocale(QStringLiteral("en_GB")).toString(resetDate->toLocalTime().date(), QStringLiteral("d MMM"))
-        : QStringLiteral("Reset time unavailable");
+        ? Quelta::tr("Resets on %1")
+              .arg(QLocale().toString(resetDate->toLocalTime().date(), Quelta::tr("d MMM", "day and month")))
+        : Quelta::tr("Reset time unavailable");
 
     ProviderLimit limit;
     limit.id = QStringLiteral("credits-left");

@@ -1,0 +1,50 @@
+#include "SessionTranslation.h"
+
+#include "SessionLanguage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace quelta {
+
+namespace {
+
+// The translations compiled in, as ":/i18n/quelta_pt_BR.qm".
+const QString translationFolder = QStringLiteral(":/i18n");
+const QString prefix = QStringLiteral("quelta_");
+const QString suffix = QStringLiteral(".qm");
+
+QStringList shippedTranslations()
+{
+    QStringList names;
+    for (const QString &file : QDir(translationFolder).entryList(QDir::Files)) {
+        if (file.startsWith(prefix) && file.endsWith(suffix))
+            names << file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
+    }
+    return names;
+}
+
+void install(QCoreApplication &app, const QLocale &locale, const QString &name, const QString &folder)
+{
+    auto *translator = new QTranslator(&app);
+    if (translator->load(locale, name, QStringLiteral("_"), folder))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
+
+void installSessionTranslation(QCoreApplication &app)
+{
+    const QLocale locale = sessionLocale(QProcessEnvironment::systemEnvironment(), shippedTranslations());
+    QLocale::setDefault(locale);
+    // English too: the source has no plural forms of its own.
+    install(app, locale, QStringLiteral("quelta"), translationFolder);
+    // Qt's own words (standard buttons, dialogs), where Debian's Qt translations are installed.
+    install(app, locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+} // namespace quelta

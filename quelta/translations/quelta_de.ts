@@ -1,0 +1,550 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Quelta</name>
+    <message>
+        <source>5-hour limit unavailable</source>
+        <translation>5-Stunden-Limit nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Weekly limit unavailable</source>
+        <translation>Wochenlimit nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Fable 5 limit unavailable</source>
+        <translation>Fable-5-Limit nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>No usage yet</source>
+        <translation>Noch keine Nutzung</translation>
+    </message>
+    <message>
+        <source>Reset time unavailable</source>
+        <translation>Zurücksetzzeit unbekannt</translation>
+    </message>
+    <message>
+        <source>Claude Free doesn’t include Claude Code</source>
+        <translation>Claude Free enthält Claude Code nicht</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Wird geprüft …</translation>
+    </message>
+    <message>
+        <source>Requires connection</source>
+        <translation>Verbindung erforderlich</translation>
+    </message>
+    <message>
+        <source>Temporarily rate limited</source>
+        <translation>Vorübergehend gedrosselt</translation>
+    </message>
+    <message>
+        <source>Open Claude Code to renew access</source>
+        <translation>Claude Code öffnen, um den Zugriff zu erneuern</translation>
+    </message>
+    <message>
+        <source>Allowance unavailable</source>
+        <translation>Kontingent nicht verfügbar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 checks again in %nm</source>
+        <translation>
+            <numerusform>%1 prüft erneut in %n Minute</numerusform>
+            <numerusform>%1 prüft erneut in %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 checks again in %nh</source>
+        <translation>
+            <numerusform>%1 prüft erneut in %n Stunde</numerusform>
+            <numerusform>%1 prüft erneut in %n Stunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>Wird aktualisiert …</translation>
+    </message>
+    <message>
+        <source>Couldn’t save settings</source>
+        <translation>Einstellungen konnten nicht gesichert werden</translation>
+    </message>
+    <message>
+        <source>Couldn’t keep history</source>
+        <translation>Verlauf konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Refresh incomplete · Try again</source>
+        <translation>Aktualisierung unvollständig · Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Checking allowances</source>
+        <translation>Kontingente werden geprüft</translation>
+    </message>
+    <message>
+        <source>Not updated yet</source>
+        <translation>Noch nicht aktualisiert</translation>
+    </message>
+    <message>
+        <source>Updated just now</source>
+        <translation>Gerade aktualisiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %nm ago</source>
+        <translation>
+            <numerusform>Vor %n Minute aktualisiert</numerusform>
+            <numerusform>Vor %n Minuten aktualisiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %nh ago</source>
+        <translation>
+            <numerusform>Vor %n Stunde aktualisiert</numerusform>
+            <numerusform>Vor %n Stunden aktualisiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sign in to Claude</source>
+        <translation>Bei Claude anmelden</translation>
+    </message>
+    <message>
+        <source>Sign in with your Claude subscription</source>
+        <translation>Mit Ihrem Claude-Abo anmelden</translation>
+    </message>
+    <message>
+        <source>Reconnect your Claude subscription</source>
+        <translation>Claude-Abo erneut verbinden</translation>
+    </message>
+    <message>
+        <source>Usage unavailable</source>
+        <translation>Nutzung nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>No active session</source>
+        <translation>Keine aktive Sitzung</translation>
+    </message>
+    <message>
+        <source>Connected · limits not reported yet</source>
+        <translation>Verbunden · noch keine Limits gemeldet</translation>
+    </message>
+    <message>
+        <source>Connected · reset time unavailable</source>
+        <translation>Verbunden · Zurücksetzzeit unbekannt</translation>
+    </message>
+    <message>
+        <source>Resets on %1</source>
+        <translation>Wird am %1 zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>day and month</comment>
+        <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>Resets in %1d %2h</source>
+        <translation>Wird in %1 T. %2 Std. zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Resets in %1h %2m</source>
+        <translation>Wird in %1 Std. %2 Min. zurückgesetzt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Resets in %nm</source>
+        <translation>
+            <numerusform>Wird in %n Minute zurückgesetzt</numerusform>
+            <numerusform>Wird in %n Minuten zurückgesetzt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>tracked</source>
+        <translation>verfolgt</translation>
+    </message>
+    <message>
+        <source>offered</source>
+        <translation>angeboten</translation>
+    </message>
+    <message>
+        <source>(web session)</source>
+        <translation>(Web-Sitzung)</translation>
+    </message>
+    <message>
+        <source>(no identity)</source>
+        <translation>(keine Identität)</translation>
+    </message>
+    <message>
+        <source>left out: %1: %2</source>
+        <translation>ausgelassen: %1: %2</translation>
+    </message>
+    <message>
+        <source>accounts add needs a provider and a folder</source>
+        <translation>accounts add braucht einen Anbieter und einen Ordner</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose claude or chatgpt)</source>
+        <translation>unbekannter Anbieter: %1 (claude oder chatgpt wählen)</translation>
+    </message>
+    <message>
+        <source>no such folder: %1</source>
+        <translation>Ordner nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no %2 sign-in</source>
+        <translation>%1 enthält keine %2-Anmeldung</translation>
+    </message>
+    <message>
+        <source>give the account a name of letters, digits, &quot;-&quot;, &quot;_&quot; or &quot;.&quot; with --name</source>
+        <translation>dem Konto mit --name einen Namen aus Buchstaben, Ziffern, „-“, „_“ oder „.“ geben</translation>
+    </message>
+    <message>
+        <source>an account of that name exists already: choose another with --name</source>
+        <translation>ein Konto mit diesem Namen gibt es schon: mit --name einen anderen wählen</translation>
+    </message>
+    <message>
+        <source>Added %1. Track it with: quelta accounts track NAME</source>
+        <translation>%1 hinzugefügt. Verfolgen mit: quelta accounts track NAME</translation>
+    </message>
+    <message>
+        <source>no added account named %1: see quelta accounts</source>
+        <translation>kein hinzugefügtes Konto namens %1: siehe quelta accounts</translation>
+    </message>
+    <message>
+        <source>%1 was found in its folder, not added: untrack it instead</source>
+        <translation>%1 wurde in seinem Ordner gefunden, nicht hinzugefügt: stattdessen mit untrack nicht mehr verfolgen</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>%1 entfernt.</translation>
+    </message>
+    <message>
+        <source>%1 is the last account tracked</source>
+        <translation>%1 ist das letzte verfolgte Konto</translation>
+    </message>
+    <message>
+        <source>%1 is tracked.</source>
+        <translation>%1 wird verfolgt.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer tracked.</source>
+        <translation>%1 wird nicht mehr verfolgt.</translation>
+    </message>
+    <message>
+        <source>Usage: quelta accounts                 list the accounts, their folders and who is signed in
+       quelta accounts add claude|chatgpt FOLDER [--name NAME]
+       quelta accounts remove NAME     forget an added folder
+       quelta accounts track|untrack NAME
+NAME is an account&apos;s name, or claude:NAME and chatgpt:NAME where two share it.
+</source>
+        <translation>Aufruf: quelta accounts                 Konten, ihre Ordner und wer angemeldet ist, auflisten
+        quelta accounts add claude|chatgpt FOLDER [--name NAME]
+        quelta accounts remove NAME     einen hinzugefügten Ordner vergessen
+        quelta accounts track|untrack NAME
+NAME ist der Name eines Kontos, oder claude:NAME und chatgpt:NAME, wo sich zwei einen Namen teilen.
+</translation>
+    </message>
+    <message>
+        <source>unknown accounts command: %1</source>
+        <translation>unbekannter accounts-Befehl: %1</translation>
+    </message>
+    <message>
+        <source>accounts %1 needs one account name</source>
+        <translation>accounts %1 braucht genau einen Kontonamen</translation>
+    </message>
+    <message>
+        <source>no account named %1: see quelta accounts</source>
+        <translation>kein Konto namens %1: siehe quelta accounts</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a percentage</comment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Complete sign-in in your browser</source>
+        <translation>Anmeldung im Browser abschließen</translation>
+    </message>
+    <message>
+        <source>Couldn’t connect · Try again</source>
+        <translation>Verbindung fehlgeschlagen · Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Showing last update</source>
+        <translation>Letzter Stand</translation>
+    </message>
+    <message>
+        <source>%1 credits left</source>
+        <translation>Noch %1 Credits</translation>
+    </message>
+    <message>
+        <source>5-hour limit</source>
+        <translation>5-Stunden-Limit</translation>
+    </message>
+    <message>
+        <source>Weekly limit</source>
+        <translation>Wochenlimit</translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation>Tageslimit</translation>
+    </message>
+    <message>
+        <source>Allowance not available</source>
+        <translation>Kontingent nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>%1 percent remaining</source>
+        <translation>Noch %1 Prozent</translation>
+    </message>
+    <message>
+        <source>%1 percent used</source>
+        <translation>%1 Prozent verbraucht</translation>
+    </message>
+    <message>
+        <source>unknown format: %1 (choose %2)</source>
+        <translation>unbekanntes Format: %1 (%2 wählen)</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose %2, or one account as claude:NAME)</source>
+        <translation>unbekannter Anbieter: %1 (%2 wählen, oder ein Konto als claude:NAME)</translation>
+    </message>
+    <message>
+        <source>unknown option for status: %1</source>
+        <translation>unbekannte Option für status: %1</translation>
+    </message>
+    <message>
+        <source>--format and --json cannot be used together</source>
+        <translation>--format und --json lassen sich nicht zusammen verwenden</translation>
+    </message>
+    <message>
+        <source>Signing in to %1…</source>
+        <translation>Anmeldung bei %1 …</translation>
+    </message>
+    <message>
+        <source>%1 is connected.</source>
+        <translation>%1 ist verbunden.</translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect.</source>
+        <translation>%1 konnte nicht verbunden werden.</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>Ausgabe kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>Ausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Usage: quelta &lt;command&gt; [options]
+
+Commands:
+  status [--json] [--cached]   refresh and show what is left of each allowance
+                               (--cached: the last figures, without loading)
+  status --watch               a JSON line now and again on every change
+  status --format waybar|polybar|i3blocks
+                               one line for that status bar; with --watch, one
+                               more on every change
+  status --provider NAME       only that provider: chatgpt, claude or framer;
+                               claude:NAME for one of its accounts
+  connect chatgpt|claude       sign in with the vendor&apos;s tool and connect it
+  connect claude:NAME          the same for another account
+  connect framer               sign in to Framer in its window and connect it
+  accounts [add|remove|track|untrack …]
+                               list or change the accounts of each provider
+</source>
+        <translation>Aufruf: quelta &lt;Befehl&gt; [Optionen]
+
+Befehle:
+  status [--json] [--cached]   aktualisieren und zeigen, was von jedem Kontingent übrig ist
+                               (--cached: die letzten Werte, ohne zu laden)
+  status --watch               jetzt eine JSON-Zeile und eine weitere bei jeder Änderung
+  status --format waybar|polybar|i3blocks
+                               eine Zeile für diese Statusleiste; mit --watch eine
+                               weitere bei jeder Änderung
+  status --provider NAME       nur dieser Anbieter: chatgpt, claude oder framer;
+                               claude:NAME für eines seiner Konten
+  connect chatgpt|claude       mit dem Werkzeug des Anbieters anmelden und verbinden
+  connect claude:NAME          dasselbe für ein weiteres Konto
+  connect framer               im Fenster bei Framer anmelden und verbinden
+  accounts [add|remove|track|untrack …]
+                               die Konten jedes Anbieters auflisten oder ändern
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  --help       show this help
+  --version    show the version
+</source>
+        <translation>Optionen:
+  --help       diese Hilfe anzeigen
+  --version    die Version anzeigen
+</translation>
+    </message>
+    <message>
+        <source>Framer is signed in to in a window: run this command on your desktop.</source>
+        <translation>Die Anmeldung bei Framer erfolgt in einem Fenster: diesen Befehl auf dem Desktop ausführen.</translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation>unbekannter Befehl: %1</translation>
+    </message>
+    <message>
+        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
+        <translation>Quelta läuft und würde diese Änderung rückgängig machen: Quelta beenden und den Befehl erneut ausführen.</translation>
+    </message>
+    <message>
+        <source>couldn’t save settings to %1</source>
+        <translation>Einstellungen konnten nicht in %1 gesichert werden</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose %2)</source>
+        <translation>unbekannter Anbieter: %1 (%2 wählen)</translation>
+    </message>
+    <message>
+        <source>bad date: %1 (use a number of days such as 7d or 30d, or a date such as 2026-11-01)</source>
+        <translation>ungültiges Datum: %1 (eine Anzahl Tage wie 7d oder 30d oder ein Datum wie 2026-11-01 angeben)</translation>
+    </message>
+    <message>
+        <source>unknown format: %1 (choose table, csv or json)</source>
+        <translation>unbekanntes Format: %1 (table, csv oder json wählen)</translation>
+    </message>
+    <message>
+        <source>--import needs a file</source>
+        <translation>--import braucht eine Datei</translation>
+    </message>
+    <message>
+        <source>unknown option for history: %1</source>
+        <translation>unbekannte Option für history: %1</translation>
+    </message>
+    <message>
+        <source>--import takes no other option</source>
+        <translation>--import verträgt keine weitere Option</translation>
+    </message>
+    <message>
+        <source>No history yet.
+</source>
+        <translation>Noch kein Verlauf.
+</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Verbraucht</translation>
+    </message>
+    <message>
+        <source>Resets</source>
+        <translation>Zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was imported</source>
+        <translation>%1: %2; nichts wurde importiert</translation>
+    </message>
+    <message>
+        <source>history could not be written: %1</source>
+        <translation>Verlauf konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n sample(s); %1 already in the history.</source>
+        <translation>
+            <numerusform>%n Messwert importiert; %1 schon im Verlauf.</numerusform>
+            <numerusform>%n Messwerte importiert; %1 schon im Verlauf.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n sample(s).</source>
+        <translation>
+            <numerusform>%n Messwert importiert.</numerusform>
+            <numerusform>%n Messwerte importiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>  history [--format table|csv|json]
+                               the figures Quelta recorded, oldest first
+  history --provider NAME[:ACCOUNT]
+                               only that service, or one account of it
+  history --limit ID           only that limit, such as five_hour or weekly
+  history --since 7d|30d|DATE  only from that many days back, or that date on
+  history --import FILE        add the samples of a CSV or JSON export
+</source>
+        <translation>  history [--format table|csv|json]
+                               die von Quelta erfassten Werte, älteste zuerst
+  history --provider NAME[:ACCOUNT]
+                               nur dieser Dienst oder eines seiner Konten
+  history --limit ID           nur dieses Limit, etwa five_hour oder weekly
+  history --since 7d|30d|DATE  nur ab so vielen Tagen zurück oder ab diesem Datum
+  history --import FILE        die Messwerte eines CSV- oder JSON-Exports hinzufügen
+</translation>
+    </message>
+    <message>
+        <source>history is unavailable: %1</source>
+        <translation>Verlauf ist nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>history could not be read: %1</source>
+        <translation>Verlauf konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Sign in to Framer in the window, with Google or your email’s link, then try again.</source>
+        <translation>Im Fenster bei Framer anmelden, mit Google oder dem Link aus Ihrer E-Mail, dann erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Quelta’s web helper, quelta-web, is missing beside quelta: install Quelta again.</source>
+        <translation>Die Web-Hilfe von Quelta, quelta-web, fehlt neben quelta: Quelta neu installieren.</translation>
+    </message>
+    <message>
+        <source>Complete the Codex sign-in in your browser, then try again.</source>
+        <translation>Die Codex-Anmeldung im Browser abschließen, dann erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then connect ChatGPT again.</source>
+        <translation>Codex von %1 installieren, dann ChatGPT erneut verbinden.</translation>
+    </message>
+    <message>
+        <source>Open Claude Code, run /login, and choose your Claude subscription.</source>
+        <translation>Claude Code öffnen, /login ausführen und Ihr Claude-Abo wählen.</translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then connect Claude again.</source>
+        <translation>Claude Code von %1 installieren, dann Claude erneut verbinden.</translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan. Claude Code needs a paid Claude subscription.</source>
+        <translation>Ihr Claude-Konto nutzt den Free-Tarif. Claude Code setzt ein kostenpflichtiges Claude-Abo voraus.</translation>
+    </message>
+    <message>
+        <source>the running Quelta did not answer: %1</source>
+        <translation>das laufende Quelta hat nicht geantwortet: %1</translation>
+    </message>
+    <message>
+        <source>the same account as the default folder %1, which is kept</source>
+        <translation>dasselbe Konto wie im Standardordner %1, der behalten wird</translation>
+    </message>
+    <message>
+        <source>the same account as %1, which was found first and is kept</source>
+        <translation>dasselbe Konto wie %1, das zuerst gefunden wurde und behalten wird</translation>
+    </message>
+    <message>
+        <source>cannot start the application program %1: %2</source>
+        <translation>das Anwendungsprogramm %1 kann nicht gestartet werden: %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,518 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Quelta</name>
+    <message>
+        <source>5-hour limit unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly limit unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fable 5 limit unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No usage yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset time unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Claude Free doesn’t include Claude Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Requires connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temporarily rate limited</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Claude Code to renew access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allowance unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 checks again in %nm</source>
+        <translation>
+            <numerusform>%1 checks again in %nm</numerusform>
+            <numerusform>%1 checks again in %nm</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 checks again in %nh</source>
+        <translation>
+            <numerusform>%1 checks again in %nh</numerusform>
+            <numerusform>%1 checks again in %nh</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn’t save settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn’t keep history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh incomplete · Try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking allowances</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not updated yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updated just now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %nm ago</source>
+        <translation>
+            <numerusform>Updated %nm ago</numerusform>
+            <numerusform>Updated %nm ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %nh ago</source>
+        <translation>
+            <numerusform>Updated %nh ago</numerusform>
+            <numerusform>Updated %nh ago</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sign in to Claude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in with your Claude subscription</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconnect your Claude subscription</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No active session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected · limits not reported yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected · reset time unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resets on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>day and month</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resets in %1d %2h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resets in %1h %2m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Resets in %nm</source>
+        <translation>
+            <numerusform>Resets in %nm</numerusform>
+            <numerusform>Resets in %nm</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>tracked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>offered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(web session)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no identity)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left out: %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>accounts add needs a provider and a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose claude or chatgpt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no %2 sign-in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give the account a name of letters, digits, &quot;-&quot;, &quot;_&quot; or &quot;.&quot; with --name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an account of that name exists already: choose another with --name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added %1. Track it with: quelta accounts track NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no added account named %1: see quelta accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was found in its folder, not added: untrack it instead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the last account tracked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is tracked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no longer tracked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quelta accounts                 list the accounts, their folders and who is signed in
+       quelta accounts add claude|chatgpt FOLDER [--name NAME]
+       quelta accounts remove NAME     forget an added folder
+       quelta accounts track|untrack NAME
+NAME is an account&apos;s name, or claude:NAME and chatgpt:NAME where two share it.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown accounts command: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>accounts %1 needs one account name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no account named %1: see quelta accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a percentage</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complete sign-in in your browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn’t connect · Try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Showing last update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 credits left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5-hour limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allowance not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 percent remaining</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 percent used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown format: %1 (choose %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose %2, or one account as claude:NAME)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option for status: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format and --json cannot be used together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signing in to %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quelta &lt;command&gt; [options]
+
+Commands:
+  status [--json] [--cached]   refresh and show what is left of each allowance
+                               (--cached: the last figures, without loading)
+  status --watch               a JSON line now and again on every change
+  status --format waybar|polybar|i3blocks
+                               one line for that status bar; with --watch, one
+                               more on every change
+  status --provider NAME       only that provider: chatgpt, claude or framer;
+                               claude:NAME for one of its accounts
+  connect chatgpt|claude       sign in with the vendor&apos;s tool and connect it
+  connect claude:NAME          the same for another account
+  connect framer               sign in to Framer in its window and connect it
+  accounts [add|remove|track|untrack …]
+                               list or change the accounts of each provider
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options:
+  --help       show this help
+  --version    show the version
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Framer is signed in to in a window: run this command on your desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>couldn’t save settings to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad date: %1 (use a number of days such as 7d or 30d, or a date such as 2026-11-01)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown format: %1 (choose table, csv or json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--import needs a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option for history: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--import takes no other option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No history yet.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>history could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n sample(s); %1 already in the history.</source>
+        <translation>
+            <numerusform>Imported %n sample; %1 already in the history.</numerusform>
+            <numerusform>Imported %n samples; %1 already in the history.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n sample(s).</source>
+        <translation>
+            <numerusform>Imported %n sample.</numerusform>
+            <numerusform>Imported %n samples.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>  history [--format table|csv|json]
+                               the figures Quelta recorded, oldest first
+  history --provider NAME[:ACCOUNT]
+                               only that service, or one account of it
+  history --limit ID           only that limit, such as five_hour or weekly
+  history --since 7d|30d|DATE  only from that many days back, or that date on
+  history --import FILE        add the samples of a CSV or JSON export
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>history is unavailable: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>history could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in to Framer in the window, with Google or your email’s link, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quelta’s web helper, quelta-web, is missing beside quelta: install Quelta again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complete the Codex sign-in in your browser, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then connect ChatGPT again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Claude Code, run /login, and choose your Claude subscription.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then connect Claude again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan. Claude Code needs a paid Claude subscription.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the running Quelta did not answer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the same account as the default folder %1, which is kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the same account as %1, which was found first and is kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot start the application program %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,550 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Quelta</name>
+    <message>
+        <source>5-hour limit unavailable</source>
+        <translation>Límite de 5 horas no disponible</translation>
+    </message>
+    <message>
+        <source>Weekly limit unavailable</source>
+        <translation>Límite semanal no disponible</translation>
+    </message>
+    <message>
+        <source>Fable 5 limit unavailable</source>
+        <translation>Límite de Fable 5 no disponible</translation>
+    </message>
+    <message>
+        <source>No usage yet</source>
+        <translation>Sin uso todavía</translation>
+    </message>
+    <message>
+        <source>Reset time unavailable</source>
+        <translation>Hora de restablecimiento desconocida</translation>
+    </message>
+    <message>
+        <source>Claude Free doesn’t include Claude Code</source>
+        <translation>Claude Free no incluye Claude Code</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Comprobando…</translation>
+    </message>
+    <message>
+        <source>Requires connection</source>
+        <translation>Requiere conexión</translation>
+    </message>
+    <message>
+        <source>Temporarily rate limited</source>
+        <translation>Limitado temporalmente</translation>
+    </message>
+    <message>
+        <source>Open Claude Code to renew access</source>
+        <translation>Abre Claude Code para renovar el acceso</translation>
+    </message>
+    <message>
+        <source>Allowance unavailable</source>
+        <translation>Cuota no disponible</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 checks again in %nm</source>
+        <translation>
+            <numerusform>%1 vuelve a comprobar en %n minuto</numerusform>
+            <numerusform>%1 vuelve a comprobar en %n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 checks again in %nh</source>
+        <translation>
+            <numerusform>%1 vuelve a comprobar en %n hora</numerusform>
+            <numerusform>%1 vuelve a comprobar en %n horas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>Actualizando…</translation>
+    </message>
+    <message>
+        <source>Couldn’t save settings</source>
+        <translation>No se pudieron guardar los ajustes</translation>
+    </message>
+    <message>
+        <source>Couldn’t keep history</source>
+        <translation>No se pudo guardar el historial</translation>
+    </message>
+    <message>
+        <source>Refresh incomplete · Try again</source>
+        <translation>Actualización incompleta · Vuelve a intentarlo</translation>
+    </message>
+    <message>
+        <source>Checking allowances</source>
+        <translation>Comprobando cuotas</translation>
+    </message>
+    <message>
+        <source>Not updated yet</source>
+        <translation>Aún sin actualizar</translation>
+    </message>
+    <message>
+        <source>Updated just now</source>
+        <translation>Actualizado hace un momento</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %nm ago</source>
+        <translation>
+            <numerusform>Actualizado hace %n minuto</numerusform>
+            <numerusform>Actualizado hace %n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %nh ago</source>
+        <translation>
+            <numerusform>Actualizado hace %n hora</numerusform>
+            <numerusform>Actualizado hace %n horas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sign in to Claude</source>
+        <translation>Inicia sesión en Claude</translation>
+    </message>
+    <message>
+        <source>Sign in with your Claude subscription</source>
+        <translation>Inicia sesión con tu suscripción de Claude</translation>
+    </message>
+    <message>
+        <source>Reconnect your Claude subscription</source>
+        <translation>Vuelve a conectar tu suscripción de Claude</translation>
+    </message>
+    <message>
+        <source>Usage unavailable</source>
+        <translation>Uso no disponible</translation>
+    </message>
+    <message>
+        <source>No active session</source>
+        <translation>No hay ninguna sesión activa</translation>
+    </message>
+    <message>
+        <source>Connected · limits not reported yet</source>
+        <translation>Conectado · aún no se han informado límites</translation>
+    </message>
+    <message>
+        <source>Connected · reset time unavailable</source>
+        <translation>Conectado · hora de restablecimiento desconocida</translation>
+    </message>
+    <message>
+        <source>Resets on %1</source>
+        <translation>Se restablece el %1</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>day and month</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>Resets in %1d %2h</source>
+        <translation>Se restablece en %1 d %2 h</translation>
+    </message>
+    <message>
+        <source>Resets in %1h %2m</source>
+        <translation>Se restablece en %1 h %2 min</translation>
+    </message>
+    <message numerus="yes">
+        <source>Resets in %nm</source>
+        <translation>
+            <numerusform>Se restablece en %n minuto</numerusform>
+            <numerusform>Se restablece en %n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>tracked</source>
+        <translation>seguida</translation>
+    </message>
+    <message>
+        <source>offered</source>
+        <translation>ofrecida</translation>
+    </message>
+    <message>
+        <source>(web session)</source>
+        <translation>(sesión web)</translation>
+    </message>
+    <message>
+        <source>(no identity)</source>
+        <translation>(sin identidad)</translation>
+    </message>
+    <message>
+        <source>left out: %1: %2</source>
+        <translation>omitida: %1: %2</translation>
+    </message>
+    <message>
+        <source>accounts add needs a provider and a folder</source>
+        <translation>accounts add necesita un proveedor y una carpeta</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose claude or chatgpt)</source>
+        <translation>proveedor desconocido: %1 (elige claude o chatgpt)</translation>
+    </message>
+    <message>
+        <source>no such folder: %1</source>
+        <translation>no existe la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no %2 sign-in</source>
+        <translation>%1 no contiene ningún inicio de sesión de %2</translation>
+    </message>
+    <message>
+        <source>give the account a name of letters, digits, &quot;-&quot;, &quot;_&quot; or &quot;.&quot; with --name</source>
+        <translation>da a la cuenta un nombre de letras, cifras, «-», «_» o «.» con --name</translation>
+    </message>
+    <message>
+        <source>an account of that name exists already: choose another with --name</source>
+        <translation>ya existe una cuenta con ese nombre: elige otro con --name</translation>
+    </message>
+    <message>
+        <source>Added %1. Track it with: quelta accounts track NAME</source>
+        <translation>Se añadió %1. Para seguirla: quelta accounts track NAME</translation>
+    </message>
+    <message>
+        <source>no added account named %1: see quelta accounts</source>
+        <translation>no hay ninguna cuenta añadida llamada %1: consulta quelta accounts</translation>
+    </message>
+    <message>
+        <source>%1 was found in its folder, not added: untrack it instead</source>
+        <translation>%1 se encontró en su carpeta, no se añadió: deja de seguirla con untrack</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>Se quitó %1.</translation>
+    </message>
+    <message>
+        <source>%1 is the last account tracked</source>
+        <translation>%1 es la última cuenta que se sigue</translation>
+    </message>
+    <message>
+        <source>%1 is tracked.</source>
+        <translation>Se sigue %1.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer tracked.</source>
+        <translation>Ya no se sigue %1.</translation>
+    </message>
+    <message>
+        <source>Usage: quelta accounts                 list the accounts, their folders and who is signed in
+       quelta accounts add claude|chatgpt FOLDER [--name NAME]
+       quelta accounts remove NAME     forget an added folder
+       quelta accounts track|untrack NAME
+NAME is an account&apos;s name, or claude:NAME and chatgpt:NAME where two share it.
+</source>
+        <translation>Uso: quelta accounts                 listar las cuentas, sus carpetas y quién ha iniciado sesión
+     quelta accounts add claude|chatgpt FOLDER [--name NAME]
+     quelta accounts remove NAME     olvidar una carpeta añadida
+     quelta accounts track|untrack NAME
+NAME es el nombre de una cuenta, o claude:NAME y chatgpt:NAME cuando dos lo comparten.
+</translation>
+    </message>
+    <message>
+        <source>unknown accounts command: %1</source>
+        <translation>orden de accounts desconocida: %1</translation>
+    </message>
+    <message>
+        <source>accounts %1 needs one account name</source>
+        <translation>accounts %1 necesita un nombre de cuenta</translation>
+    </message>
+    <message>
+        <source>no account named %1: see quelta accounts</source>
+        <translation>no hay ninguna cuenta llamada %1: consulta quelta accounts</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a percentage</comment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Complete sign-in in your browser</source>
+        <translation>Completa el inicio de sesión en tu navegador</translation>
+    </message>
+    <message>
+        <source>Couldn’t connect · Try again</source>
+        <translation>No se pudo conectar · Vuelve a intentarlo</translation>
+    </message>
+    <message>
+        <source>Showing last update</source>
+        <translation>Mostrando la última actualización</translation>
+    </message>
+    <message>
+        <source>%1 credits left</source>
+        <translation>Quedan %1 créditos</translation>
+    </message>
+    <message>
+        <source>5-hour limit</source>
+        <translation>Límite de 5 horas</translation>
+    </message>
+    <message>
+        <source>Weekly limit</source>
+        <translation>Límite semanal</translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation>Límite diario</translation>
+    </message>
+    <message>
+        <source>Allowance not available</source>
+        <translation>Cuota no disponible</translation>
+    </message>
+    <message>
+        <source>%1 percent remaining</source>
+        <translation>Queda un %1 por ciento</translation>
+    </message>
+    <message>
+        <source>%1 percent used</source>
+        <translation>Usado el %1 por ciento</translation>
+    </message>
+    <message>
+        <source>unknown format: %1 (choose %2)</source>
+        <translation>formato desconocido: %1 (elige %2)</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose %2, or one account as claude:NAME)</source>
+        <translation>proveedor desconocido: %1 (elige %2, o una cuenta como claude:NAME)</translation>
+    </message>
+    <message>
+        <source>unknown option for status: %1</source>
+        <translation>opción desconocida para status: %1</translation>
+    </message>
+    <message>
+        <source>--format and --json cannot be used together</source>
+        <translation>--format y --json no se pueden usar juntos</translation>
+    </message>
+    <message>
+        <source>Signing in to %1…</source>
+        <translation>Iniciando sesión en %1…</translation>
+    </message>
+    <message>
+        <source>%1 is connected.</source>
+        <translation>%1 está conectado.</translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect.</source>
+        <translation>No se pudo conectar %1.</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>no se puede escribir la salida</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>no se puede escribir la salida: %1</translation>
+    </message>
+    <message>
+        <source>Usage: quelta &lt;command&gt; [options]
+
+Commands:
+  status [--json] [--cached]   refresh and show what is left of each allowance
+                               (--cached: the last figures, without loading)
+  status --watch               a JSON line now and again on every change
+  status --format waybar|polybar|i3blocks
+                               one line for that status bar; with --watch, one
+                               more on every change
+  status --provider NAME       only that provider: chatgpt, claude or framer;
+                               claude:NAME for one of its accounts
+  connect chatgpt|claude       sign in with the vendor&apos;s tool and connect it
+  connect claude:NAME          the same for another account
+  connect framer               sign in to Framer in its window and connect it
+  accounts [add|remove|track|untrack …]
+                               list or change the accounts of each provider
+</source>
+        <translation>Uso: quelta &lt;orden&gt; [opciones]
+
+Órdenes:
+  status [--json] [--cached]   actualizar y mostrar lo que queda de cada cuota
+                               (--cached: las últimas cifras, sin cargar)
+  status --watch               una línea JSON ahora y otra con cada cambio
+  status --format waybar|polybar|i3blocks
+                               una línea para esa barra de estado; con --watch, otra
+                               más con cada cambio
+  status --provider NAME       solo ese proveedor: chatgpt, claude o framer;
+                               claude:NAME para una de sus cuentas
+  connect chatgpt|claude       iniciar sesión con la herramienta del proveedor y conectarlo
+  connect claude:NAME          lo mismo para otra cuenta
+  connect framer               iniciar sesión en Framer en su ventana y conectarlo
+  accounts [add|remove|track|untrack …]
+                               listar o cambiar las cuentas de cada proveedor
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  --help       show this help
+  --version    show the version
+</source>
+        <translation>Opciones:
+  --help       mostrar esta ayuda
+  --version    mostrar la versión
+</translation>
+    </message>
+    <message>
+        <source>Framer is signed in to in a window: run this command on your desktop.</source>
+        <translation>El inicio de sesión en Framer se hace en una ventana: ejecuta esta orden en tu escritorio.</translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation>orden desconocida: %1</translation>
+    </message>
+    <message>
+        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
+        <translation>Quelta está abierto y desharía este cambio: ciérralo y vuelve a ejecutar la orden.</translation>
+    </message>
+    <message>
+        <source>couldn’t save settings to %1</source>
+        <translation>no se pudieron guardar los ajustes en %1</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose %2)</source>
+        <translation>proveedor desconocido: %1 (elige %2)</translation>
+    </message>
+    <message>
+        <source>bad date: %1 (use a number of days such as 7d or 30d, or a date such as 2026-11-01)</source>
+        <translation>fecha no válida: %1 (usa un número de días como 7d o 30d, o una fecha como 2026-11-01)</translation>
+    </message>
+    <message>
+        <source>unknown format: %1 (choose table, csv or json)</source>
+        <translation>formato desconocido: %1 (elige table, csv o json)</translation>
+    </message>
+    <message>
+        <source>--import needs a file</source>
+        <translation>--import necesita un archivo</translation>
+    </message>
+    <message>
+        <source>unknown option for history: %1</source>
+        <translation>opción desconocida para history: %1</translation>
+    </message>
+    <message>
+        <source>--import takes no other option</source>
+        <translation>--import no admite ninguna otra opción</translation>
+    </message>
+    <message>
+        <source>No history yet.
+</source>
+        <translation>Todavía no hay historial.
+</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Proveedor</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Límite</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Usado</translation>
+    </message>
+    <message>
+        <source>Resets</source>
+        <translation>Restablecimiento</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, línea %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was imported</source>
+        <translation>%1: %2; no se importó nada</translation>
+    </message>
+    <message>
+        <source>history could not be written: %1</source>
+        <translation>no se pudo escribir el historial: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n sample(s); %1 already in the history.</source>
+        <translation>
+            <numerusform>Se importó %n muestra; %1 ya estaban en el historial.</numerusform>
+            <numerusform>Se importaron %n muestras; %1 ya estaban en el historial.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n sample(s).</source>
+        <translation>
+            <numerusform>Se importó %n muestra.</numerusform>
+            <numerusform>Se importaron %n muestras.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>  history [--format table|csv|json]
+                               the figures Quelta recorded, oldest first
+  history --provider NAME[:ACCOUNT]
+                               only that service, or one account of it
+  history --limit ID           only that limit, such as five_hour or weekly
+  history --since 7d|30d|DATE  only from that many days back, or that date on
+  history --import FILE        add the samples of a CSV or JSON export
+</source>
+        <translation>  history [--format table|csv|json]
+                               las cifras que registró Quelta, de la más antigua
+  history --provider NAME[:ACCOUNT]
+                               solo ese servicio, o una de sus cuentas
+  history --limit ID           solo ese límite, como five_hour o weekly
+  history --since 7d|30d|DATE  solo desde hace tantos días, o desde esa fecha
+  history --import FILE        añadir las muestras de una exportación CSV o JSON
+</translation>
+    </message>
+    <message>
+        <source>history is unavailable: %1</source>
+        <translation>el historial no está disponible: %1</translation>
+    </message>
+    <message>
+        <source>history could not be read: %1</source>
+        <translation>no se pudo leer el historial: %1</translation>
+    </message>
+    <message>
+        <source>Sign in to Framer in the window, with Google or your email’s link, then try again.</source>
+        <translation>Inicia sesión en Framer en la ventana, con Google o con el enlace de tu correo, y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Quelta’s web helper, quelta-web, is missing beside quelta: install Quelta again.</source>
+        <translation>Falta el asistente web de Quelta, quelta-web, junto a quelta: vuelve a instalar Quelta.</translation>
+    </message>
+    <message>
+        <source>Complete the Codex sign-in in your browser, then try again.</source>
+        <translation>Completa el inicio de sesión de Codex en tu navegador y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then connect ChatGPT again.</source>
+        <translation>Instala Codex desde %1 y vuelve a conectar ChatGPT.</translation>
+    </message>
+    <message>
+        <source>Open Claude Code, run /login, and choose your Claude subscription.</source>
+        <translation>Abre Claude Code, ejecuta /login y elige tu suscripción de Claude.</translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then connect Claude again.</source>
+        <translation>Instala Claude Code desde %1 y vuelve a conectar Claude.</translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan. Claude Code needs a paid Claude subscription.</source>
+        <translation>Tu cuenta de Claude tiene el plan Free. Claude Code necesita una suscripción de pago de Claude.</translation>
+    </message>
+    <message>
+        <source>the running Quelta did not answer: %1</source>
+        <translation>el Quelta en ejecución no respondió: %1</translation>
+    </message>
+    <message>
+        <source>the same account as the default folder %1, which is kept</source>
+        <translation>la misma cuenta que la carpeta predeterminada %1, que se conserva</translation>
+    </message>
+    <message>
+        <source>the same account as %1, which was found first and is kept</source>
+        <translation>la misma cuenta que %1, que se encontró antes y se conserva</translation>
+    </message>
+    <message>
+        <source>cannot start the application program %1: %2</source>
+        <translation>no se puede iniciar el programa de la aplicación %1: %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,550 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Quelta</name>
+    <message>
+        <source>5-hour limit unavailable</source>
+        <translation>Limite sur 5 heures indisponible</translation>
+    </message>
+    <message>
+        <source>Weekly limit unavailable</source>
+        <translation>Limite hebdomadaire indisponible</translation>
+    </message>
+    <message>
+        <source>Fable 5 limit unavailable</source>
+        <translation>Limite Fable 5 indisponible</translation>
+    </message>
+    <message>
+        <source>No usage yet</source>
+        <translation>Aucune utilisation pour l’instant</translation>
+    </message>
+    <message>
+        <source>Reset time unavailable</source>
+        <translation>Heure de réinitialisation inconnue</translation>
+    </message>
+    <message>
+        <source>Claude Free doesn’t include Claude Code</source>
+        <translation>Claude Free n’inclut pas Claude Code</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Vérification…</translation>
+    </message>
+    <message>
+        <source>Requires connection</source>
+        <translation>Connexion requise</translation>
+    </message>
+    <message>
+        <source>Temporarily rate limited</source>
+        <translation>Temporairement limité</translation>
+    </message>
+    <message>
+        <source>Open Claude Code to renew access</source>
+        <translation>Ouvrez Claude Code pour renouveler l’accès</translation>
+    </message>
+    <message>
+        <source>Allowance unavailable</source>
+        <translation>Quota indisponible</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 checks again in %nm</source>
+        <translation>
+            <numerusform>Nouvelle vérification de %1 dans %n minute</numerusform>
+            <numerusform>Nouvelle vérification de %1 dans %n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 checks again in %nh</source>
+        <translation>
+            <numerusform>Nouvelle vérification de %1 dans %n heure</numerusform>
+            <numerusform>Nouvelle vérification de %1 dans %n heures</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>Mise à jour…</translation>
+    </message>
+    <message>
+        <source>Couldn’t save settings</source>
+        <translation>Impossible d’enregistrer les réglages</translation>
+    </message>
+    <message>
+        <source>Couldn’t keep history</source>
+        <translation>Impossible de conserver l’historique</translation>
+    </message>
+    <message>
+        <source>Refresh incomplete · Try again</source>
+        <translation>Actualisation incomplète · Réessayez</translation>
+    </message>
+    <message>
+        <source>Checking allowances</source>
+        <translation>Vérification des quotas</translation>
+    </message>
+    <message>
+        <source>Not updated yet</source>
+        <translation>Pas encore actualisé</translation>
+    </message>
+    <message>
+        <source>Updated just now</source>
+        <translation>Actualisé à l’instant</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %nm ago</source>
+        <translation>
+            <numerusform>Actualisé il y a %n minute</numerusform>
+            <numerusform>Actualisé il y a %n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %nh ago</source>
+        <translation>
+            <numerusform>Actualisé il y a %n heure</numerusform>
+            <numerusform>Actualisé il y a %n heures</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sign in to Claude</source>
+        <translation>Connectez-vous à Claude</translation>
+    </message>
+    <message>
+        <source>Sign in with your Claude subscription</source>
+        <translation>Connectez-vous avec votre abonnement Claude</translation>
+    </message>
+    <message>
+        <source>Reconnect your Claude subscription</source>
+        <translation>Reconnectez votre abonnement Claude</translation>
+    </message>
+    <message>
+        <source>Usage unavailable</source>
+        <translation>Utilisation indisponible</translation>
+    </message>
+    <message>
+        <source>No active session</source>
+        <translation>Aucune session active</translation>
+    </message>
+    <message>
+        <source>Connected · limits not reported yet</source>
+        <translation>Connecté · limites pas encore communiquées</translation>
+    </message>
+    <message>
+        <source>Connected · reset time unavailable</source>
+        <translation>Connecté · heure de réinitialisation inconnue</translation>
+    </message>
+    <message>
+        <source>Resets on %1</source>
+        <translation>Réinitialisation le %1</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>day and month</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>Resets in %1d %2h</source>
+        <translation>Réinitialisation dans %1 j %2 h</translation>
+    </message>
+    <message>
+        <source>Resets in %1h %2m</source>
+        <translation>Réinitialisation dans %1 h %2 min</translation>
+    </message>
+    <message numerus="yes">
+        <source>Resets in %nm</source>
+        <translation>
+            <numerusform>Réinitialisation dans %n minute</numerusform>
+            <numerusform>Réinitialisation dans %n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>tracked</source>
+        <translation>suivi</translation>
+    </message>
+    <message>
+        <source>offered</source>
+        <translation>proposé</translation>
+    </message>
+    <message>
+        <source>(web session)</source>
+        <translation>(session web)</translation>
+    </message>
+    <message>
+        <source>(no identity)</source>
+        <translation>(aucune identité)</translation>
+    </message>
+    <message>
+        <source>left out: %1: %2</source>
+        <translation>écarté : %1 : %2</translation>
+    </message>
+    <message>
+        <source>accounts add needs a provider and a folder</source>
+        <translation>accounts add attend un fournisseur et un dossier</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose claude or chatgpt)</source>
+        <translation>fournisseur inconnu : %1 (choisissez claude ou chatgpt)</translation>
+    </message>
+    <message>
+        <source>no such folder: %1</source>
+        <translation>dossier introuvable : %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no %2 sign-in</source>
+        <translation>%1 ne contient aucune connexion %2</translation>
+    </message>
+    <message>
+        <source>give the account a name of letters, digits, &quot;-&quot;, &quot;_&quot; or &quot;.&quot; with --name</source>
+        <translation>donnez au compte un nom fait de lettres, de chiffres, « - », « _ » ou « . » avec --name</translation>
+    </message>
+    <message>
+        <source>an account of that name exists already: choose another with --name</source>
+        <translation>un compte porte déjà ce nom : choisissez-en un autre avec --name</translation>
+    </message>
+    <message>
+        <source>Added %1. Track it with: quelta accounts track NAME</source>
+        <translation>%1 ajouté. Pour le suivre : quelta accounts track NAME</translation>
+    </message>
+    <message>
+        <source>no added account named %1: see quelta accounts</source>
+        <translation>aucun compte ajouté nommé %1 : voir quelta accounts</translation>
+    </message>
+    <message>
+        <source>%1 was found in its folder, not added: untrack it instead</source>
+        <translation>%1 a été trouvé dans son dossier, pas ajouté : cessez plutôt de le suivre avec untrack</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>%1 supprimé.</translation>
+    </message>
+    <message>
+        <source>%1 is the last account tracked</source>
+        <translation>%1 est le dernier compte suivi</translation>
+    </message>
+    <message>
+        <source>%1 is tracked.</source>
+        <translation>%1 est suivi.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer tracked.</source>
+        <translation>%1 n’est plus suivi.</translation>
+    </message>
+    <message>
+        <source>Usage: quelta accounts                 list the accounts, their folders and who is signed in
+       quelta accounts add claude|chatgpt FOLDER [--name NAME]
+       quelta accounts remove NAME     forget an added folder
+       quelta accounts track|untrack NAME
+NAME is an account&apos;s name, or claude:NAME and chatgpt:NAME where two share it.
+</source>
+        <translation>Utilisation : quelta accounts                 lister les comptes, leurs dossiers et qui est connecté
+              quelta accounts add claude|chatgpt FOLDER [--name NAME]
+              quelta accounts remove NAME     oublier un dossier ajouté
+              quelta accounts track|untrack NAME
+NAME est le nom d’un compte, ou claude:NAME et chatgpt:NAME quand deux comptes le partagent.
+</translation>
+    </message>
+    <message>
+        <source>unknown accounts command: %1</source>
+        <translation>commande accounts inconnue : %1</translation>
+    </message>
+    <message>
+        <source>accounts %1 needs one account name</source>
+        <translation>accounts %1 attend un nom de compte</translation>
+    </message>
+    <message>
+        <source>no account named %1: see quelta accounts</source>
+        <translation>aucun compte nommé %1 : voir quelta accounts</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a percentage</comment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Complete sign-in in your browser</source>
+        <translation>Terminez la connexion dans votre navigateur</translation>
+    </message>
+    <message>
+        <source>Couldn’t connect · Try again</source>
+        <translation>Connexion impossible · Réessayez</translation>
+    </message>
+    <message>
+        <source>Showing last update</source>
+        <translation>Dernière mise à jour affichée</translation>
+    </message>
+    <message>
+        <source>%1 credits left</source>
+        <translation>%1 crédits restants</translation>
+    </message>
+    <message>
+        <source>5-hour limit</source>
+        <translation>Limite sur 5 heures</translation>
+    </message>
+    <message>
+        <source>Weekly limit</source>
+        <translation>Limite hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation>Limite quotidienne</translation>
+    </message>
+    <message>
+        <source>Allowance not available</source>
+        <translation>Quota non disponible</translation>
+    </message>
+    <message>
+        <source>%1 percent remaining</source>
+        <translation>%1 pour cent restants</translation>
+    </message>
+    <message>
+        <source>%1 percent used</source>
+        <translation>%1 pour cent utilisés</translation>
+    </message>
+    <message>
+        <source>unknown format: %1 (choose %2)</source>
+        <translation>format inconnu : %1 (choisissez %2)</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose %2, or one account as claude:NAME)</source>
+        <translation>fournisseur inconnu : %1 (choisissez %2, ou un compte sous la forme claude:NAME)</translation>
+    </message>
+    <message>
+        <source>unknown option for status: %1</source>
+        <translation>option inconnue pour status : %1</translation>
+    </message>
+    <message>
+        <source>--format and --json cannot be used together</source>
+        <translation>--format et --json ne peuvent pas être utilisés ensemble</translation>
+    </message>
+    <message>
+        <source>Signing in to %1…</source>
+        <translation>Connexion à %1…</translation>
+    </message>
+    <message>
+        <source>%1 is connected.</source>
+        <translation>%1 est connecté.</translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect.</source>
+        <translation>Impossible de connecter %1.</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>impossible d’écrire la sortie</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>impossible d’écrire la sortie : %1</translation>
+    </message>
+    <message>
+        <source>Usage: quelta &lt;command&gt; [options]
+
+Commands:
+  status [--json] [--cached]   refresh and show what is left of each allowance
+                               (--cached: the last figures, without loading)
+  status --watch               a JSON line now and again on every change
+  status --format waybar|polybar|i3blocks
+                               one line for that status bar; with --watch, one
+                               more on every change
+  status --provider NAME       only that provider: chatgpt, claude or framer;
+                               claude:NAME for one of its accounts
+  connect chatgpt|claude       sign in with the vendor&apos;s tool and connect it
+  connect claude:NAME          the same for another account
+  connect framer               sign in to Framer in its window and connect it
+  accounts [add|remove|track|untrack …]
+                               list or change the accounts of each provider
+</source>
+        <translation>Utilisation : quelta &lt;commande&gt; [options]
+
+Commandes :
+  status [--json] [--cached]   actualiser et afficher ce qui reste de chaque quota
+                               (--cached : les derniers chiffres, sans charger)
+  status --watch               une ligne JSON maintenant, puis une à chaque changement
+  status --format waybar|polybar|i3blocks
+                               une ligne pour cette barre d’état ; avec --watch, une
+                               de plus à chaque changement
+  status --provider NAME       seulement ce fournisseur : chatgpt, claude ou framer ;
+                               claude:NAME pour l’un de ses comptes
+  connect chatgpt|claude       se connecter avec l’outil du fournisseur et le relier
+  connect claude:NAME          la même chose pour un autre compte
+  connect framer               se connecter à Framer dans sa fenêtre et le relier
+  accounts [add|remove|track|untrack …]
+                               lister ou modifier les comptes de chaque fournisseur
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  --help       show this help
+  --version    show the version
+</source>
+        <translation>Options :
+  --help       afficher cette aide
+  --version    afficher la version
+</translation>
+    </message>
+    <message>
+        <source>Framer is signed in to in a window: run this command on your desktop.</source>
+        <translation>La connexion à Framer se fait dans une fenêtre : lancez cette commande depuis votre bureau.</translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation>commande inconnue : %1</translation>
+    </message>
+    <message>
+        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
+        <translation>Quelta est ouvert et annulerait cette modification : quittez-le, puis relancez la commande.</translation>
+    </message>
+    <message>
+        <source>couldn’t save settings to %1</source>
+        <translation>impossible d’enregistrer les réglages dans %1</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose %2)</source>
+        <translation>fournisseur inconnu : %1 (choisissez %2)</translation>
+    </message>
+    <message>
+        <source>bad date: %1 (use a number of days such as 7d or 30d, or a date such as 2026-11-01)</source>
+        <translation>date incorrecte : %1 (indiquez un nombre de jours comme 7d ou 30d, ou une date comme 2026-11-01)</translation>
+    </message>
+    <message>
+        <source>unknown format: %1 (choose table, csv or json)</source>
+        <translation>format inconnu : %1 (choisissez table, csv ou json)</translation>
+    </message>
+    <message>
+        <source>--import needs a file</source>
+        <translation>--import attend un fichier</translation>
+    </message>
+    <message>
+        <source>unknown option for history: %1</source>
+        <translation>option inconnue pour history : %1</translation>
+    </message>
+    <message>
+        <source>--import takes no other option</source>
+        <translation>--import n’accepte aucune autre option</translation>
+    </message>
+    <message>
+        <source>No history yet.
+</source>
+        <translation>Aucun historique pour l’instant.
+</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Fournisseur</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Utilisé</translation>
+    </message>
+    <message>
+        <source>Resets</source>
+        <translation>Réinitialisation</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, ligne %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was imported</source>
+        <translation>%1 : %2 ; rien n’a été importé</translation>
+    </message>
+    <message>
+        <source>history could not be written: %1</source>
+        <translation>impossible d’écrire l’historique : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n sample(s); %1 already in the history.</source>
+        <translation>
+            <numerusform>%n relevé importé ; %1 déjà dans l’historique.</numerusform>
+            <numerusform>%n relevés importés ; %1 déjà dans l’historique.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n sample(s).</source>
+        <translation>
+            <numerusform>%n relevé importé.</numerusform>
+            <numerusform>%n relevés importés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>  history [--format table|csv|json]
+                               the figures Quelta recorded, oldest first
+  history --provider NAME[:ACCOUNT]
+                               only that service, or one account of it
+  history --limit ID           only that limit, such as five_hour or weekly
+  history --since 7d|30d|DATE  only from that many days back, or that date on
+  history --import FILE        add the samples of a CSV or JSON export
+</source>
+        <translation>  history [--format table|csv|json]
+                               les chiffres relevés par Quelta, du plus ancien
+  history --provider NAME[:ACCOUNT]
+                               seulement ce service, ou l’un de ses comptes
+  history --limit ID           seulement cette limite, comme five_hour ou weekly
+  history --since 7d|30d|DATE  seulement depuis autant de jours, ou depuis cette date
+  history --import FILE        ajouter les relevés d’un export CSV ou JSON
+</translation>
+    </message>
+    <message>
+        <source>history is unavailable: %1</source>
+        <translation>l’historique est indisponible : %1</translation>
+    </message>
+    <message>
+        <source>history could not be read: %1</source>
+        <translation>impossible de lire l’historique : %1</translation>
+    </message>
+    <message>
+        <source>Sign in to Framer in the window, with Google or your email’s link, then try again.</source>
+        <translation>Connectez-vous à Framer dans la fenêtre, avec Google ou le lien reçu par e-mail, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Quelta’s web helper, quelta-web, is missing beside quelta: install Quelta again.</source>
+        <translation>L’assistant web de Quelta, quelta-web, est absent à côté de quelta : réinstallez Quelta.</translation>
+    </message>
+    <message>
+        <source>Complete the Codex sign-in in your browser, then try again.</source>
+        <translation>Terminez la connexion à Codex dans votre navigateur, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then connect ChatGPT again.</source>
+        <translation>Installez Codex depuis %1, puis connectez à nouveau ChatGPT.</translation>
+    </message>
+    <message>
+        <source>Open Claude Code, run /login, and choose your Claude subscription.</source>
+        <translation>Ouvrez Claude Code, lancez /login et choisissez votre abonnement Claude.</translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then connect Claude again.</source>
+        <translation>Installez Claude Code depuis %1, puis connectez à nouveau Claude.</translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan. Claude Code needs a paid Claude subscription.</source>
+        <translation>Votre compte Claude est sur l’offre Free. Claude Code nécessite un abonnement Claude payant.</translation>
+    </message>
+    <message>
+        <source>the running Quelta did not answer: %1</source>
+        <translation>le Quelta en cours d’exécution n’a pas répondu : %1</translation>
+    </message>
+    <message>
+        <source>the same account as the default folder %1, which is kept</source>
+        <translation>le même compte que le dossier par défaut %1, qui est conservé</translation>
+    </message>
+    <message>
+        <source>the same account as %1, which was found first and is kept</source>
+        <translation>le même compte que %1, trouvé en premier et conservé</translation>
+    </message>
+    <message>
+        <source>cannot start the application program %1: %2</source>
+        <translation>impossible de lancer le programme de l’application %1 : %2</translation>
+    </message>
+</context>
+</TS>

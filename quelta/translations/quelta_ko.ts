@@ -1,0 +1,543 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko">
+<context>
+    <name>Quelta</name>
+    <message>
+        <source>5-hour limit unavailable</source>
+        <translation>5시간 한도를 확인할 수 없음</translation>
+    </message>
+    <message>
+        <source>Weekly limit unavailable</source>
+        <translation>주간 한도를 확인할 수 없음</translation>
+    </message>
+    <message>
+        <source>Fable 5 limit unavailable</source>
+        <translation>Fable 5 한도를 확인할 수 없음</translation>
+    </message>
+    <message>
+        <source>No usage yet</source>
+        <translation>아직 사용하지 않음</translation>
+    </message>
+    <message>
+        <source>Reset time unavailable</source>
+        <translation>재설정 시간을 알 수 없음</translation>
+    </message>
+    <message>
+        <source>Claude Free doesn’t include Claude Code</source>
+        <translation>Claude Free에는 Claude Code가 포함되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>확인 중…</translation>
+    </message>
+    <message>
+        <source>Requires connection</source>
+        <translation>연결 필요</translation>
+    </message>
+    <message>
+        <source>Temporarily rate limited</source>
+        <translation>일시적으로 요청이 제한됨</translation>
+    </message>
+    <message>
+        <source>Open Claude Code to renew access</source>
+        <translation>액세스를 갱신하려면 Claude Code를 여세요</translation>
+    </message>
+    <message>
+        <source>Allowance unavailable</source>
+        <translation>사용량을 확인할 수 없음</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 checks again in %nm</source>
+        <translation>
+            <numerusform>%1: %n분 후 다시 확인</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 checks again in %nh</source>
+        <translation>
+            <numerusform>%1: %n시간 후 다시 확인</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>업데이트 중…</translation>
+    </message>
+    <message>
+        <source>Couldn’t save settings</source>
+        <translation>설정을 저장할 수 없음</translation>
+    </message>
+    <message>
+        <source>Couldn’t keep history</source>
+        <translation>기록을 보관할 수 없음</translation>
+    </message>
+    <message>
+        <source>Refresh incomplete · Try again</source>
+        <translation>새로 고침 미완료 · 다시 시도하세요</translation>
+    </message>
+    <message>
+        <source>Checking allowances</source>
+        <translation>사용량 확인 중</translation>
+    </message>
+    <message>
+        <source>Not updated yet</source>
+        <translation>아직 업데이트되지 않음</translation>
+    </message>
+    <message>
+        <source>Updated just now</source>
+        <translation>방금 업데이트됨</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %nm ago</source>
+        <translation>
+            <numerusform>%n분 전에 업데이트됨</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %nh ago</source>
+        <translation>
+            <numerusform>%n시간 전에 업데이트됨</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sign in to Claude</source>
+        <translation>Claude에 로그인하세요</translation>
+    </message>
+    <message>
+        <source>Sign in with your Claude subscription</source>
+        <translation>Claude 구독으로 로그인하세요</translation>
+    </message>
+    <message>
+        <source>Reconnect your Claude subscription</source>
+        <translation>Claude 구독을 다시 연결하세요</translation>
+    </message>
+    <message>
+        <source>Usage unavailable</source>
+        <translation>사용량 정보를 확인할 수 없음</translation>
+    </message>
+    <message>
+        <source>No active session</source>
+        <translation>활성 세션 없음</translation>
+    </message>
+    <message>
+        <source>Connected · limits not reported yet</source>
+        <translation>연결됨 · 아직 한도가 보고되지 않음</translation>
+    </message>
+    <message>
+        <source>Connected · reset time unavailable</source>
+        <translation>연결됨 · 재설정 시간을 알 수 없음</translation>
+    </message>
+    <message>
+        <source>Resets on %1</source>
+        <translation>%1에 재설정</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>day and month</comment>
+        <translation>M월 d일</translation>
+    </message>
+    <message>
+        <source>Resets in %1d %2h</source>
+        <translation>%1일 %2시간 후 재설정</translation>
+    </message>
+    <message>
+        <source>Resets in %1h %2m</source>
+        <translation>%1시간 %2분 후 재설정</translation>
+    </message>
+    <message numerus="yes">
+        <source>Resets in %nm</source>
+        <translation>
+            <numerusform>%n분 후 재설정</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>tracked</source>
+        <translation>추적 중</translation>
+    </message>
+    <message>
+        <source>offered</source>
+        <translation>제안됨</translation>
+    </message>
+    <message>
+        <source>(web session)</source>
+        <translation>(웹 세션)</translation>
+    </message>
+    <message>
+        <source>(no identity)</source>
+        <translation>(신원 없음)</translation>
+    </message>
+    <message>
+        <source>left out: %1: %2</source>
+        <translation>제외됨: %1: %2</translation>
+    </message>
+    <message>
+        <source>accounts add needs a provider and a folder</source>
+        <translation>accounts add에는 제공자와 폴더가 필요합니다</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose claude or chatgpt)</source>
+        <translation>알 수 없는 제공자: %1 (claude 또는 chatgpt 중에서 선택)</translation>
+    </message>
+    <message>
+        <source>no such folder: %1</source>
+        <translation>폴더가 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no %2 sign-in</source>
+        <translation>%1에 %2 로그인 정보가 없습니다</translation>
+    </message>
+    <message>
+        <source>give the account a name of letters, digits, &quot;-&quot;, &quot;_&quot; or &quot;.&quot; with --name</source>
+        <translation>--name으로 문자, 숫자, &quot;-&quot;, &quot;_&quot;, &quot;.&quot;로 된 계정 이름을 지정하세요</translation>
+    </message>
+    <message>
+        <source>an account of that name exists already: choose another with --name</source>
+        <translation>같은 이름의 계정이 이미 있습니다: --name으로 다른 이름을 지정하세요</translation>
+    </message>
+    <message>
+        <source>Added %1. Track it with: quelta accounts track NAME</source>
+        <translation>%1을(를) 추가했습니다. 추적하려면: quelta accounts track NAME</translation>
+    </message>
+    <message>
+        <source>no added account named %1: see quelta accounts</source>
+        <translation>%1(이)라는 추가된 계정이 없습니다: quelta accounts를 참고하세요</translation>
+    </message>
+    <message>
+        <source>%1 was found in its folder, not added: untrack it instead</source>
+        <translation>%1은(는) 폴더에서 발견된 계정이며 추가된 것이 아닙니다: 대신 untrack 하세요</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>%1을(를) 제거했습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is the last account tracked</source>
+        <translation>%1은(는) 마지막으로 추적 중인 계정입니다</translation>
+    </message>
+    <message>
+        <source>%1 is tracked.</source>
+        <translation>%1을(를) 추적합니다.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer tracked.</source>
+        <translation>%1을(를) 더 이상 추적하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Usage: quelta accounts                 list the accounts, their folders and who is signed in
+       quelta accounts add claude|chatgpt FOLDER [--name NAME]
+       quelta accounts remove NAME     forget an added folder
+       quelta accounts track|untrack NAME
+NAME is an account&apos;s name, or claude:NAME and chatgpt:NAME where two share it.
+</source>
+        <translation>사용법: quelta accounts                 계정, 계정 폴더, 로그인한 사용자 나열
+     quelta accounts add claude|chatgpt FOLDER [--name NAME]
+     quelta accounts remove NAME     추가한 폴더 잊기
+     quelta accounts track|untrack NAME
+NAME은 계정 이름이며, 두 계정의 이름이 같으면 claude:NAME 또는 chatgpt:NAME을 씁니다.
+</translation>
+    </message>
+    <message>
+        <source>unknown accounts command: %1</source>
+        <translation>알 수 없는 accounts 명령: %1</translation>
+    </message>
+    <message>
+        <source>accounts %1 needs one account name</source>
+        <translation>accounts %1에는 계정 이름 하나가 필요합니다</translation>
+    </message>
+    <message>
+        <source>no account named %1: see quelta accounts</source>
+        <translation>%1(이)라는 계정이 없습니다: quelta accounts를 참고하세요</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a percentage</comment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Complete sign-in in your browser</source>
+        <translation>브라우저에서 로그인을 완료하세요</translation>
+    </message>
+    <message>
+        <source>Couldn’t connect · Try again</source>
+        <translation>연결할 수 없음 · 다시 시도하세요</translation>
+    </message>
+    <message>
+        <source>Showing last update</source>
+        <translation>마지막 업데이트 표시 중</translation>
+    </message>
+    <message>
+        <source>%1 credits left</source>
+        <translation>크레딧 %1 남음</translation>
+    </message>
+    <message>
+        <source>5-hour limit</source>
+        <translation>5시간 한도</translation>
+    </message>
+    <message>
+        <source>Weekly limit</source>
+        <translation>주간 한도</translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation>일일 한도</translation>
+    </message>
+    <message>
+        <source>Allowance not available</source>
+        <translation>사용량을 확인할 수 없음</translation>
+    </message>
+    <message>
+        <source>%1 percent remaining</source>
+        <translation>%1퍼센트 남음</translation>
+    </message>
+    <message>
+        <source>%1 percent used</source>
+        <translation>%1퍼센트 사용함</translation>
+    </message>
+    <message>
+        <source>unknown format: %1 (choose %2)</source>
+        <translation>알 수 없는 형식: %1 (%2 중에서 선택)</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose %2, or one account as claude:NAME)</source>
+        <translation>알 수 없는 제공자: %1 (%2 중에서 선택하거나 claude:NAME 형식으로 계정 지정)</translation>
+    </message>
+    <message>
+        <source>unknown option for status: %1</source>
+        <translation>status의 알 수 없는 옵션: %1</translation>
+    </message>
+    <message>
+        <source>--format and --json cannot be used together</source>
+        <translation>--format과 --json은 함께 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Signing in to %1…</source>
+        <translation>%1에 로그인하는 중…</translation>
+    </message>
+    <message>
+        <source>%1 is connected.</source>
+        <translation>%1이(가) 연결되었습니다.</translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect.</source>
+        <translation>%1을(를) 연결할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>출력을 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>출력을 쓸 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Usage: quelta &lt;command&gt; [options]
+
+Commands:
+  status [--json] [--cached]   refresh and show what is left of each allowance
+                               (--cached: the last figures, without loading)
+  status --watch               a JSON line now and again on every change
+  status --format waybar|polybar|i3blocks
+                               one line for that status bar; with --watch, one
+                               more on every change
+  status --provider NAME       only that provider: chatgpt, claude or framer;
+                               claude:NAME for one of its accounts
+  connect chatgpt|claude       sign in with the vendor&apos;s tool and connect it
+  connect claude:NAME          the same for another account
+  connect framer               sign in to Framer in its window and connect it
+  accounts [add|remove|track|untrack …]
+                               list or change the accounts of each provider
+</source>
+        <translation>사용법: quelta &lt;명령&gt; [옵션]
+
+명령:
+  status [--json] [--cached]   새로 고치고 각 사용량의 남은 양을 표시
+                               (--cached: 불러오지 않고 마지막 수치 표시)
+  status --watch               지금 JSON 한 줄, 이후 변경될 때마다 한 줄
+  status --format waybar|polybar|i3blocks
+                               해당 상태 표시줄용 한 줄; --watch와 함께 쓰면
+                               변경될 때마다 한 줄 더
+  status --provider NAME       해당 제공자만: chatgpt, claude 또는 framer;
+                               계정 하나는 claude:NAME
+  connect chatgpt|claude       제공자의 도구로 로그인하고 연결
+  connect claude:NAME          다른 계정에 대해 같은 작업
+  connect framer               Framer 창에서 로그인하고 연결
+  accounts [add|remove|track|untrack …]
+                               각 제공자의 계정을 나열하거나 변경
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  --help       show this help
+  --version    show the version
+</source>
+        <translation>옵션:
+  --help       이 도움말 표시
+  --version    버전 표시
+</translation>
+    </message>
+    <message>
+        <source>Framer is signed in to in a window: run this command on your desktop.</source>
+        <translation>Framer 로그인은 창에서 진행됩니다: 데스크톱에서 이 명령을 실행하세요.</translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation>알 수 없는 명령: %1</translation>
+    </message>
+    <message>
+        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
+        <translation>Quelta가 실행 중이어서 이 변경을 되돌립니다: Quelta를 종료한 뒤 다시 실행하세요.</translation>
+    </message>
+    <message>
+        <source>couldn’t save settings to %1</source>
+        <translation>설정을 %1에 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose %2)</source>
+        <translation>알 수 없는 제공자: %1 (%2 중에서 선택)</translation>
+    </message>
+    <message>
+        <source>bad date: %1 (use a number of days such as 7d or 30d, or a date such as 2026-11-01)</source>
+        <translation>잘못된 날짜: %1 (7d나 30d 같은 일수 또는 2026-11-01 같은 날짜를 사용하세요)</translation>
+    </message>
+    <message>
+        <source>unknown format: %1 (choose table, csv or json)</source>
+        <translation>알 수 없는 형식: %1 (table, csv, json 중에서 선택)</translation>
+    </message>
+    <message>
+        <source>--import needs a file</source>
+        <translation>--import에는 파일이 필요합니다</translation>
+    </message>
+    <message>
+        <source>unknown option for history: %1</source>
+        <translation>history의 알 수 없는 옵션: %1</translation>
+    </message>
+    <message>
+        <source>--import takes no other option</source>
+        <translation>--import는 다른 옵션과 함께 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>No history yet.
+</source>
+        <translation>아직 기록이 없습니다.
+</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>시간</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>제공자</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>한도</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>사용</translation>
+    </message>
+    <message>
+        <source>Resets</source>
+        <translation>재설정</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, %2번째 줄</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was imported</source>
+        <translation>%1: %2; 아무것도 가져오지 않았습니다</translation>
+    </message>
+    <message>
+        <source>history could not be written: %1</source>
+        <translation>기록을 쓸 수 없습니다: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n sample(s); %1 already in the history.</source>
+        <translation>
+            <numerusform>샘플 %n개를 가져왔습니다. %1개는 이미 기록에 있습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n sample(s).</source>
+        <translation>
+            <numerusform>샘플 %n개를 가져왔습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>  history [--format table|csv|json]
+                               the figures Quelta recorded, oldest first
+  history --provider NAME[:ACCOUNT]
+                               only that service, or one account of it
+  history --limit ID           only that limit, such as five_hour or weekly
+  history --since 7d|30d|DATE  only from that many days back, or that date on
+  history --import FILE        add the samples of a CSV or JSON export
+</source>
+        <translation>  history [--format table|csv|json]
+                               Quelta가 기록한 수치, 오래된 순
+  history --provider NAME[:ACCOUNT]
+                               해당 서비스만, 또는 그 계정 하나만
+  history --limit ID           해당 한도만 (예: five_hour, weekly)
+  history --since 7d|30d|DATE  그 일수 전부터, 또는 그 날짜부터만
+  history --import FILE        CSV 또는 JSON 내보내기의 샘플 추가
+</translation>
+    </message>
+    <message>
+        <source>history is unavailable: %1</source>
+        <translation>기록을 사용할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>history could not be read: %1</source>
+        <translation>기록을 읽을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Sign in to Framer in the window, with Google or your email’s link, then try again.</source>
+        <translation>창에서 Google 또는 이메일 링크로 Framer에 로그인한 뒤 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Quelta’s web helper, quelta-web, is missing beside quelta: install Quelta again.</source>
+        <translation>quelta 옆에 Quelta의 웹 도우미 quelta-web이 없습니다: Quelta를 다시 설치하세요.</translation>
+    </message>
+    <message>
+        <source>Complete the Codex sign-in in your browser, then try again.</source>
+        <translation>브라우저에서 Codex 로그인을 완료한 뒤 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then connect ChatGPT again.</source>
+        <translation>%1에서 Codex를 설치한 뒤 ChatGPT를 다시 연결하세요.</translation>
+    </message>
+    <message>
+        <source>Open Claude Code, run /login, and choose your Claude subscription.</source>
+        <translation>Claude Code를 열고 /login을 실행한 뒤 Claude 구독을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then connect Claude again.</source>
+        <translation>%1에서 Claude Code를 설치한 뒤 Claude를 다시 연결하세요.</translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan. Claude Code needs a paid Claude subscription.</source>
+        <translation>Claude 계정이 Free 요금제입니다. Claude Code를 사용하려면 유료 Claude 구독이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>the running Quelta did not answer: %1</source>
+        <translation>실행 중인 Quelta가 응답하지 않았습니다: %1</translation>
+    </message>
+    <message>
+        <source>the same account as the default folder %1, which is kept</source>
+        <translation>기본 폴더 %1과(와) 같은 계정이므로 기본 폴더를 유지합니다</translation>
+    </message>
+    <message>
+        <source>the same account as %1, which was found first and is kept</source>
+        <translation>먼저 발견된 %1과(와) 같은 계정이므로 %1을(를) 유지합니다</translation>
+    </message>
+    <message>
+        <source>cannot start the application program %1: %2</source>
+        <translation>애플리케이션 프로그램 %1을(를) 시작할 수 없습니다: %2</translation>
+    </message>
+</context>
+</TS>

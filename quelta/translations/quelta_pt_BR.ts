@@ -1,0 +1,550 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Quelta</name>
+    <message>
+        <source>5-hour limit unavailable</source>
+        <translation>Limite de 5 horas indisponível</translation>
+    </message>
+    <message>
+        <source>Weekly limit unavailable</source>
+        <translation>Limite semanal indisponível</translation>
+    </message>
+    <message>
+        <source>Fable 5 limit unavailable</source>
+        <translation>Limite do Fable 5 indisponível</translation>
+    </message>
+    <message>
+        <source>No usage yet</source>
+        <translation>Nenhum uso ainda</translation>
+    </message>
+    <message>
+        <source>Reset time unavailable</source>
+        <translation>Horário de redefinição indisponível</translation>
+    </message>
+    <message>
+        <source>Claude Free doesn’t include Claude Code</source>
+        <translation>O Claude Free não inclui o Claude Code</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Verificando…</translation>
+    </message>
+    <message>
+        <source>Requires connection</source>
+        <translation>Requer conexão</translation>
+    </message>
+    <message>
+        <source>Temporarily rate limited</source>
+        <translation>Temporariamente limitado</translation>
+    </message>
+    <message>
+        <source>Open Claude Code to renew access</source>
+        <translation>Abra o Claude Code para renovar o acesso</translation>
+    </message>
+    <message>
+        <source>Allowance unavailable</source>
+        <translation>Cota indisponível</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 checks again in %nm</source>
+        <translation>
+            <numerusform>%1 verifica novamente em %n minuto</numerusform>
+            <numerusform>%1 verifica novamente em %n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 checks again in %nh</source>
+        <translation>
+            <numerusform>%1 verifica novamente em %n hora</numerusform>
+            <numerusform>%1 verifica novamente em %n horas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>Atualizando…</translation>
+    </message>
+    <message>
+        <source>Couldn’t save settings</source>
+        <translation>Não foi possível salvar os ajustes</translation>
+    </message>
+    <message>
+        <source>Couldn’t keep history</source>
+        <translation>Não foi possível manter o histórico</translation>
+    </message>
+    <message>
+        <source>Refresh incomplete · Try again</source>
+        <translation>Atualização incompleta · Tente novamente</translation>
+    </message>
+    <message>
+        <source>Checking allowances</source>
+        <translation>Verificando cotas</translation>
+    </message>
+    <message>
+        <source>Not updated yet</source>
+        <translation>Ainda não atualizado</translation>
+    </message>
+    <message>
+        <source>Updated just now</source>
+        <translation>Atualizado agora mesmo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %nm ago</source>
+        <translation>
+            <numerusform>Atualizado há %n minuto</numerusform>
+            <numerusform>Atualizado há %n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %nh ago</source>
+        <translation>
+            <numerusform>Atualizado há %n hora</numerusform>
+            <numerusform>Atualizado há %n horas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sign in to Claude</source>
+        <translation>Entre no Claude</translation>
+    </message>
+    <message>
+        <source>Sign in with your Claude subscription</source>
+        <translation>Entre com sua assinatura do Claude</translation>
+    </message>
+    <message>
+        <source>Reconnect your Claude subscription</source>
+        <translation>Reconecte sua assinatura do Claude</translation>
+    </message>
+    <message>
+        <source>Usage unavailable</source>
+        <translation>Uso indisponível</translation>
+    </message>
+    <message>
+        <source>No active session</source>
+        <translation>Nenhuma sessão ativa</translation>
+    </message>
+    <message>
+        <source>Connected · limits not reported yet</source>
+        <translation>Conectado · limites ainda não informados</translation>
+    </message>
+    <message>
+        <source>Connected · reset time unavailable</source>
+        <translation>Conectado · horário de redefinição indisponível</translation>
+    </message>
+    <message>
+        <source>Resets on %1</source>
+        <translation>Redefine em %1</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>day and month</comment>
+        <translation>d &apos;de&apos; MMM</translation>
+    </message>
+    <message>
+        <source>Resets in %1d %2h</source>
+        <translation>Redefine em %1 d %2 h</translation>
+    </message>
+    <message>
+        <source>Resets in %1h %2m</source>
+        <translation>Redefine em %1 h %2 min</translation>
+    </message>
+    <message numerus="yes">
+        <source>Resets in %nm</source>
+        <translation>
+            <numerusform>Redefine em %n minuto</numerusform>
+            <numerusform>Redefine em %n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>tracked</source>
+        <translation>acompanhada</translation>
+    </message>
+    <message>
+        <source>offered</source>
+        <translation>oferecida</translation>
+    </message>
+    <message>
+        <source>(web session)</source>
+        <translation>(sessão web)</translation>
+    </message>
+    <message>
+        <source>(no identity)</source>
+        <translation>(sem identidade)</translation>
+    </message>
+    <message>
+        <source>left out: %1: %2</source>
+        <translation>deixada de fora: %1: %2</translation>
+    </message>
+    <message>
+        <source>accounts add needs a provider and a folder</source>
+        <translation>accounts add precisa de um provedor e de uma pasta</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose claude or chatgpt)</source>
+        <translation>provedor desconhecido: %1 (escolha claude ou chatgpt)</translation>
+    </message>
+    <message>
+        <source>no such folder: %1</source>
+        <translation>pasta inexistente: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no %2 sign-in</source>
+        <translation>%1 não contém login do %2</translation>
+    </message>
+    <message>
+        <source>give the account a name of letters, digits, &quot;-&quot;, &quot;_&quot; or &quot;.&quot; with --name</source>
+        <translation>dê à conta um nome com letras, dígitos, &quot;-&quot;, &quot;_&quot; ou &quot;.&quot; usando --name</translation>
+    </message>
+    <message>
+        <source>an account of that name exists already: choose another with --name</source>
+        <translation>já existe uma conta com esse nome: escolha outro com --name</translation>
+    </message>
+    <message>
+        <source>Added %1. Track it with: quelta accounts track NAME</source>
+        <translation>%1 adicionada. Para acompanhá-la: quelta accounts track NAME</translation>
+    </message>
+    <message>
+        <source>no added account named %1: see quelta accounts</source>
+        <translation>nenhuma conta adicionada com o nome %1: veja quelta accounts</translation>
+    </message>
+    <message>
+        <source>%1 was found in its folder, not added: untrack it instead</source>
+        <translation>%1 foi encontrada na pasta, não adicionada: use untrack para deixar de acompanhá-la</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>%1 removida.</translation>
+    </message>
+    <message>
+        <source>%1 is the last account tracked</source>
+        <translation>%1 é a última conta acompanhada</translation>
+    </message>
+    <message>
+        <source>%1 is tracked.</source>
+        <translation>%1 está sendo acompanhada.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer tracked.</source>
+        <translation>%1 não é mais acompanhada.</translation>
+    </message>
+    <message>
+        <source>Usage: quelta accounts                 list the accounts, their folders and who is signed in
+       quelta accounts add claude|chatgpt FOLDER [--name NAME]
+       quelta accounts remove NAME     forget an added folder
+       quelta accounts track|untrack NAME
+NAME is an account&apos;s name, or claude:NAME and chatgpt:NAME where two share it.
+</source>
+        <translation>Uso: quelta accounts                 listar as contas, suas pastas e quem está conectado
+     quelta accounts add claude|chatgpt FOLDER [--name NAME]
+     quelta accounts remove NAME     esquecer uma pasta adicionada
+     quelta accounts track|untrack NAME
+NAME é o nome de uma conta, ou claude:NAME e chatgpt:NAME quando duas o compartilham.
+</translation>
+    </message>
+    <message>
+        <source>unknown accounts command: %1</source>
+        <translation>comando accounts desconhecido: %1</translation>
+    </message>
+    <message>
+        <source>accounts %1 needs one account name</source>
+        <translation>accounts %1 precisa de um nome de conta</translation>
+    </message>
+    <message>
+        <source>no account named %1: see quelta accounts</source>
+        <translation>nenhuma conta com o nome %1: veja quelta accounts</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a percentage</comment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Complete sign-in in your browser</source>
+        <translation>Conclua o login no navegador</translation>
+    </message>
+    <message>
+        <source>Couldn’t connect · Try again</source>
+        <translation>Não foi possível conectar · Tente novamente</translation>
+    </message>
+    <message>
+        <source>Showing last update</source>
+        <translation>Exibindo a última atualização</translation>
+    </message>
+    <message>
+        <source>%1 credits left</source>
+        <translation>%1 créditos restantes</translation>
+    </message>
+    <message>
+        <source>5-hour limit</source>
+        <translation>Limite de 5 horas</translation>
+    </message>
+    <message>
+        <source>Weekly limit</source>
+        <translation>Limite semanal</translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation>Limite diário</translation>
+    </message>
+    <message>
+        <source>Allowance not available</source>
+        <translation>Cota não disponível</translation>
+    </message>
+    <message>
+        <source>%1 percent remaining</source>
+        <translation>Restam %1 por cento</translation>
+    </message>
+    <message>
+        <source>%1 percent used</source>
+        <translation>%1 por cento usados</translation>
+    </message>
+    <message>
+        <source>unknown format: %1 (choose %2)</source>
+        <translation>formato desconhecido: %1 (escolha %2)</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose %2, or one account as claude:NAME)</source>
+        <translation>provedor desconhecido: %1 (escolha %2, ou uma conta como claude:NAME)</translation>
+    </message>
+    <message>
+        <source>unknown option for status: %1</source>
+        <translation>opção desconhecida para status: %1</translation>
+    </message>
+    <message>
+        <source>--format and --json cannot be used together</source>
+        <translation>--format e --json não podem ser usados juntos</translation>
+    </message>
+    <message>
+        <source>Signing in to %1…</source>
+        <translation>Entrando no %1…</translation>
+    </message>
+    <message>
+        <source>%1 is connected.</source>
+        <translation>%1 está conectado.</translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect.</source>
+        <translation>Não foi possível conectar o %1.</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>não é possível gravar a saída</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>não é possível gravar a saída: %1</translation>
+    </message>
+    <message>
+        <source>Usage: quelta &lt;command&gt; [options]
+
+Commands:
+  status [--json] [--cached]   refresh and show what is left of each allowance
+                               (--cached: the last figures, without loading)
+  status --watch               a JSON line now and again on every change
+  status --format waybar|polybar|i3blocks
+                               one line for that status bar; with --watch, one
+                               more on every change
+  status --provider NAME       only that provider: chatgpt, claude or framer;
+                               claude:NAME for one of its accounts
+  connect chatgpt|claude       sign in with the vendor&apos;s tool and connect it
+  connect claude:NAME          the same for another account
+  connect framer               sign in to Framer in its window and connect it
+  accounts [add|remove|track|untrack …]
+                               list or change the accounts of each provider
+</source>
+        <translation>Uso: quelta &lt;comando&gt; [opções]
+
+Comandos:
+  status [--json] [--cached]   atualizar e mostrar o que resta de cada cota
+                               (--cached: os últimos números, sem carregar)
+  status --watch               uma linha JSON agora e outra a cada mudança
+  status --format waybar|polybar|i3blocks
+                               uma linha para essa barra de status; com --watch, mais
+                               uma a cada mudança
+  status --provider NAME       só esse provedor: chatgpt, claude ou framer;
+                               claude:NAME para uma de suas contas
+  connect chatgpt|claude       entrar com a ferramenta do provedor e conectá-lo
+  connect claude:NAME          o mesmo para outra conta
+  connect framer               entrar no Framer na janela dele e conectá-lo
+  accounts [add|remove|track|untrack …]
+                               listar ou alterar as contas de cada provedor
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  --help       show this help
+  --version    show the version
+</source>
+        <translation>Opções:
+  --help       mostrar esta ajuda
+  --version    mostrar a versão
+</translation>
+    </message>
+    <message>
+        <source>Framer is signed in to in a window: run this command on your desktop.</source>
+        <translation>O login no Framer é feito em uma janela: execute este comando na sua área de trabalho.</translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation>comando desconhecido: %1</translation>
+    </message>
+    <message>
+        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
+        <translation>O Quelta está aberto e desfaria esta alteração: feche-o e execute o comando de novo.</translation>
+    </message>
+    <message>
+        <source>couldn’t save settings to %1</source>
+        <translation>não foi possível salvar os ajustes em %1</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose %2)</source>
+        <translation>provedor desconhecido: %1 (escolha %2)</translation>
+    </message>
+    <message>
+        <source>bad date: %1 (use a number of days such as 7d or 30d, or a date such as 2026-11-01)</source>
+        <translation>data inválida: %1 (use um número de dias como 7d ou 30d, ou uma data como 2026-11-01)</translation>
+    </message>
+    <message>
+        <source>unknown format: %1 (choose table, csv or json)</source>
+        <translation>formato desconhecido: %1 (escolha table, csv ou json)</translation>
+    </message>
+    <message>
+        <source>--import needs a file</source>
+        <translation>--import precisa de um arquivo</translation>
+    </message>
+    <message>
+        <source>unknown option for history: %1</source>
+        <translation>opção desconhecida para history: %1</translation>
+    </message>
+    <message>
+        <source>--import takes no other option</source>
+        <translation>--import não aceita outras opções</translation>
+    </message>
+    <message>
+        <source>No history yet.
+</source>
+        <translation>Ainda não há histórico.
+</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Horário</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Provedor</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Usado</translation>
+    </message>
+    <message>
+        <source>Resets</source>
+        <translation>Redefinição</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>não é possível ler %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, linha %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was imported</source>
+        <translation>%1: %2; nada foi importado</translation>
+    </message>
+    <message>
+        <source>history could not be written: %1</source>
+        <translation>não foi possível gravar o histórico: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n sample(s); %1 already in the history.</source>
+        <translation>
+            <numerusform>%n amostra importada; %1 já no histórico.</numerusform>
+            <numerusform>%n amostras importadas; %1 já no histórico.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n sample(s).</source>
+        <translation>
+            <numerusform>%n amostra importada.</numerusform>
+            <numerusform>%n amostras importadas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>  history [--format table|csv|json]
+                               the figures Quelta recorded, oldest first
+  history --provider NAME[:ACCOUNT]
+                               only that service, or one account of it
+  history --limit ID           only that limit, such as five_hour or weekly
+  history --since 7d|30d|DATE  only from that many days back, or that date on
+  history --import FILE        add the samples of a CSV or JSON export
+</source>
+        <translation>  history [--format table|csv|json]
+                               os números registrados pelo Quelta, do mais antigo
+  history --provider NAME[:ACCOUNT]
+                               só esse serviço, ou uma de suas contas
+  history --limit ID           só esse limite, como five_hour ou weekly
+  history --since 7d|30d|DATE  só a partir de tantos dias atrás, ou dessa data
+  history --import FILE        adicionar as amostras de uma exportação CSV ou JSON
+</translation>
+    </message>
+    <message>
+        <source>history is unavailable: %1</source>
+        <translation>o histórico está indisponível: %1</translation>
+    </message>
+    <message>
+        <source>history could not be read: %1</source>
+        <translation>não foi possível ler o histórico: %1</translation>
+    </message>
+    <message>
+        <source>Sign in to Framer in the window, with Google or your email’s link, then try again.</source>
+        <translation>Entre no Framer na janela, com o Google ou o link do seu e-mail, e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Quelta’s web helper, quelta-web, is missing beside quelta: install Quelta again.</source>
+        <translation>O auxiliar web do Quelta, quelta-web, não está ao lado do quelta: instale o Quelta novamente.</translation>
+    </message>
+    <message>
+        <source>Complete the Codex sign-in in your browser, then try again.</source>
+        <translation>Conclua o login do Codex no navegador e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then connect ChatGPT again.</source>
+        <translation>Instale o Codex em %1 e conecte o ChatGPT novamente.</translation>
+    </message>
+    <message>
+        <source>Open Claude Code, run /login, and choose your Claude subscription.</source>
+        <translation>Abra o Claude Code, execute /login e escolha sua assinatura do Claude.</translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then connect Claude again.</source>
+        <translation>Instale o Claude Code em %1 e conecte o Claude novamente.</translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan. Claude Code needs a paid Claude subscription.</source>
+        <translation>Sua conta do Claude está no plano Free. O Claude Code requer uma assinatura paga do Claude.</translation>
+    </message>
+    <message>
+        <source>the running Quelta did not answer: %1</source>
+        <translation>o Quelta em execução não respondeu: %1</translation>
+    </message>
+    <message>
+        <source>the same account as the default folder %1, which is kept</source>
+        <translation>a mesma conta da pasta padrão %1, que é mantida</translation>
+    </message>
+    <message>
+        <source>the same account as %1, which was found first and is kept</source>
+        <translation>a mesma conta de %1, que foi encontrada primeiro e é mantida</translation>
+    </message>
+    <message>
+        <source>cannot start the application program %1: %2</source>
+        <translation>não é possível iniciar o programa do aplicativo %1: %2</translation>
+    </message>
+</context>
+</TS>

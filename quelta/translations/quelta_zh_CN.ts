@@ -1,0 +1,543 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>Quelta</name>
+    <message>
+        <source>5-hour limit unavailable</source>
+        <translation>5 小时限额不可用</translation>
+    </message>
+    <message>
+        <source>Weekly limit unavailable</source>
+        <translation>每周限额不可用</translation>
+    </message>
+    <message>
+        <source>Fable 5 limit unavailable</source>
+        <translation>Fable 5 限额不可用</translation>
+    </message>
+    <message>
+        <source>No usage yet</source>
+        <translation>尚未使用</translation>
+    </message>
+    <message>
+        <source>Reset time unavailable</source>
+        <translation>重置时间未知</translation>
+    </message>
+    <message>
+        <source>Claude Free doesn’t include Claude Code</source>
+        <translation>Claude Free 不包含 Claude Code</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>正在检查…</translation>
+    </message>
+    <message>
+        <source>Requires connection</source>
+        <translation>需要连接</translation>
+    </message>
+    <message>
+        <source>Temporarily rate limited</source>
+        <translation>暂时受到频率限制</translation>
+    </message>
+    <message>
+        <source>Open Claude Code to renew access</source>
+        <translation>打开 Claude Code 以续期访问权限</translation>
+    </message>
+    <message>
+        <source>Allowance unavailable</source>
+        <translation>额度不可用</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 checks again in %nm</source>
+        <translation>
+            <numerusform>%1 将在 %n 分钟后重新检查</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 checks again in %nh</source>
+        <translation>
+            <numerusform>%1 将在 %n 小时后重新检查</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>正在更新…</translation>
+    </message>
+    <message>
+        <source>Couldn’t save settings</source>
+        <translation>无法保存设置</translation>
+    </message>
+    <message>
+        <source>Couldn’t keep history</source>
+        <translation>无法保存历史记录</translation>
+    </message>
+    <message>
+        <source>Refresh incomplete · Try again</source>
+        <translation>刷新未完成 · 请重试</translation>
+    </message>
+    <message>
+        <source>Checking allowances</source>
+        <translation>正在检查额度</translation>
+    </message>
+    <message>
+        <source>Not updated yet</source>
+        <translation>尚未更新</translation>
+    </message>
+    <message>
+        <source>Updated just now</source>
+        <translation>刚刚更新</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %nm ago</source>
+        <translation>
+            <numerusform>%n 分钟前更新</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %nh ago</source>
+        <translation>
+            <numerusform>%n 小时前更新</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sign in to Claude</source>
+        <translation>请登录 Claude</translation>
+    </message>
+    <message>
+        <source>Sign in with your Claude subscription</source>
+        <translation>请使用你的 Claude 订阅登录</translation>
+    </message>
+    <message>
+        <source>Reconnect your Claude subscription</source>
+        <translation>请重新连接你的 Claude 订阅</translation>
+    </message>
+    <message>
+        <source>Usage unavailable</source>
+        <translation>用量不可用</translation>
+    </message>
+    <message>
+        <source>No active session</source>
+        <translation>没有活动会话</translation>
+    </message>
+    <message>
+        <source>Connected · limits not reported yet</source>
+        <translation>已连接 · 尚未报告限额</translation>
+    </message>
+    <message>
+        <source>Connected · reset time unavailable</source>
+        <translation>已连接 · 重置时间未知</translation>
+    </message>
+    <message>
+        <source>Resets on %1</source>
+        <translation>%1重置</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>day and month</comment>
+        <translation>M月d日</translation>
+    </message>
+    <message>
+        <source>Resets in %1d %2h</source>
+        <translation>%1 天 %2 小时后重置</translation>
+    </message>
+    <message>
+        <source>Resets in %1h %2m</source>
+        <translation>%1 小时 %2 分钟后重置</translation>
+    </message>
+    <message numerus="yes">
+        <source>Resets in %nm</source>
+        <translation>
+            <numerusform>%n 分钟后重置</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>tracked</source>
+        <translation>跟踪中</translation>
+    </message>
+    <message>
+        <source>offered</source>
+        <translation>可添加</translation>
+    </message>
+    <message>
+        <source>(web session)</source>
+        <translation>(网页会话)</translation>
+    </message>
+    <message>
+        <source>(no identity)</source>
+        <translation>(无身份)</translation>
+    </message>
+    <message>
+        <source>left out: %1: %2</source>
+        <translation>已略过：%1：%2</translation>
+    </message>
+    <message>
+        <source>accounts add needs a provider and a folder</source>
+        <translation>accounts add 需要一个提供方和一个文件夹</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose claude or chatgpt)</source>
+        <translation>未知的提供方：%1（请选择 claude 或 chatgpt）</translation>
+    </message>
+    <message>
+        <source>no such folder: %1</source>
+        <translation>文件夹不存在：%1</translation>
+    </message>
+    <message>
+        <source>%1 holds no %2 sign-in</source>
+        <translation>%1 中没有 %2 的登录信息</translation>
+    </message>
+    <message>
+        <source>give the account a name of letters, digits, &quot;-&quot;, &quot;_&quot; or &quot;.&quot; with --name</source>
+        <translation>请用 --name 为账户指定由字母、数字、“-”、“_”或“.”组成的名称</translation>
+    </message>
+    <message>
+        <source>an account of that name exists already: choose another with --name</source>
+        <translation>已存在同名账户：请用 --name 另选一个名称</translation>
+    </message>
+    <message>
+        <source>Added %1. Track it with: quelta accounts track NAME</source>
+        <translation>已添加 %1。使用以下命令跟踪：quelta accounts track NAME</translation>
+    </message>
+    <message>
+        <source>no added account named %1: see quelta accounts</source>
+        <translation>没有名为 %1 的已添加账户：请查看 quelta accounts</translation>
+    </message>
+    <message>
+        <source>%1 was found in its folder, not added: untrack it instead</source>
+        <translation>%1 是在其文件夹中发现的，并非手动添加：请改用 untrack</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>已移除 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is the last account tracked</source>
+        <translation>%1 是最后一个正在跟踪的账户</translation>
+    </message>
+    <message>
+        <source>%1 is tracked.</source>
+        <translation>正在跟踪 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is no longer tracked.</source>
+        <translation>已停止跟踪 %1。</translation>
+    </message>
+    <message>
+        <source>Usage: quelta accounts                 list the accounts, their folders and who is signed in
+       quelta accounts add claude|chatgpt FOLDER [--name NAME]
+       quelta accounts remove NAME     forget an added folder
+       quelta accounts track|untrack NAME
+NAME is an account&apos;s name, or claude:NAME and chatgpt:NAME where two share it.
+</source>
+        <translation>用法： quelta accounts                 列出账户、其文件夹以及已登录的身份
+    quelta accounts add claude|chatgpt FOLDER [--name NAME]
+    quelta accounts remove NAME     移除已添加的文件夹
+    quelta accounts track|untrack NAME
+NAME 为账户名称；若两个账户同名，请使用 claude:NAME 或 chatgpt:NAME。
+</translation>
+    </message>
+    <message>
+        <source>unknown accounts command: %1</source>
+        <translation>未知的 accounts 命令：%1</translation>
+    </message>
+    <message>
+        <source>accounts %1 needs one account name</source>
+        <translation>accounts %1 需要一个账户名称</translation>
+    </message>
+    <message>
+        <source>no account named %1: see quelta accounts</source>
+        <translation>没有名为 %1 的账户：请查看 quelta accounts</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a percentage</comment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Complete sign-in in your browser</source>
+        <translation>请在浏览器中完成登录</translation>
+    </message>
+    <message>
+        <source>Couldn’t connect · Try again</source>
+        <translation>无法连接 · 请重试</translation>
+    </message>
+    <message>
+        <source>Showing last update</source>
+        <translation>显示上次更新</translation>
+    </message>
+    <message>
+        <source>%1 credits left</source>
+        <translation>剩余 %1 点数</translation>
+    </message>
+    <message>
+        <source>5-hour limit</source>
+        <translation>5 小时限额</translation>
+    </message>
+    <message>
+        <source>Weekly limit</source>
+        <translation>每周限额</translation>
+    </message>
+    <message>
+        <source>Daily limit</source>
+        <translation>每日限额</translation>
+    </message>
+    <message>
+        <source>Allowance not available</source>
+        <translation>额度不可用</translation>
+    </message>
+    <message>
+        <source>%1 percent remaining</source>
+        <translation>剩余百分之 %1</translation>
+    </message>
+    <message>
+        <source>%1 percent used</source>
+        <translation>已使用百分之 %1</translation>
+    </message>
+    <message>
+        <source>unknown format: %1 (choose %2)</source>
+        <translation>未知的格式：%1（请选择 %2）</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose %2, or one account as claude:NAME)</source>
+        <translation>未知的提供方：%1（请选择 %2，或以 claude:NAME 指定一个账户）</translation>
+    </message>
+    <message>
+        <source>unknown option for status: %1</source>
+        <translation>status 的未知选项：%1</translation>
+    </message>
+    <message>
+        <source>--format and --json cannot be used together</source>
+        <translation>--format 和 --json 不能同时使用</translation>
+    </message>
+    <message>
+        <source>Signing in to %1…</source>
+        <translation>正在登录 %1…</translation>
+    </message>
+    <message>
+        <source>%1 is connected.</source>
+        <translation>%1 已连接。</translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect.</source>
+        <translation>%1 无法连接。</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>无法写入输出</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>无法写入输出：%1</translation>
+    </message>
+    <message>
+        <source>Usage: quelta &lt;command&gt; [options]
+
+Commands:
+  status [--json] [--cached]   refresh and show what is left of each allowance
+                               (--cached: the last figures, without loading)
+  status --watch               a JSON line now and again on every change
+  status --format waybar|polybar|i3blocks
+                               one line for that status bar; with --watch, one
+                               more on every change
+  status --provider NAME       only that provider: chatgpt, claude or framer;
+                               claude:NAME for one of its accounts
+  connect chatgpt|claude       sign in with the vendor&apos;s tool and connect it
+  connect claude:NAME          the same for another account
+  connect framer               sign in to Framer in its window and connect it
+  accounts [add|remove|track|untrack …]
+                               list or change the accounts of each provider
+</source>
+        <translation>用法：quelta &lt;命令&gt; [选项]
+
+命令：
+  status [--json] [--cached]   刷新并显示每项额度的剩余量
+                               （--cached：不加载，显示上次的数值）
+  status --watch               立即输出一行 JSON，之后每次变化再输出一行
+  status --format waybar|polybar|i3blocks
+                               为该状态栏输出一行；配合 --watch，
+                               每次变化再输出一行
+  status --provider NAME       仅该提供方：chatgpt、claude 或 framer；
+                               用 claude:NAME 指定其中一个账户
+  connect chatgpt|claude       用提供方的工具登录并连接
+  connect claude:NAME          对另一个账户执行相同操作
+  connect framer               在 Framer 窗口中登录并连接
+  accounts [add|remove|track|untrack …]
+                               列出或更改各提供方的账户
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  --help       show this help
+  --version    show the version
+</source>
+        <translation>选项：
+  --help       显示此帮助
+  --version    显示版本
+</translation>
+    </message>
+    <message>
+        <source>Framer is signed in to in a window: run this command on your desktop.</source>
+        <translation>Framer 需要在窗口中登录：请在桌面环境中运行此命令。</translation>
+    </message>
+    <message>
+        <source>unknown command: %1</source>
+        <translation>未知的命令：%1</translation>
+    </message>
+    <message>
+        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
+        <translation>Quelta 正在运行，会撤销此更改：请先退出 Quelta，再重新运行。</translation>
+    </message>
+    <message>
+        <source>couldn’t save settings to %1</source>
+        <translation>无法将设置保存到 %1</translation>
+    </message>
+    <message>
+        <source>unknown provider: %1 (choose %2)</source>
+        <translation>未知的提供方：%1（请选择 %2）</translation>
+    </message>
+    <message>
+        <source>bad date: %1 (use a number of days such as 7d or 30d, or a date such as 2026-11-01)</source>
+        <translation>日期无效：%1（请使用 7d 或 30d 这样的天数，或 2026-11-01 这样的日期）</translation>
+    </message>
+    <message>
+        <source>unknown format: %1 (choose table, csv or json)</source>
+        <translation>未知的格式：%1（请选择 table、csv 或 json）</translation>
+    </message>
+    <message>
+        <source>--import needs a file</source>
+        <translation>--import 需要一个文件</translation>
+    </message>
+    <message>
+        <source>unknown option for history: %1</source>
+        <translation>history 的未知选项：%1</translation>
+    </message>
+    <message>
+        <source>--import takes no other option</source>
+        <translation>--import 不能与其他选项一起使用</translation>
+    </message>
+    <message>
+        <source>No history yet.
+</source>
+        <translation>暂无历史记录。
+</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>提供方</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>限额</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>已用</translation>
+    </message>
+    <message>
+        <source>Resets</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1，第 %2 行</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was imported</source>
+        <translation>%1：%2；未导入任何内容</translation>
+    </message>
+    <message>
+        <source>history could not be written: %1</source>
+        <translation>无法写入历史记录：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n sample(s); %1 already in the history.</source>
+        <translation>
+            <numerusform>已导入 %n 个样本；%1 个已在历史记录中。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n sample(s).</source>
+        <translation>
+            <numerusform>已导入 %n 个样本。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>  history [--format table|csv|json]
+                               the figures Quelta recorded, oldest first
+  history --provider NAME[:ACCOUNT]
+                               only that service, or one account of it
+  history --limit ID           only that limit, such as five_hour or weekly
+  history --since 7d|30d|DATE  only from that many days back, or that date on
+  history --import FILE        add the samples of a CSV or JSON export
+</source>
+        <translation>  history [--format table|csv|json]
+                               Quelta 记录的数值，按时间从旧到新
+  history --provider NAME[:ACCOUNT]
+                               仅该服务，或其中一个账户
+  history --limit ID           仅该限额，例如 five_hour 或 weekly
+  history --since 7d|30d|DATE  仅从若干天前或该日期起
+  history --import FILE        添加 CSV 或 JSON 导出文件中的样本
+</translation>
+    </message>
+    <message>
+        <source>history is unavailable: %1</source>
+        <translation>历史记录不可用：%1</translation>
+    </message>
+    <message>
+        <source>history could not be read: %1</source>
+        <translation>无法读取历史记录：%1</translation>
+    </message>
+    <message>
+        <source>Sign in to Framer in the window, with Google or your email’s link, then try again.</source>
+        <translation>请在窗口中通过 Google 或邮件中的链接登录 Framer，然后重试。</translation>
+    </message>
+    <message>
+        <source>Quelta’s web helper, quelta-web, is missing beside quelta: install Quelta again.</source>
+        <translation>quelta 旁缺少 Quelta 的网页助手 quelta-web：请重新安装 Quelta。</translation>
+    </message>
+    <message>
+        <source>Complete the Codex sign-in in your browser, then try again.</source>
+        <translation>请在浏览器中完成 Codex 登录，然后重试。</translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then connect ChatGPT again.</source>
+        <translation>请从 %1 安装 Codex，然后重新连接 ChatGPT。</translation>
+    </message>
+    <message>
+        <source>Open Claude Code, run /login, and choose your Claude subscription.</source>
+        <translation>打开 Claude Code，运行 /login，然后选择你的 Claude 订阅。</translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then connect Claude again.</source>
+        <translation>请从 %1 安装 Claude Code，然后重新连接 Claude。</translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan. Claude Code needs a paid Claude subscription.</source>
+        <translation>你的 Claude 账户使用的是 Free 方案。Claude Code 需要付费的 Claude 订阅。</translation>
+    </message>
+    <message>
+        <source>the running Quelta did not answer: %1</source>
+        <translation>正在运行的 Quelta 没有响应：%1</translation>
+    </message>
+    <message>
+        <source>the same account as the default folder %1, which is kept</source>
+        <translation>与默认文件夹 %1 中的账户相同，保留默认文件夹</translation>
+    </message>
+    <message>
+        <source>the same account as %1, which was found first and is kept</source>
+        <translation>与先找到的 %1 中的账户相同，保留 %1</translation>
+    </message>
+    <message>
+        <source>cannot start the application program %1: %2</source>
+        <translation>无法启动应用程序 %1：%2</translation>
+    </message>
+</context>
+</TS>

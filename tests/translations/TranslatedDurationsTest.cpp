@@ -1,0 +1,58 @@
+#include "connectors/ResetCountdownText.h"
+#include "core/RefreshStatusText.h"
+
+#include <QTest>
+#include <QTranslator>
+
+using namespace quelta;
+
+// Counts read with each language's plural rules, numbers with its digits and signs.
+class TranslatedDurationsTest : public QObject
+{
+    Q_OBJECT
+
+    QTranslator m_translator;
+
+    void speak(const QString &language)
+    {
+        QCoreApplication::removeTranslator(&m_translator);
+        QVERIFY(m_translator.load(QStringLiteral(":/i18n/quelta_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&m_translator);
+    }
+
+private Q_SLOTS:
+    void countsTakeThePluralTheyNeed_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QString>("updated");
+        QTest::addColumn<QString>("resets");
+
+        QTest::newRow("en one") << "en" << 1 << "Updated 1m ago" << "Resets in 1m";
+        QTest::newRow("de one") << "de" << 1 << "Vor 1 Minute aktualisiert" << "Wird in 1 Minute zurückgesetzt";
+        QTest::newRow("de many") << "de" << 5 << "Vor 5 Minuten aktualisiert" << "Wird in 5 Minuten zurückgesetzt";
+        QTest::newRow("fr one") << "fr" << 1 << "Actualisé il y a 1 minute" << "Réinitialisation dans 1 minute";
+        QTest::newRow("ru one") << "ru" << 21 << "Обновлено 21 минуту назад" << "Сброс через 21 минуту";
+        QTest::newRow("ru few") << "ru" << 3 << "Обновлено 3 минуты назад" << "Сброс через 3 минуты";
+        QTest::newRow("ru many") << "ru" << 11 << "Обновлено 11 минут назад" << "Сброс через 11 минут";
+        QTest::newRow("ja") << "ja" << 2 << "2 分前に更新" << "2 分後にリセット";
+    }
+
+    void countsTakeThePluralTheyNeed()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, minutes);
+        QFETCH(QString, updated);
+        QFETCH(QString, resets);
+        speak(language);
+
+        const QDateTime now = QDateTime::fromSecsSinceEpoch(1'800'000'000, Qt::UTC);
+        RefreshStatus status;
+        status.lastUpdated = now.addSecs(-60 * minutes);
+        QCOMPARE(refreshStatusText(status, now), updated);
+        QCOMPARE(resetCountdownText(now.addSecs(60 * minutes), now), resets);
+    }
+};
+
+QTEST_GUILESS_MAIN(TranslatedDurationsTest)
+#include "TranslatedDurationsTest.moc"
