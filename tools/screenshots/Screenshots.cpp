@@ -25,6 +25,7 @@
 #include "alerts/UsageNotificationManager.h"
 #include "analytics/AnalyticsManager.h"
 #include "platform/LoginItem.h"
+#include "SessionTranslation.h"
 #include <QScrollArea>
 #include "ui/popover/PopoverWindow.h"
 
@@ -273,6 +274,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    session::installSessionTranslation(app, {QStringLiteral("quelta"), QStringLiteral("installquelta")});
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     registerFonts(QString::fromUtf8(QUELTA_FONT_DIRECTORY));
     QStringList arguments = app.arguments().mid(1);
