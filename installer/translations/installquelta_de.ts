@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Quelta is already installed. Open it and choose Check for Updates in Settings to get the latest version.</source>
-        <translation>Quelta ist bereits installiert. Öffnen Sie Quelta und wählen Sie in den Einstellungen „Nach Updates suchen“, um die neueste Version zu erhalten.</translation>
+        <translation>Quelta ist bereits installiert. Öffnen Sie es und wählen Sie in den Einstellungen „Nach Updates suchen“.</translation>
     </message>
     <message>
         <source>Quelta couldn’t be copied to Applications. Check the folder’s permissions and try again.</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Quelta is ready in Applications.</source>
-        <translation>Quelta ist in „Programme“ bereit.</translation>
+        <translation>Quelta ist jetzt in „Programme“.</translation>
     </message>
     <message>
         <source>Drag Quelta into Applications to get started.</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Quelta is already installed. Open it and choose Check for Updates in Settings to get the latest version.</source>
-        <translation>Quelta ya está instalado. Ábrelo y elige Buscar actualizaciones en los ajustes para obtener la última versión.</translation>
+        <translation>Quelta ya está instalado. Ábrelo y elige Buscar actualizaciones en los ajustes.</translation>
     </message>
     <message>
         <source>Quelta couldn’t be copied to Applications. Check the folder’s permissions and try again.</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Quelta is already installed. Open it and choose Check for Updates in Settings to get the latest version.</source>
-        <translation>Quelta est déjà installé. Ouvrez-le et choisissez Rechercher les mises à jour dans les réglages pour obtenir la dernière version.</translation>
+        <translation>Quelta est déjà installé. Ouvrez-le et choisissez Rechercher les mises à jour dans les réglages.</translation>
     </message>
     <message>
         <source>Quelta couldn’t be copied to Applications. Check the folder’s permissions and try again.</source>

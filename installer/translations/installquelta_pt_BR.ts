@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Quelta is already installed. Open it and choose Check for Updates in Settings to get the latest version.</source>
-        <translation>O Quelta já está instalado. Abra-o e escolha Verificar atualizações nos ajustes para obter a versão mais recente.</translation>
+        <translation>O Quelta já está instalado. Abra-o e escolha Verificar atualizações nos ajustes.</translation>
     </message>
     <message>
         <source>Quelta couldn’t be copied to Applications. Check the folder’s permissions and try again.</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Quelta is already installed. Open it and choose Check for Updates in Settings to get the latest version.</source>
-        <translation>Quelta уже установлен. Откройте его и выберите «Проверить обновления» в настройках, чтобы получить последнюю версию.</translation>
+        <translation>Quelta уже установлен. Откройте его и выберите в настройках «Проверить обновления».</translation>
     </message>
     <message>
         <source>Quelta couldn’t be copied to Applications. Check the folder’s permissions and try again.</source>
