@@ -49,10 +49,11 @@ foreach(layer IN LISTS installer_layers)
     check_file("${file}" ${layer} ${rank_${layer}} FALSE "${installer_layers}")
   endforeach()
 endforeach()
-# The telemetry client, the installer, the freedesktop files both programs write and the way both
-# replace a file know nothing of the application.
+# The telemetry client, the installer, the freedesktop files both programs write, the way both
+# read the session's language and the way both replace a file know nothing of the application.
 file(GLOB_RECURSE outside "${SOURCE_DIR}/telemetry/*.h" "${SOURCE_DIR}/telemetry/*.cpp" "${SOURCE_DIR}/installer/*.h" "${SOURCE_DIR}/installer/*.cpp"
-     "${SOURCE_DIR}/xdg/*.h" "${SOURCE_DIR}/xdg/*.cpp" "${SOURCE_DIR}/durable/*.h" "${SOURCE_DIR}/durable/*.cpp")
+     "${SOURCE_DIR}/xdg/*.h" "${SOURCE_DIR}/xdg/*.cpp" "${SOURCE_DIR}/durable/*.h" "${SOURCE_DIR}/durable/*.cpp"
+     "${SOURCE_DIR}/locale/*.h" "${SOURCE_DIR}/locale/*.cpp")
 foreach(file IN LISTS outside)
   check_file("${file}" none 0 TRUE "${layers}")
 endforeach()

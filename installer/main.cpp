@@ -4,6 +4,8 @@
 #include "window/InstallerStyle.h"
 #include "window/InstallerWindow.h"
 
+#include "SessionTranslation.h"
+
 #include <QApplication>
 #include <QDir>
 
@@ -21,6 +23,7 @@ int main(int argc, char *argv[])
     }
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Install Quelta"));
+    session::installSessionTranslation(application, {QStringLiteral("installquelta")});
     installer::style::registerFonts(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Resources")));
 
     installer::InstallerModel model(installer::InstallEngine{installer::InstallerModel::standardPayload()});

@@ -2,6 +2,7 @@
 
 #include "InstallerModel.h"
 #include "InstallerStyle.h"
+#include "engine/InstallQuelta.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -60,11 +61,11 @@ DragIconView::DragIconView(QIcon image, Role role, InstallerModel *model, QWidge
     setAcceptDrops(role == Role::target);
     setFocusPolicy(role == Role::target ? Qt::StrongFocus : Qt::NoFocus);
     if (role == Role::source) {
-        setAccessibleName(QStringLiteral("Quelta app"));
-        setAccessibleDescription(QStringLiteral("Drag to Applications to install."));
+        setAccessibleName(InstallQuelta::tr("Quelta app"));
+        setAccessibleDescription(InstallQuelta::tr("Drag to Applications to install."));
     } else {
-        setAccessibleName(QStringLiteral("Install Quelta in Applications"));
-        setAccessibleDescription(QStringLiteral("Drop Quelta here, or press to install."));
+        setAccessibleName(InstallQuelta::tr("Install Quelta in Applications"));
+        setAccessibleDescription(InstallQuelta::tr("Drop Quelta here, or press to install."));
     }
     m_opacity->setStartValue(1.0);
     m_opacity->setEndValue(1.0);

@@ -7,6 +7,7 @@
 #include "ProgressIndicator.h"
 #include "StateSymbol.h"
 #include "TextButton.h"
+#include "engine/InstallQuelta.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,7 +62,7 @@ InstallerWindow::InstallerWindow(InstallerModel &model, QWidget *parent)
     : QWidget(parent)
     , m_model(model)
 {
-    setWindowTitle(QStringLiteral("Install Quelta"));
+    setWindowTitle(InstallQuelta::tr("Install Quelta"));
     setWindowIcon(QIcon(QStringLiteral(":/installer/app.quelta.Quelta.svg")));
     resize(style::windowWidth, style::windowHeight);
     setMinimumSize(style::minimumWidth, style::minimumHeight);
@@ -71,7 +72,7 @@ InstallerWindow::InstallerWindow(InstallerModel &model, QWidget *parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    auto *quit = new QAction(QStringLiteral("Quit Install Quelta"), this);
+    auto *quit = new QAction(InstallQuelta::tr("Quit Install Quelta"), this);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setShortcutContext(Qt::ApplicationShortcut);
     connect(quit, &QAction::triggered, qApp, &QApplication::quit);
@@ -127,7 +128,7 @@ QWidget *InstallerWindow::makeIconRow()
     layout->addStretch(1);
     layout->addWidget(iconColumn(m_appIcon, QStringLiteral("Quelta"), row));
     layout->addWidget(m_symbol, 0, Qt::AlignTop);
-    layout->addWidget(iconColumn(m_folderIcon, QStringLiteral("Applications"), row));
+    layout->addWidget(iconColumn(m_folderIcon, InstallQuelta::tr("Applications"), row));
     layout->addStretch(1);
     return row;
 }
@@ -141,7 +142,7 @@ QWidget *InstallerWindow::makeStatusArea()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);
 
-    m_hint = makeLabel(QStringLiteral("Or click Applications to install."), style::textFont(13), style::white(style::subheadingOpacity), m_status);
+    m_hint = makeLabel(InstallQuelta::tr("Or click Applications to install."), style::textFont(13), style::white(style::subheadingOpacity), m_status);
 
     m_progress = new QWidget(m_status);
     auto *progressRow = new QHBoxLayout(m_progress);
@@ -149,14 +150,14 @@ QWidget *InstallerWindow::makeStatusArea()
     progressRow->setSpacing(8);
     progressRow->addStretch(1);
     progressRow->addWidget(new ProgressIndicator(m_progress));
-    progressRow->addWidget(makeLabel(QStringLiteral("Installing Quelta…"), style::textFont(13), style::white(style::subheadingOpacity), m_progress));
+    progressRow->addWidget(makeLabel(InstallQuelta::tr("Installing Quelta…"), style::textFont(13), style::white(style::subheadingOpacity), m_progress));
     progressRow->addStretch(1);
 
     m_error = makeLabel(QString(), style::textFont(13), style::errorColor(), m_status);
     m_error->setWordWrap(true);
-    m_tryAgain = new TextButton(QStringLiteral("Try again"), TextButton::Kind::link, m_status);
+    m_tryAgain = new TextButton(InstallQuelta::tr("Try again"), TextButton::Kind::link, m_status);
     connect(m_tryAgain, &QAbstractButton::clicked, &m_model, &InstallerModel::install);
-    m_open = new TextButton(QStringLiteral("Open Quelta"), TextButton::Kind::capsule, m_status);
+    m_open = new TextButton(InstallQuelta::tr("Open Quelta"), TextButton::Kind::capsule, m_status);
     connect(m_open, &QAbstractButton::clicked, &m_model, &InstallerModel::openQuelta);
 
     layout->addWidget(m_hint);
@@ -177,8 +178,8 @@ void InstallerWindow::apply()
     m_folderIcon->setEnabled(enabled);
     m_folderIcon->update();
 
-    const QString heading = installed ? QStringLiteral("You’re all set") : QStringLiteral("Install Quelta");
-    const QString subheading = installed ? QStringLiteral("Quelta is ready in Applications.") : QStringLiteral("Drag Quelta into Applications to get started.");
+    const QString heading = installed ? InstallQuelta::tr("You’re all set") : InstallQuelta::tr("Install Quelta");
+    const QString subheading = installed ? InstallQuelta::tr("Quelta is ready in Applications.") : InstallQuelta::tr("Drag Quelta into Applications to get started.");
     const bool headerChanged = m_heading->text() != heading;
     m_heading->setText(heading);
     m_subheading->setText(subheading);

@@ -8,7 +8,7 @@
 #include "commands/SingleInstance.h"
 #include "commands/TrayLaunch.h"
 #include "platform/DisplaylessUse.h"
-#include "platform/SessionTranslation.h"
+#include "SessionTranslation.h"
 #include "platform/StandardStreams.h"
 #include "platform/TerminationSignals.h"
 
@@ -78,7 +78,7 @@ private:
 int runCommand(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    quelta::installSessionTranslation(app);
+    session::installSessionTranslation(app, {QStringLiteral("quelta")});
     return quelta::runCommandProgram(app, [] { return std::make_unique<LoadingOwnMonitor>(); });
 }
 
@@ -100,7 +100,7 @@ int main(int argc, char *argv[])
     }
     quelta::prepareForDisplaylessUse();
     QApplication app(argc, argv);
-    quelta::installSessionTranslation(app);
+    session::installSessionTranslation(app, {QStringLiteral("quelta")});
     const QStringList arguments = app.arguments().mid(1);
     quelta::applyApplicationIdentity();
     applyDesktopIdentity();

@@ -2,7 +2,7 @@
 // sign-in; it ends as soon as that is done.
 #include "platform/Clock.h"
 #include "platform/DisplaylessUse.h"
-#include "platform/SessionTranslation.h"
+#include "SessionTranslation.h"
 #include "platform/StandardStreams.h"
 #include "web/FramerHelperCommands.h"
 
@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
     quelta::openClosedStandardStreams();
     quelta::prepareForDisplaylessUse();
     QApplication app(argc, argv);
-    quelta::installSessionTranslation(app);
+    session::installSessionTranslation(app, {QStringLiteral("quelta")});
     QApplication::setApplicationName(QStringLiteral("Quelta"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quelta"));
     int status = 0;

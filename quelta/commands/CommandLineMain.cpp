@@ -6,7 +6,7 @@
 #include "platform/HelperProgram.h"
 #include "platform/ProgramExec.h"
 #include "platform/Quelta.h"
-#include "platform/SessionTranslation.h"
+#include "SessionTranslation.h"
 #include "platform/StandardStreams.h"
 
 #include <QCoreApplication>
@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
 {
     quelta::openClosedStandardStreams();
     QCoreApplication app(argc, argv);
-    quelta::installSessionTranslation(app);
+    session::installSessionTranslation(app, {QStringLiteral("quelta")});
     const QStringList arguments = app.arguments().mid(1);
     if (quelta::isTrayLaunch(arguments)) {
         becomeApplication(arguments);

@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
 
@@ -79,6 +80,8 @@ private Q_SLOTS:
     void failureOffersTryAgain();
     void failingOpenKeepsTheWindow();
     void rootDoesNotStartQuelta();
+    void speaksTheCompiledInTranslation_data();
+    void speaksTheCompiledInTranslation();
 };
 
 void InstallerWindowTest::initTestCase()
@@ -230,6 +233,34 @@ void InstallerWindowTest::rootDoesNotStartQuelta()
     QVERIFY(quit.isEmpty());
     QCOMPARE(window.state(), InstallerWindow::State::installed);
     QVERIFY(visibleTexts(window).contains(texts::openFailed()));
+}
+
+void InstallerWindowTest::speaksTheCompiledInTranslation_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("hint");
+
+    QTest::newRow("de") << "de" << "Quelta installieren" << "Oder klicken Sie zum Installieren auf „Programme“.";
+    QTest::newRow("ja") << "ja" << "Quelta をインストール" << "または「アプリケーション」をクリックしてインストールします。";
+    QTest::newRow("pt_BR") << "pt_BR" << "Instalar o Quelta" << "Ou clique em Aplicativos para instalar.";
+}
+
+void InstallerWindowTest::speaksTheCompiledInTranslation()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, heading);
+    QFETCH(QString, hint);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/installquelta_%1.qm").arg(language)));
+    QCoreApplication::installTranslator(&translator);
+
+    const InstallerWindow window(*m_model);
+    const QStringList texts = visibleTexts(window);
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY2(texts.contains(heading), qPrintable(texts.join(QLatin1Char('|'))));
+    QVERIFY(texts.contains(hint));
+    QCOMPARE(window.windowTitle(), heading);
 }
 
 QTEST_MAIN(InstallerWindowTest)

@@ -88,37 +88,51 @@ class TranslationCompletenessTest : public QObject
     Q_OBJECT
 
     QTemporaryDir m_directory;
-    QHash<MessageKey, Message> m_marked;
+    // What each program's sources mark today, whether or not lupdate was run since.
+    QHash<QString, QHash<MessageKey, Message>> m_marked;
 
-private Q_SLOTS:
-    // What the sources mark today, whether or not lupdate was run since.
-    void initTestCase()
+    QHash<MessageKey, Message> markedIn(const QString &sources, const QString &extensions)
     {
-        const QString fresh = m_directory.filePath(QStringLiteral("fresh.ts"));
+        const QString fresh = m_directory.filePath(QFileInfo(sources).fileName() + QStringLiteral(".ts"));
         QProcess lupdate;
         // Includes resolved as the build's lupdate resolves them, so that contexts come out the same.
-        const QString sources = QStringLiteral(QUELTA_SOURCES);
         lupdate.start(QStringLiteral(LUPDATE), {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                                                QStringLiteral("-extensions"), QStringLiteral("cpp"), QStringLiteral("-I"), sources,
+                                                QStringLiteral("-extensions"), extensions, QStringLiteral("-I"), sources,
                                                 sources, QStringLiteral("-ts"), fresh});
-        QVERIFY(lupdate.waitForFinished(60'000));
-        QCOMPARE(lupdate.exitCode(), 0);
-        m_marked = readTs(fresh);
-        QVERIFY(m_marked.size() > 50);
+        if (!lupdate.waitForFinished(60'000) || lupdate.exitCode() != 0)
+            return {};
+        return readTs(fresh);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_marked.insert(QStringLiteral(QUELTA_SOURCES), markedIn(QStringLiteral(QUELTA_SOURCES), QStringLiteral("cpp")));
+        // The installer keeps its sentences in a header.
+        m_marked.insert(QStringLiteral(INSTALLER_SOURCES), markedIn(QStringLiteral(INSTALLER_SOURCES), QStringLiteral("cpp,h")));
+        QVERIFY(m_marked.value(QStringLiteral(QUELTA_SOURCES)).size() > 50);
+        QVERIFY(m_marked.value(QStringLiteral(INSTALLER_SOURCES)).size() > 10);
     }
 
     void everyTextTranslated_data()
     {
+        QTest::addColumn<QString>("sources");
         QTest::addColumn<QString>("tsFile");
-        for (const QString &file : QStringLiteral(QUELTA_TS_FILES).split(QLatin1Char(',')))
-            QTest::newRow(qPrintable(QFileInfo(file).completeBaseName())) << file;
+        const QList<std::pair<QString, QString>> programs{{QStringLiteral(QUELTA_SOURCES), QStringLiteral(QUELTA_TS_FILES)},
+                                                          {QStringLiteral(INSTALLER_SOURCES), QStringLiteral(INSTALLER_TS_FILES)}};
+        for (const auto &[sources, tsFiles] : programs) {
+            for (const QString &file : tsFiles.split(QLatin1Char(',')))
+                QTest::newRow(qPrintable(QFileInfo(file).completeBaseName())) << sources << file;
+        }
     }
 
     void everyTextTranslated()
     {
+        QFETCH(QString, sources);
         QFETCH(QString, tsFile);
         const QHash<MessageKey, Message> translated = readTs(tsFile);
-        for (auto it = m_marked.cbegin(); it != m_marked.cend(); ++it) {
+        const QHash<MessageKey, Message> marked = m_marked.value(sources);
+        for (auto it = marked.cbegin(); it != marked.cend(); ++it) {
             const QString &source = it->source;
             const auto found = translated.constFind(it.key());
             QVERIFY2(found != translated.cend(), qPrintable(QStringLiteral("missing: ") + source));

@@ -29,6 +29,7 @@
 #include "alerts/UsageNotificationManager.h"
 #include "analytics/AnalyticsManager.h"
 #include "platform/LoginItem.h"
+#include "SessionTranslation.h"
 #include <QScrollArea>
 #include "ui/popover/PopoverWindow.h"
 
@@ -277,6 +278,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    session::installSessionTranslation(app, {QStringLiteral("quelta"), QStringLiteral("installquelta")});
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     registerFonts(QString::fromUtf8(QUELTA_FONT_DIRECTORY));
     installSessionTranslation(app);

@@ -7,17 +7,17 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-namespace quelta {
+namespace session {
 
 namespace {
 
 // The translations compiled in, as ":/i18n/quelta_pt_BR.qm".
 const QString translationFolder = QStringLiteral(":/i18n");
-const QString prefix = QStringLiteral("quelta_");
 const QString suffix = QStringLiteral(".qm");
 
-QStringList shippedTranslations()
+QStringList shippedTranslations(const QString &catalog)
 {
+    const QString prefix = catalog + QLatin1Char('_');
     QStringList names;
     for (const QString &file : QDir(translationFolder).entryList(QDir::Files)) {
         if (file.startsWith(prefix) && file.endsWith(suffix))
@@ -37,14 +37,15 @@ void install(QCoreApplication &app, const QLocale &locale, const QString &name, 
 
 } // namespace
 
-void installSessionTranslation(QCoreApplication &app)
+void installSessionTranslation(QCoreApplication &app, const QStringList &catalogs)
 {
-    const QLocale locale = sessionLocale(QProcessEnvironment::systemEnvironment(), shippedTranslations());
+    const QLocale locale = sessionLocale(QProcessEnvironment::systemEnvironment(), shippedTranslations(catalogs.value(0)));
     QLocale::setDefault(locale);
     // English too: the source has no plural forms of its own.
-    install(app, locale, QStringLiteral("quelta"), translationFolder);
+    for (const QString &catalog : catalogs)
+        install(app, locale, catalog, translationFolder);
     // Qt's own words (standard buttons, dialogs), where Debian's Qt translations are installed.
     install(app, locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
-} // namespace quelta
+} // namespace session

@@ -4,7 +4,7 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 
-namespace quelta {
+namespace session {
 
 // The language of the session, as gettext programs read it: LANGUAGE (a colon list, first one
 // we have wins), then the first of LC_ALL, LC_MESSAGES and LANG that is set, which when C or
@@ -13,4 +13,4 @@ namespace quelta {
 // so Portugal reads Brazilian Portuguese but Taiwan does not read Simplified Chinese.
 QLocale sessionLocale(const QProcessEnvironment &environment, const QStringList &shipped);
 
-} // namespace quelta
+} // namespace session

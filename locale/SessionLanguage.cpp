@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-namespace quelta {
+namespace session {
 
 namespace {
 
@@ -79,4 +79,4 @@ QLocale sessionLocale(const QProcessEnvironment &environment, const QStringList 
     return english;
 }
 
-} // namespace quelta
+} // namespace session

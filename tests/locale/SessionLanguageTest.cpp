@@ -1,8 +1,8 @@
-#include "platform/SessionLanguage.h"
+#include "SessionLanguage.h"
 
 #include <QTest>
 
-using namespace quelta;
+using namespace session;
 
 // The variables set, as NAME=value.
 using Variables = QStringList;
