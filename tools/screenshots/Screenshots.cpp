@@ -13,7 +13,6 @@
 #include "commands/AllowancePresentation.h"
 #include "connectors/ResetCountdownText.h"
 #include "platform/Quelta.h"
-#include "platform/SessionTranslation.h"
 #include "core/AllowanceStore.h"
 #include "history/HistoryRecorder.h"
 #include "core/ProviderConnectorError.h"
@@ -281,7 +280,6 @@ int main(int argc, char *argv[])
     session::installSessionTranslation(app, {QStringLiteral("quelta"), QStringLiteral("installquelta")});
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     registerFonts(QString::fromUtf8(QUELTA_FONT_DIRECTORY));
-    installSessionTranslation(app);
     QStringList arguments = app.arguments().mid(1);
     const bool popoverOnly = arguments.removeAll(QStringLiteral("--popover-only")) > 0;
     // The views a translation must fit, in the session's language: light, in one font.
