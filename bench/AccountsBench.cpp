@@ -4,7 +4,8 @@
 // accounts' Codex runs and usage requests overlap the first ones': the goal is at most 1.2×.
 // The floor beside it: the bare work of one account against that of two started together (the
 // stand-in app-server closed once it has answered, and one usage request each), which is what
-// the machine itself allows.
+// the machine itself allows. Last, the command as a person runs it: the `quelta` program itself,
+// with one ChatGPT account against two (Claude's usage host cannot be moved for the real program).
 #include "SignedInHome.h"
 
 #include "commands/CommandLine.h"
@@ -23,6 +24,7 @@
 #include <QElapsedTimer>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -100,6 +102,29 @@ QCoro::Task<void> floor(QString home, QUrl usageHost, int accounts)
     }
 }
 
+// `quelta status` as a program, in `home`, with the settings that track `accounts`.
+double programStatus(const QString &home, const QStringList &accounts)
+{
+    QTemporaryDir config;
+    quelta::SettingsStore store(config.filePath(QStringLiteral("quelta")));
+    store.setStringList(QLatin1String(quelta::allowanceStore::authorizedProvidersKey), accounts);
+    store.setStringList(QLatin1String(quelta::allowanceStore::enabledProvidersKey), accounts);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), config.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), config.filePath(QStringLiteral("cache")));
+    program.setProcessEnvironment(environment);
+    program.setStandardOutputFile(QProcess::nullDevice());
+    program.setStandardErrorFile(QProcess::nullDevice());
+    QElapsedTimer timer;
+    timer.start();
+    program.start(QStringLiteral(QUELTA_PROGRAM), {QStringLiteral("status")});
+    program.waitForFinished(30'000);
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
 QCoro::Task<void> measure(QCoreApplication &app, QString home, QUrl usageHost)
 {
     using quelta::AccountID;
@@ -135,6 +160,14 @@ QCoro::Task<void> measure(QCoreApplication &app, QString home, QUrl usageHost)
     std::printf("ratio: %.2f (goal at most 1.20)\n", two / one);
     std::printf("floor, the bare work of one account of each against two (median of %d): %.1f ms, %.1f ms, ratio %.2f\n", runs,
                 median(oneFloor), median(twoFloor), median(twoFloor) / median(oneFloor));
+    std::vector<double> oneProgram;
+    std::vector<double> twoProgram;
+    for (int i = 0; i < runs; ++i) {
+        oneProgram.push_back(programStatus(home, {QStringLiteral("codex")}));
+        twoProgram.push_back(programStatus(home, {QStringLiteral("codex"), QStringLiteral("codex:work")}));
+    }
+    std::printf("the quelta program, status with one ChatGPT account against two (median of %d): %.1f ms, %.1f ms, ratio %.2f (goal at most 1.20)\n",
+                runs, median(oneProgram), median(twoProgram), median(twoProgram) / median(oneProgram));
     app.quit();
 }
 

@@ -10,6 +10,10 @@
 #include "TestFixture.h"
 
 #include "commands/AccountChanges.h"
+#include "commands/AllowancePresentation.h"
+#include "connectors/ResetCountdownText.h"
+#include "platform/Quelta.h"
+#include "platform/SessionTranslation.h"
 #include "core/AllowanceStore.h"
 #include "history/HistoryRecorder.h"
 #include "core/ProviderConnectorError.h"
@@ -275,8 +279,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     registerFonts(QString::fromUtf8(QUELTA_FONT_DIRECTORY));
+    installSessionTranslation(app);
     QStringList arguments = app.arguments().mid(1);
     const bool popoverOnly = arguments.removeAll(QStringLiteral("--popover-only")) > 0;
+    // The views a translation must fit, in the session's language: light, in one font.
+    const bool languageViews = arguments.removeAll(QStringLiteral("--language-views")) > 0;
     const bool trayIconOnly = arguments.removeAll(QStringLiteral("--tray-icon-only")) > 0;
     const QString folder = arguments.value(0, QStringLiteral("screenshots"));
     QDir().mkpath(folder);
@@ -285,13 +292,22 @@ int main(int argc, char *argv[])
         return 0;
     }
     const QFont desktopFont = QApplication::font();
-    const QStringList families{QStringLiteral("DejaVu Sans"), QStringLiteral("Cantarell"), QStringLiteral("Noto Sans")};
+    const QStringList families = languageViews ? QStringList{QStringLiteral("Noto Sans")}
+                                               : QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Cantarell"), QStringLiteral("Noto Sans")};
 
     const AccountSet all{ProviderID::framer, ProviderID::codex, ProviderID::claudeCode};
-    const auto connectedAnswers = [](test::ScriptedLoads &loads) {
-        loads.answers.insert(ProviderID::framer, [] { return withLimit(ProviderID::framer, 62, QStringLiteral("Credits left"), QStringLiteral("12,500"), QStringLiteral("Resets on 2 Mar")); });
-        loads.answers.insert(ProviderID::codex, [] { return withLimit(ProviderID::codex, 23, QStringLiteral("5-hour limit"), QStringLiteral("23%"), QStringLiteral("Resets in 2h 14m")); });
-        loads.answers.insert(ProviderID::claudeCode, [] { return withLimit(ProviderID::claudeCode, 8, QStringLiteral("Weekly · all models"), QStringLiteral("8%"), QStringLiteral("Resets in 3d 4h")); });
+    // The texts the connectors would make, in the session's language.
+    const auto resetsIn = [](qint64 seconds) {
+        const QDateTime now(QDate(2026, 3, 1), QTime(9, 0), Qt::UTC);
+        return resetCountdownText(now.addSecs(seconds), now);
+    };
+    const auto connectedAnswers = [resetsIn](test::ScriptedLoads &loads) {
+        loads.answers.insert(ProviderID::framer, [] {
+            const QString resetsOn = Quelta::tr("Resets on %1").arg(QLocale().toString(QDate(2026, 3, 2), Quelta::tr("d MMM", "day and month")));
+            return withLimit(ProviderID::framer, 62, QStringLiteral("Credits left"), QLocale().toString(12500), resetsOn);
+        });
+        loads.answers.insert(ProviderID::codex, [resetsIn] { return withLimit(ProviderID::codex, 23, QStringLiteral("5-hour limit"), percentNumber(23), resetsIn(2 * 3600 + 14 * 60)); });
+        loads.answers.insert(ProviderID::claudeCode, [resetsIn] { return withLimit(ProviderID::claudeCode, 8, QStringLiteral("Weekly · all models"), percentNumber(8), resetsIn(3 * 86400 + 4 * 3600)); });
     };
     const QList<Scene> scenes{
         {QStringLiteral("connected"), [&](test::Fixture &f, test::ScriptedLoads &loads) { allowanceStore::saveAuthorizedProviders(f.store, all); connectedAnswers(loads); },
@@ -339,13 +355,17 @@ int main(int argc, char *argv[])
          [](AllowanceMonitor &monitor, test::ScriptedLoads &) { monitor.refresh(false); }},
     };
 
-    for (const auto &[scheme, palette] : {std::pair{QStringLiteral("light"), lightPalette()}, std::pair{QStringLiteral("dark"), darkPalette()}}) {
+    QList<std::pair<QString, QPalette>> schemes{{QStringLiteral("light"), lightPalette()}, {QStringLiteral("dark"), darkPalette()}};
+    if (languageViews)
+        schemes.removeLast();
+    for (const auto &[scheme, palette] : schemes) {
         QApplication::setPalette(palette);
         if (!popoverOnly) {
             renderSettings(folder, scheme);
             renderSettingsAccounts(folder, scheme);
-            renderHistory(folder, scheme);
         }
+        if (!popoverOnly && !languageViews)
+            renderHistory(folder, scheme);
         for (const QString &family : families) {
             QApplication::setFont(QFont(family));
             const QString fontName = family.toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
@@ -388,6 +408,8 @@ int main(int argc, char *argv[])
     if (popoverOnly)
         return 0;
     renderOnboarding(folder);
+    if (languageViews)
+        return 0;
     renderInstaller(folder);
     renderTrayIcons(folder);
     return 0;
