@@ -631,7 +631,7 @@ Commands:
     </message>
     <message>
         <source>Couldn’t connect %1</source>
-        <translation>Не удалось подключить %1</translation>
+        <translation>Сбой подключения %1</translation>
     </message>
     <message>
         <source>Claude Code isn’t included</source>
