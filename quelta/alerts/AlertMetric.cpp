@@ -19,7 +19,9 @@ std::optional<AlertMetric> alertMetric(const ProviderAllowance &provider, const 
     metric.providerName = provider.name;
     metric.limitName = limitCaption(limit.name);
     metric.remaining = std::clamp(percentage, 0, 100);
-    metric.resetDetail = limit.detail ? limit.detail : std::optional<QString>(provider.detail);
+    metric.resetDetail = limit.detail;
+    if (!metric.resetDetail && !provider.detail.isEmpty())
+        metric.resetDetail = provider.detail;
     metric.resetsAt = limit.resetsAt;
     metric.windowDuration = limit.windowDuration;
     return metric;
@@ -49,7 +51,8 @@ QList<AlertMetric> alertMetrics(const ProviderAllowance &provider)
     summary.providerName = provider.name;
     summary.limitName = provider.id == ProviderID::framer ? Quelta::tr("Agent credits") : Quelta::tr("Usage limit");
     summary.remaining = std::clamp(*provider.remaining, 0, 100);
-    summary.resetDetail = provider.detail;
+    if (!provider.detail.isEmpty())
+        summary.resetDetail = provider.detail;
     return {summary};
 }
 

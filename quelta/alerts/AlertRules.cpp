@@ -114,7 +114,7 @@ UsageAlert lowAllowanceAlert(const AlertMetric &metric, int threshold)
 {
     QString body = Quelta::tr("%1 has %2% remaining.").arg(metric.limitName, QString::number(metric.remaining));
     if (metric.resetDetail)
-        body += QLatin1Char(' ') + *metric.resetDetail + QLatin1Char('.');
+        body = Quelta::tr("%1 %2.", "what is left, then when it resets").arg(body, *metric.resetDetail);
     const bool almostOut = threshold == 10;
     const QString title = (almostOut ? Quelta::tr("%1 is almost out") : Quelta::tr("%1 is running low")).arg(metric.providerName);
     return {title, body, metric.account, almostOut};

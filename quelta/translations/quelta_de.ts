@@ -791,7 +791,7 @@ Claude Code erfordert ein kostenpflichtiges Claude-Abo.</translation>
     </message>
     <message>
         <source>%1 has %2% remaining.</source>
-        <translation>%1: noch %2 % übrig.</translation>
+        <translation>%1: noch %2&#xa0;% übrig.</translation>
     </message>
     <message>
         <source>%1 is almost out</source>
@@ -807,7 +807,7 @@ Claude Code erfordert ein kostenpflichtiges Claude-Abo.</translation>
     </message>
     <message>
         <source>%1 is back to %2% remaining.</source>
-        <translation>%1: wieder %2 % übrig.</translation>
+        <translation>%1: wieder %2&#xa0;% übrig.</translation>
     </message>
     <message>
         <source>%1 usage is rising quickly</source>
@@ -815,7 +815,7 @@ Claude Code erfordert ein kostenpflichtiges Claude-Abo.</translation>
     </message>
     <message>
         <source>You’ve used %1% of your %2 within 30 minutes.</source>
-        <translation>Sie haben in 30 Minuten %1 % Ihres Kontingents verbraucht (%2).</translation>
+        <translation>Sie haben in 30 Minuten %1&#xa0;% Ihres Kontingents verbraucht (%2).</translation>
     </message>
     <message>
         <source> At this pace, you may run out before it resets in %1.</source>
@@ -827,7 +827,7 @@ Claude Code erfordert ein kostenpflichtiges Claude-Abo.</translation>
     </message>
     <message>
         <source>You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.</source>
-        <translation>Sie haben %1 % verbraucht (%2), noch %3 verbleiben. Bei diesem Tempo ist es in etwa %4 aufgebraucht.</translation>
+        <translation>Sie haben %1&#xa0;% verbraucht (%2), noch %3 verbleiben. Bei diesem Tempo ist es in etwa %4 aufgebraucht.</translation>
     </message>
     <message>
         <source>%1 disconnected</source>
@@ -932,6 +932,11 @@ Claude Code erfordert ein kostenpflichtiges Claude-Abo.</translation>
     <message>
         <source>Framer couldn&apos;t open that sign-in link.</source>
         <translation>Framer konnte diesen Anmeldelink nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1 %2.</translation>
     </message>
 </context>
 </TS>

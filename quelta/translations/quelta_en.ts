@@ -892,5 +892,10 @@ Claude Code needs a paid Claude subscription.</source>
         <source>Framer couldn&apos;t open that sign-in link.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

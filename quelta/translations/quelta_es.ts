@@ -791,7 +791,7 @@ Claude Code requiere una suscripción de pago a Claude.</translation>
     </message>
     <message>
         <source>%1 has %2% remaining.</source>
-        <translation>%1: queda un %2 %.</translation>
+        <translation>%1: queda un %2&#xa0;%.</translation>
     </message>
     <message>
         <source>%1 is almost out</source>
@@ -807,7 +807,7 @@ Claude Code requiere una suscripción de pago a Claude.</translation>
     </message>
     <message>
         <source>%1 is back to %2% remaining.</source>
-        <translation>%1 vuelve a tener un %2 % restante.</translation>
+        <translation>%1 vuelve a tener un %2&#xa0;% restante.</translation>
     </message>
     <message>
         <source>%1 usage is rising quickly</source>
@@ -815,7 +815,7 @@ Claude Code requiere una suscripción de pago a Claude.</translation>
     </message>
     <message>
         <source>You’ve used %1% of your %2 within 30 minutes.</source>
-        <translation>Has usado un %1 % de tu %2 en 30 minutos.</translation>
+        <translation>Has usado un %1&#xa0;% de tu %2 en 30 minutos.</translation>
     </message>
     <message>
         <source> At this pace, you may run out before it resets in %1.</source>
@@ -827,7 +827,7 @@ Claude Code requiere una suscripción de pago a Claude.</translation>
     </message>
     <message>
         <source>You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.</source>
-        <translation>Has usado un %1 % de tu %2 y quedan %3. A este ritmo, podrías agotarlo en unas %4.</translation>
+        <translation>Has usado un %1&#xa0;% de tu %2 y quedan %3. A este ritmo, podrías agotarlo en unas %4.</translation>
     </message>
     <message>
         <source>%1 disconnected</source>
@@ -932,6 +932,11 @@ Claude Code requiere una suscripción de pago a Claude.</translation>
     <message>
         <source>Framer couldn&apos;t open that sign-in link.</source>
         <translation>Framer no pudo abrir ese enlace de inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1 %2.</translation>
     </message>
 </context>
 </TS>

@@ -791,7 +791,7 @@ Claude Code nécessite un abonnement Claude payant.</translation>
     </message>
     <message>
         <source>%1 has %2% remaining.</source>
-        <translation>%1 : il reste %2 %.</translation>
+        <translation>%1 : il reste %2&#xa0;%.</translation>
     </message>
     <message>
         <source>%1 is almost out</source>
@@ -807,7 +807,7 @@ Claude Code nécessite un abonnement Claude payant.</translation>
     </message>
     <message>
         <source>%1 is back to %2% remaining.</source>
-        <translation>%1 : de nouveau %2 % restants.</translation>
+        <translation>%1 : de nouveau %2&#xa0;% restants.</translation>
     </message>
     <message>
         <source>%1 usage is rising quickly</source>
@@ -815,7 +815,7 @@ Claude Code nécessite un abonnement Claude payant.</translation>
     </message>
     <message>
         <source>You’ve used %1% of your %2 within 30 minutes.</source>
-        <translation>Vous avez utilisé %1 % de votre %2 en 30 minutes.</translation>
+        <translation>Vous avez utilisé %1&#xa0;% de votre %2 en 30 minutes.</translation>
     </message>
     <message>
         <source> At this pace, you may run out before it resets in %1.</source>
@@ -827,7 +827,7 @@ Claude Code nécessite un abonnement Claude payant.</translation>
     </message>
     <message>
         <source>You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.</source>
-        <translation>Vous avez utilisé %1 % de votre %2 et il reste %3. À ce rythme, il pourrait être épuisé dans environ %4.</translation>
+        <translation>Vous avez utilisé %1&#xa0;% de votre %2 et il reste %3. À ce rythme, il pourrait être épuisé dans environ %4.</translation>
     </message>
     <message>
         <source>%1 disconnected</source>
@@ -932,6 +932,11 @@ Claude Code nécessite un abonnement Claude payant.</translation>
     <message>
         <source>Framer couldn&apos;t open that sign-in link.</source>
         <translation>Framer n’a pas pu ouvrir ce lien de connexion.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1 %2.</translation>
     </message>
 </context>
 </TS>

@@ -784,7 +784,7 @@ Claude Code には Claude の有料プランが必要です。</translation>
     </message>
     <message>
         <source>%1 has %2% remaining.</source>
-        <translation>%1 の残りは %2% です。</translation>
+        <translation>%1の残りは %2% です。</translation>
     </message>
     <message>
         <source>%1 is almost out</source>
@@ -800,7 +800,7 @@ Claude Code には Claude の有料プランが必要です。</translation>
     </message>
     <message>
         <source>%1 is back to %2% remaining.</source>
-        <translation>%1 の残りが %2% に戻りました。</translation>
+        <translation>%1の残りが %2% に戻りました。</translation>
     </message>
     <message>
         <source>%1 usage is rising quickly</source>
@@ -925,6 +925,11 @@ Claude Code には Claude の有料プランが必要です。</translation>
     <message>
         <source>Framer couldn&apos;t open that sign-in link.</source>
         <translation>Framer はそのサインインリンクを開けませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1%2。</translation>
     </message>
 </context>
 </TS>

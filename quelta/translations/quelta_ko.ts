@@ -926,5 +926,10 @@ Claude Code를 사용하려면 유료 Claude 구독이 필요합니다.</transla
         <source>Framer couldn&apos;t open that sign-in link.</source>
         <translation>Framer에서 해당 로그인 링크를 열 수 없습니다.</translation>
     </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1 %2.</translation>
+    </message>
 </context>
 </TS>

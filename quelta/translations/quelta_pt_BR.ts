@@ -933,5 +933,10 @@ O Claude Code exige uma assinatura paga do Claude.</translation>
         <source>Framer couldn&apos;t open that sign-in link.</source>
         <translation>O Framer não conseguiu abrir esse link de login.</translation>
     </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1 %2.</translation>
+    </message>
 </context>
 </TS>

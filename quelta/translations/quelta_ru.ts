@@ -798,7 +798,7 @@ Claude Code needs a paid Claude subscription.</source>
     </message>
     <message>
         <source>%1 has %2% remaining.</source>
-        <translation>%1: осталось %2 %.</translation>
+        <translation>%1: осталось %2&#xa0;%.</translation>
     </message>
     <message>
         <source>%1 is almost out</source>
@@ -814,7 +814,7 @@ Claude Code needs a paid Claude subscription.</source>
     </message>
     <message>
         <source>%1 is back to %2% remaining.</source>
-        <translation>%1: снова осталось %2 %.</translation>
+        <translation>%1: снова осталось %2&#xa0;%.</translation>
     </message>
     <message>
         <source>%1 usage is rising quickly</source>
@@ -822,7 +822,7 @@ Claude Code needs a paid Claude subscription.</source>
     </message>
     <message>
         <source>You’ve used %1% of your %2 within 30 minutes.</source>
-        <translation>За 30 минут израсходовано %1 % (%2).</translation>
+        <translation>За 30 минут израсходовано %1&#xa0;% (%2).</translation>
     </message>
     <message>
         <source> At this pace, you may run out before it resets in %1.</source>
@@ -834,7 +834,7 @@ Claude Code needs a paid Claude subscription.</source>
     </message>
     <message>
         <source>You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.</source>
-        <translation>Израсходовано %1 % (%2), осталось %3. При таком темпе он может закончиться примерно через %4.</translation>
+        <translation>Израсходовано %1&#xa0;% (%2), осталось %3. При таком темпе он может закончиться примерно через %4.</translation>
     </message>
     <message>
         <source>%1 disconnected</source>
@@ -939,6 +939,11 @@ Claude Code needs a paid Claude subscription.</source>
     <message>
         <source>Framer couldn&apos;t open that sign-in link.</source>
         <translation>Framer не удалось открыть эту ссылку для входа.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1 %2.</translation>
     </message>
 </context>
 </TS>

@@ -926,5 +926,10 @@ Claude Code 需要付费的 Claude 订阅。</translation>
         <source>Framer couldn&apos;t open that sign-in link.</source>
         <translation>Framer 无法打开该登录链接。</translation>
     </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1%2。</translation>
+    </message>
 </context>
 </TS>

@@ -1,3 +1,5 @@
+#include "alerts/AlertMetric.h"
+#include "alerts/AlertRules.h"
 #include "connectors/ResetCountdownText.h"
 #include "core/RefreshStatusText.h"
 
@@ -51,6 +53,38 @@ private Q_SLOTS:
         status.lastUpdated = now.addSecs(-60 * minutes);
         QCOMPARE(refreshStatusText(status, now), updated);
         QCOMPARE(resetCountdownText(now.addSecs(60 * minutes), now), resets);
+    }
+
+    // Titles and bodies are read when an alert is made, and name the limit as the popover does.
+    void alertsSpeakTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("duration");
+
+        QTest::newRow("en") << "en" << "ChatGPT is running low" << "Weekly limit has 20% remaining." << "1d 1h";
+        QTest::newRow("de") << "de" << "ChatGPT wird knapp" << "Wochenlimit: noch 20\u00a0% übrig." << "1 T. 1 Std.";
+        QTest::newRow("ja") << "ja" << "ChatGPT の残りが少なくなっています" << "週間制限の残りは 20% です。" << "1日1時間";
+    }
+
+    void alertsSpeakTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, title);
+        QFETCH(QString, body);
+        QFETCH(QString, duration);
+        speak(language);
+
+        ProviderAllowance provider;
+        provider.id = ProviderID::codex;
+        provider.name = displayName(ProviderID::codex);
+        const ProviderLimit weekly = ProviderLimit::remainingPercent(QStringLiteral("weekly"), QStringLiteral("Weekly limit"), 20,
+                                                                     std::nullopt, std::nullopt, std::nullopt);
+        const UsageAlert alert = lowAllowanceAlert(*alertMetric(provider, weekly), 25);
+        QCOMPARE(alert.title, title);
+        QCOMPARE(alert.body, body);
+        QCOMPARE(formatDuration(25 * 3600 + 60), duration);
     }
 };
 
