@@ -15,6 +15,14 @@ constexpr double riskMargin = 1800;
 // Before this share of a window has passed, its pace says too little to project from.
 constexpr double minimumElapsedShare = 0.03;
 
+// Inside a sentence English lowercases "Weekly limit"; a language that capitalises its nouns
+// answers "keep".
+QString limitInSentence(const QString &limitName)
+{
+    const QString casing = Quelta::tr("lowercase", "a limit's name inside a sentence: lowercase, or keep");
+    return casing == QLatin1String("keep") ? limitName : limitName.toLower();
+}
+
 } // namespace
 
 std::optional<int> lowAllowanceThreshold(std::optional<int> previous, int current, const QSet<int> &delivered)
@@ -128,7 +136,7 @@ UsageAlert resetAlert(const AlertMetric &metric)
 
 UsageAlert rapidUsageAlert(const AlertMetric &metric, int drop, const std::optional<PaceProjection> &projection)
 {
-    const QString limit = metric.limitName.toLower();
+    const QString limit = limitInSentence(metric.limitName);
     const QString rising = Quelta::tr("%1 usage is rising quickly").arg(metric.providerName);
     const QString recent = Quelta::tr("You’ve used %1% of your %2 within 30 minutes.").arg(QString::number(drop), limit);
     if (!projection || !projection->isAtRisk)

@@ -938,5 +938,10 @@ Claude Code erfordert ein kostenpflichtiges Claude-Abo.</translation>
         <comment>what is left, then when it resets</comment>
         <translation>%1 %2.</translation>
     </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
+        <translation>keep</translation>
+    </message>
 </context>
 </TS>

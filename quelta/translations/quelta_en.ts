@@ -897,5 +897,10 @@ Claude Code needs a paid Claude subscription.</source>
         <comment>what is left, then when it resets</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

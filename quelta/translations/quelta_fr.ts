@@ -938,5 +938,10 @@ Claude Code nécessite un abonnement Claude payant.</translation>
         <comment>what is left, then when it resets</comment>
         <translation>%1 %2.</translation>
     </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
+        <translation>lowercase</translation>
+    </message>
 </context>
 </TS>

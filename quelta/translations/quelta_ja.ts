@@ -808,7 +808,7 @@ Claude Code には Claude の有料プランが必要です。</translation>
     </message>
     <message>
         <source>You’ve used %1% of your %2 within 30 minutes.</source>
-        <translation>30 分間で %2 の %1% を使用しました。</translation>
+        <translation>30 分間で%2の %1% を使用しました。</translation>
     </message>
     <message>
         <source> At this pace, you may run out before it resets in %1.</source>
@@ -820,7 +820,7 @@ Claude Code には Claude の有料プランが必要です。</translation>
     </message>
     <message>
         <source>You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.</source>
-        <translation>%2 の %1% を使用し、残り時間は %3 です。このペースでは約 %4 で使い切る可能性があります。</translation>
+        <translation>%2の %1% を使用し、残り時間は %3 です。このペースでは約 %4 で使い切る可能性があります。</translation>
     </message>
     <message>
         <source>%1 disconnected</source>
@@ -930,6 +930,11 @@ Claude Code には Claude の有料プランが必要です。</translation>
         <source>%1 %2.</source>
         <comment>what is left, then when it resets</comment>
         <translation>%1%2。</translation>
+    </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
+        <translation>lowercase</translation>
     </message>
 </context>
 </TS>

@@ -931,5 +931,10 @@ Claude Code를 사용하려면 유료 Claude 구독이 필요합니다.</transla
         <comment>what is left, then when it resets</comment>
         <translation>%1 %2.</translation>
     </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
+        <translation>lowercase</translation>
+    </message>
 </context>
 </TS>

@@ -938,5 +938,10 @@ O Claude Code exige uma assinatura paga do Claude.</translation>
         <comment>what is left, then when it resets</comment>
         <translation>%1 %2.</translation>
     </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
+        <translation>lowercase</translation>
+    </message>
 </context>
 </TS>

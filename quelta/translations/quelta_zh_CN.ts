@@ -808,7 +808,7 @@ Claude Code 需要付费的 Claude 订阅。</translation>
     </message>
     <message>
         <source>You’ve used %1% of your %2 within 30 minutes.</source>
-        <translation>你在 30 分钟内用掉了 %2 的 %1%。</translation>
+        <translation>你在 30 分钟内用掉了%2的 %1%。</translation>
     </message>
     <message>
         <source> At this pace, you may run out before it resets in %1.</source>
@@ -820,7 +820,7 @@ Claude Code 需要付费的 Claude 订阅。</translation>
     </message>
     <message>
         <source>You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.</source>
-        <translation>你已用掉 %2 的 %1%，距重置还有 %3。按此速度，可能约 %4 后用完。</translation>
+        <translation>你已用掉%2的 %1%，距重置还有 %3。按此速度，可能约 %4 后用完。</translation>
     </message>
     <message>
         <source>%1 disconnected</source>
@@ -930,6 +930,11 @@ Claude Code 需要付费的 Claude 订阅。</translation>
         <source>%1 %2.</source>
         <comment>what is left, then when it resets</comment>
         <translation>%1%2。</translation>
+    </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
+        <translation>lowercase</translation>
     </message>
 </context>
 </TS>

@@ -62,10 +62,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("body");
         QTest::addColumn<QString>("duration");
+        QTest::addColumn<QString>("rising");
 
-        QTest::newRow("en") << "en" << "ChatGPT is running low" << "Weekly limit has 20% remaining." << "1d 1h";
-        QTest::newRow("de") << "de" << "ChatGPT wird knapp" << "Wochenlimit: noch 20\u00a0% übrig." << "1 T. 1 Std.";
-        QTest::newRow("ja") << "ja" << "ChatGPT の残りが少なくなっています" << "週間制限の残りは 20% です。" << "1日1時間";
+        QTest::newRow("en") << "en" << "ChatGPT is running low" << "Weekly limit has 20% remaining." << "1d 1h" << "You’ve used 12% of your weekly limit within 30 minutes.";
+        QTest::newRow("de") << "de" << "ChatGPT wird knapp" << "Wochenlimit: noch 20\u00a0% übrig." << "1 T. 1 Std."
+                            << "Sie haben in 30 Minuten 12\u00a0% Ihres Kontingents verbraucht (Wochenlimit).";
+        QTest::newRow("ja") << "ja" << "ChatGPT の残りが少なくなっています" << "週間制限の残りは 20% です。" << "1日1時間"
+                            << "30 分間で週間制限の 12% を使用しました。";
     }
 
     void alertsSpeakTheLanguage()
@@ -74,6 +77,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(QString, body);
         QFETCH(QString, duration);
+        QFETCH(QString, rising);
         speak(language);
 
         ProviderAllowance provider;
@@ -81,9 +85,11 @@ private Q_SLOTS:
         provider.name = displayName(ProviderID::codex);
         const ProviderLimit weekly = ProviderLimit::remainingPercent(QStringLiteral("weekly"), QStringLiteral("Weekly limit"), 20,
                                                                      std::nullopt, std::nullopt, std::nullopt);
-        const UsageAlert alert = lowAllowanceAlert(*alertMetric(provider, weekly), 25);
+        const AlertMetric metric = *alertMetric(provider, weekly);
+        const UsageAlert alert = lowAllowanceAlert(metric, 25);
         QCOMPARE(alert.title, title);
         QCOMPARE(alert.body, body);
+        QCOMPARE(rapidUsageAlert(metric, 12, std::nullopt).body, rising);
         QCOMPARE(formatDuration(25 * 3600 + 60), duration);
     }
 };
