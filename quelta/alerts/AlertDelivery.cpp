@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 #include "platform/DetachedTask.h"
+#include "platform/Quelta.h"
 
 #include <QCoroSignal>
 #include <QUuid>
@@ -14,8 +15,6 @@ namespace quelta {
 namespace {
 
 constexpr qint64 snoozeSeconds = 3600;
-
-const QString deliveryErrorText = QStringLiteral("Quelta couldn’t deliver alerts. Check Notifications in System Settings.");
 
 } // namespace
 
@@ -44,8 +43,8 @@ void AlertDelivery::configure(std::function<void()> openQuelta)
 {
     m_openQuelta = std::move(openQuelta);
     m_center.setCategory(QLatin1String(categoryIdentifier),
-                         {{QLatin1String(openActionIdentifier), QStringLiteral("Open Quelta")},
-                          {QLatin1String(snoozeActionIdentifier), QStringLiteral("Snooze 1h")}});
+                         {{QLatin1String(openActionIdentifier), Quelta::tr("Open Quelta")},
+                          {QLatin1String(snoozeActionIdentifier), Quelta::tr("Snooze 1h")}});
 }
 
 QCoro::Task<void> AlertDelivery::finishDeliveries()
@@ -92,7 +91,9 @@ QCoro::Task<bool> AlertDelivery::post(UsageAlert alert)
     }
     if (!self)
         co_return false;
-    m_lastDeliveryError = delivered ? std::nullopt : std::optional(deliveryErrorText);
+    m_lastDeliveryError = delivered
+        ? std::nullopt
+        : std::optional(Quelta::tr("Quelta couldn’t deliver alerts. Check Notifications in System Settings."));
     Q_EMIT deliveryStatusChanged();
     co_return delivered;
 }

@@ -1,5 +1,8 @@
 #include "AlertMetric.h"
 
+#include "core/LimitCaption.h"
+#include "platform/Quelta.h"
+
 #include <algorithm>
 
 namespace quelta {
@@ -14,9 +17,11 @@ std::optional<AlertMetric> alertMetric(const ProviderAllowance &provider, const 
     metric.key = accountOf(provider).rawValue() + QLatin1Char(':') + limit.id;
     metric.account = accountOf(provider);
     metric.providerName = provider.name;
-    metric.limitName = limit.name;
+    metric.limitName = limitCaption(limit.name);
     metric.remaining = std::clamp(percentage, 0, 100);
-    metric.resetDetail = limit.detail ? limit.detail : std::optional<QString>(provider.detail);
+    metric.resetDetail = limit.detail;
+    if (!metric.resetDetail && !provider.detail.isEmpty())
+        metric.resetDetail = provider.detail;
     metric.resetsAt = limit.resetsAt;
     metric.windowDuration = limit.windowDuration;
     return metric;
@@ -44,9 +49,10 @@ QList<AlertMetric> alertMetrics(const ProviderAllowance &provider)
     summary.key = accountOf(provider).rawValue() + QStringLiteral(":summary");
     summary.account = accountOf(provider);
     summary.providerName = provider.name;
-    summary.limitName = provider.id == ProviderID::framer ? QStringLiteral("Agent credits") : QStringLiteral("Usage limit");
+    summary.limitName = provider.id == ProviderID::framer ? Quelta::tr("Agent credits") : Quelta::tr("Usage limit");
     summary.remaining = std::clamp(*provider.remaining, 0, 100);
-    summary.resetDetail = provider.detail;
+    if (!provider.detail.isEmpty())
+        summary.resetDetail = provider.detail;
     return {summary};
 }
 

@@ -1,5 +1,7 @@
 #include "AlertRules.h"
 
+#include "platform/Quelta.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +14,14 @@ constexpr double resetShiftWithoutWindow = 1800;
 constexpr double riskMargin = 1800;
 // Before this share of a window has passed, its pace says too little to project from.
 constexpr double minimumElapsedShare = 0.03;
+
+// Inside a sentence English lowercases "Weekly limit"; a language that capitalises its nouns
+// answers "keep".
+QString limitInSentence(const QString &limitName)
+{
+    const QString casing = Quelta::tr("lowercase", "a limit's name inside a sentence: lowercase, or keep");
+    return casing == QLatin1String("keep") ? limitName : limitName.toLower();
+}
 
 } // namespace
 
@@ -88,7 +98,7 @@ std::optional<RunOutForecast> runOutForecast(const AlertMetric &metric, const QD
 
 QString runOutSentence(const QDateTime &now, const QDateTime &runsOutAt, const QDateTime &resetsAt)
 {
-    return QStringLiteral("At this pace it runs out in %1, %2 before it resets.")
+    return Quelta::tr("At this pace it runs out in %1, %2 before it resets.")
         .arg(formatDuration(double(now.msecsTo(runsOutAt)) / 1000.0), formatDuration(double(runsOutAt.msecsTo(resetsAt)) / 1000.0));
 }
 
@@ -98,46 +108,46 @@ QString formatDuration(double seconds)
     if (s >= 86'400) {
         const qint64 days = s / 86'400;
         const qint64 rest = s % 86'400;
-        return rest < 3600 ? QStringLiteral("%1d").arg(days) : QStringLiteral("%1d %2h").arg(days).arg(rest / 3600);
+        return rest < 3600 ? Quelta::tr("%1d", "a duration").arg(days) : Quelta::tr("%1d %2h", "a duration").arg(days).arg(rest / 3600);
     }
     if (s >= 3600) {
         const qint64 hours = s / 3600;
         const qint64 rest = s % 3600;
-        return rest < 60 ? QStringLiteral("%1h").arg(hours) : QStringLiteral("%1h %2m").arg(hours).arg(rest / 60);
+        return rest < 60 ? Quelta::tr("%1h", "a duration").arg(hours) : Quelta::tr("%1h %2m", "a duration").arg(hours).arg(rest / 60);
     }
-    return QStringLiteral("%1m").arg(s < 60 ? 1 : s / 60);
+    return Quelta::tr("%1m", "a duration").arg(s < 60 ? 1 : s / 60);
 }
 
 UsageAlert lowAllowanceAlert(const AlertMetric &metric, int threshold)
 {
-    QString body = QStringLiteral("%1 has %2% remaining.").arg(metric.limitName, QString::number(metric.remaining));
+    QString body = Quelta::tr("%1 has %2% remaining.").arg(metric.limitName, QString::number(metric.remaining));
     if (metric.resetDetail)
-        body += QLatin1Char(' ') + *metric.resetDetail + QLatin1Char('.');
+        body = Quelta::tr("%1 %2.", "what is left, then when it resets").arg(body, *metric.resetDetail);
     const bool almostOut = threshold == 10;
-    const QString title = metric.providerName + (almostOut ? QStringLiteral(" is almost out") : QStringLiteral(" is running low"));
+    const QString title = (almostOut ? Quelta::tr("%1 is almost out") : Quelta::tr("%1 is running low")).arg(metric.providerName);
     return {title, body, metric.account, almostOut};
 }
 
 UsageAlert resetAlert(const AlertMetric &metric)
 {
-    return {metric.providerName + QStringLiteral(" limit reset"),
-            QStringLiteral("%1 is back to %2% remaining.").arg(metric.limitName, QString::number(metric.remaining)), metric.account};
+    return {Quelta::tr("%1 limit reset").arg(metric.providerName),
+            Quelta::tr("%1 is back to %2% remaining.").arg(metric.limitName, QString::number(metric.remaining)), metric.account};
 }
 
 UsageAlert rapidUsageAlert(const AlertMetric &metric, int drop, const std::optional<PaceProjection> &projection)
 {
-    const QString limit = metric.limitName.toLower();
-    const QString rising = metric.providerName + QStringLiteral(" usage is rising quickly");
-    const QString recent = QStringLiteral("You’ve used %1% of your %2 within 30 minutes.").arg(QString::number(drop), limit);
+    const QString limit = limitInSentence(metric.limitName);
+    const QString rising = Quelta::tr("%1 usage is rising quickly").arg(metric.providerName);
+    const QString recent = Quelta::tr("You’ve used %1% of your %2 within 30 minutes.").arg(QString::number(drop), limit);
     if (!projection || !projection->isAtRisk)
         return {rising, recent, metric.account};
     if (drop >= 5) {
         return {rising,
-                recent + QStringLiteral(" At this pace, you may run out before it resets in %1.").arg(formatDuration(projection->timeUntilReset)),
+                recent + Quelta::tr(" At this pace, you may run out before it resets in %1.").arg(formatDuration(projection->timeUntilReset)),
                 metric.account};
     }
-    return {metric.providerName + QStringLiteral(" usage is ahead of pace"),
-            QStringLiteral("You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.")
+    return {Quelta::tr("%1 usage is ahead of pace").arg(metric.providerName),
+            Quelta::tr("You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.")
                 .arg(QString::number(projection->usedPercent), limit, formatDuration(projection->timeUntilReset),
                      formatDuration(projection->timeUntilEmpty)),
             metric.account};
@@ -145,8 +155,8 @@ UsageAlert rapidUsageAlert(const AlertMetric &metric, int drop, const std::optio
 
 UsageAlert disconnectedAlert(const ProviderAllowance &provider)
 {
-    return {provider.name + QStringLiteral(" disconnected"),
-            QStringLiteral("Reconnect %1 to keep its usage up to date in Quelta.").arg(provider.name), accountOf(provider)};
+    return {Quelta::tr("%1 disconnected").arg(provider.name),
+            Quelta::tr("Reconnect %1 to keep its usage up to date in Quelta.").arg(provider.name), accountOf(provider)};
 }
 
 } // namespace quelta

@@ -4,6 +4,7 @@
 
 #include "platform/Clock.h"
 #include "platform/DetachedTask.h"
+#include "platform/Quelta.h"
 
 #include <QCoroNetworkReply>
 #include <QNetworkReply>
@@ -121,30 +122,30 @@ QString AppUpdater::title(const Answer &answer)
 {
     switch (answer.kind) {
     case Answer::Kind::newer:
-        return QStringLiteral("Quelta %1 is available").arg(answer.release->version.displayed());
+        return Quelta::tr("Quelta %1 is available").arg(answer.release->version.displayed());
     case Answer::Kind::upToDate:
-        return QStringLiteral("You’re up to date");
+        return Quelta::tr("You’re up to date");
     case Answer::Kind::notConfigured:
-        return QStringLiteral("Updates aren’t set up");
+        return Quelta::tr("Updates aren’t set up");
     case Answer::Kind::failed:
         break;
     }
-    return QStringLiteral("Couldn’t check for updates");
+    return Quelta::tr("Couldn’t check for updates");
 }
 
 QString AppUpdater::message(const Answer &answer)
 {
     switch (answer.kind) {
     case Answer::Kind::newer:
-        return QStringLiteral("Download it from its page and install it over this one.");
+        return Quelta::tr("Download it from its page and install it over this one.");
     case Answer::Kind::upToDate:
-        return QStringLiteral("This is the newest version of Quelta.");
+        return Quelta::tr("This is the newest version of Quelta.");
     case Answer::Kind::notConfigured:
-        return QStringLiteral("This build of Quelta has no update feed.");
+        return Quelta::tr("This build of Quelta has no update feed.");
     case Answer::Kind::failed:
         break;
     }
-    return QStringLiteral("The update feed couldn’t be read. Try again later.");
+    return Quelta::tr("The update feed couldn’t be read. Try again later.");
 }
 
 } // namespace quelta

@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/MarkupText.h"
 #include "ui/widgets/PlainToolTip.h"
+#include "platform/Quelta.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -60,11 +61,11 @@ StatusItem::StatusItem(TrayPresence &presence, AllowanceMonitor &monitor, Clock 
     , m_bus(std::move(bus))
     , m_menu(std::make_unique<QMenu>())
 {
-    QAction *open = m_menu->addAction(QStringLiteral("Open Quelta"), this, &StatusItem::activated);
+    QAction *open = m_menu->addAction(Quelta::tr("Open Quelta"), this, &StatusItem::activated);
     m_menu->setDefaultAction(open);
-    m_menu->addAction(QStringLiteral("Show History…"), this, &StatusItem::historyRequested);
+    m_menu->addAction(Quelta::tr("Show History…"), this, &StatusItem::historyRequested);
     m_menu->addSeparator();
-    QAction *quit = m_menu->addAction(QStringLiteral("Quit Quelta"), this, &StatusItem::quitRequested);
+    QAction *quit = m_menu->addAction(Quelta::tr("Quit Quelta"), this, &StatusItem::quitRequested);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(&m_presence, &TrayPresence::kindChanged, this, &StatusItem::follow);
     connect(&m_monitor, &AllowanceMonitor::providerChanged, this, &StatusItem::followMonitor);

@@ -3,6 +3,7 @@
 #include "AppLogging.h"
 #include "DBusMenuExporter.h"
 #include "StatusNotifierItemAdaptor.h"
+#include "platform/Quelta.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
@@ -115,7 +116,7 @@ void StatusNotifierItem::setToolTipDescription(const QString &description)
 
 QString StatusNotifierItem::labelGuide() const
 {
-    return m_label.isEmpty() ? QString() : QStringLiteral("100%");
+    return m_label.isEmpty() ? QString() : Quelta::tr("%1%", "a percentage").arg(100);
 }
 
 void StatusNotifierItem::setLabel(const QString &label)

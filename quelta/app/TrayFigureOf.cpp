@@ -2,6 +2,7 @@
 
 #include "commands/AllowancePresentation.h"
 #include "commands/TerminalText.h"
+#include "platform/Quelta.h"
 
 #include <algorithm>
 
@@ -47,7 +48,7 @@ std::optional<TrayFigure> trayFigure(const QList<ProviderAllowance> &shown, cons
 
 QString trayLabel(const TrayFigure &figure)
 {
-    return QString::number(figure.percent) + QLatin1Char('%');
+    return Quelta::tr("%1%", "a percentage").arg(figure.percent);
 }
 
 QStringList trayFigureLines(const QList<ProviderAllowance> &shown)

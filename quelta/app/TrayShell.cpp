@@ -23,6 +23,7 @@
 #include "ui/settings/SettingsView.h"
 #include "ui/widgets/AlertBox.h"
 #include "ui/widgets/ReduceMotion.h"
+#include "platform/Quelta.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -82,7 +83,7 @@ void TrayShell::showUpdateAnswer(const AppUpdater::Answer &answer)
     prepareWindows();
     QMessageBox *box = alertBox(AppUpdater::title(answer), AppUpdater::message(answer));
     if (answer.kind == AppUpdater::Answer::Kind::newer) {
-        QPushButton *download = box->addButton(QStringLiteral("Download"), QMessageBox::AcceptRole);
+        QPushButton *download = box->addButton(Quelta::tr("Download"), QMessageBox::AcceptRole);
         const QUrl page = answer.release->downloadPage;
         connect(download, &QPushButton::clicked, box, [page] { QDesktopServices::openUrl(page); });
     }
@@ -293,7 +294,7 @@ void TrayShell::openSettings()
         settings.history = &m_services.history();
         settings.showHistory = [this] { openHistory(); };
         auto *scroll = new QScrollArea;
-        scroll->setWindowTitle(QStringLiteral("Quelta Settings"));
+        scroll->setWindowTitle(Quelta::tr("Quelta Settings"));
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
         scroll->setWidget(new SettingsView(settings));

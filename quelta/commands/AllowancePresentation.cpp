@@ -3,6 +3,7 @@
 #include "alerts/AlertMetric.h"
 #include "alerts/AlertRules.h"
 #include "core/AllowanceMonitor.h"
+#include "core/LimitCaption.h"
 #include "platform/Clock.h"
 #include "platform/Quelta.h"
 
@@ -79,17 +80,6 @@ std::optional<QString> hoverCaption(const ProviderAllowance &provider, const Pro
     if (!limit)
         return std::nullopt;
     return limitCaption(limit->name);
-}
-
-QString limitCaption(const QString &limitName)
-{
-    if (limitName.contains(QLatin1String("5-hour"), Qt::CaseInsensitive))
-        return Quelta::tr("5-hour limit");
-    if (limitName.contains(QLatin1String("weekly"), Qt::CaseInsensitive))
-        return Quelta::tr("Weekly limit");
-    if (limitName.contains(QLatin1String("daily"), Qt::CaseInsensitive))
-        return Quelta::tr("Daily limit");
-    return limitName;
 }
 
 std::optional<QString> atRiskCaption(const ProviderAllowance &provider, const QDateTime &now, const RecentUsageRate &recentRate)

@@ -34,8 +34,6 @@ QString percentText(const ProviderAllowance &provider);
 QString subtitle(const ProviderAllowance &provider, const ProviderRowState &row);
 // The at-risk caption when there is one, else what the hover shows of the displayed limit.
 std::optional<QString> hoverCaption(const ProviderAllowance &provider, const ProviderRowState &row);
-// "5-hour limit", "Weekly limit", "Daily limit", else the limit's own name.
-QString limitCaption(const QString &limitName);
 // A limit's recent rate of use from history, in percent per second, where history has one.
 using RecentUsageRate = std::function<std::optional<double>(const ProviderLimit &)>;
 // The first of the provider's limits that the pace rule finds at risk, named as captions name

@@ -389,10 +389,6 @@ Befehle:
         <translation>unbekannter Befehl: %1</translation>
     </message>
     <message>
-        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
-        <translation>Quelta läuft und würde diese Änderung rückgängig machen: Quelta beenden und den Befehl erneut ausführen.</translation>
-    </message>
-    <message>
         <source>couldn’t save settings to %1</source>
         <translation>Einstellungen konnten nicht in %1 gesichert werden</translation>
     </message>
@@ -545,6 +541,407 @@ Befehle:
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>das Anwendungsprogramm %1 kann nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to Quelta</source>
+        <translation>Willkommen bei Quelta</translation>
+    </message>
+    <message>
+        <source>See your usage in the system tray.</source>
+        <translation>Ihre Nutzung im Infobereich der Taskleiste.</translation>
+    </message>
+    <message>
+        <source>Get started</source>
+        <translation>Los geht’s</translation>
+    </message>
+    <message>
+        <source>Choose your providers</source>
+        <translation>Anbieter auswählen</translation>
+    </message>
+    <message>
+        <source>Select the services you want Quelta to track.</source>
+        <translation>Wählen Sie die Dienste, die Quelta verfolgen soll.</translation>
+    </message>
+    <message>
+        <source>More providers coming soon</source>
+        <translation>Weitere Anbieter folgen bald</translation>
+    </message>
+    <message>
+        <source>Also signed in on this computer</source>
+        <translation>Auf diesem Computer ebenfalls angemeldet</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Set up later</source>
+        <translation>Später einrichten</translation>
+    </message>
+    <message>
+        <source>Open Quelta</source>
+        <translation>Quelta öffnen</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>Alles bereit</translation>
+    </message>
+    <message>
+        <source>Quelta is ready in your system tray.</source>
+        <translation>Quelta ist im Infobereich bereit.</translation>
+    </message>
+    <message>
+        <source>Codex sign-in found</source>
+        <translation>Codex-Anmeldung gefunden</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in found</source>
+        <translation>Claude-Code-Anmeldung gefunden</translation>
+    </message>
+    <message>
+        <source>Framer session found</source>
+        <translation>Framer-Sitzung gefunden</translation>
+    </message>
+    <message>
+        <source>Codex sign-in required</source>
+        <translation>Codex-Anmeldung erforderlich</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in required</source>
+        <translation>Claude-Code-Anmeldung erforderlich</translation>
+    </message>
+    <message>
+        <source>Connect Framer</source>
+        <translation>Framer verbinden</translation>
+    </message>
+    <message>
+        <source>Connect %1</source>
+        <translation>%1 verbinden</translation>
+    </message>
+    <message>
+        <source>%1 connected</source>
+        <translation>%1 verbunden</translation>
+    </message>
+    <message>
+        <source>Couldn’t connect %1</source>
+        <translation>%1 nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Claude Code isn’t included</source>
+        <translation>Claude Code ist nicht enthalten</translation>
+    </message>
+    <message>
+        <source>Use your existing Codex sign-in to show
+your ChatGPT usage limits.</source>
+        <translation>Ihre bestehende Codex-Anmeldung nutzen,
+um Ihre ChatGPT-Limits anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Use your existing Claude Code sign-in to show
+your Claude usage limits.</source>
+        <translation>Ihre bestehende Claude-Code-Anmeldung nutzen,
+um Ihre Claude-Limits anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Use your existing Framer session to show
+your remaining agent credits.</source>
+        <translation>Ihre bestehende Framer-Sitzung nutzen,
+um Ihre verbleibenden Agent-Credits anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Sign in through Codex so Quelta can show
+your ChatGPT usage limits.</source>
+        <translation>Melden Sie sich über Codex an, damit Quelta
+Ihre ChatGPT-Limits anzeigen kann.</translation>
+    </message>
+    <message>
+        <source>Sign in through Claude Code so Quelta can show
+your Claude usage limits.</source>
+        <translation>Melden Sie sich über Claude Code an, damit Quelta
+Ihre Claude-Limits anzeigen kann.</translation>
+    </message>
+    <message>
+        <source>Sign in so Quelta can show
+your remaining agent credits.</source>
+        <translation>Melden Sie sich an, damit Quelta
+Ihre verbleibenden Agent-Credits anzeigen kann.</translation>
+    </message>
+    <message>
+        <source>Quelta can now keep your
+%1 usage up to date.</source>
+        <translation>Quelta hält Ihre %1-Nutzung
+ab jetzt aktuell.</translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then try again.</source>
+        <translation>Codex von %1 installieren, dann erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then try again.</source>
+        <translation>Claude Code von %1 installieren, dann erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Something interrupted the connection.
+Try again when you’re ready.</source>
+        <translation>Die Verbindung wurde unterbrochen.
+Versuchen Sie es erneut, wenn Sie bereit sind.</translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan.
+Claude Code needs a paid Claude subscription.</source>
+        <translation>Ihr Claude-Konto nutzt den Free-Tarif.
+Claude Code erfordert ein kostenpflichtiges Claude-Abo.</translation>
+    </message>
+    <message>
+        <source>Use This Account</source>
+        <translation>Dieses Konto verwenden</translation>
+    </message>
+    <message>
+        <source>Sign in with Codex</source>
+        <translation>Mit Codex anmelden</translation>
+    </message>
+    <message>
+        <source>Sign in with Claude Code</source>
+        <translation>Mit Claude Code anmelden</translation>
+    </message>
+    <message>
+        <source>Waiting for Codex…</source>
+        <translation>Warten auf Codex …</translation>
+    </message>
+    <message>
+        <source>Waiting for Claude Code…</source>
+        <translation>Warten auf Claude Code …</translation>
+    </message>
+    <message>
+        <source>Waiting for Framer…</source>
+        <translation>Warten auf Framer …</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Schritt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Verbindet …</translation>
+    </message>
+    <message>
+        <source>Refresh allowances</source>
+        <translation>Kontingente aktualisieren</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Snooze 1h</source>
+        <translation>1 Std. pausieren</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t deliver alerts. Check Notifications in System Settings.</source>
+        <translation>Quelta konnte keine Hinweise senden. Prüfen Sie die Mitteilungen in den Systemeinstellungen.</translation>
+    </message>
+    <message>
+        <source>Agent credits</source>
+        <translation>Agent-Credits</translation>
+    </message>
+    <message>
+        <source>Usage limit</source>
+        <translation>Nutzungslimit</translation>
+    </message>
+    <message>
+        <source>At this pace it runs out in %1, %2 before it resets.</source>
+        <translation>Bei diesem Tempo ist es in %1 aufgebraucht, %2 vor dem Zurücksetzen.</translation>
+    </message>
+    <message>
+        <source>%1d</source>
+        <comment>a duration</comment>
+        <translation>%1 T.</translation>
+    </message>
+    <message>
+        <source>%1d %2h</source>
+        <comment>a duration</comment>
+        <translation>%1 T. %2 Std.</translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <comment>a duration</comment>
+        <translation>%1 Std.</translation>
+    </message>
+    <message>
+        <source>%1h %2m</source>
+        <comment>a duration</comment>
+        <translation>%1 Std. %2 Min.</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <comment>a duration</comment>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <source>%1 has %2% remaining.</source>
+        <translation>%1: noch %2&#xa0;% übrig.</translation>
+    </message>
+    <message>
+        <source>%1 is almost out</source>
+        <translation>%1 ist fast aufgebraucht</translation>
+    </message>
+    <message>
+        <source>%1 is running low</source>
+        <translation>%1 wird knapp</translation>
+    </message>
+    <message>
+        <source>%1 limit reset</source>
+        <translation>%1-Limit zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>%1 is back to %2% remaining.</source>
+        <translation>%1: wieder %2&#xa0;% übrig.</translation>
+    </message>
+    <message>
+        <source>%1 usage is rising quickly</source>
+        <translation>%1-Nutzung steigt schnell</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 within 30 minutes.</source>
+        <translation>Sie haben in 30 Minuten %1&#xa0;% Ihres Kontingents verbraucht (%2).</translation>
+    </message>
+    <message>
+        <source> At this pace, you may run out before it resets in %1.</source>
+        <translation> Bei diesem Tempo ist es vielleicht aufgebraucht, bevor es in %1 zurückgesetzt wird.</translation>
+    </message>
+    <message>
+        <source>%1 usage is ahead of pace</source>
+        <translation>%1-Nutzung liegt über dem Soll</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.</source>
+        <translation>Sie haben %1&#xa0;% verbraucht (%2), noch %3 verbleiben. Bei diesem Tempo ist es in etwa %4 aufgebraucht.</translation>
+    </message>
+    <message>
+        <source>%1 disconnected</source>
+        <translation>%1 getrennt</translation>
+    </message>
+    <message>
+        <source>Reconnect %1 to keep its usage up to date in Quelta.</source>
+        <translation>Verbinden Sie %1 erneut, damit Quelta die Nutzung aktuell hält.</translation>
+    </message>
+    <message>
+        <source>Quelta %1 is available</source>
+        <translation>Quelta %1 ist verfügbar</translation>
+    </message>
+    <message>
+        <source>You’re up to date</source>
+        <translation>Quelta ist aktuell</translation>
+    </message>
+    <message>
+        <source>Updates aren’t set up</source>
+        <translation>Updates nicht eingerichtet</translation>
+    </message>
+    <message>
+        <source>Couldn’t check for updates</source>
+        <translation>Suche nach Updates fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Download it from its page and install it over this one.</source>
+        <translation>Laden Sie sie von ihrer Seite und installieren Sie sie über diese Version.</translation>
+    </message>
+    <message>
+        <source>This is the newest version of Quelta.</source>
+        <translation>Dies ist die neueste Version von Quelta.</translation>
+    </message>
+    <message>
+        <source>This build of Quelta has no update feed.</source>
+        <translation>Dieser Quelta-Build hat keinen Update-Feed.</translation>
+    </message>
+    <message>
+        <source>The update feed couldn’t be read. Try again later.</source>
+        <translation>Der Update-Feed war nicht lesbar. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Show History…</source>
+        <translation>Verlauf anzeigen …</translation>
+    </message>
+    <message>
+        <source>Quit Quelta</source>
+        <translation>Quelta beenden</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Quelta Settings</source>
+        <translation>Quelta-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Opening your magic link…</source>
+        <translation>Ihr Magic Link wird geöffnet …</translation>
+    </message>
+    <message>
+        <source>Quelta is completing the sign-in inside this window.</source>
+        <translation>Quelta schließt die Anmeldung in diesem Fenster ab.</translation>
+    </message>
+    <message>
+        <source>Framer connected</source>
+        <translation>Framer verbunden</translation>
+    </message>
+    <message>
+        <source>You can close this window and refresh your allowances.</source>
+        <translation>Sie können dieses Fenster schließen und Ihre Kontingente aktualisieren.</translation>
+    </message>
+    <message>
+        <source>That link didn&apos;t work</source>
+        <translation>Dieser Link hat nicht funktioniert</translation>
+    </message>
+    <message>
+        <source>Using email?</source>
+        <translation>Per E-Mail?</translation>
+    </message>
+    <message>
+        <source>Open Framer’s email. Right-click Open Framer, choose Copy Link, then click Paste Link.</source>
+        <translation>Öffnen Sie die E-Mail von Framer. Klicken Sie mit rechts auf „Open Framer“, wählen Sie „Link kopieren“ und klicken Sie dann auf „Link einfügen“.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Choose Google or email below.</source>
+        <translation>Wählen Sie unten Google oder E-Mail.</translation>
+    </message>
+    <message>
+        <source>Paste Link</source>
+        <translation>Link einfügen</translation>
+    </message>
+    <message>
+        <source>Copy the Framer sign-in link from your email, then try again.</source>
+        <translation>Kopieren Sie den Framer-Anmeldelink aus Ihrer E-Mail und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Framer couldn&apos;t open that sign-in link.</source>
+        <translation>Framer konnte diesen Anmeldelink nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
+        <translation>keep</translation>
     </message>
 </context>
 </TS>

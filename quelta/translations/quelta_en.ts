@@ -365,10 +365,6 @@ Commands:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>couldn’t save settings to %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -512,6 +508,398 @@ Commands:
     </message>
     <message>
         <source>cannot start the application program %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome to Quelta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See your usage in the system tray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose your providers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the services you want Quelta to track.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More providers coming soon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also signed in on this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set up later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Quelta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quelta is ready in your system tray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Codex sign-in found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Framer session found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Codex sign-in required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Framer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn’t connect %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Claude Code isn’t included</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use your existing Codex sign-in to show
+your ChatGPT usage limits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use your existing Claude Code sign-in to show
+your Claude usage limits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use your existing Framer session to show
+your remaining agent credits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in through Codex so Quelta can show
+your ChatGPT usage limits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in through Claude Code so Quelta can show
+your Claude usage limits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in so Quelta can show
+your remaining agent credits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quelta can now keep your
+%1 usage up to date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Something interrupted the connection.
+Try again when you’re ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan.
+Claude Code needs a paid Claude subscription.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use This Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in with Codex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in with Claude Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for Codex…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for Claude Code…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for Framer…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh allowances</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snooze 1h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t deliver alerts. Check Notifications in System Settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agent credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At this pace it runs out in %1, %2 before it resets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1d</source>
+        <comment>a duration</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1d %2h</source>
+        <comment>a duration</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <comment>a duration</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1h %2m</source>
+        <comment>a duration</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <comment>a duration</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2% remaining.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is almost out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is running low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 limit reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is back to %2% remaining.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 usage is rising quickly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 within 30 minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> At this pace, you may run out before it resets in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 usage is ahead of pace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconnect %1 to keep its usage up to date in Quelta.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quelta %1 is available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You’re up to date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updates aren’t set up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn’t check for updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download it from its page and install it over this one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is the newest version of Quelta.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This build of Quelta has no update feed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update feed couldn’t be read. Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show History…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit Quelta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quelta Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening your magic link…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quelta is completing the sign-in inside this window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Framer connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can close this window and refresh your allowances.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That link didn&apos;t work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Using email?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Framer’s email. Right-click Open Framer, choose Copy Link, then click Paste Link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Google or email below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the Framer sign-in link from your email, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Framer couldn&apos;t open that sign-in link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -389,10 +389,6 @@ Commands:
         <translation>orden desconocida: %1</translation>
     </message>
     <message>
-        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
-        <translation>Quelta está abierto y desharía este cambio: ciérralo y vuelve a ejecutar la orden.</translation>
-    </message>
-    <message>
         <source>couldn’t save settings to %1</source>
         <translation>no se pudieron guardar los ajustes en %1</translation>
     </message>
@@ -545,6 +541,407 @@ Commands:
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>no se puede iniciar el programa de la aplicación %1: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to Quelta</source>
+        <translation>Te damos la bienvenida a Quelta</translation>
+    </message>
+    <message>
+        <source>See your usage in the system tray.</source>
+        <translation>Tu uso en la bandeja del sistema.</translation>
+    </message>
+    <message>
+        <source>Get started</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>Choose your providers</source>
+        <translation>Elige tus proveedores</translation>
+    </message>
+    <message>
+        <source>Select the services you want Quelta to track.</source>
+        <translation>Selecciona los servicios que Quelta debe seguir.</translation>
+    </message>
+    <message>
+        <source>More providers coming soon</source>
+        <translation>Pronto habrá más proveedores</translation>
+    </message>
+    <message>
+        <source>Also signed in on this computer</source>
+        <translation>También con sesión en este equipo</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Set up later</source>
+        <translation>Configurar más tarde</translation>
+    </message>
+    <message>
+        <source>Open Quelta</source>
+        <translation>Abrir Quelta</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>Todo listo</translation>
+    </message>
+    <message>
+        <source>Quelta is ready in your system tray.</source>
+        <translation>Quelta está listo en la bandeja del sistema.</translation>
+    </message>
+    <message>
+        <source>Codex sign-in found</source>
+        <translation>Sesión de Codex encontrada</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in found</source>
+        <translation>Sesión de Claude Code encontrada</translation>
+    </message>
+    <message>
+        <source>Framer session found</source>
+        <translation>Sesión de Framer encontrada</translation>
+    </message>
+    <message>
+        <source>Codex sign-in required</source>
+        <translation>Se requiere iniciar sesión en Codex</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in required</source>
+        <translation>Se requiere iniciar sesión en Claude Code</translation>
+    </message>
+    <message>
+        <source>Connect Framer</source>
+        <translation>Conectar Framer</translation>
+    </message>
+    <message>
+        <source>Connect %1</source>
+        <translation>Conectar %1</translation>
+    </message>
+    <message>
+        <source>%1 connected</source>
+        <translation>%1 conectado</translation>
+    </message>
+    <message>
+        <source>Couldn’t connect %1</source>
+        <translation>No se pudo conectar %1</translation>
+    </message>
+    <message>
+        <source>Claude Code isn’t included</source>
+        <translation>Claude Code no está incluido</translation>
+    </message>
+    <message>
+        <source>Use your existing Codex sign-in to show
+your ChatGPT usage limits.</source>
+        <translation>Usa tu sesión de Codex actual para mostrar
+tus límites de uso de ChatGPT.</translation>
+    </message>
+    <message>
+        <source>Use your existing Claude Code sign-in to show
+your Claude usage limits.</source>
+        <translation>Usa tu sesión de Claude Code actual para mostrar
+tus límites de uso de Claude.</translation>
+    </message>
+    <message>
+        <source>Use your existing Framer session to show
+your remaining agent credits.</source>
+        <translation>Usa tu sesión de Framer actual para mostrar
+tus créditos de agente restantes.</translation>
+    </message>
+    <message>
+        <source>Sign in through Codex so Quelta can show
+your ChatGPT usage limits.</source>
+        <translation>Inicia sesión con Codex para que Quelta muestre
+tus límites de uso de ChatGPT.</translation>
+    </message>
+    <message>
+        <source>Sign in through Claude Code so Quelta can show
+your Claude usage limits.</source>
+        <translation>Inicia sesión con Claude Code para que Quelta muestre
+tus límites de uso de Claude.</translation>
+    </message>
+    <message>
+        <source>Sign in so Quelta can show
+your remaining agent credits.</source>
+        <translation>Inicia sesión para que Quelta muestre
+tus créditos de agente restantes.</translation>
+    </message>
+    <message>
+        <source>Quelta can now keep your
+%1 usage up to date.</source>
+        <translation>Quelta ya puede mantener al día
+tu uso de %1.</translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then try again.</source>
+        <translation>Instala Codex desde %1 y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then try again.</source>
+        <translation>Instala Claude Code desde %1 y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Something interrupted the connection.
+Try again when you’re ready.</source>
+        <translation>Algo interrumpió la conexión.
+Vuelve a intentarlo cuando quieras.</translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan.
+Claude Code needs a paid Claude subscription.</source>
+        <translation>Tu cuenta de Claude tiene el plan Free.
+Claude Code requiere una suscripción de pago a Claude.</translation>
+    </message>
+    <message>
+        <source>Use This Account</source>
+        <translation>Usar esta cuenta</translation>
+    </message>
+    <message>
+        <source>Sign in with Codex</source>
+        <translation>Iniciar sesión con Codex</translation>
+    </message>
+    <message>
+        <source>Sign in with Claude Code</source>
+        <translation>Iniciar sesión con Claude Code</translation>
+    </message>
+    <message>
+        <source>Waiting for Codex…</source>
+        <translation>Esperando a Codex…</translation>
+    </message>
+    <message>
+        <source>Waiting for Claude Code…</source>
+        <translation>Esperando a Claude Code…</translation>
+    </message>
+    <message>
+        <source>Waiting for Framer…</source>
+        <translation>Esperando a Framer…</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Paso %1 de %2</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Conectando</translation>
+    </message>
+    <message>
+        <source>Refresh allowances</source>
+        <translation>Actualizar cuotas</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Snooze 1h</source>
+        <translation>Posponer 1 h</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t deliver alerts. Check Notifications in System Settings.</source>
+        <translation>Quelta no pudo enviar alertas. Revisa las notificaciones en los ajustes del sistema.</translation>
+    </message>
+    <message>
+        <source>Agent credits</source>
+        <translation>Créditos de agente</translation>
+    </message>
+    <message>
+        <source>Usage limit</source>
+        <translation>Límite de uso</translation>
+    </message>
+    <message>
+        <source>At this pace it runs out in %1, %2 before it resets.</source>
+        <translation>A este ritmo se agota en %1, %2 antes de restablecerse.</translation>
+    </message>
+    <message>
+        <source>%1d</source>
+        <comment>a duration</comment>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>%1d %2h</source>
+        <comment>a duration</comment>
+        <translation>%1 d %2 h</translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <comment>a duration</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1h %2m</source>
+        <comment>a duration</comment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <comment>a duration</comment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 has %2% remaining.</source>
+        <translation>%1: queda un %2&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>%1 is almost out</source>
+        <translation>%1 está casi agotado</translation>
+    </message>
+    <message>
+        <source>%1 is running low</source>
+        <translation>%1 se está agotando</translation>
+    </message>
+    <message>
+        <source>%1 limit reset</source>
+        <translation>Límite de %1 restablecido</translation>
+    </message>
+    <message>
+        <source>%1 is back to %2% remaining.</source>
+        <translation>%1 vuelve a tener un %2&#xa0;% restante.</translation>
+    </message>
+    <message>
+        <source>%1 usage is rising quickly</source>
+        <translation>El uso de %1 sube rápido</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 within 30 minutes.</source>
+        <translation>Has usado un %1&#xa0;% de tu %2 en 30 minutos.</translation>
+    </message>
+    <message>
+        <source> At this pace, you may run out before it resets in %1.</source>
+        <translation> A este ritmo, podrías agotarlo antes de que se restablezca en %1.</translation>
+    </message>
+    <message>
+        <source>%1 usage is ahead of pace</source>
+        <translation>El uso de %1 va por delante del ritmo</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.</source>
+        <translation>Has usado un %1&#xa0;% de tu %2 y quedan %3. A este ritmo, podrías agotarlo en unas %4.</translation>
+    </message>
+    <message>
+        <source>%1 disconnected</source>
+        <translation>%1 desconectado</translation>
+    </message>
+    <message>
+        <source>Reconnect %1 to keep its usage up to date in Quelta.</source>
+        <translation>Vuelve a conectar %1 para que Quelta mantenga su uso al día.</translation>
+    </message>
+    <message>
+        <source>Quelta %1 is available</source>
+        <translation>Quelta %1 está disponible</translation>
+    </message>
+    <message>
+        <source>You’re up to date</source>
+        <translation>Quelta está al día</translation>
+    </message>
+    <message>
+        <source>Updates aren’t set up</source>
+        <translation>Las actualizaciones no están configuradas</translation>
+    </message>
+    <message>
+        <source>Couldn’t check for updates</source>
+        <translation>No se pudo buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Download it from its page and install it over this one.</source>
+        <translation>Descárgala desde su página e instálala sobre esta.</translation>
+    </message>
+    <message>
+        <source>This is the newest version of Quelta.</source>
+        <translation>Esta es la versión más reciente de Quelta.</translation>
+    </message>
+    <message>
+        <source>This build of Quelta has no update feed.</source>
+        <translation>Esta compilación de Quelta no tiene fuente de actualizaciones.</translation>
+    </message>
+    <message>
+        <source>The update feed couldn’t be read. Try again later.</source>
+        <translation>No se pudo leer la fuente de actualizaciones. Inténtalo más tarde.</translation>
+    </message>
+    <message>
+        <source>Show History…</source>
+        <translation>Mostrar historial…</translation>
+    </message>
+    <message>
+        <source>Quit Quelta</source>
+        <translation>Salir de Quelta</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Quelta Settings</source>
+        <translation>Ajustes de Quelta</translation>
+    </message>
+    <message>
+        <source>Opening your magic link…</source>
+        <translation>Abriendo tu enlace mágico…</translation>
+    </message>
+    <message>
+        <source>Quelta is completing the sign-in inside this window.</source>
+        <translation>Quelta está completando el inicio de sesión en esta ventana.</translation>
+    </message>
+    <message>
+        <source>Framer connected</source>
+        <translation>Framer conectado</translation>
+    </message>
+    <message>
+        <source>You can close this window and refresh your allowances.</source>
+        <translation>Puedes cerrar esta ventana y actualizar tus cuotas.</translation>
+    </message>
+    <message>
+        <source>That link didn&apos;t work</source>
+        <translation>Ese enlace no funcionó</translation>
+    </message>
+    <message>
+        <source>Using email?</source>
+        <translation>¿Usas el correo?</translation>
+    </message>
+    <message>
+        <source>Open Framer’s email. Right-click Open Framer, choose Copy Link, then click Paste Link.</source>
+        <translation>Abre el correo de Framer. Haz clic derecho en Open Framer, elige Copiar enlace y luego haz clic en Pegar enlace.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Choose Google or email below.</source>
+        <translation>Elige Google o correo a continuación.</translation>
+    </message>
+    <message>
+        <source>Paste Link</source>
+        <translation>Pegar enlace</translation>
+    </message>
+    <message>
+        <source>Copy the Framer sign-in link from your email, then try again.</source>
+        <translation>Copia el enlace de inicio de sesión de Framer de tu correo y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Framer couldn&apos;t open that sign-in link.</source>
+        <translation>Framer no pudo abrir ese enlace de inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
+        <translation>lowercase</translation>
     </message>
 </context>
 </TS>

@@ -389,10 +389,6 @@ Commandes :
         <translation>commande inconnue : %1</translation>
     </message>
     <message>
-        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
-        <translation>Quelta est ouvert et annulerait cette modification : quittez-le, puis relancez la commande.</translation>
-    </message>
-    <message>
         <source>couldn’t save settings to %1</source>
         <translation>impossible d’enregistrer les réglages dans %1</translation>
     </message>
@@ -545,6 +541,407 @@ Commandes :
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>impossible de lancer le programme de l’application %1 : %2</translation>
+    </message>
+    <message>
+        <source>Welcome to Quelta</source>
+        <translation>Bienvenue dans Quelta</translation>
+    </message>
+    <message>
+        <source>See your usage in the system tray.</source>
+        <translation>Votre utilisation dans la zone de notification.</translation>
+    </message>
+    <message>
+        <source>Get started</source>
+        <translation>Commencer</translation>
+    </message>
+    <message>
+        <source>Choose your providers</source>
+        <translation>Choisissez vos services</translation>
+    </message>
+    <message>
+        <source>Select the services you want Quelta to track.</source>
+        <translation>Sélectionnez les services que Quelta doit suivre.</translation>
+    </message>
+    <message>
+        <source>More providers coming soon</source>
+        <translation>D’autres services bientôt</translation>
+    </message>
+    <message>
+        <source>Also signed in on this computer</source>
+        <translation>Également connecté sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Set up later</source>
+        <translation>Configurer plus tard</translation>
+    </message>
+    <message>
+        <source>Open Quelta</source>
+        <translation>Ouvrir Quelta</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>Tout est prêt</translation>
+    </message>
+    <message>
+        <source>Quelta is ready in your system tray.</source>
+        <translation>Quelta est prêt dans la zone de notification.</translation>
+    </message>
+    <message>
+        <source>Codex sign-in found</source>
+        <translation>Connexion Codex trouvée</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in found</source>
+        <translation>Connexion Claude Code trouvée</translation>
+    </message>
+    <message>
+        <source>Framer session found</source>
+        <translation>Session Framer trouvée</translation>
+    </message>
+    <message>
+        <source>Codex sign-in required</source>
+        <translation>Connexion Codex requise</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in required</source>
+        <translation>Connexion Claude Code requise</translation>
+    </message>
+    <message>
+        <source>Connect Framer</source>
+        <translation>Connecter Framer</translation>
+    </message>
+    <message>
+        <source>Connect %1</source>
+        <translation>Connecter %1</translation>
+    </message>
+    <message>
+        <source>%1 connected</source>
+        <translation>%1 connecté</translation>
+    </message>
+    <message>
+        <source>Couldn’t connect %1</source>
+        <translation>Impossible de connecter %1</translation>
+    </message>
+    <message>
+        <source>Claude Code isn’t included</source>
+        <translation>Claude Code n’est pas inclus</translation>
+    </message>
+    <message>
+        <source>Use your existing Codex sign-in to show
+your ChatGPT usage limits.</source>
+        <translation>Utilisez votre connexion Codex existante
+pour afficher vos limites ChatGPT.</translation>
+    </message>
+    <message>
+        <source>Use your existing Claude Code sign-in to show
+your Claude usage limits.</source>
+        <translation>Utilisez votre connexion Claude Code existante
+pour afficher vos limites Claude.</translation>
+    </message>
+    <message>
+        <source>Use your existing Framer session to show
+your remaining agent credits.</source>
+        <translation>Utilisez votre session Framer existante
+pour afficher vos crédits d’agent restants.</translation>
+    </message>
+    <message>
+        <source>Sign in through Codex so Quelta can show
+your ChatGPT usage limits.</source>
+        <translation>Connectez-vous via Codex pour que Quelta
+affiche vos limites ChatGPT.</translation>
+    </message>
+    <message>
+        <source>Sign in through Claude Code so Quelta can show
+your Claude usage limits.</source>
+        <translation>Connectez-vous via Claude Code pour que Quelta
+affiche vos limites Claude.</translation>
+    </message>
+    <message>
+        <source>Sign in so Quelta can show
+your remaining agent credits.</source>
+        <translation>Connectez-vous pour que Quelta
+affiche vos crédits d’agent restants.</translation>
+    </message>
+    <message>
+        <source>Quelta can now keep your
+%1 usage up to date.</source>
+        <translation>Quelta peut maintenant tenir à jour
+votre utilisation de %1.</translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then try again.</source>
+        <translation>Installez Codex depuis %1, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then try again.</source>
+        <translation>Installez Claude Code depuis %1, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Something interrupted the connection.
+Try again when you’re ready.</source>
+        <translation>La connexion a été interrompue.
+Réessayez quand vous serez prêt.</translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan.
+Claude Code needs a paid Claude subscription.</source>
+        <translation>Votre compte Claude utilise l’offre Free.
+Claude Code nécessite un abonnement Claude payant.</translation>
+    </message>
+    <message>
+        <source>Use This Account</source>
+        <translation>Utiliser ce compte</translation>
+    </message>
+    <message>
+        <source>Sign in with Codex</source>
+        <translation>Se connecter avec Codex</translation>
+    </message>
+    <message>
+        <source>Sign in with Claude Code</source>
+        <translation>Se connecter avec Claude Code</translation>
+    </message>
+    <message>
+        <source>Waiting for Codex…</source>
+        <translation>En attente de Codex…</translation>
+    </message>
+    <message>
+        <source>Waiting for Claude Code…</source>
+        <translation>En attente de Claude Code…</translation>
+    </message>
+    <message>
+        <source>Waiting for Framer…</source>
+        <translation>En attente de Framer…</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Étape %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Connexion…</translation>
+    </message>
+    <message>
+        <source>Refresh allowances</source>
+        <translation>Actualiser les quotas</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Snooze 1h</source>
+        <translation>Reporter d’1 h</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t deliver alerts. Check Notifications in System Settings.</source>
+        <translation>Quelta n’a pas pu envoyer les alertes. Vérifiez les notifications dans les réglages du système.</translation>
+    </message>
+    <message>
+        <source>Agent credits</source>
+        <translation>Crédits d’agent</translation>
+    </message>
+    <message>
+        <source>Usage limit</source>
+        <translation>Limite d’utilisation</translation>
+    </message>
+    <message>
+        <source>At this pace it runs out in %1, %2 before it resets.</source>
+        <translation>À ce rythme, il sera épuisé dans %1, %2 avant sa réinitialisation.</translation>
+    </message>
+    <message>
+        <source>%1d</source>
+        <comment>a duration</comment>
+        <translation>%1 j</translation>
+    </message>
+    <message>
+        <source>%1d %2h</source>
+        <comment>a duration</comment>
+        <translation>%1 j %2 h</translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <comment>a duration</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1h %2m</source>
+        <comment>a duration</comment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <comment>a duration</comment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 has %2% remaining.</source>
+        <translation>%1 : il reste %2&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>%1 is almost out</source>
+        <translation>%1 est presque épuisé</translation>
+    </message>
+    <message>
+        <source>%1 is running low</source>
+        <translation>%1 commence à manquer</translation>
+    </message>
+    <message>
+        <source>%1 limit reset</source>
+        <translation>Limite %1 réinitialisée</translation>
+    </message>
+    <message>
+        <source>%1 is back to %2% remaining.</source>
+        <translation>%1 : de nouveau %2&#xa0;% restants.</translation>
+    </message>
+    <message>
+        <source>%1 usage is rising quickly</source>
+        <translation>L’utilisation de %1 augmente vite</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 within 30 minutes.</source>
+        <translation>Vous avez utilisé %1&#xa0;% de votre %2 en 30 minutes.</translation>
+    </message>
+    <message>
+        <source> At this pace, you may run out before it resets in %1.</source>
+        <translation> À ce rythme, il pourrait être épuisé avant sa réinitialisation dans %1.</translation>
+    </message>
+    <message>
+        <source>%1 usage is ahead of pace</source>
+        <translation>L’utilisation de %1 va trop vite</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.</source>
+        <translation>Vous avez utilisé %1&#xa0;% de votre %2 et il reste %3. À ce rythme, il pourrait être épuisé dans environ %4.</translation>
+    </message>
+    <message>
+        <source>%1 disconnected</source>
+        <translation>%1 déconnecté</translation>
+    </message>
+    <message>
+        <source>Reconnect %1 to keep its usage up to date in Quelta.</source>
+        <translation>Reconnectez %1 pour que Quelta tienne son utilisation à jour.</translation>
+    </message>
+    <message>
+        <source>Quelta %1 is available</source>
+        <translation>Quelta %1 est disponible</translation>
+    </message>
+    <message>
+        <source>You’re up to date</source>
+        <translation>Quelta est à jour</translation>
+    </message>
+    <message>
+        <source>Updates aren’t set up</source>
+        <translation>Mises à jour non configurées</translation>
+    </message>
+    <message>
+        <source>Couldn’t check for updates</source>
+        <translation>Impossible de rechercher les mises à jour</translation>
+    </message>
+    <message>
+        <source>Download it from its page and install it over this one.</source>
+        <translation>Téléchargez-la depuis sa page et installez-la par-dessus celle-ci.</translation>
+    </message>
+    <message>
+        <source>This is the newest version of Quelta.</source>
+        <translation>Il s’agit de la dernière version de Quelta.</translation>
+    </message>
+    <message>
+        <source>This build of Quelta has no update feed.</source>
+        <translation>Cette version de Quelta n’a pas de flux de mises à jour.</translation>
+    </message>
+    <message>
+        <source>The update feed couldn’t be read. Try again later.</source>
+        <translation>Le flux de mises à jour est illisible. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>Show History…</source>
+        <translation>Afficher l’historique…</translation>
+    </message>
+    <message>
+        <source>Quit Quelta</source>
+        <translation>Quitter Quelta</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Quelta Settings</source>
+        <translation>Réglages de Quelta</translation>
+    </message>
+    <message>
+        <source>Opening your magic link…</source>
+        <translation>Ouverture de votre lien magique…</translation>
+    </message>
+    <message>
+        <source>Quelta is completing the sign-in inside this window.</source>
+        <translation>Quelta termine la connexion dans cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Framer connected</source>
+        <translation>Framer connecté</translation>
+    </message>
+    <message>
+        <source>You can close this window and refresh your allowances.</source>
+        <translation>Vous pouvez fermer cette fenêtre et actualiser vos quotas.</translation>
+    </message>
+    <message>
+        <source>That link didn&apos;t work</source>
+        <translation>Ce lien n’a pas fonctionné</translation>
+    </message>
+    <message>
+        <source>Using email?</source>
+        <translation>Par e-mail ?</translation>
+    </message>
+    <message>
+        <source>Open Framer’s email. Right-click Open Framer, choose Copy Link, then click Paste Link.</source>
+        <translation>Ouvrez l’e-mail de Framer. Faites un clic droit sur Open Framer, choisissez Copier le lien, puis cliquez sur Coller le lien.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Choose Google or email below.</source>
+        <translation>Choisissez Google ou l’e-mail ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Paste Link</source>
+        <translation>Coller le lien</translation>
+    </message>
+    <message>
+        <source>Copy the Framer sign-in link from your email, then try again.</source>
+        <translation>Copiez le lien de connexion Framer depuis votre e-mail, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Framer couldn&apos;t open that sign-in link.</source>
+        <translation>Framer n’a pas pu ouvrir ce lien de connexion.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
+        <translation>lowercase</translation>
     </message>
 </context>
 </TS>

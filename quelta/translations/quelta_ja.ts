@@ -384,10 +384,6 @@ Commands:
         <translation>不明なコマンド: %1</translation>
     </message>
     <message>
-        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
-        <translation>Quelta が実行中のため、この変更は元に戻されます: Quelta を終了してから、もう一度実行してください。</translation>
-    </message>
-    <message>
         <source>couldn’t save settings to %1</source>
         <translation>設定を %1 に保存できませんでした</translation>
     </message>
@@ -538,6 +534,407 @@ Commands:
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>アプリケーションプログラム %1 を起動できません: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to Quelta</source>
+        <translation>Quelta へようこそ</translation>
+    </message>
+    <message>
+        <source>See your usage in the system tray.</source>
+        <translation>使用状況をシステムトレイに表示します。</translation>
+    </message>
+    <message>
+        <source>Get started</source>
+        <translation>はじめる</translation>
+    </message>
+    <message>
+        <source>Choose your providers</source>
+        <translation>サービスを選択</translation>
+    </message>
+    <message>
+        <source>Select the services you want Quelta to track.</source>
+        <translation>Quelta で追跡するサービスを選んでください。</translation>
+    </message>
+    <message>
+        <source>More providers coming soon</source>
+        <translation>対応サービスは順次追加予定</translation>
+    </message>
+    <message>
+        <source>Also signed in on this computer</source>
+        <translation>このコンピュータでもサインイン済み</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続ける</translation>
+    </message>
+    <message>
+        <source>Set up later</source>
+        <translation>あとで設定</translation>
+    </message>
+    <message>
+        <source>Open Quelta</source>
+        <translation>Quelta を開く</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>準備が整いました</translation>
+    </message>
+    <message>
+        <source>Quelta is ready in your system tray.</source>
+        <translation>Quelta はシステムトレイで使えます。</translation>
+    </message>
+    <message>
+        <source>Codex sign-in found</source>
+        <translation>Codex のサインインが見つかりました</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in found</source>
+        <translation>Claude Code のサインインが見つかりました</translation>
+    </message>
+    <message>
+        <source>Framer session found</source>
+        <translation>Framer のセッションが見つかりました</translation>
+    </message>
+    <message>
+        <source>Codex sign-in required</source>
+        <translation>Codex へのサインインが必要です</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in required</source>
+        <translation>Claude Code へのサインインが必要です</translation>
+    </message>
+    <message>
+        <source>Connect Framer</source>
+        <translation>Framer を接続</translation>
+    </message>
+    <message>
+        <source>Connect %1</source>
+        <translation>%1 を接続</translation>
+    </message>
+    <message>
+        <source>%1 connected</source>
+        <translation>%1 を接続しました</translation>
+    </message>
+    <message>
+        <source>Couldn’t connect %1</source>
+        <translation>%1 を接続できませんでした</translation>
+    </message>
+    <message>
+        <source>Claude Code isn’t included</source>
+        <translation>Claude Code は含まれていません</translation>
+    </message>
+    <message>
+        <source>Use your existing Codex sign-in to show
+your ChatGPT usage limits.</source>
+        <translation>既存の Codex のサインインを使って
+ChatGPT の使用上限を表示します。</translation>
+    </message>
+    <message>
+        <source>Use your existing Claude Code sign-in to show
+your Claude usage limits.</source>
+        <translation>既存の Claude Code のサインインを使って
+Claude の使用上限を表示します。</translation>
+    </message>
+    <message>
+        <source>Use your existing Framer session to show
+your remaining agent credits.</source>
+        <translation>既存の Framer のセッションを使って
+残りのエージェントクレジットを表示します。</translation>
+    </message>
+    <message>
+        <source>Sign in through Codex so Quelta can show
+your ChatGPT usage limits.</source>
+        <translation>Codex でサインインすると、Quelta で
+ChatGPT の使用上限を表示できます。</translation>
+    </message>
+    <message>
+        <source>Sign in through Claude Code so Quelta can show
+your Claude usage limits.</source>
+        <translation>Claude Code でサインインすると、Quelta で
+Claude の使用上限を表示できます。</translation>
+    </message>
+    <message>
+        <source>Sign in so Quelta can show
+your remaining agent credits.</source>
+        <translation>サインインすると、Quelta で
+残りのエージェントクレジットを表示できます。</translation>
+    </message>
+    <message>
+        <source>Quelta can now keep your
+%1 usage up to date.</source>
+        <translation>Quelta で %1 の使用状況を
+常に最新に保てるようになりました。</translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then try again.</source>
+        <translation>%1 から Codex をインストールして、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then try again.</source>
+        <translation>%1 から Claude Code をインストールして、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Something interrupted the connection.
+Try again when you’re ready.</source>
+        <translation>接続が中断されました。
+準備ができたらもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan.
+Claude Code needs a paid Claude subscription.</source>
+        <translation>Claude アカウントは Free プランです。
+Claude Code には Claude の有料プランが必要です。</translation>
+    </message>
+    <message>
+        <source>Use This Account</source>
+        <translation>このアカウントを使用</translation>
+    </message>
+    <message>
+        <source>Sign in with Codex</source>
+        <translation>Codex でサインイン</translation>
+    </message>
+    <message>
+        <source>Sign in with Claude Code</source>
+        <translation>Claude Code でサインイン</translation>
+    </message>
+    <message>
+        <source>Waiting for Codex…</source>
+        <translation>Codex を待っています…</translation>
+    </message>
+    <message>
+        <source>Waiting for Claude Code…</source>
+        <translation>Claude Code を待っています…</translation>
+    </message>
+    <message>
+        <source>Waiting for Framer…</source>
+        <translation>Framer を待っています…</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>接続済み</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>ステップ %1/%2</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>接続中</translation>
+    </message>
+    <message>
+        <source>Refresh allowances</source>
+        <translation>利用枠を更新</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Snooze 1h</source>
+        <translation>1時間スヌーズ</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t deliver alerts. Check Notifications in System Settings.</source>
+        <translation>Quelta は通知を送信できませんでした。システム設定の通知を確認してください。</translation>
+    </message>
+    <message>
+        <source>Agent credits</source>
+        <translation>エージェントクレジット</translation>
+    </message>
+    <message>
+        <source>Usage limit</source>
+        <translation>使用制限</translation>
+    </message>
+    <message>
+        <source>At this pace it runs out in %1, %2 before it resets.</source>
+        <translation>このペースでは %1 後に使い切り、リセットの %2 前になります。</translation>
+    </message>
+    <message>
+        <source>%1d</source>
+        <comment>a duration</comment>
+        <translation>%1日</translation>
+    </message>
+    <message>
+        <source>%1d %2h</source>
+        <comment>a duration</comment>
+        <translation>%1日%2時間</translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <comment>a duration</comment>
+        <translation>%1時間</translation>
+    </message>
+    <message>
+        <source>%1h %2m</source>
+        <comment>a duration</comment>
+        <translation>%1時間%2分</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <comment>a duration</comment>
+        <translation>%1分</translation>
+    </message>
+    <message>
+        <source>%1 has %2% remaining.</source>
+        <translation>%1の残りは %2% です。</translation>
+    </message>
+    <message>
+        <source>%1 is almost out</source>
+        <translation>%1 の残りがわずかです</translation>
+    </message>
+    <message>
+        <source>%1 is running low</source>
+        <translation>%1 の残りが少なくなっています</translation>
+    </message>
+    <message>
+        <source>%1 limit reset</source>
+        <translation>%1 の制限がリセットされました</translation>
+    </message>
+    <message>
+        <source>%1 is back to %2% remaining.</source>
+        <translation>%1の残りが %2% に戻りました。</translation>
+    </message>
+    <message>
+        <source>%1 usage is rising quickly</source>
+        <translation>%1 の使用量が急増しています</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 within 30 minutes.</source>
+        <translation>30 分間で%2の %1% を使用しました。</translation>
+    </message>
+    <message>
+        <source> At this pace, you may run out before it resets in %1.</source>
+        <translation>このペースでは、%1 後のリセット前に使い切る可能性があります。</translation>
+    </message>
+    <message>
+        <source>%1 usage is ahead of pace</source>
+        <translation>%1 の使用ペースが速すぎます</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.</source>
+        <translation>%2の %1% を使用し、残り時間は %3 です。このペースでは約 %4 で使い切る可能性があります。</translation>
+    </message>
+    <message>
+        <source>%1 disconnected</source>
+        <translation>%1 の接続が切れました</translation>
+    </message>
+    <message>
+        <source>Reconnect %1 to keep its usage up to date in Quelta.</source>
+        <translation>%1 を再接続すると、Quelta で使用状況を最新に保てます。</translation>
+    </message>
+    <message>
+        <source>Quelta %1 is available</source>
+        <translation>Quelta %1 が利用可能です</translation>
+    </message>
+    <message>
+        <source>You’re up to date</source>
+        <translation>最新の状態です</translation>
+    </message>
+    <message>
+        <source>Updates aren’t set up</source>
+        <translation>アップデートが設定されていません</translation>
+    </message>
+    <message>
+        <source>Couldn’t check for updates</source>
+        <translation>アップデートを確認できませんでした</translation>
+    </message>
+    <message>
+        <source>Download it from its page and install it over this one.</source>
+        <translation>ページからダウンロードし、このバージョンに上書きしてインストールしてください。</translation>
+    </message>
+    <message>
+        <source>This is the newest version of Quelta.</source>
+        <translation>これは Quelta の最新バージョンです。</translation>
+    </message>
+    <message>
+        <source>This build of Quelta has no update feed.</source>
+        <translation>この Quelta ビルドにはアップデートフィードがありません。</translation>
+    </message>
+    <message>
+        <source>The update feed couldn’t be read. Try again later.</source>
+        <translation>アップデートフィードを読み込めませんでした。後でもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Show History…</source>
+        <translation>履歴を表示…</translation>
+    </message>
+    <message>
+        <source>Quit Quelta</source>
+        <translation>Quelta を終了</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Quelta Settings</source>
+        <translation>Quelta の設定</translation>
+    </message>
+    <message>
+        <source>Opening your magic link…</source>
+        <translation>マジックリンクを開いています…</translation>
+    </message>
+    <message>
+        <source>Quelta is completing the sign-in inside this window.</source>
+        <translation>Quelta がこのウィンドウでサインインを完了しています。</translation>
+    </message>
+    <message>
+        <source>Framer connected</source>
+        <translation>Framer を接続しました</translation>
+    </message>
+    <message>
+        <source>You can close this window and refresh your allowances.</source>
+        <translation>このウィンドウを閉じて、利用枠を更新できます。</translation>
+    </message>
+    <message>
+        <source>That link didn&apos;t work</source>
+        <translation>そのリンクは使えませんでした</translation>
+    </message>
+    <message>
+        <source>Using email?</source>
+        <translation>メールを使う場合</translation>
+    </message>
+    <message>
+        <source>Open Framer’s email. Right-click Open Framer, choose Copy Link, then click Paste Link.</source>
+        <translation>Framer からのメールを開き、Open Framer を右クリックして「リンクをコピー」を選び、「リンクを貼り付け」をクリックします。</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Choose Google or email below.</source>
+        <translation>下で Google かメールを選んでください。</translation>
+    </message>
+    <message>
+        <source>Paste Link</source>
+        <translation>リンクを貼り付け</translation>
+    </message>
+    <message>
+        <source>Copy the Framer sign-in link from your email, then try again.</source>
+        <translation>メールから Framer のサインインリンクをコピーして、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Framer couldn&apos;t open that sign-in link.</source>
+        <translation>Framer はそのサインインリンクを開けませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1%2。</translation>
+    </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
+        <translation>lowercase</translation>
     </message>
 </context>
 </TS>

@@ -384,10 +384,6 @@ Commands:
         <translation>알 수 없는 명령: %1</translation>
     </message>
     <message>
-        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
-        <translation>Quelta가 실행 중이어서 이 변경을 되돌립니다: Quelta를 종료한 뒤 다시 실행하세요.</translation>
-    </message>
-    <message>
         <source>couldn’t save settings to %1</source>
         <translation>설정을 %1에 저장할 수 없습니다</translation>
     </message>
@@ -538,6 +534,407 @@ Commands:
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>애플리케이션 프로그램 %1을(를) 시작할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to Quelta</source>
+        <translation>Quelta에 오신 것을 환영합니다</translation>
+    </message>
+    <message>
+        <source>See your usage in the system tray.</source>
+        <translation>시스템 트레이에서 사용량을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Get started</source>
+        <translation>시작하기</translation>
+    </message>
+    <message>
+        <source>Choose your providers</source>
+        <translation>서비스 선택</translation>
+    </message>
+    <message>
+        <source>Select the services you want Quelta to track.</source>
+        <translation>Quelta에서 추적할 서비스를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>More providers coming soon</source>
+        <translation>더 많은 서비스가 곧 추가됩니다</translation>
+    </message>
+    <message>
+        <source>Also signed in on this computer</source>
+        <translation>이 컴퓨터에서도 로그인됨</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Set up later</source>
+        <translation>나중에 설정</translation>
+    </message>
+    <message>
+        <source>Open Quelta</source>
+        <translation>Quelta 열기</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>준비 완료</translation>
+    </message>
+    <message>
+        <source>Quelta is ready in your system tray.</source>
+        <translation>Quelta가 시스템 트레이에서 준비되었습니다.</translation>
+    </message>
+    <message>
+        <source>Codex sign-in found</source>
+        <translation>Codex 로그인을 찾았습니다</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in found</source>
+        <translation>Claude Code 로그인을 찾았습니다</translation>
+    </message>
+    <message>
+        <source>Framer session found</source>
+        <translation>Framer 세션을 찾았습니다</translation>
+    </message>
+    <message>
+        <source>Codex sign-in required</source>
+        <translation>Codex 로그인 필요</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in required</source>
+        <translation>Claude Code 로그인 필요</translation>
+    </message>
+    <message>
+        <source>Connect Framer</source>
+        <translation>Framer 연결</translation>
+    </message>
+    <message>
+        <source>Connect %1</source>
+        <translation>%1 연결</translation>
+    </message>
+    <message>
+        <source>%1 connected</source>
+        <translation>%1 연결됨</translation>
+    </message>
+    <message>
+        <source>Couldn’t connect %1</source>
+        <translation>%1을(를) 연결할 수 없음</translation>
+    </message>
+    <message>
+        <source>Claude Code isn’t included</source>
+        <translation>Claude Code가 포함되어 있지 않음</translation>
+    </message>
+    <message>
+        <source>Use your existing Codex sign-in to show
+your ChatGPT usage limits.</source>
+        <translation>기존 Codex 로그인을 사용해
+ChatGPT 사용 한도를 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Use your existing Claude Code sign-in to show
+your Claude usage limits.</source>
+        <translation>기존 Claude Code 로그인을 사용해
+Claude 사용 한도를 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Use your existing Framer session to show
+your remaining agent credits.</source>
+        <translation>기존 Framer 세션을 사용해
+남은 에이전트 크레딧을 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Sign in through Codex so Quelta can show
+your ChatGPT usage limits.</source>
+        <translation>Codex로 로그인하면 Quelta에서
+ChatGPT 사용 한도를 표시할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Sign in through Claude Code so Quelta can show
+your Claude usage limits.</source>
+        <translation>Claude Code로 로그인하면 Quelta에서
+Claude 사용 한도를 표시할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Sign in so Quelta can show
+your remaining agent credits.</source>
+        <translation>로그인하면 Quelta에서
+남은 에이전트 크레딧을 표시할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Quelta can now keep your
+%1 usage up to date.</source>
+        <translation>이제 Quelta가 %1 사용량을
+최신 상태로 유지합니다.</translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then try again.</source>
+        <translation>%1에서 Codex를 설치한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then try again.</source>
+        <translation>%1에서 Claude Code를 설치한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Something interrupted the connection.
+Try again when you’re ready.</source>
+        <translation>연결이 중단되었습니다.
+준비되면 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan.
+Claude Code needs a paid Claude subscription.</source>
+        <translation>Claude 계정이 Free 요금제입니다.
+Claude Code를 사용하려면 유료 Claude 구독이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Use This Account</source>
+        <translation>이 계정 사용</translation>
+    </message>
+    <message>
+        <source>Sign in with Codex</source>
+        <translation>Codex로 로그인</translation>
+    </message>
+    <message>
+        <source>Sign in with Claude Code</source>
+        <translation>Claude Code로 로그인</translation>
+    </message>
+    <message>
+        <source>Waiting for Codex…</source>
+        <translation>Codex 기다리는 중…</translation>
+    </message>
+    <message>
+        <source>Waiting for Claude Code…</source>
+        <translation>Claude Code 기다리는 중…</translation>
+    </message>
+    <message>
+        <source>Waiting for Framer…</source>
+        <translation>Framer 기다리는 중…</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>연결됨</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>다시 시도</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>%2단계 중 %1단계</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>연결</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>연결 중</translation>
+    </message>
+    <message>
+        <source>Refresh allowances</source>
+        <translation>사용량 새로 고침</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Snooze 1h</source>
+        <translation>1시간 후 다시 알림</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t deliver alerts. Check Notifications in System Settings.</source>
+        <translation>Quelta에서 알림을 보낼 수 없습니다. 시스템 설정에서 알림을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Agent credits</source>
+        <translation>에이전트 크레딧</translation>
+    </message>
+    <message>
+        <source>Usage limit</source>
+        <translation>사용 한도</translation>
+    </message>
+    <message>
+        <source>At this pace it runs out in %1, %2 before it resets.</source>
+        <translation>이 속도라면 %1 후 소진되며, 재설정보다 %2 빠릅니다.</translation>
+    </message>
+    <message>
+        <source>%1d</source>
+        <comment>a duration</comment>
+        <translation>%1일</translation>
+    </message>
+    <message>
+        <source>%1d %2h</source>
+        <comment>a duration</comment>
+        <translation>%1일 %2시간</translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <comment>a duration</comment>
+        <translation>%1시간</translation>
+    </message>
+    <message>
+        <source>%1h %2m</source>
+        <comment>a duration</comment>
+        <translation>%1시간 %2분</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <comment>a duration</comment>
+        <translation>%1분</translation>
+    </message>
+    <message>
+        <source>%1 has %2% remaining.</source>
+        <translation>%1이(가) %2% 남았습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is almost out</source>
+        <translation>%1 거의 소진됨</translation>
+    </message>
+    <message>
+        <source>%1 is running low</source>
+        <translation>%1 부족</translation>
+    </message>
+    <message>
+        <source>%1 limit reset</source>
+        <translation>%1 한도 재설정됨</translation>
+    </message>
+    <message>
+        <source>%1 is back to %2% remaining.</source>
+        <translation>%1이(가) 다시 %2% 남았습니다.</translation>
+    </message>
+    <message>
+        <source>%1 usage is rising quickly</source>
+        <translation>%1 사용량 급증</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 within 30 minutes.</source>
+        <translation>30분 만에 %2의 %1%를 사용했습니다.</translation>
+    </message>
+    <message>
+        <source> At this pace, you may run out before it resets in %1.</source>
+        <translation> 이 속도라면 %1 후 재설정되기 전에 소진될 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>%1 usage is ahead of pace</source>
+        <translation>%1 사용 속도가 빠름</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.</source>
+        <translation>%2의 %1%를 사용했고 %3 남았습니다. 이 속도라면 약 %4 후 소진될 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>%1 disconnected</source>
+        <translation>%1 연결 끊김</translation>
+    </message>
+    <message>
+        <source>Reconnect %1 to keep its usage up to date in Quelta.</source>
+        <translation>Quelta에서 사용량을 최신 상태로 유지하려면 %1을(를) 다시 연결하세요.</translation>
+    </message>
+    <message>
+        <source>Quelta %1 is available</source>
+        <translation>Quelta %1 사용 가능</translation>
+    </message>
+    <message>
+        <source>You’re up to date</source>
+        <translation>최신 버전입니다</translation>
+    </message>
+    <message>
+        <source>Updates aren’t set up</source>
+        <translation>업데이트가 설정되지 않음</translation>
+    </message>
+    <message>
+        <source>Couldn’t check for updates</source>
+        <translation>업데이트를 확인할 수 없음</translation>
+    </message>
+    <message>
+        <source>Download it from its page and install it over this one.</source>
+        <translation>페이지에서 다운로드하여 현재 버전 위에 설치하세요.</translation>
+    </message>
+    <message>
+        <source>This is the newest version of Quelta.</source>
+        <translation>최신 버전의 Quelta입니다.</translation>
+    </message>
+    <message>
+        <source>This build of Quelta has no update feed.</source>
+        <translation>이 Quelta 빌드에는 업데이트 피드가 없습니다.</translation>
+    </message>
+    <message>
+        <source>The update feed couldn’t be read. Try again later.</source>
+        <translation>업데이트 피드를 읽을 수 없습니다. 나중에 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Show History…</source>
+        <translation>기록 보기…</translation>
+    </message>
+    <message>
+        <source>Quit Quelta</source>
+        <translation>Quelta 종료</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+    <message>
+        <source>Quelta Settings</source>
+        <translation>Quelta 설정</translation>
+    </message>
+    <message>
+        <source>Opening your magic link…</source>
+        <translation>매직 링크를 여는 중…</translation>
+    </message>
+    <message>
+        <source>Quelta is completing the sign-in inside this window.</source>
+        <translation>Quelta가 이 창에서 로그인을 완료하는 중입니다.</translation>
+    </message>
+    <message>
+        <source>Framer connected</source>
+        <translation>Framer 연결됨</translation>
+    </message>
+    <message>
+        <source>You can close this window and refresh your allowances.</source>
+        <translation>이 창을 닫고 사용량을 새로 고칠 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>That link didn&apos;t work</source>
+        <translation>링크가 작동하지 않음</translation>
+    </message>
+    <message>
+        <source>Using email?</source>
+        <translation>이메일을 사용하나요?</translation>
+    </message>
+    <message>
+        <source>Open Framer’s email. Right-click Open Framer, choose Copy Link, then click Paste Link.</source>
+        <translation>Framer 이메일을 열고 Open Framer를 마우스 오른쪽 버튼으로 클릭해 링크 복사를 선택한 다음 링크 붙여넣기를 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>Choose Google or email below.</source>
+        <translation>아래에서 Google 또는 이메일을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Paste Link</source>
+        <translation>링크 붙여넣기</translation>
+    </message>
+    <message>
+        <source>Copy the Framer sign-in link from your email, then try again.</source>
+        <translation>이메일에서 Framer 로그인 링크를 복사한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Framer couldn&apos;t open that sign-in link.</source>
+        <translation>Framer에서 해당 로그인 링크를 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
+        <translation>lowercase</translation>
     </message>
 </context>
 </TS>

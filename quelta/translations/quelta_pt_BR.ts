@@ -389,10 +389,6 @@ Comandos:
         <translation>comando desconhecido: %1</translation>
     </message>
     <message>
-        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
-        <translation>O Quelta está aberto e desfaria esta alteração: feche-o e execute o comando de novo.</translation>
-    </message>
-    <message>
         <source>couldn’t save settings to %1</source>
         <translation>não foi possível salvar os ajustes em %1</translation>
     </message>
@@ -545,6 +541,407 @@ Comandos:
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>não é possível iniciar o programa do aplicativo %1: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to Quelta</source>
+        <translation>Boas-vindas ao Quelta</translation>
+    </message>
+    <message>
+        <source>See your usage in the system tray.</source>
+        <translation>Seu uso na bandeja do sistema.</translation>
+    </message>
+    <message>
+        <source>Get started</source>
+        <translation>Começar</translation>
+    </message>
+    <message>
+        <source>Choose your providers</source>
+        <translation>Escolha seus provedores</translation>
+    </message>
+    <message>
+        <source>Select the services you want Quelta to track.</source>
+        <translation>Selecione os serviços que o Quelta deve acompanhar.</translation>
+    </message>
+    <message>
+        <source>More providers coming soon</source>
+        <translation>Mais provedores em breve</translation>
+    </message>
+    <message>
+        <source>Also signed in on this computer</source>
+        <translation>Também conectado neste computador</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Set up later</source>
+        <translation>Configurar depois</translation>
+    </message>
+    <message>
+        <source>Open Quelta</source>
+        <translation>Abrir o Quelta</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>Tudo pronto</translation>
+    </message>
+    <message>
+        <source>Quelta is ready in your system tray.</source>
+        <translation>O Quelta está pronto na bandeja do sistema.</translation>
+    </message>
+    <message>
+        <source>Codex sign-in found</source>
+        <translation>Login do Codex encontrado</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in found</source>
+        <translation>Login do Claude Code encontrado</translation>
+    </message>
+    <message>
+        <source>Framer session found</source>
+        <translation>Sessão do Framer encontrada</translation>
+    </message>
+    <message>
+        <source>Codex sign-in required</source>
+        <translation>Login do Codex necessário</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in required</source>
+        <translation>Login do Claude Code necessário</translation>
+    </message>
+    <message>
+        <source>Connect Framer</source>
+        <translation>Conectar o Framer</translation>
+    </message>
+    <message>
+        <source>Connect %1</source>
+        <translation>Conectar %1</translation>
+    </message>
+    <message>
+        <source>%1 connected</source>
+        <translation>%1 conectado</translation>
+    </message>
+    <message>
+        <source>Couldn’t connect %1</source>
+        <translation>Não foi possível conectar %1</translation>
+    </message>
+    <message>
+        <source>Claude Code isn’t included</source>
+        <translation>O Claude Code não está incluído</translation>
+    </message>
+    <message>
+        <source>Use your existing Codex sign-in to show
+your ChatGPT usage limits.</source>
+        <translation>Use seu login atual do Codex para mostrar
+seus limites de uso do ChatGPT.</translation>
+    </message>
+    <message>
+        <source>Use your existing Claude Code sign-in to show
+your Claude usage limits.</source>
+        <translation>Use seu login atual do Claude Code para mostrar
+seus limites de uso do Claude.</translation>
+    </message>
+    <message>
+        <source>Use your existing Framer session to show
+your remaining agent credits.</source>
+        <translation>Use sua sessão atual do Framer para mostrar
+seus créditos de agente restantes.</translation>
+    </message>
+    <message>
+        <source>Sign in through Codex so Quelta can show
+your ChatGPT usage limits.</source>
+        <translation>Entre pelo Codex para o Quelta mostrar
+seus limites de uso do ChatGPT.</translation>
+    </message>
+    <message>
+        <source>Sign in through Claude Code so Quelta can show
+your Claude usage limits.</source>
+        <translation>Entre pelo Claude Code para o Quelta mostrar
+seus limites de uso do Claude.</translation>
+    </message>
+    <message>
+        <source>Sign in so Quelta can show
+your remaining agent credits.</source>
+        <translation>Entre para o Quelta mostrar
+seus créditos de agente restantes.</translation>
+    </message>
+    <message>
+        <source>Quelta can now keep your
+%1 usage up to date.</source>
+        <translation>Agora o Quelta pode manter seu uso
+do %1 atualizado.</translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then try again.</source>
+        <translation>Instale o Codex em %1 e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then try again.</source>
+        <translation>Instale o Claude Code em %1 e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Something interrupted the connection.
+Try again when you’re ready.</source>
+        <translation>Algo interrompeu a conexão.
+Tente de novo quando quiser.</translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan.
+Claude Code needs a paid Claude subscription.</source>
+        <translation>Sua conta do Claude está no plano Free.
+O Claude Code exige uma assinatura paga do Claude.</translation>
+    </message>
+    <message>
+        <source>Use This Account</source>
+        <translation>Usar esta conta</translation>
+    </message>
+    <message>
+        <source>Sign in with Codex</source>
+        <translation>Entrar com o Codex</translation>
+    </message>
+    <message>
+        <source>Sign in with Claude Code</source>
+        <translation>Entrar com o Claude Code</translation>
+    </message>
+    <message>
+        <source>Waiting for Codex…</source>
+        <translation>Aguardando o Codex…</translation>
+    </message>
+    <message>
+        <source>Waiting for Claude Code…</source>
+        <translation>Aguardando o Claude Code…</translation>
+    </message>
+    <message>
+        <source>Waiting for Framer…</source>
+        <translation>Aguardando o Framer…</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Tentar de novo</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Etapa %1 de %2</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Conectando</translation>
+    </message>
+    <message>
+        <source>Refresh allowances</source>
+        <translation>Atualizar cotas</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Snooze 1h</source>
+        <translation>Adiar 1 h</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t deliver alerts. Check Notifications in System Settings.</source>
+        <translation>O Quelta não conseguiu enviar alertas. Verifique as notificações nos ajustes do sistema.</translation>
+    </message>
+    <message>
+        <source>Agent credits</source>
+        <translation>Créditos de agente</translation>
+    </message>
+    <message>
+        <source>Usage limit</source>
+        <translation>Limite de uso</translation>
+    </message>
+    <message>
+        <source>At this pace it runs out in %1, %2 before it resets.</source>
+        <translation>Nesse ritmo, acaba em %1, %2 antes de redefinir.</translation>
+    </message>
+    <message>
+        <source>%1d</source>
+        <comment>a duration</comment>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>%1d %2h</source>
+        <comment>a duration</comment>
+        <translation>%1 d %2 h</translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <comment>a duration</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1h %2m</source>
+        <comment>a duration</comment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <comment>a duration</comment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 has %2% remaining.</source>
+        <translation>%1: restam %2%.</translation>
+    </message>
+    <message>
+        <source>%1 is almost out</source>
+        <translation>%1 está quase esgotado</translation>
+    </message>
+    <message>
+        <source>%1 is running low</source>
+        <translation>%1 está acabando</translation>
+    </message>
+    <message>
+        <source>%1 limit reset</source>
+        <translation>Limite do %1 redefinido</translation>
+    </message>
+    <message>
+        <source>%1 is back to %2% remaining.</source>
+        <translation>%1 voltou a ter %2% restantes.</translation>
+    </message>
+    <message>
+        <source>%1 usage is rising quickly</source>
+        <translation>O uso do %1 está subindo rápido</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 within 30 minutes.</source>
+        <translation>Você usou %1% do seu %2 em 30 minutos.</translation>
+    </message>
+    <message>
+        <source> At this pace, you may run out before it resets in %1.</source>
+        <translation> Nesse ritmo, pode acabar antes de redefinir em %1.</translation>
+    </message>
+    <message>
+        <source>%1 usage is ahead of pace</source>
+        <translation>O uso do %1 está acima do ritmo</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.</source>
+        <translation>Você usou %1% do seu %2 e faltam %3. Nesse ritmo, pode acabar em cerca de %4.</translation>
+    </message>
+    <message>
+        <source>%1 disconnected</source>
+        <translation>%1 desconectado</translation>
+    </message>
+    <message>
+        <source>Reconnect %1 to keep its usage up to date in Quelta.</source>
+        <translation>Reconecte o %1 para o Quelta manter o uso atualizado.</translation>
+    </message>
+    <message>
+        <source>Quelta %1 is available</source>
+        <translation>O Quelta %1 está disponível</translation>
+    </message>
+    <message>
+        <source>You’re up to date</source>
+        <translation>O Quelta está atualizado</translation>
+    </message>
+    <message>
+        <source>Updates aren’t set up</source>
+        <translation>Atualizações não configuradas</translation>
+    </message>
+    <message>
+        <source>Couldn’t check for updates</source>
+        <translation>Não foi possível verificar atualizações</translation>
+    </message>
+    <message>
+        <source>Download it from its page and install it over this one.</source>
+        <translation>Baixe na página dela e instale por cima desta.</translation>
+    </message>
+    <message>
+        <source>This is the newest version of Quelta.</source>
+        <translation>Esta é a versão mais recente do Quelta.</translation>
+    </message>
+    <message>
+        <source>This build of Quelta has no update feed.</source>
+        <translation>Esta versão do Quelta não tem feed de atualizações.</translation>
+    </message>
+    <message>
+        <source>The update feed couldn’t be read. Try again later.</source>
+        <translation>Não foi possível ler o feed de atualizações. Tente mais tarde.</translation>
+    </message>
+    <message>
+        <source>Show History…</source>
+        <translation>Mostrar histórico…</translation>
+    </message>
+    <message>
+        <source>Quit Quelta</source>
+        <translation>Sair do Quelta</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Baixar</translation>
+    </message>
+    <message>
+        <source>Quelta Settings</source>
+        <translation>Ajustes do Quelta</translation>
+    </message>
+    <message>
+        <source>Opening your magic link…</source>
+        <translation>Abrindo seu link mágico…</translation>
+    </message>
+    <message>
+        <source>Quelta is completing the sign-in inside this window.</source>
+        <translation>O Quelta está concluindo o login nesta janela.</translation>
+    </message>
+    <message>
+        <source>Framer connected</source>
+        <translation>Framer conectado</translation>
+    </message>
+    <message>
+        <source>You can close this window and refresh your allowances.</source>
+        <translation>Você pode fechar esta janela e atualizar suas cotas.</translation>
+    </message>
+    <message>
+        <source>That link didn&apos;t work</source>
+        <translation>Esse link não funcionou</translation>
+    </message>
+    <message>
+        <source>Using email?</source>
+        <translation>Usando e-mail?</translation>
+    </message>
+    <message>
+        <source>Open Framer’s email. Right-click Open Framer, choose Copy Link, then click Paste Link.</source>
+        <translation>Abra o e-mail do Framer. Clique com o botão direito em Open Framer, escolha Copiar link e clique em Colar link.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Choose Google or email below.</source>
+        <translation>Escolha Google ou e-mail abaixo.</translation>
+    </message>
+    <message>
+        <source>Paste Link</source>
+        <translation>Colar link</translation>
+    </message>
+    <message>
+        <source>Copy the Framer sign-in link from your email, then try again.</source>
+        <translation>Copie o link de login do Framer do seu e-mail e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Framer couldn&apos;t open that sign-in link.</source>
+        <translation>O Framer não conseguiu abrir esse link de login.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
+        <translation>lowercase</translation>
     </message>
 </context>
 </TS>

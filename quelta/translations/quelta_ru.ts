@@ -394,10 +394,6 @@ Commands:
         <translation>неизвестная команда: %1</translation>
     </message>
     <message>
-        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
-        <translation>Quelta запущен и отменит это изменение: закройте его и запустите команду снова.</translation>
-    </message>
-    <message>
         <source>couldn’t save settings to %1</source>
         <translation>не удалось сохранить настройки в %1</translation>
     </message>
@@ -552,6 +548,407 @@ Commands:
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>не удаётся запустить программу приложения %1: %2</translation>
+    </message>
+    <message>
+        <source>Welcome to Quelta</source>
+        <translation>Добро пожаловать в Quelta</translation>
+    </message>
+    <message>
+        <source>See your usage in the system tray.</source>
+        <translation>Ваше использование — в системном трее.</translation>
+    </message>
+    <message>
+        <source>Get started</source>
+        <translation>Начать</translation>
+    </message>
+    <message>
+        <source>Choose your providers</source>
+        <translation>Выберите сервисы</translation>
+    </message>
+    <message>
+        <source>Select the services you want Quelta to track.</source>
+        <translation>Выберите сервисы, которые будет отслеживать Quelta.</translation>
+    </message>
+    <message>
+        <source>More providers coming soon</source>
+        <translation>Скоро появятся другие сервисы</translation>
+    </message>
+    <message>
+        <source>Also signed in on this computer</source>
+        <translation>Также выполнен вход на этом компьютере</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Set up later</source>
+        <translation>Настроить позже</translation>
+    </message>
+    <message>
+        <source>Open Quelta</source>
+        <translation>Открыть Quelta</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>Всё готово</translation>
+    </message>
+    <message>
+        <source>Quelta is ready in your system tray.</source>
+        <translation>Quelta готов к работе в системном трее.</translation>
+    </message>
+    <message>
+        <source>Codex sign-in found</source>
+        <translation>Найден вход в Codex</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in found</source>
+        <translation>Найден вход в Claude Code</translation>
+    </message>
+    <message>
+        <source>Framer session found</source>
+        <translation>Найден сеанс Framer</translation>
+    </message>
+    <message>
+        <source>Codex sign-in required</source>
+        <translation>Требуется вход в Codex</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in required</source>
+        <translation>Требуется вход в Claude Code</translation>
+    </message>
+    <message>
+        <source>Connect Framer</source>
+        <translation>Подключить Framer</translation>
+    </message>
+    <message>
+        <source>Connect %1</source>
+        <translation>Подключить %1</translation>
+    </message>
+    <message>
+        <source>%1 connected</source>
+        <translation>%1 подключён</translation>
+    </message>
+    <message>
+        <source>Couldn’t connect %1</source>
+        <translation>Сбой подключения %1</translation>
+    </message>
+    <message>
+        <source>Claude Code isn’t included</source>
+        <translation>Claude Code не входит в план</translation>
+    </message>
+    <message>
+        <source>Use your existing Codex sign-in to show
+your ChatGPT usage limits.</source>
+        <translation>Используйте текущий вход в Codex,
+чтобы видеть лимиты ChatGPT.</translation>
+    </message>
+    <message>
+        <source>Use your existing Claude Code sign-in to show
+your Claude usage limits.</source>
+        <translation>Используйте текущий вход в Claude Code,
+чтобы видеть лимиты Claude.</translation>
+    </message>
+    <message>
+        <source>Use your existing Framer session to show
+your remaining agent credits.</source>
+        <translation>Используйте текущий сеанс Framer,
+чтобы видеть оставшиеся кредиты агента.</translation>
+    </message>
+    <message>
+        <source>Sign in through Codex so Quelta can show
+your ChatGPT usage limits.</source>
+        <translation>Войдите через Codex, чтобы Quelta
+показывал лимиты ChatGPT.</translation>
+    </message>
+    <message>
+        <source>Sign in through Claude Code so Quelta can show
+your Claude usage limits.</source>
+        <translation>Войдите через Claude Code, чтобы Quelta
+показывал лимиты Claude.</translation>
+    </message>
+    <message>
+        <source>Sign in so Quelta can show
+your remaining agent credits.</source>
+        <translation>Войдите, чтобы Quelta
+показывал оставшиеся кредиты агента.</translation>
+    </message>
+    <message>
+        <source>Quelta can now keep your
+%1 usage up to date.</source>
+        <translation>Теперь Quelta будет следить
+за использованием %1.</translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then try again.</source>
+        <translation>Установите Codex с %1 и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then try again.</source>
+        <translation>Установите Claude Code с %1 и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Something interrupted the connection.
+Try again when you’re ready.</source>
+        <translation>Подключение было прервано.
+Повторите попытку, когда будете готовы.</translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan.
+Claude Code needs a paid Claude subscription.</source>
+        <translation>Ваш аккаунт Claude на тарифе Free.
+Для Claude Code нужна платная подписка Claude.</translation>
+    </message>
+    <message>
+        <source>Use This Account</source>
+        <translation>Использовать этот аккаунт</translation>
+    </message>
+    <message>
+        <source>Sign in with Codex</source>
+        <translation>Войти через Codex</translation>
+    </message>
+    <message>
+        <source>Sign in with Claude Code</source>
+        <translation>Войти через Claude Code</translation>
+    </message>
+    <message>
+        <source>Waiting for Codex…</source>
+        <translation>Ожидание Codex…</translation>
+    </message>
+    <message>
+        <source>Waiting for Claude Code…</source>
+        <translation>Ожидание Claude Code…</translation>
+    </message>
+    <message>
+        <source>Waiting for Framer…</source>
+        <translation>Ожидание Framer…</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Шаг %1 из %2</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <source>Refresh allowances</source>
+        <translation>Обновить лимиты</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Snooze 1h</source>
+        <translation>Отложить на 1 ч</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t deliver alerts. Check Notifications in System Settings.</source>
+        <translation>Quelta не удалось отправить оповещения. Проверьте уведомления в системных настройках.</translation>
+    </message>
+    <message>
+        <source>Agent credits</source>
+        <translation>Кредиты агента</translation>
+    </message>
+    <message>
+        <source>Usage limit</source>
+        <translation>Лимит использования</translation>
+    </message>
+    <message>
+        <source>At this pace it runs out in %1, %2 before it resets.</source>
+        <translation>При таком темпе закончится через %1, за %2 до сброса.</translation>
+    </message>
+    <message>
+        <source>%1d</source>
+        <comment>a duration</comment>
+        <translation>%1 д</translation>
+    </message>
+    <message>
+        <source>%1d %2h</source>
+        <comment>a duration</comment>
+        <translation>%1 д %2 ч</translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <comment>a duration</comment>
+        <translation>%1 ч</translation>
+    </message>
+    <message>
+        <source>%1h %2m</source>
+        <comment>a duration</comment>
+        <translation>%1 ч %2 мин</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <comment>a duration</comment>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <source>%1 has %2% remaining.</source>
+        <translation>%1: осталось %2&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>%1 is almost out</source>
+        <translation>%1 почти исчерпан</translation>
+    </message>
+    <message>
+        <source>%1 is running low</source>
+        <translation>%1 заканчивается</translation>
+    </message>
+    <message>
+        <source>%1 limit reset</source>
+        <translation>Лимит %1 сброшен</translation>
+    </message>
+    <message>
+        <source>%1 is back to %2% remaining.</source>
+        <translation>%1: снова осталось %2&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>%1 usage is rising quickly</source>
+        <translation>Использование %1 быстро растёт</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 within 30 minutes.</source>
+        <translation>За 30 минут израсходовано %1&#xa0;% (%2).</translation>
+    </message>
+    <message>
+        <source> At this pace, you may run out before it resets in %1.</source>
+        <translation> При таком темпе он может закончиться до сброса через %1.</translation>
+    </message>
+    <message>
+        <source>%1 usage is ahead of pace</source>
+        <translation>Использование %1 опережает темп</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.</source>
+        <translation>Израсходовано %1&#xa0;% (%2), осталось %3. При таком темпе он может закончиться примерно через %4.</translation>
+    </message>
+    <message>
+        <source>%1 disconnected</source>
+        <translation>%1 отключён</translation>
+    </message>
+    <message>
+        <source>Reconnect %1 to keep its usage up to date in Quelta.</source>
+        <translation>Подключите %1 снова, чтобы Quelta показывал актуальное использование.</translation>
+    </message>
+    <message>
+        <source>Quelta %1 is available</source>
+        <translation>Доступна версия Quelta %1</translation>
+    </message>
+    <message>
+        <source>You’re up to date</source>
+        <translation>Установлена последняя версия</translation>
+    </message>
+    <message>
+        <source>Updates aren’t set up</source>
+        <translation>Обновления не настроены</translation>
+    </message>
+    <message>
+        <source>Couldn’t check for updates</source>
+        <translation>Не удалось проверить обновления</translation>
+    </message>
+    <message>
+        <source>Download it from its page and install it over this one.</source>
+        <translation>Скачайте её со страницы и установите поверх текущей.</translation>
+    </message>
+    <message>
+        <source>This is the newest version of Quelta.</source>
+        <translation>Это последняя версия Quelta.</translation>
+    </message>
+    <message>
+        <source>This build of Quelta has no update feed.</source>
+        <translation>В этой сборке Quelta нет источника обновлений.</translation>
+    </message>
+    <message>
+        <source>The update feed couldn’t be read. Try again later.</source>
+        <translation>Не удалось прочитать источник обновлений. Повторите позже.</translation>
+    </message>
+    <message>
+        <source>Show History…</source>
+        <translation>Показать историю…</translation>
+    </message>
+    <message>
+        <source>Quit Quelta</source>
+        <translation>Выйти из Quelta</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Скачать</translation>
+    </message>
+    <message>
+        <source>Quelta Settings</source>
+        <translation>Настройки Quelta</translation>
+    </message>
+    <message>
+        <source>Opening your magic link…</source>
+        <translation>Открываем волшебную ссылку…</translation>
+    </message>
+    <message>
+        <source>Quelta is completing the sign-in inside this window.</source>
+        <translation>Quelta завершает вход в этом окне.</translation>
+    </message>
+    <message>
+        <source>Framer connected</source>
+        <translation>Framer подключён</translation>
+    </message>
+    <message>
+        <source>You can close this window and refresh your allowances.</source>
+        <translation>Можно закрыть это окно и обновить лимиты.</translation>
+    </message>
+    <message>
+        <source>That link didn&apos;t work</source>
+        <translation>Ссылка не сработала</translation>
+    </message>
+    <message>
+        <source>Using email?</source>
+        <translation>Входите по почте?</translation>
+    </message>
+    <message>
+        <source>Open Framer’s email. Right-click Open Framer, choose Copy Link, then click Paste Link.</source>
+        <translation>Откройте письмо от Framer. Щёлкните правой кнопкой по Open Framer, выберите «Копировать ссылку», затем нажмите «Вставить ссылку».</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Choose Google or email below.</source>
+        <translation>Выберите ниже Google или почту.</translation>
+    </message>
+    <message>
+        <source>Paste Link</source>
+        <translation>Вставить ссылку</translation>
+    </message>
+    <message>
+        <source>Copy the Framer sign-in link from your email, then try again.</source>
+        <translation>Скопируйте ссылку для входа в Framer из письма и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Framer couldn&apos;t open that sign-in link.</source>
+        <translation>Framer не удалось открыть эту ссылку для входа.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
+        <translation>lowercase</translation>
     </message>
 </context>
 </TS>

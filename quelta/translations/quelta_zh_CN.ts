@@ -384,10 +384,6 @@ Commands:
         <translation>未知的命令：%1</translation>
     </message>
     <message>
-        <source>Quelta is running and would undo this change: quit it, then run this again.</source>
-        <translation>Quelta 正在运行，会撤销此更改：请先退出 Quelta，再重新运行。</translation>
-    </message>
-    <message>
         <source>couldn’t save settings to %1</source>
         <translation>无法将设置保存到 %1</translation>
     </message>
@@ -538,6 +534,407 @@ Commands:
     <message>
         <source>cannot start the application program %1: %2</source>
         <translation>无法启动应用程序 %1：%2</translation>
+    </message>
+    <message>
+        <source>Welcome to Quelta</source>
+        <translation>欢迎使用 Quelta</translation>
+    </message>
+    <message>
+        <source>See your usage in the system tray.</source>
+        <translation>在系统托盘中查看用量。</translation>
+    </message>
+    <message>
+        <source>Get started</source>
+        <translation>开始使用</translation>
+    </message>
+    <message>
+        <source>Choose your providers</source>
+        <translation>选择服务</translation>
+    </message>
+    <message>
+        <source>Select the services you want Quelta to track.</source>
+        <translation>选择要让 Quelta 跟踪的服务。</translation>
+    </message>
+    <message>
+        <source>More providers coming soon</source>
+        <translation>更多服务即将推出</translation>
+    </message>
+    <message>
+        <source>Also signed in on this computer</source>
+        <translation>此电脑上也已登录</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Set up later</source>
+        <translation>稍后设置</translation>
+    </message>
+    <message>
+        <source>Open Quelta</source>
+        <translation>打开 Quelta</translation>
+    </message>
+    <message>
+        <source>You’re all set</source>
+        <translation>一切就绪</translation>
+    </message>
+    <message>
+        <source>Quelta is ready in your system tray.</source>
+        <translation>Quelta 已在系统托盘中就绪。</translation>
+    </message>
+    <message>
+        <source>Codex sign-in found</source>
+        <translation>已找到 Codex 登录</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in found</source>
+        <translation>已找到 Claude Code 登录</translation>
+    </message>
+    <message>
+        <source>Framer session found</source>
+        <translation>已找到 Framer 会话</translation>
+    </message>
+    <message>
+        <source>Codex sign-in required</source>
+        <translation>需要登录 Codex</translation>
+    </message>
+    <message>
+        <source>Claude Code sign-in required</source>
+        <translation>需要登录 Claude Code</translation>
+    </message>
+    <message>
+        <source>Connect Framer</source>
+        <translation>连接 Framer</translation>
+    </message>
+    <message>
+        <source>Connect %1</source>
+        <translation>连接 %1</translation>
+    </message>
+    <message>
+        <source>%1 connected</source>
+        <translation>%1 已连接</translation>
+    </message>
+    <message>
+        <source>Couldn’t connect %1</source>
+        <translation>无法连接 %1</translation>
+    </message>
+    <message>
+        <source>Claude Code isn’t included</source>
+        <translation>不包含 Claude Code</translation>
+    </message>
+    <message>
+        <source>Use your existing Codex sign-in to show
+your ChatGPT usage limits.</source>
+        <translation>使用现有的 Codex 登录
+显示你的 ChatGPT 用量限制。</translation>
+    </message>
+    <message>
+        <source>Use your existing Claude Code sign-in to show
+your Claude usage limits.</source>
+        <translation>使用现有的 Claude Code 登录
+显示你的 Claude 用量限制。</translation>
+    </message>
+    <message>
+        <source>Use your existing Framer session to show
+your remaining agent credits.</source>
+        <translation>使用现有的 Framer 会话
+显示剩余的智能体点数。</translation>
+    </message>
+    <message>
+        <source>Sign in through Codex so Quelta can show
+your ChatGPT usage limits.</source>
+        <translation>通过 Codex 登录，Quelta 即可
+显示你的 ChatGPT 用量限制。</translation>
+    </message>
+    <message>
+        <source>Sign in through Claude Code so Quelta can show
+your Claude usage limits.</source>
+        <translation>通过 Claude Code 登录，Quelta 即可
+显示你的 Claude 用量限制。</translation>
+    </message>
+    <message>
+        <source>Sign in so Quelta can show
+your remaining agent credits.</source>
+        <translation>登录后，Quelta 即可
+显示剩余的智能体点数。</translation>
+    </message>
+    <message>
+        <source>Quelta can now keep your
+%1 usage up to date.</source>
+        <translation>Quelta 现在可以随时更新
+你的 %1 用量。</translation>
+    </message>
+    <message>
+        <source>Install Codex from %1, then try again.</source>
+        <translation>请从 %1 安装 Codex，然后重试。</translation>
+    </message>
+    <message>
+        <source>Install Claude Code from %1, then try again.</source>
+        <translation>请从 %1 安装 Claude Code，然后重试。</translation>
+    </message>
+    <message>
+        <source>Something interrupted the connection.
+Try again when you’re ready.</source>
+        <translation>连接被中断。
+准备好后请重试。</translation>
+    </message>
+    <message>
+        <source>Your Claude account is on the Free plan.
+Claude Code needs a paid Claude subscription.</source>
+        <translation>你的 Claude 账户为 Free 套餐。
+Claude Code 需要付费的 Claude 订阅。</translation>
+    </message>
+    <message>
+        <source>Use This Account</source>
+        <translation>使用此账户</translation>
+    </message>
+    <message>
+        <source>Sign in with Codex</source>
+        <translation>使用 Codex 登录</translation>
+    </message>
+    <message>
+        <source>Sign in with Claude Code</source>
+        <translation>使用 Claude Code 登录</translation>
+    </message>
+    <message>
+        <source>Waiting for Codex…</source>
+        <translation>正在等待 Codex…</translation>
+    </message>
+    <message>
+        <source>Waiting for Claude Code…</source>
+        <translation>正在等待 Claude Code…</translation>
+    </message>
+    <message>
+        <source>Waiting for Framer…</source>
+        <translation>正在等待 Framer…</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>第 %1 步，共 %2 步</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>正在连接</translation>
+    </message>
+    <message>
+        <source>Refresh allowances</source>
+        <translation>刷新额度</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Snooze 1h</source>
+        <translation>1 小时后提醒</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t deliver alerts. Check Notifications in System Settings.</source>
+        <translation>Quelta 无法发送提醒。请在系统设置中检查通知。</translation>
+    </message>
+    <message>
+        <source>Agent credits</source>
+        <translation>智能体点数</translation>
+    </message>
+    <message>
+        <source>Usage limit</source>
+        <translation>用量限额</translation>
+    </message>
+    <message>
+        <source>At this pace it runs out in %1, %2 before it resets.</source>
+        <translation>按此速度将在 %1 后用完，比重置早 %2。</translation>
+    </message>
+    <message>
+        <source>%1d</source>
+        <comment>a duration</comment>
+        <translation>%1 天</translation>
+    </message>
+    <message>
+        <source>%1d %2h</source>
+        <comment>a duration</comment>
+        <translation>%1 天 %2 小时</translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <comment>a duration</comment>
+        <translation>%1 小时</translation>
+    </message>
+    <message>
+        <source>%1h %2m</source>
+        <comment>a duration</comment>
+        <translation>%1 小时 %2 分钟</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <comment>a duration</comment>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>%1 has %2% remaining.</source>
+        <translation>%1 还剩 %2%。</translation>
+    </message>
+    <message>
+        <source>%1 is almost out</source>
+        <translation>%1 即将用完</translation>
+    </message>
+    <message>
+        <source>%1 is running low</source>
+        <translation>%1 余量不足</translation>
+    </message>
+    <message>
+        <source>%1 limit reset</source>
+        <translation>%1 限额已重置</translation>
+    </message>
+    <message>
+        <source>%1 is back to %2% remaining.</source>
+        <translation>%1 已恢复到剩余 %2%。</translation>
+    </message>
+    <message>
+        <source>%1 usage is rising quickly</source>
+        <translation>%1 用量快速上升</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 within 30 minutes.</source>
+        <translation>你在 30 分钟内用掉了%2的 %1%。</translation>
+    </message>
+    <message>
+        <source> At this pace, you may run out before it resets in %1.</source>
+        <translation>按此速度，可能会在 %1 后重置之前用完。</translation>
+    </message>
+    <message>
+        <source>%1 usage is ahead of pace</source>
+        <translation>%1 用量超出预期节奏</translation>
+    </message>
+    <message>
+        <source>You’ve used %1% of your %2 with %3 left. At this rate, you may run out in about %4.</source>
+        <translation>你已用掉%2的 %1%，距重置还有 %3。按此速度，可能约 %4 后用完。</translation>
+    </message>
+    <message>
+        <source>%1 disconnected</source>
+        <translation>%1 已断开连接</translation>
+    </message>
+    <message>
+        <source>Reconnect %1 to keep its usage up to date in Quelta.</source>
+        <translation>重新连接 %1，以便 Quelta 持续更新其用量。</translation>
+    </message>
+    <message>
+        <source>Quelta %1 is available</source>
+        <translation>Quelta %1 现已推出</translation>
+    </message>
+    <message>
+        <source>You’re up to date</source>
+        <translation>已是最新版本</translation>
+    </message>
+    <message>
+        <source>Updates aren’t set up</source>
+        <translation>未设置更新</translation>
+    </message>
+    <message>
+        <source>Couldn’t check for updates</source>
+        <translation>无法检查更新</translation>
+    </message>
+    <message>
+        <source>Download it from its page and install it over this one.</source>
+        <translation>请从其页面下载，并覆盖安装当前版本。</translation>
+    </message>
+    <message>
+        <source>This is the newest version of Quelta.</source>
+        <translation>这是 Quelta 的最新版本。</translation>
+    </message>
+    <message>
+        <source>This build of Quelta has no update feed.</source>
+        <translation>此 Quelta 版本没有更新源。</translation>
+    </message>
+    <message>
+        <source>The update feed couldn’t be read. Try again later.</source>
+        <translation>无法读取更新源。请稍后重试。</translation>
+    </message>
+    <message>
+        <source>Show History…</source>
+        <translation>显示历史记录…</translation>
+    </message>
+    <message>
+        <source>Quit Quelta</source>
+        <translation>退出 Quelta</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Quelta Settings</source>
+        <translation>Quelta 设置</translation>
+    </message>
+    <message>
+        <source>Opening your magic link…</source>
+        <translation>正在打开你的登录链接…</translation>
+    </message>
+    <message>
+        <source>Quelta is completing the sign-in inside this window.</source>
+        <translation>Quelta 正在此窗口中完成登录。</translation>
+    </message>
+    <message>
+        <source>Framer connected</source>
+        <translation>Framer 已连接</translation>
+    </message>
+    <message>
+        <source>You can close this window and refresh your allowances.</source>
+        <translation>你可以关闭此窗口并刷新额度。</translation>
+    </message>
+    <message>
+        <source>That link didn&apos;t work</source>
+        <translation>该链接无效</translation>
+    </message>
+    <message>
+        <source>Using email?</source>
+        <translation>使用邮箱？</translation>
+    </message>
+    <message>
+        <source>Open Framer’s email. Right-click Open Framer, choose Copy Link, then click Paste Link.</source>
+        <translation>打开 Framer 的邮件。右键点击 Open Framer，选择“复制链接”，然后点击“粘贴链接”。</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Choose Google or email below.</source>
+        <translation>请在下方选择 Google 或邮箱。</translation>
+    </message>
+    <message>
+        <source>Paste Link</source>
+        <translation>粘贴链接</translation>
+    </message>
+    <message>
+        <source>Copy the Framer sign-in link from your email, then try again.</source>
+        <translation>请从邮件中复制 Framer 登录链接，然后重试。</translation>
+    </message>
+    <message>
+        <source>Framer couldn&apos;t open that sign-in link.</source>
+        <translation>Framer 无法打开该登录链接。</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <comment>what is left, then when it resets</comment>
+        <translation>%1%2。</translation>
+    </message>
+    <message>
+        <source>lowercase</source>
+        <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
+        <translation>lowercase</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "artwork/PixelFont.h"
 #include "artwork/Symbols.h"
 #include "platform/Clock.h"
+#include "platform/Quelta.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -39,15 +40,15 @@ StatusLook lookOf(const FramerConnectionProgress &progress)
     case Kind::idle:
         break;
     case Kind::openingMagicLink:
-        return {"link", QStringLiteral("Opening your magic link…"), QStringLiteral("Quelta is completing the sign-in inside this window.")};
+        return {"link", Quelta::tr("Opening your magic link…"), Quelta::tr("Quelta is completing the sign-in inside this window.")};
     case Kind::connected:
-        return {"checkmark.circle.fill", QStringLiteral("Framer connected"),
-                QStringLiteral("You can close this window and refresh your allowances.")};
+        return {"checkmark.circle.fill", Quelta::tr("Framer connected"),
+                Quelta::tr("You can close this window and refresh your allowances.")};
     case Kind::failed:
-        return {"exclamationmark.triangle.fill", QStringLiteral("That link didn't work"), progress.message};
+        return {"exclamationmark.triangle.fill", Quelta::tr("That link didn't work"), progress.message};
     }
-    return {"envelope", QStringLiteral("Using email?"),
-            QStringLiteral("Open Framer’s email. Right-click Open Framer, choose Copy Link, then click Paste Link.")};
+    return {"envelope", Quelta::tr("Using email?"),
+            Quelta::tr("Open Framer’s email. Right-click Open Framer, choose Copy Link, then click Paste Link.")};
 }
 
 QFrame *divider()
@@ -97,7 +98,7 @@ FramerConnectionWindow::FramerConnectionWindow(FramerWebSession &session, Clock 
     , m_session(session)
     , m_clock(clock)
 {
-    setWindowTitle(QStringLiteral("Connect Framer"));
+    setWindowTitle(Quelta::tr("Connect Framer"));
     setMinimumSize(860, 700);
     resize(860, 700);
     auto *layout = new QVBoxLayout(this);
@@ -126,7 +127,7 @@ QWidget *FramerConnectionWindow::makeHeader()
     row->setContentsMargins(16, 16, 16, 16);
     row->setSpacing(12);
 
-    auto *back = new QPushButton(QStringLiteral("Back"));
+    auto *back = new QPushButton(Quelta::tr("Back"));
     back->setShortcut(Qt::Key_Escape);
     back->setIcon(symbolPixmap(QStringLiteral("chevron.left"), designColors::primary(palette()), 12, devicePixelRatioF()));
     connect(back, &QPushButton::clicked, this, &FramerConnectionWindow::goBack);
@@ -134,9 +135,9 @@ QWidget *FramerConnectionWindow::makeHeader()
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(2);
-    auto *title = new QLabel(QStringLiteral("Connect Framer"));
+    auto *title = new QLabel(Quelta::tr("Connect Framer"));
     title->setFont(pixelFont(QFont(), 13, QFont::DemiBold));
-    auto *caption = new QLabel(QStringLiteral("Choose Google or email below."));
+    auto *caption = new QLabel(Quelta::tr("Choose Google or email below."));
     caption->setFont(pixelFont(QFont(), 10, QFont::Normal));
     caption->setObjectName(QStringLiteral("secondary"));
     texts->addWidget(title);
@@ -169,7 +170,7 @@ QWidget *FramerConnectionWindow::makeStatusStrip()
     texts->addWidget(m_statusDetail);
     row->addLayout(texts, 1);
 
-    m_pasteLink = new QPushButton(QStringLiteral("Paste Link"));
+    m_pasteLink = new QPushButton(Quelta::tr("Paste Link"));
     m_pasteLink->setDefault(true);
     connect(m_pasteLink, &QPushButton::clicked, this, &FramerConnectionWindow::pasteLink);
     row->addWidget(m_pasteLink, 0, Qt::AlignVCenter);

@@ -6,6 +6,7 @@
 #include "connectors/ConnectorsLogging.h"
 #include "core/ProviderConnectorError.h"
 #include "platform/Clock.h"
+#include "platform/Quelta.h"
 #include "WebPage.h"
 
 #include <QCoroSignal>
@@ -21,9 +22,6 @@ using Kind = ProviderConnectorError::Kind;
 
 constexpr int textCheckAttempt = 15;
 constexpr double rateLimitRetrySeconds = 60;
-
-const QString rejectedLinkMessage = QStringLiteral("Copy the Framer sign-in link from your email, then try again.");
-const QString failedLinkMessage = QStringLiteral("Framer couldn't open that sign-in link.");
 
 struct LaterDeleter {
     void operator()(QObject *object) const { object->deleteLater(); }
@@ -106,7 +104,7 @@ void FramerWebSession::openMagicLink(const QString &pastedText)
     const bool accepted = url.isValid() && url.scheme().toLower() == QLatin1String("https")
         && m_environment.configuration.isFramerHost(url.host());
     if (!accepted) {
-        setProgress(FramerConnectionProgress::failed(rejectedLinkMessage));
+        setProgress(FramerConnectionProgress::failed(Quelta::tr("Copy the Framer sign-in link from your email, then try again.")));
         return;
     }
     setProgress({FramerConnectionProgress::Kind::openingMagicLink, {}});
@@ -178,7 +176,7 @@ void FramerWebSession::onNavigationFailed(const QString &message, int code)
     qCInfo(lcFramer) << "a page failed to load:" << message << code;
     finishNavigation(std::make_exception_ptr(WebNavigationError(message.toStdString(), code)));
     if (m_progress.kind == FramerConnectionProgress::Kind::openingMagicLink)
-        setProgress(FramerConnectionProgress::failed(failedLinkMessage));
+        setProgress(FramerConnectionProgress::failed(Quelta::tr("Framer couldn't open that sign-in link.")));
 }
 
 bool FramerWebSession::allowsNavigation(const QUrl &url, bool linkClicked, bool isMainFrame)

@@ -1,3 +1,5 @@
+#include "alerts/AlertMetric.h"
+#include "alerts/AlertRules.h"
 #include "connectors/ResetCountdownText.h"
 #include "core/RefreshStatusText.h"
 
@@ -51,6 +53,44 @@ private Q_SLOTS:
         status.lastUpdated = now.addSecs(-60 * minutes);
         QCOMPARE(refreshStatusText(status, now), updated);
         QCOMPARE(resetCountdownText(now.addSecs(60 * minutes), now), resets);
+    }
+
+    // Titles and bodies are read when an alert is made, and name the limit as the popover does.
+    void alertsSpeakTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("duration");
+        QTest::addColumn<QString>("rising");
+
+        QTest::newRow("en") << "en" << "ChatGPT is running low" << "Weekly limit has 20% remaining." << "1d 1h" << "You’ve used 12% of your weekly limit within 30 minutes.";
+        QTest::newRow("de") << "de" << "ChatGPT wird knapp" << "Wochenlimit: noch 20\u00a0% übrig." << "1 T. 1 Std."
+                            << "Sie haben in 30 Minuten 12\u00a0% Ihres Kontingents verbraucht (Wochenlimit).";
+        QTest::newRow("ja") << "ja" << "ChatGPT の残りが少なくなっています" << "週間制限の残りは 20% です。" << "1日1時間"
+                            << "30 分間で週間制限の 12% を使用しました。";
+    }
+
+    void alertsSpeakTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, title);
+        QFETCH(QString, body);
+        QFETCH(QString, duration);
+        QFETCH(QString, rising);
+        speak(language);
+
+        ProviderAllowance provider;
+        provider.id = ProviderID::codex;
+        provider.name = displayName(ProviderID::codex);
+        const ProviderLimit weekly = ProviderLimit::remainingPercent(QStringLiteral("weekly"), QStringLiteral("Weekly limit"), 20,
+                                                                     std::nullopt, std::nullopt, std::nullopt);
+        const AlertMetric metric = *alertMetric(provider, weekly);
+        const UsageAlert alert = lowAllowanceAlert(metric, 25);
+        QCOMPARE(alert.title, title);
+        QCOMPARE(alert.body, body);
+        QCOMPARE(rapidUsageAlert(metric, 12, std::nullopt).body, rising);
+        QCOMPARE(formatDuration(25 * 3600 + 60), duration);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "OnboardingStyle.h"
 
 #include "ui/widgets/KeyboardFocus.h"
+#include "platform/Quelta.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
@@ -109,9 +110,9 @@ WelcomePage::WelcomePage(Clock &clock, bool reduceMotion, QWidget *parent)
     : QWidget(parent)
     , m_clock(clock)
     , m_reduceMotion(reduceMotion)
-    , m_title(text(QStringLiteral("Welcome to Quelta"), geist(32, QFont::Medium, -1.28), 1.0, this))
-    , m_line(text(QStringLiteral("See your usage in the system tray."), geist(14, QFont::Normal, -0.14), 0.58, this))
-    , m_button(new WelcomeButton(QStringLiteral("Get started"), this))
+    , m_title(text(Quelta::tr("Welcome to Quelta"), geist(32, QFont::Medium, -1.28), 1.0, this))
+    , m_line(text(Quelta::tr("See your usage in the system tray."), geist(14, QFont::Normal, -0.14), 0.58, this))
+    , m_button(new WelcomeButton(Quelta::tr("Get started"), this))
 {
     m_frames.setInterval(frameInterval);
     connect(&m_frames, &QTimer::timeout, this, [this] {
@@ -203,8 +204,8 @@ ProvidersPage::ProvidersPage(OnboardingFlow &flow, QWidget *parent)
     , m_flow(flow)
 {
     QVBoxLayout *column = centredColumn(this);
-    addCentred(column, text(QStringLiteral("Choose your providers"), geist(26, QFont::Medium, -1.04), 1.0, this), 0);
-    addCentred(column, text(QStringLiteral("Select the services you want Quelta to track."), geist(14, QFont::Normal, -0.14), 0.58, this), 4);
+    addCentred(column, text(Quelta::tr("Choose your providers"), geist(26, QFont::Medium, -1.04), 1.0, this), 0);
+    addCentred(column, text(Quelta::tr("Select the services you want Quelta to track."), geist(14, QFont::Normal, -0.14), 0.58, this), 4);
     column->addSpacing(26);
     auto *cards = new QHBoxLayout;
     cards->setSpacing(12);
@@ -218,9 +219,9 @@ ProvidersPage::ProvidersPage(OnboardingFlow &flow, QWidget *parent)
     column->setAlignment(cards, Qt::AlignHCenter);
     const QList<AccountID> others = m_flow.otherAccounts();
     if (others.isEmpty()) {
-        addCentred(column, text(QStringLiteral("More providers coming soon"), geist(12, QFont::Normal, -0.12), 0.36, this), 18);
+        addCentred(column, text(Quelta::tr("More providers coming soon"), geist(12, QFont::Normal, -0.12), 0.36, this), 18);
     } else {
-        addCentred(column, text(QStringLiteral("Also signed in on this computer"), geist(12, QFont::Normal, -0.12), 0.58, this), 18);
+        addCentred(column, text(Quelta::tr("Also signed in on this computer"), geist(12, QFont::Normal, -0.12), 0.58, this), 18);
         auto *chips = new QHBoxLayout;
         chips->setSpacing(8);
         for (const AccountID &id : others) {
@@ -234,7 +235,7 @@ ProvidersPage::ProvidersPage(OnboardingFlow &flow, QWidget *parent)
         column->setAlignment(chips, Qt::AlignHCenter);
     }
     // Made after the cards: Tab reaches the cards first, as the eye does.
-    m_continue = new WelcomeButton(QStringLiteral("Continue"), this);
+    m_continue = new WelcomeButton(Quelta::tr("Continue"), this);
     addCentred(column, m_continue, 20);
     column->addStretch(1);
     connect(m_continue, &QAbstractButton::clicked, &m_flow, &OnboardingFlow::continueFromProviders);
@@ -258,7 +259,7 @@ ConnectionPage::ConnectionPage(OnboardingFlow &flow, bool reduceMotion, QWidget 
     , m_title(text({}, geist(28, QFont::Medium, -1.12), 1.0, this))
     , m_message(text({}, geist(14, QFont::Normal, -0.14), 0.58, this))
     , m_primary(new WelcomeButton({}, this))
-    , m_later(new QuietButton(QStringLiteral("Set up later"), this))
+    , m_later(new QuietButton(Quelta::tr("Set up later"), this))
 {
     QVBoxLayout *column = centredColumn(this);
     addCentred(column, m_steps, 8);
@@ -313,14 +314,14 @@ QString ConnectionPage::stepText() const
 
 CompletePage::CompletePage(QWidget *parent)
     : QWidget(parent)
-    , m_open(new WelcomeButton(QStringLiteral("Open Quelta"), this))
+    , m_open(new WelcomeButton(Quelta::tr("Open Quelta"), this))
 {
     QVBoxLayout *column = centredColumn(this);
     auto *icon = new QLabel(this);
     icon->setPixmap(queltaAppIcon(64, devicePixelRatioF()));
     addCentred(column, icon, 0);
-    addCentred(column, text(QStringLiteral("You’re all set"), geist(28, QFont::Medium, -1.12), 1.0, this), 16);
-    addCentred(column, text(QStringLiteral("Quelta is ready in your system tray."), geist(14, QFont::Normal, -0.14), 0.58, this), 8);
+    addCentred(column, text(Quelta::tr("You’re all set"), geist(28, QFont::Medium, -1.12), 1.0, this), 16);
+    addCentred(column, text(Quelta::tr("Quelta is ready in your system tray."), geist(14, QFont::Normal, -0.14), 0.58, this), 8);
     addCentred(column, m_open, 26);
     column->addStretch(1);
     connect(m_open, &QAbstractButton::clicked, this, &CompletePage::openQuelta);

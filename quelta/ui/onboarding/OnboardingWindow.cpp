@@ -4,6 +4,7 @@
 #include "OnboardingStyle.h"
 
 #include "ui/widgets/KeyboardFocus.h"
+#include "platform/Quelta.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -31,7 +32,7 @@ OnboardingWindow::OnboardingWindow(OnboardingFlow::Services services, bool reduc
     , m_clock(*services.clock)
     , m_reduceMotion(reduceMotion)
 {
-    setWindowTitle(QStringLiteral("Welcome to Quelta"));
+    setWindowTitle(Quelta::tr("Welcome to Quelta"));
     setMinimumSize(500, 410);
     resize(500, 410);
     QPalette dark = palette();

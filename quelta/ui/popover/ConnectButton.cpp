@@ -4,6 +4,7 @@
 
 #include "artwork/DesignColors.h"
 #include "artwork/PixelFont.h"
+#include "platform/Quelta.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -23,14 +24,14 @@ ConnectButton::ConnectButton(QWidget *parent)
     , m_spinner(new Spinner(spinnerSize, this))
 {
     setFont(pixelFont(font(), 12, QFont::DemiBold));
-    setText(QStringLiteral("Connect"));
+    setText(Quelta::tr("Connect"));
     m_spinner->hide();
 }
 
 void ConnectButton::setConnecting(bool connecting)
 {
     m_connecting = connecting;
-    setText(connecting ? QStringLiteral("Connecting") : QStringLiteral("Connect"));
+    setText(connecting ? Quelta::tr("Connecting") : Quelta::tr("Connect"));
     setEnabled(!connecting);
     m_spinner->setVisible(connecting);
     updateGeometry();

@@ -10,6 +10,7 @@
 #include "core/AllowanceMonitor.h"
 #include "history/HistoryRecorder.h"
 #include "platform/Clock.h"
+#include "platform/Quelta.h"
 
 #include <QHBoxLayout>
 #include <QScrollBar>
@@ -35,8 +36,8 @@ ContentView::ContentView(AllowanceMonitor &monitor, AnalyticsManager *analytics,
     m_rowList->setSpacing(4);
     m_rowList->setContentsMargins(0, 0, 0, 8);
 
-    m_refresh->setAccessibleName(QStringLiteral("Refresh allowances"));
-    m_settings->setAccessibleName(QStringLiteral("Settings"));
+    m_refresh->setAccessibleName(Quelta::tr("Refresh allowances"));
+    m_settings->setAccessibleName(Quelta::tr("Settings"));
     m_settings->setFixedSize(28, 28);
     auto *footer = new QHBoxLayout;
     footer->setContentsMargins(8, 0, 8, 0);

@@ -12,6 +12,7 @@
 #include "artwork/DesignColors.h"
 #include "artwork/PixelFont.h"
 #include "artwork/Symbols.h"
+#include "platform/Quelta.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -99,7 +100,7 @@ void ProviderRow::refresh()
         || m_state.attemptState == ProviderConnectionAttemptState::failed;
     m_connect->setVisible(showsConnect);
     m_connect->setConnecting(m_state.attemptState == ProviderConnectionAttemptState::connecting);
-    m_connect->setAccessibleName(QStringLiteral("Connect ") + m_provider.name);
+    m_connect->setAccessibleName(Quelta::tr("Connect %1").arg(m_provider.name));
     m_barGroup->setVisible(!showsConnect);
     m_bar->setValue(shownValue(m_provider), m_provider.percentageStyle);
     m_percent->setText(percentText(m_provider));
