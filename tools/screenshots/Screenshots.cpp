@@ -25,6 +25,7 @@
 #include "alerts/UsageNotificationManager.h"
 #include "analytics/AnalyticsManager.h"
 #include "platform/LoginItem.h"
+#include "platform/SessionTranslation.h"
 #include <QScrollArea>
 #include "ui/popover/PopoverWindow.h"
 
@@ -273,6 +274,8 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The session's language, as the program speaks it: LANGUAGE=de renders the German views.
+    installSessionTranslation(app);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     registerFonts(QString::fromUtf8(QUELTA_FONT_DIRECTORY));
     QStringList arguments = app.arguments().mid(1);
