@@ -677,7 +677,7 @@ Commands:
     </message>
     <message>
         <source>That folder holds no %1 sign-in. Sign in with %1 there first.</source>
-        <translation>そのフォルダには %1 のサインインがありません。先にそこで %1 にサインインしてください。</translation>
+        <translation>%1 のサインインがありません。先にそこでサインインしてください。</translation>
     </message>
     <message>
         <source>Name the account with letters, digits, “-”, “_” or “.”.</source>
