@@ -3,6 +3,8 @@
 #include "SamplingRule.h"
 #include "UsageSparkline.h"
 
+#include "platform/Quelta.h"
+
 #include <QHash>
 #include <QLocale>
 
@@ -62,12 +64,12 @@ namespace quelta {
 
 QString ranOutDescription(const RanOutWindow &window, const QDateTime &now, const QTimeZone &zone)
 {
-    const QString ranOut = QStringLiteral("Ran out ") + QLocale::c().toString(window.ranOutAt.toTimeZone(zone), QStringLiteral("ddd d MMM, HH:mm"));
+    const QString ranOutAt = QLocale().toString(window.ranOutAt.toTimeZone(zone), Quelta::tr("ddd d MMM, HH:mm", "weekday, day, month and time"));
     if (!window.resetAt)
-        return ranOut;
+        return Quelta::tr("Ran out %1").arg(ranOutAt);
     if (window.isCurrent)
-        return ranOut + QStringLiteral(" · resets in ") + elapsedText(now.secsTo(*window.resetAt));
-    return ranOut + QStringLiteral(" · reset ") + elapsedText(window.ranOutAt.secsTo(*window.resetAt)) + QStringLiteral(" later");
+        return Quelta::tr("Ran out %1 · resets in %2").arg(ranOutAt, elapsedText(now.secsTo(*window.resetAt)));
+    return Quelta::tr("Ran out %1 · reset %2 later").arg(ranOutAt, elapsedText(window.ranOutAt.secsTo(*window.resetAt)));
 }
 
 } // namespace quelta

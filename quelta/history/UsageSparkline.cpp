@@ -3,6 +3,8 @@
 #include "SamplingRule.h"
 #include "UsageChartLine.h"
 
+#include "platform/Quelta.h"
+
 #include <algorithm>
 
 namespace quelta {
@@ -24,16 +26,15 @@ QList<HistorySample> windowOf(const QList<HistorySample> &samples, const QDateTi
     return window;
 }
 
-// "last week" and "yesterday" only for the window right before this one.
-QString previousWindowName(qint64 window, bool adjoins)
+// "last week" and "yesterday" only for the window right before this one; whole sentences, as
+// word order differs between languages.
+QString comparedDescription(qint64 window, bool adjoins)
 {
-    if (!adjoins)
-        return QStringLiteral("last window");
-    if (window == 7 * day)
-        return QStringLiteral("last week");
-    if (window == day)
-        return QStringLiteral("yesterday");
-    return QStringLiteral("last window");
+    if (adjoins && window == 7 * day)
+        return Quelta::tr("Used %1 % in %2; last week %3 % at this point");
+    if (adjoins && window == day)
+        return Quelta::tr("Used %1 % in %2; yesterday %3 % at this point");
+    return Quelta::tr("Used %1 % in %2; last window %3 % at this point");
 }
 
 // The previous window's figure as far into it as now is into the current one; absent when its
@@ -53,14 +54,11 @@ std::optional<int> figureAt(const QList<HistorySample> &window, const QDateTime 
 
 QString elapsedText(qint64 seconds)
 {
-    const auto counted = [](qint64 count, const char *unit) {
-        return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(unit), count == 1 ? QString() : QStringLiteral("s"));
-    };
     if (seconds >= day)
-        return counted(seconds / day, "day");
+        return Quelta::tr("%n day(s)", nullptr, int(seconds / day));
     if (seconds >= 3600)
-        return counted(seconds / 3600, "hour");
-    return counted(std::max<qint64>(1, seconds / 60), "minute");
+        return Quelta::tr("%n hour(s)", nullptr, int(seconds / 3600));
+    return Quelta::tr("%n minute(s)", nullptr, int(std::max<qint64>(1, seconds / 60)));
 }
 
 std::optional<UsageSparkline> usageSparkline(const QList<HistorySample> &samples, const QDateTime &now)
@@ -76,7 +74,8 @@ std::optional<UsageSparkline> usageSparkline(const QList<HistorySample> &samples
     const QList<HistorySample> current = windowOf(samples, reset);
     sparkline.current = usageChartLine::steps(current, start, reset, now);
     sparkline.nowAt = std::clamp(double(start.secsTo(now)) / double(window), 0.0, 1.0);
-    sparkline.description = QStringLiteral("Used %1 % in %2").arg(latest->usedPercent).arg(elapsedText(start.secsTo(now)));
+    const QString elapsed = elapsedText(start.secsTo(now));
+    sparkline.description = Quelta::tr("Used %1 % in %2").arg(latest->usedPercent).arg(elapsed);
 
     // The window before: the latest one that reset before this one began, give or take the jitter.
     const auto earlier = std::find_if(samples.rbegin(), samples.rend(), [&](const HistorySample &sample) {
@@ -89,7 +88,7 @@ std::optional<UsageSparkline> usageSparkline(const QList<HistorySample> &samples
     const QList<HistorySample> previous = windowOf(samples, previousReset);
     sparkline.previous = usageChartLine::steps(previous, previousStart, previousReset, previousReset);
     if (const std::optional<int> then = figureAt(previous, previousStart.addSecs(start.secsTo(now))))
-        sparkline.description += QStringLiteral("; %1 %2 % at this point").arg(previousWindowName(window, namesReset(*earlier, start))).arg(*then);
+        sparkline.description = comparedDescription(window, namesReset(*earlier, start)).arg(latest->usedPercent).arg(elapsed).arg(*then);
     return sparkline;
 }
 

@@ -943,5 +943,492 @@ Claude Code erfordert ein kostenpflichtiges Claude-Abo.</translation>
         <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
         <translation>keep</translation>
     </message>
+    <message>
+        <source>ddd d MMM, HH:mm</source>
+        <comment>weekday, day, month and time</comment>
+        <translation>ddd, d. MMM, HH:mm</translation>
+    </message>
+    <message>
+        <source>Ran out %1</source>
+        <translation>Aufgebraucht am %1</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · resets in %2</source>
+        <translation>Aufgebraucht am %1 · Reset in %2</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · reset %2 later</source>
+        <translation>Aufgebraucht am %1 · Reset nach %2</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last week %3 % at this point</source>
+        <translation>%1 % in %2 genutzt; letzte Woche zu diesem Zeitpunkt %3 %</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; yesterday %3 % at this point</source>
+        <translation>%1 % in %2 genutzt; gestern zu diesem Zeitpunkt %3 %</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last window %3 % at this point</source>
+        <translation>%1 % in %2 genutzt; im letzten Zeitraum zu diesem Zeitpunkt %3 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2</source>
+        <translation>%1 % in %2 genutzt</translation>
+    </message>
+    <message>
+        <source>Quelta History</source>
+        <translation>Quelta-Verlauf</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n days</source>
+        <translation>
+            <numerusform>Letzter %n Tag</numerusform>
+            <numerusform>Letzte %n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Daily peak use</source>
+        <translation>Tageshöchstwert</translation>
+    </message>
+    <message>
+        <source>No record in this period</source>
+        <translation>Keine Daten in diesem Zeitraum</translation>
+    </message>
+    <message>
+        <source>Highest on %1</source>
+        <translation>Am höchsten: %1</translation>
+    </message>
+    <message>
+        <source>Daily Peak</source>
+        <translation>Tageshöchstwert</translation>
+    </message>
+    <message>
+        <source>No history for this account yet.</source>
+        <translation>Für dieses Konto gibt es noch keinen Verlauf.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days · now %2 %</source>
+        <translation>
+            <numerusform>Spitze %1 % an %n Tag · jetzt %2 %</numerusform>
+            <numerusform>Spitze %1 % in den letzten %n Tagen · jetzt %2 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days</source>
+        <translation>
+            <numerusform>Spitze %1 % an %n Tag</numerusform>
+            <numerusform>Spitze %1 % in den letzten %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>No limit ran out in this period.</source>
+        <translation>In diesem Zeitraum wurde kein Limit aufgebraucht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>And %n earlier.</source>
+        <translation>
+            <numerusform>Und %n früherer.</numerusform>
+            <numerusform>Und %n frühere.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ran Out</source>
+        <translation>Aufgebraucht</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <comment>weekday, day and month</comment>
+        <translation>ddd, d. MMM</translation>
+    </message>
+    <message>
+        <source>%1: no record</source>
+        <translation>%1: keine Daten</translation>
+    </message>
+    <message>
+        <source>%1: peak %2 %</source>
+        <translation>%1: Spitze %2 %</translation>
+    </message>
+    <message>
+        <source>That folder doesn’t exist.</source>
+        <translation>Dieser Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <source>That folder holds no %1 sign-in. Sign in with %1 there first.</source>
+        <translation>Dieser Ordner enthält keine %1-Anmeldung. Melden Sie sich dort zuerst mit %1 an.</translation>
+    </message>
+    <message>
+        <source>Name the account with letters, digits, “-”, “_” or “.”.</source>
+        <translation>Benennen Sie das Konto mit Buchstaben, Ziffern, „-“, „_“ oder „.“.</translation>
+    </message>
+    <message>
+        <source>An account named “%1” exists already. Choose another name.</source>
+        <translation>Ein Konto namens „%1“ existiert bereits. Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>That folder can’t be added.</source>
+        <translation>Dieser Ordner kann nicht hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>Add account…</source>
+        <translation>Konto hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Auswählen …</translation>
+    </message>
+    <message>
+        <source>Name, such as work</source>
+        <translation>Name, etwa arbeit</translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation>Kontoname</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Choose the folder the account is signed in through.</source>
+        <translation>Wählen Sie den Ordner, über den das Konto angemeldet ist.</translation>
+    </message>
+    <message>
+        <source>Added · %1</source>
+        <translation>Hinzugefügt · %1</translation>
+    </message>
+    <message>
+        <source>Found · %1</source>
+        <translation>Gefunden · %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Show %1 in Quelta</source>
+        <translation>%1 in Quelta zeigen</translation>
+    </message>
+    <message>
+        <source>No other accounts found. Claude Code folders such as ~/.claude-work and Codex folders such as ~/.codex-work are found on their own.</source>
+        <translation>Keine weiteren Konten gefunden. Claude-Code-Ordner wie ~/.claude-work und Codex-Ordner wie ~/.codex-work werden automatisch gefunden.</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>5-Hour Limit</source>
+        <translation>5-Stunden-Limit</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (All Models)</source>
+        <translation>Wochenlimit (alle Modelle)</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (Fable 5)</source>
+        <translation>Wochenlimit (Fable 5)</translation>
+    </message>
+    <message>
+        <source>Credentials stay with each provider.</source>
+        <translation>Zugangsdaten bleiben beim jeweiligen Anbieter.</translation>
+    </message>
+    <message>
+        <source>Claude Code requires a paid Claude subscription.</source>
+        <translation>Claude Code erfordert ein kostenpflichtiges Claude-Abo.</translation>
+    </message>
+    <message>
+        <source>Usage Limit</source>
+        <translation>Nutzungslimit</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Choose which allowances appear in Quelta. Data stays on this computer.</source>
+        <translation>Wählen Sie, welche Kontingente Quelta zeigt. Die Daten bleiben auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>Choose the Account’s Folder</source>
+        <translation>Ordner des Kontos auswählen</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Konten</translation>
+    </message>
+    <message>
+        <source>Other Claude Code and Codex folders, each signed in to an account of its own.</source>
+        <translation>Weitere Claude-Code- und Codex-Ordner, jeweils mit eigenem Konto angemeldet.</translation>
+    </message>
+    <message>
+        <source>Allow usage alerts</source>
+        <translation>Nutzungshinweise erlauben</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Usage Alerts</source>
+        <translation>Nutzungshinweise</translation>
+    </message>
+    <message>
+        <source>Usage pace</source>
+        <translation>Nutzungstempo</translation>
+    </message>
+    <message>
+        <source>Warn when usage is rising quickly or may run out before reset.</source>
+        <translation>Warnen, wenn die Nutzung schnell steigt oder vor dem Reset ausgehen könnte.</translation>
+    </message>
+    <message>
+        <source>Low allowance</source>
+        <translation>Knappes Kontingent</translation>
+    </message>
+    <message>
+        <source>Alert once at 25% and again at 10% remaining.</source>
+        <translation>Einmal bei 25 % und erneut bei 10 % Rest benachrichtigen.</translation>
+    </message>
+    <message>
+        <source>Limit resets</source>
+        <translation>Limit-Resets</translation>
+    </message>
+    <message>
+        <source>Let me know when an allowance is full again.</source>
+        <translation>Benachrichtigen, wenn ein Kontingent wieder voll ist.</translation>
+    </message>
+    <message>
+        <source>Disconnections</source>
+        <translation>Verbindungsabbrüche</translation>
+    </message>
+    <message>
+        <source>Tell me when an enabled provider loses its connection.</source>
+        <translation>Benachrichtigen, wenn ein aktivierter Anbieter die Verbindung verliert.</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Mitteilungen</translation>
+    </message>
+    <message>
+        <source>Get a quiet heads-up before an allowance becomes a problem.</source>
+        <translation>Ein dezenter Hinweis, bevor ein Kontingent zum Problem wird.</translation>
+    </message>
+    <message>
+        <source>Show allowance in panel</source>
+        <translation>Kontingent in der Leiste zeigen</translation>
+    </message>
+    <message>
+        <source>Allowance in Panel</source>
+        <translation>Kontingent in der Leiste</translation>
+    </message>
+    <message>
+        <source>Show the tightest allowance, or the one you follow, beside the tray icon.</source>
+        <translation>Zeigt das knappste oder das gewählte Kontingent neben dem Symbol.</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Folgen</translation>
+    </message>
+    <message>
+        <source>Tightest Allowance</source>
+        <translation>Knappstes Kontingent</translation>
+    </message>
+    <message>
+        <source>Launch Quelta at Login</source>
+        <translation>Quelta bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Bei Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Open Quelta automatically when you log in.</source>
+        <translation>Quelta bei der Anmeldung automatisch öffnen.</translation>
+    </message>
+    <message>
+        <source>Share anonymous analytics</source>
+        <translation>Anonyme Analysedaten teilen</translation>
+    </message>
+    <message>
+        <source>Share Anonymous Analytics</source>
+        <translation>Anonyme Analysedaten teilen</translation>
+    </message>
+    <message>
+        <source>Share setup, app activity and connection reliability. Provider names, balances and account details stay private.</source>
+        <translation>Teilt Einrichtung, App-Aktivität und Verbindungsqualität. Anbieternamen, Guthaben und Kontodaten bleiben privat.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Open Form</source>
+        <translation>Formular öffnen</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Feedback senden</translation>
+    </message>
+    <message>
+        <source>Report a bug, request a feature or suggest a provider.</source>
+        <translation>Fehler melden, Funktion wünschen oder Anbieter vorschlagen.</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Free · Linux</source>
+        <translation>Kostenlos · Linux</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Keep History</source>
+        <translation>Verlauf behalten</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 Tage</translation>
+    </message>
+    <message>
+        <source>90 days</source>
+        <translation>90 Tage</translation>
+    </message>
+    <message>
+        <source>365 days</source>
+        <translation>365 Tage</translation>
+    </message>
+    <message>
+        <source>Forever</source>
+        <translation>Unbegrenzt</translation>
+    </message>
+    <message>
+        <source>How long Quelta keeps past figures on this computer.</source>
+        <translation>Wie lange Quelta frühere Werte auf diesem Computer behält.</translation>
+    </message>
+    <message>
+        <source>Usage History</source>
+        <translation>Nutzungsverlauf</translation>
+    </message>
+    <message>
+        <source>Each limit over the last days, daily peaks and the windows that ran out.</source>
+        <translation>Jedes Limit der letzten Tage, Tageshöchstwerte und aufgebrauchte Zeiträume.</translation>
+    </message>
+    <message>
+        <source>Clear History…</source>
+        <translation>Verlauf löschen …</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Verlauf löschen</translation>
+    </message>
+    <message>
+        <source>Forget every figure Quelta has recorded.</source>
+        <translation>Alle von Quelta erfassten Werte vergessen.</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Clear all history?</source>
+        <translation>Gesamten Verlauf löschen?</translation>
+    </message>
+    <message>
+        <source>Quelta forgets every figure it has recorded. This can’t be undone.</source>
+        <translation>Quelta vergisst alle erfassten Werte. Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>History couldn’t be cleared</source>
+        <translation>Verlauf konnte nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>The history file couldn’t be written.</source>
+        <translation>Die Verlaufsdatei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Signing in…</source>
+        <translation>Anmeldung …</translation>
+    </message>
+    <message>
+        <source>Quelta only checks enabled providers and keeps history on this computer.</source>
+        <translation>Quelta prüft nur aktivierte Anbieter und speichert den Verlauf auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>Notifications are disabled in your desktop’s settings.</source>
+        <translation>Mitteilungen sind in den Desktop-Einstellungen deaktiviert.</translation>
+    </message>
+    <message>
+        <source>Notification banners are turned off in your desktop’s settings.</source>
+        <translation>Mitteilungsbanner sind in den Desktop-Einstellungen ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>Allow Quelta to Launch at Login</source>
+        <translation>Quelta beim Anmelden starten lassen</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t add itself to the programs that start when you log in. Check that your autostart folder can be written to.</source>
+        <translation>Quelta konnte sich nicht zu den Programmen hinzufügen, die bei der Anmeldung starten. Prüfen Sie, ob Ihr Autostart-Ordner beschreibbar ist.</translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect</source>
+        <translation>%1 konnte keine Verbindung herstellen</translation>
+    </message>
 </context>
 </TS>

@@ -902,5 +902,492 @@ Claude Code needs a paid Claude subscription.</source>
         <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>ddd d MMM, HH:mm</source>
+        <comment>weekday, day, month and time</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ran out %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ran out %1 · resets in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ran out %1 · reset %2 later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last week %3 % at this point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; yesterday %3 % at this point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last window %3 % at this point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n hour</numerusform>
+            <numerusform>%n hours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quelta History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n days</source>
+        <translation>
+            <numerusform>Last %n day</numerusform>
+            <numerusform>Last %n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Daily peak use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No record in this period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily Peak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No history for this account yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days · now %2 %</source>
+        <translation>
+            <numerusform>Peak %1 % in the last %n day · now %2 %</numerusform>
+            <numerusform>Peak %1 % in the last %n days · now %2 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days</source>
+        <translation>
+            <numerusform>Peak %1 % in the last %n day</numerusform>
+            <numerusform>Peak %1 % in the last %n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No limit ran out in this period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>And %n earlier.</source>
+        <translation>
+            <numerusform>And %n earlier.</numerusform>
+            <numerusform>And %n earlier.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ran Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <comment>weekday, day and month</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: peak %2 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That folder doesn’t exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That folder holds no %1 sign-in. Sign in with %1 there first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name the account with letters, digits, “-”, “_” or “.”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An account named “%1” exists already. Choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That folder can’t be added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add account…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name, such as work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the folder the account is signed in through.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added · %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found · %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show %1 in Quelta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No other accounts found. Claude Code folders such as ~/.claude-work and Codex folders such as ~/.codex-work are found on their own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5-Hour Limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly Limit (All Models)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly Limit (Fable 5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credentials stay with each provider.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Claude Code requires a paid Claude subscription.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage Limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose which allowances appear in Quelta. Data stays on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the Account’s Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Claude Code and Codex folders, each signed in to an account of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow usage alerts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage Alerts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage pace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warn when usage is rising quickly or may run out before reset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low allowance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert once at 25% and again at 10% remaining.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit resets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let me know when an allowance is full again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tell me when an enabled provider loses its connection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get a quiet heads-up before an allowance becomes a problem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show allowance in panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allowance in Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the tightest allowance, or the one you follow, beside the tray icon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tightest Allowance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch Quelta at Login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Quelta automatically when you log in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share anonymous analytics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share Anonymous Analytics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share setup, app activity and connection reliability. Provider names, balances and account details stay private.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report a bug, request a feature or suggest a provider.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free · Linux</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>90 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>365 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forever</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long Quelta keeps past figures on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each limit over the last days, daily peaks and the windows that ran out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear History…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget every figure Quelta has recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear all history?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quelta forgets every figure it has recorded. This can’t be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History couldn’t be cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history file couldn’t be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signing in…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quelta only checks enabled providers and keeps history on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notifications are disabled in your desktop’s settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notification banners are turned off in your desktop’s settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow Quelta to Launch at Login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t add itself to the programs that start when you log in. Check that your autostart folder can be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

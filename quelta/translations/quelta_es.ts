@@ -943,5 +943,492 @@ Claude Code requiere una suscripción de pago a Claude.</translation>
         <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
         <translation>lowercase</translation>
     </message>
+    <message>
+        <source>ddd d MMM, HH:mm</source>
+        <comment>weekday, day, month and time</comment>
+        <translation>ddd d MMM, HH:mm</translation>
+    </message>
+    <message>
+        <source>Ran out %1</source>
+        <translation>Agotado el %1</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · resets in %2</source>
+        <translation>Agotado el %1 · se restablece en %2</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · reset %2 later</source>
+        <translation>Agotado el %1 · restablecido %2 después</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last week %3 % at this point</source>
+        <translation>%1 % usado en %2; la semana pasada, %3 % a estas alturas</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; yesterday %3 % at this point</source>
+        <translation>%1 % usado en %2; ayer, %3 % a estas alturas</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last window %3 % at this point</source>
+        <translation>%1 % usado en %2; en el período anterior, %3 % a estas alturas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2</source>
+        <translation>%1 % usado en %2</translation>
+    </message>
+    <message>
+        <source>Quelta History</source>
+        <translation>Historial de Quelta</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Período</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n days</source>
+        <translation>
+            <numerusform>Último %n día</numerusform>
+            <numerusform>Últimos %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Daily peak use</source>
+        <translation>Uso máximo diario</translation>
+    </message>
+    <message>
+        <source>No record in this period</source>
+        <translation>Sin datos en este período</translation>
+    </message>
+    <message>
+        <source>Highest on %1</source>
+        <translation>Máximo: %1</translation>
+    </message>
+    <message>
+        <source>Daily Peak</source>
+        <translation>Máximo diario</translation>
+    </message>
+    <message>
+        <source>No history for this account yet.</source>
+        <translation>Aún no hay historial para esta cuenta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days · now %2 %</source>
+        <translation>
+            <numerusform>Máximo del %1 % en %n día · ahora %2 %</numerusform>
+            <numerusform>Máximo del %1 % en los últimos %n días · ahora %2 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days</source>
+        <translation>
+            <numerusform>Máximo del %1 % en %n día</numerusform>
+            <numerusform>Máximo del %1 % en los últimos %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Límites</translation>
+    </message>
+    <message>
+        <source>No limit ran out in this period.</source>
+        <translation>Ningún límite se agotó en este período.</translation>
+    </message>
+    <message numerus="yes">
+        <source>And %n earlier.</source>
+        <translation>
+            <numerusform>Y %n anterior.</numerusform>
+            <numerusform>Y %n anteriores.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ran Out</source>
+        <translation>Agotados</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <comment>weekday, day and month</comment>
+        <translation>ddd d MMM</translation>
+    </message>
+    <message>
+        <source>%1: no record</source>
+        <translation>%1: sin datos</translation>
+    </message>
+    <message>
+        <source>%1: peak %2 %</source>
+        <translation>%1: máximo %2 %</translation>
+    </message>
+    <message>
+        <source>That folder doesn’t exist.</source>
+        <translation>Esa carpeta no existe.</translation>
+    </message>
+    <message>
+        <source>That folder holds no %1 sign-in. Sign in with %1 there first.</source>
+        <translation>Esa carpeta no tiene una sesión de %1. Inicia sesión allí con %1 primero.</translation>
+    </message>
+    <message>
+        <source>Name the account with letters, digits, “-”, “_” or “.”.</source>
+        <translation>Usa letras, dígitos, “-”, “_” o “.” para el nombre de la cuenta.</translation>
+    </message>
+    <message>
+        <source>An account named “%1” exists already. Choose another name.</source>
+        <translation>Ya existe una cuenta llamada “%1”. Elige otro nombre.</translation>
+    </message>
+    <message>
+        <source>That folder can’t be added.</source>
+        <translation>No se puede añadir esa carpeta.</translation>
+    </message>
+    <message>
+        <source>Add account…</source>
+        <translation>Añadir cuenta…</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Name, such as work</source>
+        <translation>Nombre, como trabajo</translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation>Nombre de la cuenta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Choose the folder the account is signed in through.</source>
+        <translation>Elige la carpeta con la que la cuenta inició sesión.</translation>
+    </message>
+    <message>
+        <source>Added · %1</source>
+        <translation>Añadida · %1</translation>
+    </message>
+    <message>
+        <source>Found · %1</source>
+        <translation>Encontrada · %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>Show %1 in Quelta</source>
+        <translation>Mostrar %1 en Quelta</translation>
+    </message>
+    <message>
+        <source>No other accounts found. Claude Code folders such as ~/.claude-work and Codex folders such as ~/.codex-work are found on their own.</source>
+        <translation>No se encontraron otras cuentas. Las carpetas de Claude Code como ~/.claude-work y de Codex como ~/.codex-work se encuentran solas.</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Comprobando</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>No disponible</translation>
+    </message>
+    <message>
+        <source>5-Hour Limit</source>
+        <translation>Límite de 5 horas</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (All Models)</source>
+        <translation>Límite semanal (todos)</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (Fable 5)</source>
+        <translation>Límite semanal (Fable 5)</translation>
+    </message>
+    <message>
+        <source>Credentials stay with each provider.</source>
+        <translation>Las credenciales se quedan con cada proveedor.</translation>
+    </message>
+    <message>
+        <source>Claude Code requires a paid Claude subscription.</source>
+        <translation>Claude Code requiere una suscripción de pago a Claude.</translation>
+    </message>
+    <message>
+        <source>Usage Limit</source>
+        <translation>Límite de uso</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Proveedores</translation>
+    </message>
+    <message>
+        <source>Choose which allowances appear in Quelta. Data stays on this computer.</source>
+        <translation>Elige qué cuotas aparecen en Quelta. Los datos se quedan en este equipo.</translation>
+    </message>
+    <message>
+        <source>Choose the Account’s Folder</source>
+        <translation>Elegir la carpeta de la cuenta</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>Other Claude Code and Codex folders, each signed in to an account of its own.</source>
+        <translation>Otras carpetas de Claude Code y Codex, cada una con su propia cuenta.</translation>
+    </message>
+    <message>
+        <source>Allow usage alerts</source>
+        <translation>Permitir alertas de uso</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Usage Alerts</source>
+        <translation>Alertas de uso</translation>
+    </message>
+    <message>
+        <source>Usage pace</source>
+        <translation>Ritmo de uso</translation>
+    </message>
+    <message>
+        <source>Warn when usage is rising quickly or may run out before reset.</source>
+        <translation>Avisar si el uso sube rápido o puede agotarse antes del restablecimiento.</translation>
+    </message>
+    <message>
+        <source>Low allowance</source>
+        <translation>Cuota baja</translation>
+    </message>
+    <message>
+        <source>Alert once at 25% and again at 10% remaining.</source>
+        <translation>Avisar una vez al quedar un 25 % y otra al 10 %.</translation>
+    </message>
+    <message>
+        <source>Limit resets</source>
+        <translation>Restablecimientos</translation>
+    </message>
+    <message>
+        <source>Let me know when an allowance is full again.</source>
+        <translation>Avisarme cuando una cuota vuelva a estar completa.</translation>
+    </message>
+    <message>
+        <source>Disconnections</source>
+        <translation>Desconexiones</translation>
+    </message>
+    <message>
+        <source>Tell me when an enabled provider loses its connection.</source>
+        <translation>Avisarme cuando un proveedor activado pierda la conexión.</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Notificaciones</translation>
+    </message>
+    <message>
+        <source>Get a quiet heads-up before an allowance becomes a problem.</source>
+        <translation>Recibe un aviso discreto antes de que una cuota sea un problema.</translation>
+    </message>
+    <message>
+        <source>Show allowance in panel</source>
+        <translation>Mostrar la cuota en el panel</translation>
+    </message>
+    <message>
+        <source>Allowance in Panel</source>
+        <translation>Cuota en el panel</translation>
+    </message>
+    <message>
+        <source>Show the tightest allowance, or the one you follow, beside the tray icon.</source>
+        <translation>Muestra la cuota más ajustada, o la que sigues, junto al icono.</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Seguir</translation>
+    </message>
+    <message>
+        <source>Tightest Allowance</source>
+        <translation>Cuota más ajustada</translation>
+    </message>
+    <message>
+        <source>Launch Quelta at Login</source>
+        <translation>Abrir Quelta al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Open Quelta automatically when you log in.</source>
+        <translation>Abre Quelta automáticamente al iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>Share anonymous analytics</source>
+        <translation>Compartir analíticas anónimas</translation>
+    </message>
+    <message>
+        <source>Share Anonymous Analytics</source>
+        <translation>Compartir analíticas anónimas</translation>
+    </message>
+    <message>
+        <source>Share setup, app activity and connection reliability. Provider names, balances and account details stay private.</source>
+        <translation>Comparte la configuración, la actividad de la app y la fiabilidad de la conexión. Los proveedores, saldos y datos de la cuenta siguen siendo privados.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Open Form</source>
+        <translation>Abrir formulario</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Enviar comentarios</translation>
+    </message>
+    <message>
+        <source>Report a bug, request a feature or suggest a provider.</source>
+        <translation>Informa de un error, pide una función o sugiere un proveedor.</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Free · Linux</source>
+        <translation>Gratis · Linux</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>Keep History</source>
+        <translation>Conservar historial</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 días</translation>
+    </message>
+    <message>
+        <source>90 days</source>
+        <translation>90 días</translation>
+    </message>
+    <message>
+        <source>365 days</source>
+        <translation>365 días</translation>
+    </message>
+    <message>
+        <source>Forever</source>
+        <translation>Siempre</translation>
+    </message>
+    <message>
+        <source>How long Quelta keeps past figures on this computer.</source>
+        <translation>Cuánto tiempo guarda Quelta los datos anteriores en este equipo.</translation>
+    </message>
+    <message>
+        <source>Usage History</source>
+        <translation>Historial de uso</translation>
+    </message>
+    <message>
+        <source>Each limit over the last days, daily peaks and the windows that ran out.</source>
+        <translation>Cada límite en los últimos días, los máximos diarios y los períodos agotados.</translation>
+    </message>
+    <message>
+        <source>Clear History…</source>
+        <translation>Borrar historial…</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Borrar historial</translation>
+    </message>
+    <message>
+        <source>Forget every figure Quelta has recorded.</source>
+        <translation>Olvida todos los datos que Quelta ha registrado.</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Clear all history?</source>
+        <translation>¿Borrar todo el historial?</translation>
+    </message>
+    <message>
+        <source>Quelta forgets every figure it has recorded. This can’t be undone.</source>
+        <translation>Quelta olvidará todos los datos registrados. No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>History couldn’t be cleared</source>
+        <translation>No se pudo borrar el historial</translation>
+    </message>
+    <message>
+        <source>The history file couldn’t be written.</source>
+        <translation>No se pudo escribir el archivo del historial.</translation>
+    </message>
+    <message>
+        <source>Signing in…</source>
+        <translation>Iniciando sesión…</translation>
+    </message>
+    <message>
+        <source>Quelta only checks enabled providers and keeps history on this computer.</source>
+        <translation>Quelta solo consulta los proveedores activados y guarda el historial en este equipo.</translation>
+    </message>
+    <message>
+        <source>Notifications are disabled in your desktop’s settings.</source>
+        <translation>Las notificaciones están desactivadas en los ajustes del escritorio.</translation>
+    </message>
+    <message>
+        <source>Notification banners are turned off in your desktop’s settings.</source>
+        <translation>Los avisos emergentes están desactivados en los ajustes del escritorio.</translation>
+    </message>
+    <message>
+        <source>Allow Quelta to Launch at Login</source>
+        <translation>Permite que Quelta se abra al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t add itself to the programs that start when you log in. Check that your autostart folder can be written to.</source>
+        <translation>Quelta no pudo añadirse a los programas que se abren al iniciar sesión. Comprueba que se pueda escribir en tu carpeta autostart.</translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect</source>
+        <translation>%1 no pudo conectarse</translation>
+    </message>
 </context>
 </TS>

@@ -943,5 +943,492 @@ Claude Code nécessite un abonnement Claude payant.</translation>
         <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
         <translation>lowercase</translation>
     </message>
+    <message>
+        <source>ddd d MMM, HH:mm</source>
+        <comment>weekday, day, month and time</comment>
+        <translation>ddd d MMM, HH:mm</translation>
+    </message>
+    <message>
+        <source>Ran out %1</source>
+        <translation>Épuisé le %1</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · resets in %2</source>
+        <translation>Épuisé le %1 · réinitialisation dans %2</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · reset %2 later</source>
+        <translation>Épuisé le %1 · réinitialisé %2 plus tard</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last week %3 % at this point</source>
+        <translation>%1 % utilisés en %2 ; %3 % à ce stade la semaine dernière</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; yesterday %3 % at this point</source>
+        <translation>%1 % utilisés en %2 ; %3 % à ce stade hier</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last window %3 % at this point</source>
+        <translation>%1 % utilisés en %2 ; %3 % à ce stade la période précédente</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2</source>
+        <translation>%1 % utilisés en %2</translation>
+    </message>
+    <message>
+        <source>Quelta History</source>
+        <translation>Historique de Quelta</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n days</source>
+        <translation>
+            <numerusform>%n dernier jour</numerusform>
+            <numerusform>%n derniers jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Daily peak use</source>
+        <translation>Pic d’utilisation quotidien</translation>
+    </message>
+    <message>
+        <source>No record in this period</source>
+        <translation>Aucune donnée sur cette période</translation>
+    </message>
+    <message>
+        <source>Highest on %1</source>
+        <translation>Maximum : %1</translation>
+    </message>
+    <message>
+        <source>Daily Peak</source>
+        <translation>Pic quotidien</translation>
+    </message>
+    <message>
+        <source>No history for this account yet.</source>
+        <translation>Pas encore d’historique pour ce compte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days · now %2 %</source>
+        <translation>
+            <numerusform>Pic de %1 % sur %n jour · maintenant %2 %</numerusform>
+            <numerusform>Pic de %1 % sur les %n derniers jours · maintenant %2 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days</source>
+        <translation>
+            <numerusform>Pic de %1 % sur %n jour</numerusform>
+            <numerusform>Pic de %1 % sur les %n derniers jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Limites</translation>
+    </message>
+    <message>
+        <source>No limit ran out in this period.</source>
+        <translation>Aucune limite épuisée sur cette période.</translation>
+    </message>
+    <message numerus="yes">
+        <source>And %n earlier.</source>
+        <translation>
+            <numerusform>Et %n antérieur.</numerusform>
+            <numerusform>Et %n antérieurs.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ran Out</source>
+        <translation>Épuisés</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <comment>weekday, day and month</comment>
+        <translation>ddd d MMM</translation>
+    </message>
+    <message>
+        <source>%1: no record</source>
+        <translation>%1 : aucune donnée</translation>
+    </message>
+    <message>
+        <source>%1: peak %2 %</source>
+        <translation>%1 : pic de %2 %</translation>
+    </message>
+    <message>
+        <source>That folder doesn’t exist.</source>
+        <translation>Ce dossier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>That folder holds no %1 sign-in. Sign in with %1 there first.</source>
+        <translation>Ce dossier ne contient aucune connexion %1. Connectez-vous d’abord avec %1 dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>Name the account with letters, digits, “-”, “_” or “.”.</source>
+        <translation>Nommez le compte avec des lettres, des chiffres, « - », « _ » ou « . ».</translation>
+    </message>
+    <message>
+        <source>An account named “%1” exists already. Choose another name.</source>
+        <translation>Un compte nommé « %1 » existe déjà. Choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>That folder can’t be added.</source>
+        <translation>Ce dossier ne peut pas être ajouté.</translation>
+    </message>
+    <message>
+        <source>Add account…</source>
+        <translation>Ajouter un compte…</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Name, such as work</source>
+        <translation>Nom, par exemple travail</translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation>Nom du compte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Choose the folder the account is signed in through.</source>
+        <translation>Choisissez le dossier par lequel le compte est connecté.</translation>
+    </message>
+    <message>
+        <source>Added · %1</source>
+        <translation>Ajouté · %1</translation>
+    </message>
+    <message>
+        <source>Found · %1</source>
+        <translation>Trouvé · %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Retirer %1</translation>
+    </message>
+    <message>
+        <source>Show %1 in Quelta</source>
+        <translation>Afficher %1 dans Quelta</translation>
+    </message>
+    <message>
+        <source>No other accounts found. Claude Code folders such as ~/.claude-work and Codex folders such as ~/.codex-work are found on their own.</source>
+        <translation>Aucun autre compte trouvé. Les dossiers Claude Code comme ~/.claude-work et Codex comme ~/.codex-work sont trouvés automatiquement.</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Indisponible</translation>
+    </message>
+    <message>
+        <source>5-Hour Limit</source>
+        <translation>Limite sur 5 heures</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (All Models)</source>
+        <translation>Limite hebdo (tous modèles)</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (Fable 5)</source>
+        <translation>Limite hebdo (Fable 5)</translation>
+    </message>
+    <message>
+        <source>Credentials stay with each provider.</source>
+        <translation>Les identifiants restent chez chaque fournisseur.</translation>
+    </message>
+    <message>
+        <source>Claude Code requires a paid Claude subscription.</source>
+        <translation>Claude Code nécessite un abonnement Claude payant.</translation>
+    </message>
+    <message>
+        <source>Usage Limit</source>
+        <translation>Limite d’utilisation</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Fournisseurs</translation>
+    </message>
+    <message>
+        <source>Choose which allowances appear in Quelta. Data stays on this computer.</source>
+        <translation>Choisissez les quotas affichés dans Quelta. Les données restent sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Choose the Account’s Folder</source>
+        <translation>Choisir le dossier du compte</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Comptes</translation>
+    </message>
+    <message>
+        <source>Other Claude Code and Codex folders, each signed in to an account of its own.</source>
+        <translation>D’autres dossiers Claude Code et Codex, chacun connecté à son propre compte.</translation>
+    </message>
+    <message>
+        <source>Allow usage alerts</source>
+        <translation>Autoriser les alertes d’utilisation</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ouvrir les réglages</translation>
+    </message>
+    <message>
+        <source>Usage Alerts</source>
+        <translation>Alertes d’utilisation</translation>
+    </message>
+    <message>
+        <source>Usage pace</source>
+        <translation>Rythme d’utilisation</translation>
+    </message>
+    <message>
+        <source>Warn when usage is rising quickly or may run out before reset.</source>
+        <translation>Avertir si l’utilisation augmente vite ou risque d’être épuisée avant la réinitialisation.</translation>
+    </message>
+    <message>
+        <source>Low allowance</source>
+        <translation>Quota faible</translation>
+    </message>
+    <message>
+        <source>Alert once at 25% and again at 10% remaining.</source>
+        <translation>Alerter une fois à 25 % restants, puis à 10 %.</translation>
+    </message>
+    <message>
+        <source>Limit resets</source>
+        <translation>Réinitialisations</translation>
+    </message>
+    <message>
+        <source>Let me know when an allowance is full again.</source>
+        <translation>Me prévenir quand un quota est de nouveau plein.</translation>
+    </message>
+    <message>
+        <source>Disconnections</source>
+        <translation>Déconnexions</translation>
+    </message>
+    <message>
+        <source>Tell me when an enabled provider loses its connection.</source>
+        <translation>Me prévenir quand un fournisseur activé perd sa connexion.</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Notifications</translation>
+    </message>
+    <message>
+        <source>Get a quiet heads-up before an allowance becomes a problem.</source>
+        <translation>Recevez un avertissement discret avant qu’un quota pose problème.</translation>
+    </message>
+    <message>
+        <source>Show allowance in panel</source>
+        <translation>Afficher le quota dans le tableau de bord</translation>
+    </message>
+    <message>
+        <source>Allowance in Panel</source>
+        <translation>Quota dans le tableau de bord</translation>
+    </message>
+    <message>
+        <source>Show the tightest allowance, or the one you follow, beside the tray icon.</source>
+        <translation>Affiche le quota le plus serré, ou celui que vous suivez, à côté de l’icône.</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Suivre</translation>
+    </message>
+    <message>
+        <source>Tightest Allowance</source>
+        <translation>Quota le plus serré</translation>
+    </message>
+    <message>
+        <source>Launch Quelta at Login</source>
+        <translation>Lancer Quelta à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Lancer à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Open Quelta automatically when you log in.</source>
+        <translation>Ouvrir Quelta automatiquement à l’ouverture de session.</translation>
+    </message>
+    <message>
+        <source>Share anonymous analytics</source>
+        <translation>Partager des statistiques anonymes</translation>
+    </message>
+    <message>
+        <source>Share Anonymous Analytics</source>
+        <translation>Partager des statistiques anonymes</translation>
+    </message>
+    <message>
+        <source>Share setup, app activity and connection reliability. Provider names, balances and account details stay private.</source>
+        <translation>Partage la configuration, l’activité de l’app et la fiabilité des connexions. Noms des fournisseurs, soldes et détails du compte restent privés.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Open Form</source>
+        <translation>Ouvrir le formulaire</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Envoyer un commentaire</translation>
+    </message>
+    <message>
+        <source>Report a bug, request a feature or suggest a provider.</source>
+        <translation>Signalez un bug, demandez une fonction ou suggérez un fournisseur.</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Free · Linux</source>
+        <translation>Gratuit · Linux</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>Keep History</source>
+        <translation>Conserver l’historique</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 jours</translation>
+    </message>
+    <message>
+        <source>90 days</source>
+        <translation>90 jours</translation>
+    </message>
+    <message>
+        <source>365 days</source>
+        <translation>365 jours</translation>
+    </message>
+    <message>
+        <source>Forever</source>
+        <translation>Toujours</translation>
+    </message>
+    <message>
+        <source>How long Quelta keeps past figures on this computer.</source>
+        <translation>Durée pendant laquelle Quelta garde les anciens chiffres sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Usage History</source>
+        <translation>Historique d’utilisation</translation>
+    </message>
+    <message>
+        <source>Each limit over the last days, daily peaks and the windows that ran out.</source>
+        <translation>Chaque limite sur les derniers jours, les pics quotidiens et les périodes épuisées.</translation>
+    </message>
+    <message>
+        <source>Clear History…</source>
+        <translation>Effacer l’historique…</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Effacer l’historique</translation>
+    </message>
+    <message>
+        <source>Forget every figure Quelta has recorded.</source>
+        <translation>Oublier tous les chiffres enregistrés par Quelta.</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Clear all history?</source>
+        <translation>Effacer tout l’historique ?</translation>
+    </message>
+    <message>
+        <source>Quelta forgets every figure it has recorded. This can’t be undone.</source>
+        <translation>Quelta oublie tous les chiffres enregistrés. Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>History couldn’t be cleared</source>
+        <translation>Impossible d’effacer l’historique</translation>
+    </message>
+    <message>
+        <source>The history file couldn’t be written.</source>
+        <translation>Impossible d’écrire le fichier d’historique.</translation>
+    </message>
+    <message>
+        <source>Signing in…</source>
+        <translation>Connexion…</translation>
+    </message>
+    <message>
+        <source>Quelta only checks enabled providers and keeps history on this computer.</source>
+        <translation>Quelta ne vérifie que les fournisseurs activés et garde l’historique sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Notifications are disabled in your desktop’s settings.</source>
+        <translation>Les notifications sont désactivées dans les réglages du bureau.</translation>
+    </message>
+    <message>
+        <source>Notification banners are turned off in your desktop’s settings.</source>
+        <translation>Les bannières de notification sont désactivées dans les réglages du bureau.</translation>
+    </message>
+    <message>
+        <source>Allow Quelta to Launch at Login</source>
+        <translation>Autoriser Quelta à se lancer à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t add itself to the programs that start when you log in. Check that your autostart folder can be written to.</source>
+        <translation>Quelta n’a pas pu s’ajouter aux programmes lancés à l’ouverture de session. Vérifiez que votre dossier autostart est accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect</source>
+        <translation>%1 n’a pas pu se connecter</translation>
+    </message>
 </context>
 </TS>

@@ -936,5 +936,485 @@ Claude Code には Claude の有料プランが必要です。</translation>
         <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
         <translation>lowercase</translation>
     </message>
+    <message>
+        <source>ddd d MMM, HH:mm</source>
+        <comment>weekday, day, month and time</comment>
+        <translation>M月d日(ddd) HH:mm</translation>
+    </message>
+    <message>
+        <source>Ran out %1</source>
+        <translation>%1に使い切り</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · resets in %2</source>
+        <translation>%1に使い切り · %2後にリセット</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · reset %2 later</source>
+        <translation>%1に使い切り · %2後にリセット済み</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last week %3 % at this point</source>
+        <translation>%2で%1 %使用。先週の同時点では%3 %</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; yesterday %3 % at this point</source>
+        <translation>%2で%1 %使用。昨日の同時点では%3 %</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last window %3 % at this point</source>
+        <translation>%2で%1 %使用。前回の期間の同時点では%3 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n 日</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n 時間</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n 分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2</source>
+        <translation>%2で%1 %使用</translation>
+    </message>
+    <message>
+        <source>Quelta History</source>
+        <translation>Quelta 履歴</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>アカウント</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>期間</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n days</source>
+        <translation>
+            <numerusform>過去%n日間</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Daily peak use</source>
+        <translation>日ごとの最大使用率</translation>
+    </message>
+    <message>
+        <source>No record in this period</source>
+        <translation>この期間の記録はありません</translation>
+    </message>
+    <message>
+        <source>Highest on %1</source>
+        <translation>最大: %1</translation>
+    </message>
+    <message>
+        <source>Daily Peak</source>
+        <translation>日ごとの最大</translation>
+    </message>
+    <message>
+        <source>No history for this account yet.</source>
+        <translation>このアカウントの履歴はまだありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days · now %2 %</source>
+        <translation>
+            <numerusform>過去%n日間の最大 %1 % · 現在 %2 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days</source>
+        <translation>
+            <numerusform>過去%n日間の最大 %1 %</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>No limit ran out in this period.</source>
+        <translation>この期間に使い切った上限はありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>And %n earlier.</source>
+        <translation>
+            <numerusform>ほか以前に%n件。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ran Out</source>
+        <translation>使い切り</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <comment>weekday, day and month</comment>
+        <translation>M月d日(ddd)</translation>
+    </message>
+    <message>
+        <source>%1: no record</source>
+        <translation>%1: 記録なし</translation>
+    </message>
+    <message>
+        <source>%1: peak %2 %</source>
+        <translation>%1: 最大 %2 %</translation>
+    </message>
+    <message>
+        <source>That folder doesn’t exist.</source>
+        <translation>そのフォルダは存在しません。</translation>
+    </message>
+    <message>
+        <source>That folder holds no %1 sign-in. Sign in with %1 there first.</source>
+        <translation>%1 のサインインがありません。先にそこでサインインしてください。</translation>
+    </message>
+    <message>
+        <source>Name the account with letters, digits, “-”, “_” or “.”.</source>
+        <translation>アカウント名には英字、数字、「-」「_」「.」を使用してください。</translation>
+    </message>
+    <message>
+        <source>An account named “%1” exists already. Choose another name.</source>
+        <translation>「%1」という名前のアカウントはすでにあります。別の名前を選んでください。</translation>
+    </message>
+    <message>
+        <source>That folder can’t be added.</source>
+        <translation>そのフォルダは追加できません。</translation>
+    </message>
+    <message>
+        <source>Add account…</source>
+        <translation>アカウントを追加…</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>フォルダ</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>選択…</translation>
+    </message>
+    <message>
+        <source>Name, such as work</source>
+        <translation>名前(例: work)</translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation>アカウント名</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Choose the folder the account is signed in through.</source>
+        <translation>アカウントがサインインしているフォルダを選んでください。</translation>
+    </message>
+    <message>
+        <source>Added · %1</source>
+        <translation>追加済み · %1</translation>
+    </message>
+    <message>
+        <source>Found · %1</source>
+        <translation>検出 · %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 を削除</translation>
+    </message>
+    <message>
+        <source>Show %1 in Quelta</source>
+        <translation>Quelta に %1 を表示</translation>
+    </message>
+    <message>
+        <source>No other accounts found. Claude Code folders such as ~/.claude-work and Codex folders such as ~/.codex-work are found on their own.</source>
+        <translation>ほかのアカウントは見つかりません。~/.claude-work のような Claude Code のフォルダや ~/.codex-work のような Codex のフォルダは自動的に見つかります。</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>確認中</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>利用不可</translation>
+    </message>
+    <message>
+        <source>5-Hour Limit</source>
+        <translation>5時間の上限</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (All Models)</source>
+        <translation>週間上限(全モデル)</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (Fable 5)</source>
+        <translation>週間上限(Fable 5)</translation>
+    </message>
+    <message>
+        <source>Credentials stay with each provider.</source>
+        <translation>認証情報は各プロバイダに保管されます。</translation>
+    </message>
+    <message>
+        <source>Claude Code requires a paid Claude subscription.</source>
+        <translation>Claude Code には有料の Claude サブスクリプションが必要です。</translation>
+    </message>
+    <message>
+        <source>Usage Limit</source>
+        <translation>使用上限</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>プロバイダ</translation>
+    </message>
+    <message>
+        <source>Choose which allowances appear in Quelta. Data stays on this computer.</source>
+        <translation>Quelta に表示する利用枠を選びます。データはこのコンピュータに保存されます。</translation>
+    </message>
+    <message>
+        <source>Choose the Account’s Folder</source>
+        <translation>アカウントのフォルダを選択</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>アカウント</translation>
+    </message>
+    <message>
+        <source>Other Claude Code and Codex folders, each signed in to an account of its own.</source>
+        <translation>ほかの Claude Code と Codex のフォルダ。それぞれ別のアカウントでサインインしています。</translation>
+    </message>
+    <message>
+        <source>Allow usage alerts</source>
+        <translation>使用状況の通知を許可</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>設定を開く</translation>
+    </message>
+    <message>
+        <source>Usage Alerts</source>
+        <translation>使用状況の通知</translation>
+    </message>
+    <message>
+        <source>Usage pace</source>
+        <translation>使用ペース</translation>
+    </message>
+    <message>
+        <source>Warn when usage is rising quickly or may run out before reset.</source>
+        <translation>使用量が急増したときや、リセット前に使い切りそうなときに警告します。</translation>
+    </message>
+    <message>
+        <source>Low allowance</source>
+        <translation>残りわずか</translation>
+    </message>
+    <message>
+        <source>Alert once at 25% and again at 10% remaining.</source>
+        <translation>残り25%で1回、10%でもう1回通知します。</translation>
+    </message>
+    <message>
+        <source>Limit resets</source>
+        <translation>上限のリセット</translation>
+    </message>
+    <message>
+        <source>Let me know when an allowance is full again.</source>
+        <translation>利用枠が満タンに戻ったら知らせます。</translation>
+    </message>
+    <message>
+        <source>Disconnections</source>
+        <translation>接続切れ</translation>
+    </message>
+    <message>
+        <source>Tell me when an enabled provider loses its connection.</source>
+        <translation>有効なプロバイダの接続が切れたら知らせます。</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>通知</translation>
+    </message>
+    <message>
+        <source>Get a quiet heads-up before an allowance becomes a problem.</source>
+        <translation>利用枠が問題になる前に、さりげなくお知らせします。</translation>
+    </message>
+    <message>
+        <source>Show allowance in panel</source>
+        <translation>パネルに利用枠を表示</translation>
+    </message>
+    <message>
+        <source>Allowance in Panel</source>
+        <translation>パネルの利用枠</translation>
+    </message>
+    <message>
+        <source>Show the tightest allowance, or the one you follow, beside the tray icon.</source>
+        <translation>最も残りの少ない利用枠、または選んだ利用枠をトレイアイコンの横に表示します。</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>表示する項目</translation>
+    </message>
+    <message>
+        <source>Tightest Allowance</source>
+        <translation>最も少ない利用枠</translation>
+    </message>
+    <message>
+        <source>Launch Quelta at Login</source>
+        <translation>ログイン時に Quelta を起動</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>ログイン時に起動</translation>
+    </message>
+    <message>
+        <source>Open Quelta automatically when you log in.</source>
+        <translation>ログインすると Quelta が自動的に開きます。</translation>
+    </message>
+    <message>
+        <source>Share anonymous analytics</source>
+        <translation>匿名の分析データを共有</translation>
+    </message>
+    <message>
+        <source>Share Anonymous Analytics</source>
+        <translation>匿名の分析データを共有</translation>
+    </message>
+    <message>
+        <source>Share setup, app activity and connection reliability. Provider names, balances and account details stay private.</source>
+        <translation>設定、アプリの利用状況、接続の安定性を共有します。プロバイダ名、残高、アカウント情報は共有されません。</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Open Form</source>
+        <translation>フォームを開く</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>フィードバックを送信</translation>
+    </message>
+    <message>
+        <source>Report a bug, request a feature or suggest a provider.</source>
+        <translation>不具合の報告、機能の要望、プロバイダの提案ができます。</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>アップデートを確認</translation>
+    </message>
+    <message>
+        <source>Free · Linux</source>
+        <translation>無料 · Linux</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>サポート</translation>
+    </message>
+    <message>
+        <source>Keep History</source>
+        <translation>履歴の保存期間</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30日</translation>
+    </message>
+    <message>
+        <source>90 days</source>
+        <translation>90日</translation>
+    </message>
+    <message>
+        <source>365 days</source>
+        <translation>365日</translation>
+    </message>
+    <message>
+        <source>Forever</source>
+        <translation>無期限</translation>
+    </message>
+    <message>
+        <source>How long Quelta keeps past figures on this computer.</source>
+        <translation>Quelta が過去のデータをこのコンピュータに保存する期間です。</translation>
+    </message>
+    <message>
+        <source>Usage History</source>
+        <translation>使用履歴</translation>
+    </message>
+    <message>
+        <source>Each limit over the last days, daily peaks and the windows that ran out.</source>
+        <translation>直近の各上限の推移、日ごとの最大、使い切った期間を表示します。</translation>
+    </message>
+    <message>
+        <source>Clear History…</source>
+        <translation>履歴を消去…</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>履歴を消去</translation>
+    </message>
+    <message>
+        <source>Forget every figure Quelta has recorded.</source>
+        <translation>Quelta が記録したすべてのデータを消去します。</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>履歴</translation>
+    </message>
+    <message>
+        <source>Clear all history?</source>
+        <translation>すべての履歴を消去しますか?</translation>
+    </message>
+    <message>
+        <source>Quelta forgets every figure it has recorded. This can’t be undone.</source>
+        <translation>Quelta は記録したすべてのデータを消去します。この操作は元に戻せません。</translation>
+    </message>
+    <message>
+        <source>History couldn’t be cleared</source>
+        <translation>履歴を消去できませんでした</translation>
+    </message>
+    <message>
+        <source>The history file couldn’t be written.</source>
+        <translation>履歴ファイルに書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Signing in…</source>
+        <translation>サインイン中…</translation>
+    </message>
+    <message>
+        <source>Quelta only checks enabled providers and keeps history on this computer.</source>
+        <translation>Quelta は有効なプロバイダだけを確認し、履歴はこのコンピュータに保存します。</translation>
+    </message>
+    <message>
+        <source>Notifications are disabled in your desktop’s settings.</source>
+        <translation>デスクトップの設定で通知が無効になっています。</translation>
+    </message>
+    <message>
+        <source>Notification banners are turned off in your desktop’s settings.</source>
+        <translation>デスクトップの設定で通知バナーがオフになっています。</translation>
+    </message>
+    <message>
+        <source>Allow Quelta to Launch at Login</source>
+        <translation>ログイン時の Quelta の起動を許可</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t add itself to the programs that start when you log in. Check that your autostart folder can be written to.</source>
+        <translation>Quelta をログイン時に起動するプログラムに追加できませんでした。自動起動フォルダに書き込めるか確認してください。</translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect</source>
+        <translation>%1 に接続できませんでした</translation>
+    </message>
 </context>
 </TS>

@@ -936,5 +936,485 @@ Claude Code를 사용하려면 유료 Claude 구독이 필요합니다.</transla
         <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
         <translation>lowercase</translation>
     </message>
+    <message>
+        <source>ddd d MMM, HH:mm</source>
+        <comment>weekday, day, month and time</comment>
+        <translation>M월 d일 (ddd) HH:mm</translation>
+    </message>
+    <message>
+        <source>Ran out %1</source>
+        <translation>%1 소진</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · resets in %2</source>
+        <translation>%1 소진 · %2 후 재설정</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · reset %2 later</source>
+        <translation>%1 소진 · %2 후 재설정됨</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last week %3 % at this point</source>
+        <translation>%2 동안 %1 % 사용, 지난주 이 시점에는 %3 %</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; yesterday %3 % at this point</source>
+        <translation>%2 동안 %1 % 사용, 어제 이 시점에는 %3 %</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last window %3 % at this point</source>
+        <translation>%2 동안 %1 % 사용, 이전 기간 이 시점에는 %3 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n일</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n시간</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n분</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2</source>
+        <translation>%2 동안 %1 % 사용</translation>
+    </message>
+    <message>
+        <source>Quelta History</source>
+        <translation>Quelta 기록</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>계정</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>기간</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n days</source>
+        <translation>
+            <numerusform>최근 %n일</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Daily peak use</source>
+        <translation>일일 최대 사용량</translation>
+    </message>
+    <message>
+        <source>No record in this period</source>
+        <translation>이 기간에 기록이 없습니다</translation>
+    </message>
+    <message>
+        <source>Highest on %1</source>
+        <translation>최고: %1</translation>
+    </message>
+    <message>
+        <source>Daily Peak</source>
+        <translation>일일 최대</translation>
+    </message>
+    <message>
+        <source>No history for this account yet.</source>
+        <translation>이 계정의 기록이 아직 없습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days · now %2 %</source>
+        <translation>
+            <numerusform>최근 %n일 최대 %1 % · 현재 %2 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days</source>
+        <translation>
+            <numerusform>최근 %n일 최대 %1 %</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>한도</translation>
+    </message>
+    <message>
+        <source>No limit ran out in this period.</source>
+        <translation>이 기간에 소진된 한도가 없습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>And %n earlier.</source>
+        <translation>
+            <numerusform>이전 기록 %n개 더 있음.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ran Out</source>
+        <translation>소진</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>오늘</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <comment>weekday, day and month</comment>
+        <translation>M월 d일 (ddd)</translation>
+    </message>
+    <message>
+        <source>%1: no record</source>
+        <translation>%1: 기록 없음</translation>
+    </message>
+    <message>
+        <source>%1: peak %2 %</source>
+        <translation>%1: 최대 %2 %</translation>
+    </message>
+    <message>
+        <source>That folder doesn’t exist.</source>
+        <translation>해당 폴더가 없습니다.</translation>
+    </message>
+    <message>
+        <source>That folder holds no %1 sign-in. Sign in with %1 there first.</source>
+        <translation>해당 폴더에 %1 로그인 정보가 없습니다. 먼저 그곳에서 %1에 로그인하세요.</translation>
+    </message>
+    <message>
+        <source>Name the account with letters, digits, “-”, “_” or “.”.</source>
+        <translation>계정 이름에는 문자, 숫자, “-”, “_”, “.”만 사용하세요.</translation>
+    </message>
+    <message>
+        <source>An account named “%1” exists already. Choose another name.</source>
+        <translation>“%1” 계정이 이미 있습니다. 다른 이름을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>That folder can’t be added.</source>
+        <translation>해당 폴더를 추가할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Add account…</source>
+        <translation>계정 추가…</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>폴더</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>선택…</translation>
+    </message>
+    <message>
+        <source>Name, such as work</source>
+        <translation>이름 (예: work)</translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation>계정 이름</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>Choose the folder the account is signed in through.</source>
+        <translation>계정이 로그인된 폴더를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Added · %1</source>
+        <translation>추가됨 · %1</translation>
+    </message>
+    <message>
+        <source>Found · %1</source>
+        <translation>발견됨 · %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 제거</translation>
+    </message>
+    <message>
+        <source>Show %1 in Quelta</source>
+        <translation>Quelta에 %1 표시</translation>
+    </message>
+    <message>
+        <source>No other accounts found. Claude Code folders such as ~/.claude-work and Codex folders such as ~/.codex-work are found on their own.</source>
+        <translation>다른 계정이 없습니다. ~/.claude-work 같은 Claude Code 폴더와 ~/.codex-work 같은 Codex 폴더는 자동으로 찾습니다.</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>확인 중</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>사용 불가</translation>
+    </message>
+    <message>
+        <source>5-Hour Limit</source>
+        <translation>5시간 한도</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (All Models)</source>
+        <translation>주간 한도 (모든 모델)</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (Fable 5)</source>
+        <translation>주간 한도 (Fable 5)</translation>
+    </message>
+    <message>
+        <source>Credentials stay with each provider.</source>
+        <translation>인증 정보는 각 제공자에 남아 있습니다.</translation>
+    </message>
+    <message>
+        <source>Claude Code requires a paid Claude subscription.</source>
+        <translation>Claude Code를 사용하려면 유료 Claude 구독이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Usage Limit</source>
+        <translation>사용 한도</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>제공자</translation>
+    </message>
+    <message>
+        <source>Choose which allowances appear in Quelta. Data stays on this computer.</source>
+        <translation>Quelta에 표시할 사용량을 선택하세요. 데이터는 이 컴퓨터에만 저장됩니다.</translation>
+    </message>
+    <message>
+        <source>Choose the Account’s Folder</source>
+        <translation>계정 폴더 선택</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>계정</translation>
+    </message>
+    <message>
+        <source>Other Claude Code and Codex folders, each signed in to an account of its own.</source>
+        <translation>각각 별도 계정으로 로그인된 다른 Claude Code 및 Codex 폴더입니다.</translation>
+    </message>
+    <message>
+        <source>Allow usage alerts</source>
+        <translation>사용량 알림 허용</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>설정 열기</translation>
+    </message>
+    <message>
+        <source>Usage Alerts</source>
+        <translation>사용량 알림</translation>
+    </message>
+    <message>
+        <source>Usage pace</source>
+        <translation>사용 속도</translation>
+    </message>
+    <message>
+        <source>Warn when usage is rising quickly or may run out before reset.</source>
+        <translation>사용량이 빠르게 늘거나 재설정 전에 소진될 수 있을 때 경고합니다.</translation>
+    </message>
+    <message>
+        <source>Low allowance</source>
+        <translation>잔여량 부족</translation>
+    </message>
+    <message>
+        <source>Alert once at 25% and again at 10% remaining.</source>
+        <translation>25% 남았을 때 한 번, 10% 남았을 때 다시 알립니다.</translation>
+    </message>
+    <message>
+        <source>Limit resets</source>
+        <translation>한도 재설정</translation>
+    </message>
+    <message>
+        <source>Let me know when an allowance is full again.</source>
+        <translation>사용량이 다시 가득 차면 알려줍니다.</translation>
+    </message>
+    <message>
+        <source>Disconnections</source>
+        <translation>연결 끊김</translation>
+    </message>
+    <message>
+        <source>Tell me when an enabled provider loses its connection.</source>
+        <translation>사용 중인 제공자의 연결이 끊기면 알려줍니다.</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>Get a quiet heads-up before an allowance becomes a problem.</source>
+        <translation>사용량이 문제가 되기 전에 조용히 알려드립니다.</translation>
+    </message>
+    <message>
+        <source>Show allowance in panel</source>
+        <translation>패널에 사용량 표시</translation>
+    </message>
+    <message>
+        <source>Allowance in Panel</source>
+        <translation>패널 사용량</translation>
+    </message>
+    <message>
+        <source>Show the tightest allowance, or the one you follow, beside the tray icon.</source>
+        <translation>가장 빠듯한 사용량 또는 선택한 사용량을 트레이 아이콘 옆에 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>표시 항목</translation>
+    </message>
+    <message>
+        <source>Tightest Allowance</source>
+        <translation>가장 빠듯한 사용량</translation>
+    </message>
+    <message>
+        <source>Launch Quelta at Login</source>
+        <translation>로그인 시 Quelta 실행</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>로그인 시 실행</translation>
+    </message>
+    <message>
+        <source>Open Quelta automatically when you log in.</source>
+        <translation>로그인하면 Quelta를 자동으로 엽니다.</translation>
+    </message>
+    <message>
+        <source>Share anonymous analytics</source>
+        <translation>익명 분석 정보 공유</translation>
+    </message>
+    <message>
+        <source>Share Anonymous Analytics</source>
+        <translation>익명 분석 정보 공유</translation>
+    </message>
+    <message>
+        <source>Share setup, app activity and connection reliability. Provider names, balances and account details stay private.</source>
+        <translation>설정, 앱 활동, 연결 안정성을 공유합니다. 제공자 이름, 잔액, 계정 정보는 공개되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>Open Form</source>
+        <translation>양식 열기</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>피드백 보내기</translation>
+    </message>
+    <message>
+        <source>Report a bug, request a feature or suggest a provider.</source>
+        <translation>버그 신고, 기능 요청, 제공자 제안을 보낼 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Free · Linux</source>
+        <translation>무료 · Linux</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>지원</translation>
+    </message>
+    <message>
+        <source>Keep History</source>
+        <translation>기록 보관</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30일</translation>
+    </message>
+    <message>
+        <source>90 days</source>
+        <translation>90일</translation>
+    </message>
+    <message>
+        <source>365 days</source>
+        <translation>365일</translation>
+    </message>
+    <message>
+        <source>Forever</source>
+        <translation>영구</translation>
+    </message>
+    <message>
+        <source>How long Quelta keeps past figures on this computer.</source>
+        <translation>Quelta가 이 컴퓨터에 지난 수치를 보관하는 기간입니다.</translation>
+    </message>
+    <message>
+        <source>Usage History</source>
+        <translation>사용 기록</translation>
+    </message>
+    <message>
+        <source>Each limit over the last days, daily peaks and the windows that ran out.</source>
+        <translation>최근 며칠간의 각 한도, 일일 최대치, 소진된 기간을 보여줍니다.</translation>
+    </message>
+    <message>
+        <source>Clear History…</source>
+        <translation>기록 지우기…</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>기록 지우기</translation>
+    </message>
+    <message>
+        <source>Forget every figure Quelta has recorded.</source>
+        <translation>Quelta가 기록한 모든 수치를 지웁니다.</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>기록</translation>
+    </message>
+    <message>
+        <source>Clear all history?</source>
+        <translation>모든 기록을 지울까요?</translation>
+    </message>
+    <message>
+        <source>Quelta forgets every figure it has recorded. This can’t be undone.</source>
+        <translation>Quelta가 기록한 모든 수치를 지웁니다. 되돌릴 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>History couldn’t be cleared</source>
+        <translation>기록을 지울 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The history file couldn’t be written.</source>
+        <translation>기록 파일을 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Signing in…</source>
+        <translation>로그인 중…</translation>
+    </message>
+    <message>
+        <source>Quelta only checks enabled providers and keeps history on this computer.</source>
+        <translation>Quelta는 사용 중인 제공자만 확인하고 기록은 이 컴퓨터에 보관합니다.</translation>
+    </message>
+    <message>
+        <source>Notifications are disabled in your desktop’s settings.</source>
+        <translation>데스크톱 설정에서 알림이 꺼져 있습니다.</translation>
+    </message>
+    <message>
+        <source>Notification banners are turned off in your desktop’s settings.</source>
+        <translation>데스크톱 설정에서 알림 배너가 꺼져 있습니다.</translation>
+    </message>
+    <message>
+        <source>Allow Quelta to Launch at Login</source>
+        <translation>로그인 시 Quelta 실행 허용</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t add itself to the programs that start when you log in. Check that your autostart folder can be written to.</source>
+        <translation>Quelta를 로그인 시 시작되는 프로그램에 추가할 수 없습니다. 자동 시작 폴더에 쓸 수 있는지 확인하세요.</translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect</source>
+        <translation>%1에 연결할 수 없습니다</translation>
+    </message>
 </context>
 </TS>

@@ -943,5 +943,492 @@ O Claude Code exige uma assinatura paga do Claude.</translation>
         <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
         <translation>lowercase</translation>
     </message>
+    <message>
+        <source>ddd d MMM, HH:mm</source>
+        <comment>weekday, day, month and time</comment>
+        <translation>ddd, d &apos;de&apos; MMM, HH:mm</translation>
+    </message>
+    <message>
+        <source>Ran out %1</source>
+        <translation>Esgotado em %1</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · resets in %2</source>
+        <translation>Esgotado em %1 · reinicia em %2</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · reset %2 later</source>
+        <translation>Esgotado em %1 · reiniciado %2 depois</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last week %3 % at this point</source>
+        <translation>%1 % usado em %2; na semana passada, %3 % neste ponto</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; yesterday %3 % at this point</source>
+        <translation>%1 % usado em %2; ontem, %3 % neste ponto</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last window %3 % at this point</source>
+        <translation>%1 % usado em %2; no período anterior, %3 % neste ponto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n dia</numerusform>
+            <numerusform>%n dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2</source>
+        <translation>%1 % usado em %2</translation>
+    </message>
+    <message>
+        <source>Quelta History</source>
+        <translation>Histórico do Quelta</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Conta</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Período</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n days</source>
+        <translation>
+            <numerusform>Último %n dia</numerusform>
+            <numerusform>Últimos %n dias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Daily peak use</source>
+        <translation>Pico de uso diário</translation>
+    </message>
+    <message>
+        <source>No record in this period</source>
+        <translation>Sem dados neste período</translation>
+    </message>
+    <message>
+        <source>Highest on %1</source>
+        <translation>Máximo: %1</translation>
+    </message>
+    <message>
+        <source>Daily Peak</source>
+        <translation>Pico diário</translation>
+    </message>
+    <message>
+        <source>No history for this account yet.</source>
+        <translation>Ainda não há histórico para esta conta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days · now %2 %</source>
+        <translation>
+            <numerusform>Pico de %1 % em %n dia · agora %2 %</numerusform>
+            <numerusform>Pico de %1 % nos últimos %n dias · agora %2 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days</source>
+        <translation>
+            <numerusform>Pico de %1 % em %n dia</numerusform>
+            <numerusform>Pico de %1 % nos últimos %n dias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Limites</translation>
+    </message>
+    <message>
+        <source>No limit ran out in this period.</source>
+        <translation>Nenhum limite se esgotou neste período.</translation>
+    </message>
+    <message numerus="yes">
+        <source>And %n earlier.</source>
+        <translation>
+            <numerusform>E mais %n anterior.</numerusform>
+            <numerusform>E mais %n anteriores.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ran Out</source>
+        <translation>Esgotados</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoje</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <comment>weekday, day and month</comment>
+        <translation>ddd, d &apos;de&apos; MMM</translation>
+    </message>
+    <message>
+        <source>%1: no record</source>
+        <translation>%1: sem dados</translation>
+    </message>
+    <message>
+        <source>%1: peak %2 %</source>
+        <translation>%1: pico de %2 %</translation>
+    </message>
+    <message>
+        <source>That folder doesn’t exist.</source>
+        <translation>Essa pasta não existe.</translation>
+    </message>
+    <message>
+        <source>That folder holds no %1 sign-in. Sign in with %1 there first.</source>
+        <translation>Essa pasta não tem login do %1. Entre com o %1 nela primeiro.</translation>
+    </message>
+    <message>
+        <source>Name the account with letters, digits, “-”, “_” or “.”.</source>
+        <translation>Use letras, dígitos, “-”, “_” ou “.” no nome da conta.</translation>
+    </message>
+    <message>
+        <source>An account named “%1” exists already. Choose another name.</source>
+        <translation>Já existe uma conta chamada “%1”. Escolha outro nome.</translation>
+    </message>
+    <message>
+        <source>That folder can’t be added.</source>
+        <translation>Não é possível adicionar essa pasta.</translation>
+    </message>
+    <message>
+        <source>Add account…</source>
+        <translation>Adicionar conta…</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Pasta</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Escolher…</translation>
+    </message>
+    <message>
+        <source>Name, such as work</source>
+        <translation>Nome, como trabalho</translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation>Nome da conta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Choose the folder the account is signed in through.</source>
+        <translation>Escolha a pasta pela qual a conta está conectada.</translation>
+    </message>
+    <message>
+        <source>Added · %1</source>
+        <translation>Adicionada · %1</translation>
+    </message>
+    <message>
+        <source>Found · %1</source>
+        <translation>Encontrada · %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Remover %1</translation>
+    </message>
+    <message>
+        <source>Show %1 in Quelta</source>
+        <translation>Mostrar %1 no Quelta</translation>
+    </message>
+    <message>
+        <source>No other accounts found. Claude Code folders such as ~/.claude-work and Codex folders such as ~/.codex-work are found on their own.</source>
+        <translation>Nenhuma outra conta encontrada. Pastas do Claude Code como ~/.claude-work e do Codex como ~/.codex-work são encontradas automaticamente.</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Verificando</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Indisponível</translation>
+    </message>
+    <message>
+        <source>5-Hour Limit</source>
+        <translation>Limite de 5 horas</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (All Models)</source>
+        <translation>Limite semanal (todos)</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (Fable 5)</source>
+        <translation>Limite semanal (Fable 5)</translation>
+    </message>
+    <message>
+        <source>Credentials stay with each provider.</source>
+        <translation>As credenciais ficam com cada provedor.</translation>
+    </message>
+    <message>
+        <source>Claude Code requires a paid Claude subscription.</source>
+        <translation>O Claude Code exige uma assinatura paga do Claude.</translation>
+    </message>
+    <message>
+        <source>Usage Limit</source>
+        <translation>Limite de uso</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Provedores</translation>
+    </message>
+    <message>
+        <source>Choose which allowances appear in Quelta. Data stays on this computer.</source>
+        <translation>Escolha quais cotas aparecem no Quelta. Os dados ficam neste computador.</translation>
+    </message>
+    <message>
+        <source>Choose the Account’s Folder</source>
+        <translation>Escolher a pasta da conta</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Contas</translation>
+    </message>
+    <message>
+        <source>Other Claude Code and Codex folders, each signed in to an account of its own.</source>
+        <translation>Outras pastas do Claude Code e do Codex, cada uma conectada à própria conta.</translation>
+    </message>
+    <message>
+        <source>Allow usage alerts</source>
+        <translation>Permitir alertas de uso</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <source>Usage Alerts</source>
+        <translation>Alertas de uso</translation>
+    </message>
+    <message>
+        <source>Usage pace</source>
+        <translation>Ritmo de uso</translation>
+    </message>
+    <message>
+        <source>Warn when usage is rising quickly or may run out before reset.</source>
+        <translation>Avisar quando o uso subir rápido ou puder se esgotar antes de reiniciar.</translation>
+    </message>
+    <message>
+        <source>Low allowance</source>
+        <translation>Cota baixa</translation>
+    </message>
+    <message>
+        <source>Alert once at 25% and again at 10% remaining.</source>
+        <translation>Alertar uma vez com 25% restantes e de novo com 10%.</translation>
+    </message>
+    <message>
+        <source>Limit resets</source>
+        <translation>Reinícios de limite</translation>
+    </message>
+    <message>
+        <source>Let me know when an allowance is full again.</source>
+        <translation>Avisar quando uma cota estiver cheia de novo.</translation>
+    </message>
+    <message>
+        <source>Disconnections</source>
+        <translation>Desconexões</translation>
+    </message>
+    <message>
+        <source>Tell me when an enabled provider loses its connection.</source>
+        <translation>Avisar quando um provedor ativado perder a conexão.</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Notificações</translation>
+    </message>
+    <message>
+        <source>Get a quiet heads-up before an allowance becomes a problem.</source>
+        <translation>Receba um aviso discreto antes que uma cota vire um problema.</translation>
+    </message>
+    <message>
+        <source>Show allowance in panel</source>
+        <translation>Mostrar a cota no painel</translation>
+    </message>
+    <message>
+        <source>Allowance in Panel</source>
+        <translation>Cota no painel</translation>
+    </message>
+    <message>
+        <source>Show the tightest allowance, or the one you follow, beside the tray icon.</source>
+        <translation>Mostra a cota mais apertada, ou a que você acompanha, ao lado do ícone.</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Acompanhar</translation>
+    </message>
+    <message>
+        <source>Tightest Allowance</source>
+        <translation>Cota mais apertada</translation>
+    </message>
+    <message>
+        <source>Launch Quelta at Login</source>
+        <translation>Abrir o Quelta ao iniciar sessão</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Abrir ao iniciar sessão</translation>
+    </message>
+    <message>
+        <source>Open Quelta automatically when you log in.</source>
+        <translation>Abrir o Quelta automaticamente ao iniciar sessão.</translation>
+    </message>
+    <message>
+        <source>Share anonymous analytics</source>
+        <translation>Compartilhar análises anônimas</translation>
+    </message>
+    <message>
+        <source>Share Anonymous Analytics</source>
+        <translation>Compartilhar análises anônimas</translation>
+    </message>
+    <message>
+        <source>Share setup, app activity and connection reliability. Provider names, balances and account details stay private.</source>
+        <translation>Compartilha a configuração, a atividade do app e a confiabilidade da conexão. Nomes de provedores, saldos e dados da conta continuam privados.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Open Form</source>
+        <translation>Abrir formulário</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Enviar feedback</translation>
+    </message>
+    <message>
+        <source>Report a bug, request a feature or suggest a provider.</source>
+        <translation>Relate um bug, peça um recurso ou sugira um provedor.</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Verificar atualizações</translation>
+    </message>
+    <message>
+        <source>Free · Linux</source>
+        <translation>Gratuito · Linux</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Suporte</translation>
+    </message>
+    <message>
+        <source>Keep History</source>
+        <translation>Manter histórico</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 dias</translation>
+    </message>
+    <message>
+        <source>90 days</source>
+        <translation>90 dias</translation>
+    </message>
+    <message>
+        <source>365 days</source>
+        <translation>365 dias</translation>
+    </message>
+    <message>
+        <source>Forever</source>
+        <translation>Sempre</translation>
+    </message>
+    <message>
+        <source>How long Quelta keeps past figures on this computer.</source>
+        <translation>Por quanto tempo o Quelta guarda dados anteriores neste computador.</translation>
+    </message>
+    <message>
+        <source>Usage History</source>
+        <translation>Histórico de uso</translation>
+    </message>
+    <message>
+        <source>Each limit over the last days, daily peaks and the windows that ran out.</source>
+        <translation>Cada limite nos últimos dias, picos diários e os períodos esgotados.</translation>
+    </message>
+    <message>
+        <source>Clear History…</source>
+        <translation>Limpar histórico…</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Limpar histórico</translation>
+    </message>
+    <message>
+        <source>Forget every figure Quelta has recorded.</source>
+        <translation>Apagar todos os dados que o Quelta registrou.</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>Clear all history?</source>
+        <translation>Limpar todo o histórico?</translation>
+    </message>
+    <message>
+        <source>Quelta forgets every figure it has recorded. This can’t be undone.</source>
+        <translation>O Quelta apagará todos os dados registrados. Isso não pode ser desfeito.</translation>
+    </message>
+    <message>
+        <source>History couldn’t be cleared</source>
+        <translation>Não foi possível limpar o histórico</translation>
+    </message>
+    <message>
+        <source>The history file couldn’t be written.</source>
+        <translation>Não foi possível gravar o arquivo de histórico.</translation>
+    </message>
+    <message>
+        <source>Signing in…</source>
+        <translation>Entrando…</translation>
+    </message>
+    <message>
+        <source>Quelta only checks enabled providers and keeps history on this computer.</source>
+        <translation>O Quelta só verifica provedores ativados e guarda o histórico neste computador.</translation>
+    </message>
+    <message>
+        <source>Notifications are disabled in your desktop’s settings.</source>
+        <translation>As notificações estão desativadas nos ajustes da área de trabalho.</translation>
+    </message>
+    <message>
+        <source>Notification banners are turned off in your desktop’s settings.</source>
+        <translation>Os banners de notificação estão desligados nos ajustes da área de trabalho.</translation>
+    </message>
+    <message>
+        <source>Allow Quelta to Launch at Login</source>
+        <translation>Permita que o Quelta abra ao iniciar sessão</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t add itself to the programs that start when you log in. Check that your autostart folder can be written to.</source>
+        <translation>O Quelta não conseguiu se adicionar aos programas que abrem ao iniciar sessão. Verifique se a sua pasta autostart permite gravação.</translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect</source>
+        <translation>%1 não conseguiu se conectar</translation>
+    </message>
 </context>
 </TS>

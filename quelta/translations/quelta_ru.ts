@@ -950,5 +950,499 @@ Claude Code needs a paid Claude subscription.</source>
         <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
         <translation>lowercase</translation>
     </message>
+    <message>
+        <source>ddd d MMM, HH:mm</source>
+        <comment>weekday, day, month and time</comment>
+        <translation>ddd, d MMM, HH:mm</translation>
+    </message>
+    <message>
+        <source>Ran out %1</source>
+        <translation>Исчерпан %1</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · resets in %2</source>
+        <translation>Исчерпан %1 · сброс через %2</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · reset %2 later</source>
+        <translation>Исчерпан %1 · сброс через %2</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last week %3 % at this point</source>
+        <translation>Использовано %1 % за %2; на прошлой неделе к этому моменту %3 %</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; yesterday %3 % at this point</source>
+        <translation>Использовано %1 % за %2; вчера к этому моменту %3 %</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last window %3 % at this point</source>
+        <translation>Использовано %1 % за %2; в прошлом окне к этому моменту %3 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n день</numerusform>
+            <numerusform>%n дня</numerusform>
+            <numerusform>%n дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n час</numerusform>
+            <numerusform>%n часа</numerusform>
+            <numerusform>%n часов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n минуту</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2</source>
+        <translation>Использовано %1 % за %2</translation>
+    </message>
+    <message>
+        <source>Quelta History</source>
+        <translation>История Quelta</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Аккаунт</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Период</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n days</source>
+        <translation>
+            <numerusform>Последний %n день</numerusform>
+            <numerusform>Последние %n дня</numerusform>
+            <numerusform>Последние %n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Daily peak use</source>
+        <translation>Дневной пик</translation>
+    </message>
+    <message>
+        <source>No record in this period</source>
+        <translation>Нет данных за этот период</translation>
+    </message>
+    <message>
+        <source>Highest on %1</source>
+        <translation>Максимум: %1</translation>
+    </message>
+    <message>
+        <source>Daily Peak</source>
+        <translation>Дневной пик</translation>
+    </message>
+    <message>
+        <source>No history for this account yet.</source>
+        <translation>Для этого аккаунта пока нет истории.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days · now %2 %</source>
+        <translation>
+            <numerusform>Пик %1 % за последний %n день · сейчас %2 %</numerusform>
+            <numerusform>Пик %1 % за последние %n дня · сейчас %2 %</numerusform>
+            <numerusform>Пик %1 % за последние %n дней · сейчас %2 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days</source>
+        <translation>
+            <numerusform>Пик %1 % за последний %n день</numerusform>
+            <numerusform>Пик %1 % за последние %n дня</numerusform>
+            <numerusform>Пик %1 % за последние %n дней</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Лимиты</translation>
+    </message>
+    <message>
+        <source>No limit ran out in this period.</source>
+        <translation>За этот период ни один лимит не исчерпан.</translation>
+    </message>
+    <message numerus="yes">
+        <source>And %n earlier.</source>
+        <translation>
+            <numerusform>И ещё %n ранее.</numerusform>
+            <numerusform>И ещё %n ранее.</numerusform>
+            <numerusform>И ещё %n ранее.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ran Out</source>
+        <translation>Исчерпаны</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Сегодня</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <comment>weekday, day and month</comment>
+        <translation>ddd, d MMM</translation>
+    </message>
+    <message>
+        <source>%1: no record</source>
+        <translation>%1: нет данных</translation>
+    </message>
+    <message>
+        <source>%1: peak %2 %</source>
+        <translation>%1: пик %2 %</translation>
+    </message>
+    <message>
+        <source>That folder doesn’t exist.</source>
+        <translation>Такой папки нет.</translation>
+    </message>
+    <message>
+        <source>That folder holds no %1 sign-in. Sign in with %1 there first.</source>
+        <translation>В этой папке нет входа в %1. Сначала войдите там через %1.</translation>
+    </message>
+    <message>
+        <source>Name the account with letters, digits, “-”, “_” or “.”.</source>
+        <translation>Используйте в имени аккаунта буквы, цифры, «-», «_» или «.».</translation>
+    </message>
+    <message>
+        <source>An account named “%1” exists already. Choose another name.</source>
+        <translation>Аккаунт «%1» уже существует. Выберите другое имя.</translation>
+    </message>
+    <message>
+        <source>That folder can’t be added.</source>
+        <translation>Эту папку нельзя добавить.</translation>
+    </message>
+    <message>
+        <source>Add account…</source>
+        <translation>Добавить аккаунт…</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Папка</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Выбрать…</translation>
+    </message>
+    <message>
+        <source>Name, such as work</source>
+        <translation>Имя, например work</translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation>Имя аккаунта</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Choose the folder the account is signed in through.</source>
+        <translation>Выберите папку, через которую выполнен вход в аккаунт.</translation>
+    </message>
+    <message>
+        <source>Added · %1</source>
+        <translation>Добавлен · %1</translation>
+    </message>
+    <message>
+        <source>Found · %1</source>
+        <translation>Найден · %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Удалить %1</translation>
+    </message>
+    <message>
+        <source>Show %1 in Quelta</source>
+        <translation>Показывать %1 в Quelta</translation>
+    </message>
+    <message>
+        <source>No other accounts found. Claude Code folders such as ~/.claude-work and Codex folders such as ~/.codex-work are found on their own.</source>
+        <translation>Других аккаунтов не найдено. Папки Claude Code вроде ~/.claude-work и Codex вроде ~/.codex-work находятся автоматически.</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Недоступно</translation>
+    </message>
+    <message>
+        <source>5-Hour Limit</source>
+        <translation>Лимит на 5 часов</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (All Models)</source>
+        <translation>Недельный (все модели)</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (Fable 5)</source>
+        <translation>Недельный (Fable 5)</translation>
+    </message>
+    <message>
+        <source>Credentials stay with each provider.</source>
+        <translation>Учётные данные остаются у каждого провайдера.</translation>
+    </message>
+    <message>
+        <source>Claude Code requires a paid Claude subscription.</source>
+        <translation>Для Claude Code нужна платная подписка Claude.</translation>
+    </message>
+    <message>
+        <source>Usage Limit</source>
+        <translation>Лимит</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Провайдеры</translation>
+    </message>
+    <message>
+        <source>Choose which allowances appear in Quelta. Data stays on this computer.</source>
+        <translation>Выберите, какие лимиты показывать в Quelta. Данные остаются на этом компьютере.</translation>
+    </message>
+    <message>
+        <source>Choose the Account’s Folder</source>
+        <translation>Выбор папки аккаунта</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Аккаунты</translation>
+    </message>
+    <message>
+        <source>Other Claude Code and Codex folders, each signed in to an account of its own.</source>
+        <translation>Другие папки Claude Code и Codex, каждая со своим аккаунтом.</translation>
+    </message>
+    <message>
+        <source>Allow usage alerts</source>
+        <translation>Разрешить оповещения</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Открыть настройки</translation>
+    </message>
+    <message>
+        <source>Usage Alerts</source>
+        <translation>Оповещения</translation>
+    </message>
+    <message>
+        <source>Usage pace</source>
+        <translation>Темп расхода</translation>
+    </message>
+    <message>
+        <source>Warn when usage is rising quickly or may run out before reset.</source>
+        <translation>Предупреждать, если расход быстро растёт или лимит может кончиться до сброса.</translation>
+    </message>
+    <message>
+        <source>Low allowance</source>
+        <translation>Мало осталось</translation>
+    </message>
+    <message>
+        <source>Alert once at 25% and again at 10% remaining.</source>
+        <translation>Оповестить при остатке 25 % и ещё раз при 10 %.</translation>
+    </message>
+    <message>
+        <source>Limit resets</source>
+        <translation>Сброс лимита</translation>
+    </message>
+    <message>
+        <source>Let me know when an allowance is full again.</source>
+        <translation>Сообщать, когда лимит снова полон.</translation>
+    </message>
+    <message>
+        <source>Disconnections</source>
+        <translation>Отключения</translation>
+    </message>
+    <message>
+        <source>Tell me when an enabled provider loses its connection.</source>
+        <translation>Сообщать, когда включённый провайдер теряет подключение.</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Уведомления</translation>
+    </message>
+    <message>
+        <source>Get a quiet heads-up before an allowance becomes a problem.</source>
+        <translation>Тихое предупреждение, пока лимит не стал проблемой.</translation>
+    </message>
+    <message>
+        <source>Show allowance in panel</source>
+        <translation>Показывать лимит на панели</translation>
+    </message>
+    <message>
+        <source>Allowance in Panel</source>
+        <translation>Лимит на панели</translation>
+    </message>
+    <message>
+        <source>Show the tightest allowance, or the one you follow, beside the tray icon.</source>
+        <translation>Показывает самый жёсткий или выбранный лимит рядом со значком.</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Следить</translation>
+    </message>
+    <message>
+        <source>Tightest Allowance</source>
+        <translation>Самый жёсткий лимит</translation>
+    </message>
+    <message>
+        <source>Launch Quelta at Login</source>
+        <translation>Запускать Quelta при входе</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Запуск при входе</translation>
+    </message>
+    <message>
+        <source>Open Quelta automatically when you log in.</source>
+        <translation>Автоматически открывать Quelta при входе в систему.</translation>
+    </message>
+    <message>
+        <source>Share anonymous analytics</source>
+        <translation>Отправлять анонимную статистику</translation>
+    </message>
+    <message>
+        <source>Share Anonymous Analytics</source>
+        <translation>Анонимная статистика</translation>
+    </message>
+    <message>
+        <source>Share setup, app activity and connection reliability. Provider names, balances and account details stay private.</source>
+        <translation>Настройка, активность приложения и надёжность подключения. Провайдеры, балансы и данные аккаунта остаются закрытыми.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Open Form</source>
+        <translation>Открыть форму</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Отправить отзыв</translation>
+    </message>
+    <message>
+        <source>Report a bug, request a feature or suggest a provider.</source>
+        <translation>Сообщите об ошибке, попросите функцию или предложите провайдера.</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>Free · Linux</source>
+        <translation>Бесплатно · Linux</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Поддержка</translation>
+    </message>
+    <message>
+        <source>Keep History</source>
+        <translation>Хранить историю</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 дней</translation>
+    </message>
+    <message>
+        <source>90 days</source>
+        <translation>90 дней</translation>
+    </message>
+    <message>
+        <source>365 days</source>
+        <translation>365 дней</translation>
+    </message>
+    <message>
+        <source>Forever</source>
+        <translation>Всегда</translation>
+    </message>
+    <message>
+        <source>How long Quelta keeps past figures on this computer.</source>
+        <translation>Сколько Quelta хранит прошлые данные на этом компьютере.</translation>
+    </message>
+    <message>
+        <source>Usage History</source>
+        <translation>История расхода</translation>
+    </message>
+    <message>
+        <source>Each limit over the last days, daily peaks and the windows that ran out.</source>
+        <translation>Каждый лимит за последние дни, дневные пики и исчерпанные окна.</translation>
+    </message>
+    <message>
+        <source>Clear History…</source>
+        <translation>Очистить историю…</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Очистить историю</translation>
+    </message>
+    <message>
+        <source>Forget every figure Quelta has recorded.</source>
+        <translation>Удалить все данные, записанные Quelta.</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>Clear all history?</source>
+        <translation>Очистить всю историю?</translation>
+    </message>
+    <message>
+        <source>Quelta forgets every figure it has recorded. This can’t be undone.</source>
+        <translation>Quelta удалит все записанные данные. Это нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>History couldn’t be cleared</source>
+        <translation>Не удалось очистить историю</translation>
+    </message>
+    <message>
+        <source>The history file couldn’t be written.</source>
+        <translation>Не удалось записать файл истории.</translation>
+    </message>
+    <message>
+        <source>Signing in…</source>
+        <translation>Вход…</translation>
+    </message>
+    <message>
+        <source>Quelta only checks enabled providers and keeps history on this computer.</source>
+        <translation>Quelta проверяет только включённых провайдеров и хранит историю на этом компьютере.</translation>
+    </message>
+    <message>
+        <source>Notifications are disabled in your desktop’s settings.</source>
+        <translation>Уведомления отключены в настройках рабочего стола.</translation>
+    </message>
+    <message>
+        <source>Notification banners are turned off in your desktop’s settings.</source>
+        <translation>Баннеры уведомлений выключены в настройках рабочего стола.</translation>
+    </message>
+    <message>
+        <source>Allow Quelta to Launch at Login</source>
+        <translation>Разрешите запуск Quelta при входе</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t add itself to the programs that start when you log in. Check that your autostart folder can be written to.</source>
+        <translation>Quelta не удалось добавить себя в автозапуск. Проверьте, доступна ли папка autostart для записи.</translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect</source>
+        <translation>%1: не удалось подключиться</translation>
+    </message>
 </context>
 </TS>

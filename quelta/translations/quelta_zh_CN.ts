@@ -936,5 +936,485 @@ Claude Code 需要付费的 Claude 订阅。</translation>
         <comment>a limit&apos;s name inside a sentence: lowercase, or keep</comment>
         <translation>lowercase</translation>
     </message>
+    <message>
+        <source>ddd d MMM, HH:mm</source>
+        <comment>weekday, day, month and time</comment>
+        <translation>M月d日 ddd HH:mm</translation>
+    </message>
+    <message>
+        <source>Ran out %1</source>
+        <translation>%1 用尽</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · resets in %2</source>
+        <translation>%1 用尽 · %2 后重置</translation>
+    </message>
+    <message>
+        <source>Ran out %1 · reset %2 later</source>
+        <translation>%1 用尽 · %2 后已重置</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last week %3 % at this point</source>
+        <translation>%2内已用 %1 %；上周此时为 %3 %</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; yesterday %3 % at this point</source>
+        <translation>%2内已用 %1 %；昨天此时为 %3 %</translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2; last window %3 % at this point</source>
+        <translation>%2内已用 %1 %；上一周期此时为 %3 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n 天</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n 小时</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n 分钟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Used %1 % in %2</source>
+        <translation>%2内已用 %1 %</translation>
+    </message>
+    <message>
+        <source>Quelta History</source>
+        <translation>Quelta 历史记录</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>账户</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>时段</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n days</source>
+        <translation>
+            <numerusform>最近 %n 天</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Daily peak use</source>
+        <translation>每日峰值用量</translation>
+    </message>
+    <message>
+        <source>No record in this period</source>
+        <translation>此时段无记录</translation>
+    </message>
+    <message>
+        <source>Highest on %1</source>
+        <translation>最高: %1</translation>
+    </message>
+    <message>
+        <source>Daily Peak</source>
+        <translation>每日峰值</translation>
+    </message>
+    <message>
+        <source>No history for this account yet.</source>
+        <translation>此账户暂无历史记录。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days · now %2 %</source>
+        <translation>
+            <numerusform>最近 %n 天峰值 %1 % · 当前 %2 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Peak %1 % in the last %n days</source>
+        <translation>
+            <numerusform>最近 %n 天峰值 %1 %</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>限额</translation>
+    </message>
+    <message>
+        <source>No limit ran out in this period.</source>
+        <translation>此时段内没有限额用尽。</translation>
+    </message>
+    <message numerus="yes">
+        <source>And %n earlier.</source>
+        <translation>
+            <numerusform>另有 %n 条更早的记录。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ran Out</source>
+        <translation>已用尽</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今天</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <comment>weekday, day and month</comment>
+        <translation>M月d日 ddd</translation>
+    </message>
+    <message>
+        <source>%1: no record</source>
+        <translation>%1：无记录</translation>
+    </message>
+    <message>
+        <source>%1: peak %2 %</source>
+        <translation>%1：峰值 %2 %</translation>
+    </message>
+    <message>
+        <source>That folder doesn’t exist.</source>
+        <translation>该文件夹不存在。</translation>
+    </message>
+    <message>
+        <source>That folder holds no %1 sign-in. Sign in with %1 there first.</source>
+        <translation>该文件夹中没有 %1 登录信息。请先在其中登录 %1。</translation>
+    </message>
+    <message>
+        <source>Name the account with letters, digits, “-”, “_” or “.”.</source>
+        <translation>账户名称只能包含字母、数字、“-”、“_”或“.”。</translation>
+    </message>
+    <message>
+        <source>An account named “%1” exists already. Choose another name.</source>
+        <translation>名为“%1”的账户已存在。请换一个名称。</translation>
+    </message>
+    <message>
+        <source>That folder can’t be added.</source>
+        <translation>无法添加该文件夹。</translation>
+    </message>
+    <message>
+        <source>Add account…</source>
+        <translation>添加账户…</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>选择…</translation>
+    </message>
+    <message>
+        <source>Name, such as work</source>
+        <translation>名称，例如 work</translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation>账户名称</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Choose the folder the account is signed in through.</source>
+        <translation>请选择该账户登录时使用的文件夹。</translation>
+    </message>
+    <message>
+        <source>Added · %1</source>
+        <translation>已添加 · %1</translation>
+    </message>
+    <message>
+        <source>Found · %1</source>
+        <translation>已发现 · %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>移除 %1</translation>
+    </message>
+    <message>
+        <source>Show %1 in Quelta</source>
+        <translation>在 Quelta 中显示 %1</translation>
+    </message>
+    <message>
+        <source>No other accounts found. Claude Code folders such as ~/.claude-work and Codex folders such as ~/.codex-work are found on their own.</source>
+        <translation>未找到其他账户。~/.claude-work 等 Claude Code 文件夹和 ~/.codex-work 等 Codex 文件夹会被自动找到。</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>检查中</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>不可用</translation>
+    </message>
+    <message>
+        <source>5-Hour Limit</source>
+        <translation>5 小时限额</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (All Models)</source>
+        <translation>每周限额（所有模型）</translation>
+    </message>
+    <message>
+        <source>Weekly Limit (Fable 5)</source>
+        <translation>每周限额（Fable 5）</translation>
+    </message>
+    <message>
+        <source>Credentials stay with each provider.</source>
+        <translation>凭据保留在各提供方处。</translation>
+    </message>
+    <message>
+        <source>Claude Code requires a paid Claude subscription.</source>
+        <translation>Claude Code 需要付费的 Claude 订阅。</translation>
+    </message>
+    <message>
+        <source>Usage Limit</source>
+        <translation>用量限额</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>提供方</translation>
+    </message>
+    <message>
+        <source>Choose which allowances appear in Quelta. Data stays on this computer.</source>
+        <translation>选择在 Quelta 中显示哪些额度。数据保留在这台电脑上。</translation>
+    </message>
+    <message>
+        <source>Choose the Account’s Folder</source>
+        <translation>选择账户的文件夹</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>账户</translation>
+    </message>
+    <message>
+        <source>Other Claude Code and Codex folders, each signed in to an account of its own.</source>
+        <translation>其他 Claude Code 和 Codex 文件夹，各自登录自己的账户。</translation>
+    </message>
+    <message>
+        <source>Allow usage alerts</source>
+        <translation>允许用量提醒</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>打开设置</translation>
+    </message>
+    <message>
+        <source>Usage Alerts</source>
+        <translation>用量提醒</translation>
+    </message>
+    <message>
+        <source>Usage pace</source>
+        <translation>用量速度</translation>
+    </message>
+    <message>
+        <source>Warn when usage is rising quickly or may run out before reset.</source>
+        <translation>用量快速上升或可能在重置前用尽时提醒。</translation>
+    </message>
+    <message>
+        <source>Low allowance</source>
+        <translation>额度不足</translation>
+    </message>
+    <message>
+        <source>Alert once at 25% and again at 10% remaining.</source>
+        <translation>剩余 25% 时提醒一次，剩余 10% 时再提醒一次。</translation>
+    </message>
+    <message>
+        <source>Limit resets</source>
+        <translation>限额重置</translation>
+    </message>
+    <message>
+        <source>Let me know when an allowance is full again.</source>
+        <translation>额度恢复满额时通知我。</translation>
+    </message>
+    <message>
+        <source>Disconnections</source>
+        <translation>连接断开</translation>
+    </message>
+    <message>
+        <source>Tell me when an enabled provider loses its connection.</source>
+        <translation>已启用的提供方断开连接时通知我。</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>通知</translation>
+    </message>
+    <message>
+        <source>Get a quiet heads-up before an allowance becomes a problem.</source>
+        <translation>在额度成为问题之前悄悄提醒你。</translation>
+    </message>
+    <message>
+        <source>Show allowance in panel</source>
+        <translation>在面板中显示额度</translation>
+    </message>
+    <message>
+        <source>Allowance in Panel</source>
+        <translation>面板中的额度</translation>
+    </message>
+    <message>
+        <source>Show the tightest allowance, or the one you follow, beside the tray icon.</source>
+        <translation>在托盘图标旁显示最紧张的额度或你关注的额度。</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>关注</translation>
+    </message>
+    <message>
+        <source>Tightest Allowance</source>
+        <translation>最紧张的额度</translation>
+    </message>
+    <message>
+        <source>Launch Quelta at Login</source>
+        <translation>登录时启动 Quelta</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>登录时启动</translation>
+    </message>
+    <message>
+        <source>Open Quelta automatically when you log in.</source>
+        <translation>登录时自动打开 Quelta。</translation>
+    </message>
+    <message>
+        <source>Share anonymous analytics</source>
+        <translation>共享匿名分析数据</translation>
+    </message>
+    <message>
+        <source>Share Anonymous Analytics</source>
+        <translation>共享匿名分析数据</translation>
+    </message>
+    <message>
+        <source>Share setup, app activity and connection reliability. Provider names, balances and account details stay private.</source>
+        <translation>共享设置、应用活动和连接可靠性。提供方名称、余额和账户详情保持私密。</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>通用</translation>
+    </message>
+    <message>
+        <source>Open Form</source>
+        <translation>打开表单</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>发送反馈</translation>
+    </message>
+    <message>
+        <source>Report a bug, request a feature or suggest a provider.</source>
+        <translation>报告错误、请求功能或推荐提供方。</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Free · Linux</source>
+        <translation>免费 · Linux</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>支持</translation>
+    </message>
+    <message>
+        <source>Keep History</source>
+        <translation>保留历史记录</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 天</translation>
+    </message>
+    <message>
+        <source>90 days</source>
+        <translation>90 天</translation>
+    </message>
+    <message>
+        <source>365 days</source>
+        <translation>365 天</translation>
+    </message>
+    <message>
+        <source>Forever</source>
+        <translation>永久</translation>
+    </message>
+    <message>
+        <source>How long Quelta keeps past figures on this computer.</source>
+        <translation>Quelta 在这台电脑上保留过往数据的时长。</translation>
+    </message>
+    <message>
+        <source>Usage History</source>
+        <translation>用量历史</translation>
+    </message>
+    <message>
+        <source>Each limit over the last days, daily peaks and the windows that ran out.</source>
+        <translation>最近几天的各项限额、每日峰值及已用尽的周期。</translation>
+    </message>
+    <message>
+        <source>Clear History…</source>
+        <translation>清除历史记录…</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>清除历史记录</translation>
+    </message>
+    <message>
+        <source>Forget every figure Quelta has recorded.</source>
+        <translation>删除 Quelta 记录的所有数据。</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>Clear all history?</source>
+        <translation>清除全部历史记录？</translation>
+    </message>
+    <message>
+        <source>Quelta forgets every figure it has recorded. This can’t be undone.</source>
+        <translation>Quelta 将删除记录的所有数据。此操作无法撤销。</translation>
+    </message>
+    <message>
+        <source>History couldn’t be cleared</source>
+        <translation>无法清除历史记录</translation>
+    </message>
+    <message>
+        <source>The history file couldn’t be written.</source>
+        <translation>无法写入历史记录文件。</translation>
+    </message>
+    <message>
+        <source>Signing in…</source>
+        <translation>正在登录…</translation>
+    </message>
+    <message>
+        <source>Quelta only checks enabled providers and keeps history on this computer.</source>
+        <translation>Quelta 只检查已启用的提供方，历史记录保存在这台电脑上。</translation>
+    </message>
+    <message>
+        <source>Notifications are disabled in your desktop’s settings.</source>
+        <translation>桌面设置中已停用通知。</translation>
+    </message>
+    <message>
+        <source>Notification banners are turned off in your desktop’s settings.</source>
+        <translation>桌面设置中已关闭通知横幅。</translation>
+    </message>
+    <message>
+        <source>Allow Quelta to Launch at Login</source>
+        <translation>允许 Quelta 在登录时启动</translation>
+    </message>
+    <message>
+        <source>Quelta couldn’t add itself to the programs that start when you log in. Check that your autostart folder can be written to.</source>
+        <translation>Quelta 无法将自己添加到登录时启动的程序中。请检查自动启动文件夹是否可写。</translation>
+    </message>
+    <message>
+        <source>%1 couldn’t connect</source>
+        <translation>%1 无法连接</translation>
+    </message>
 </context>
 </TS>

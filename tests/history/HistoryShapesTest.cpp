@@ -4,6 +4,7 @@
 #include "history/UsageSparkline.h"
 
 #include <QTest>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -44,7 +45,16 @@ class HistoryShapesTest : public QObject
 {
     Q_OBJECT
 
+    // English's plural forms, as the program speaks it.
+    QTranslator m_english;
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_english.load(QStringLiteral(":/i18n/quelta_en.qm")));
+        QVERIFY(QCoreApplication::installTranslator(&m_english));
+    }
+
     void drawsSteppedLines_data()
     {
         QTest::addColumn<Samples>("samples");

@@ -2,6 +2,7 @@
 #include "alerts/AlertRules.h"
 #include "connectors/ResetCountdownText.h"
 #include "core/RefreshStatusText.h"
+#include "history/UsageSparkline.h"
 
 #include <QTest>
 #include <QTranslator>
@@ -91,6 +92,30 @@ private Q_SLOTS:
         QCOMPARE(alert.body, body);
         QCOMPARE(rapidUsageAlert(metric, 12, std::nullopt).body, rising);
         QCOMPARE(formatDuration(25 * 3600 + 60), duration);
+    }
+
+    // The spans stand inside sentences: German's after "in" and "nach", Russian's after "за" and "через".
+    void spansTakeTheFormTheirSentenceNeeds_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<QString>("span");
+
+        QTest::newRow("en one day") << "en" << qint64(86'400) << "1 day";
+        QTest::newRow("de many days") << "de" << qint64(3 * 86'400) << "3 Tagen";
+        QTest::newRow("ru one minute") << "ru" << qint64(21 * 60) << "21 минуту";
+        QTest::newRow("ru few hours") << "ru" << qint64(3 * 3600) << "3 часа";
+        QTest::newRow("zh days") << "zh_CN" << qint64(2 * 86'400) << "2 天";
+    }
+
+    void spansTakeTheFormTheirSentenceNeeds()
+    {
+        QFETCH(QString, language);
+        QFETCH(qint64, seconds);
+        QFETCH(QString, span);
+        speak(language);
+
+        QCOMPARE(elapsedText(seconds), span);
     }
 };
 

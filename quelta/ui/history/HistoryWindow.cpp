@@ -11,6 +11,7 @@
 #include "history/RanOutWindows.h"
 #include "history/UsageChartLine.h"
 #include "platform/Clock.h"
+#include "platform/Quelta.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -105,7 +106,7 @@ HistoryWindow::HistoryWindow(AllowanceMonitor &monitor, HistoryRecorder &history
     , m_accounts(new QComboBox)
     , m_period(new QComboBox)
 {
-    setWindowTitle(QStringLiteral("Quelta History"));
+    setWindowTitle(Quelta::tr("Quelta History"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(560, 640);
 
@@ -115,10 +116,10 @@ HistoryWindow::HistoryWindow(AllowanceMonitor &monitor, HistoryRecorder &history
     column->setSpacing(20);
     auto *choices = new QHBoxLayout;
     choices->setSpacing(12);
-    choices->addWidget(picker(QStringLiteral("Account"), m_accounts, content));
+    choices->addWidget(picker(Quelta::tr("Account"), m_accounts, content));
     choices->addWidget(m_accounts, 1);
     choices->addSpacing(12);
-    choices->addWidget(picker(QStringLiteral("Period"), m_period, content));
+    choices->addWidget(picker(Quelta::tr("Period"), m_period, content));
     choices->addWidget(m_period);
     column->addLayout(choices);
     m_sections = new QVBoxLayout;
@@ -132,7 +133,7 @@ HistoryWindow::HistoryWindow(AllowanceMonitor &monitor, HistoryRecorder &history
     if (!visible.isEmpty())
         m_accounts->setCurrentIndex(m_accounts->findData(accountOf(visible.first()).rawValue()));
     for (const int days : periodDays)
-        m_period->addItem(QStringLiteral("Last %1 days").arg(days), days);
+        m_period->addItem(Quelta::tr("Last %n days", nullptr, days), days);
 
     auto *scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
@@ -186,12 +187,12 @@ void HistoryWindow::reload()
     std::ranges::copy_if(samples, std::back_inserter(inPeriod), [&](const HistorySample &sample) { return sample.takenAt >= from; });
     const QMap<QDate, int> peaks = dailyPeaks(inPeriod, m_zone);
     m_heatmap = new UsageHeatmap(peaks, from.toTimeZone(m_zone).date(), now.toTimeZone(m_zone).date(), calendar);
-    m_heatmap->setAccessibleName(QStringLiteral("Daily peak use"));
+    m_heatmap->setAccessibleName(Quelta::tr("Daily peak use"));
     const auto busiest = std::ranges::max_element(peaks);
-    m_heatmap->setAccessibleDescription(busiest == peaks.end() ? QStringLiteral("No record in this period")
-                                                               : QStringLiteral("Highest on ") + m_heatmap->dayText(busiest.key()));
+    m_heatmap->setAccessibleDescription(busiest == peaks.end() ? Quelta::tr("No record in this period")
+                                                               : Quelta::tr("Highest on %1").arg(m_heatmap->dayText(busiest.key())));
     calendar->rows()->addWidget(m_heatmap, 0, Qt::AlignLeft);
-    column->addWidget(section(QStringLiteral("Daily Peak"), calendar, m_body));
+    column->addWidget(section(Quelta::tr("Daily Peak"), calendar, m_body));
     column->addWidget(makeRanOut(samples, from, now));
 }
 
@@ -204,7 +205,7 @@ QWidget *HistoryWindow::makeLimits(const QList<HistorySample> &samples, const QD
             limits.append(sample.series.limitID);
     }
     if (limits.isEmpty())
-        card->rows()->addWidget(text(QStringLiteral("No history for this account yet."), 12, QFont::Normal, true, card));
+        card->rows()->addWidget(text(Quelta::tr("No history for this account yet."), 12, QFont::Normal, true, card));
     const int days = int(from.daysTo(now));
     for (const QString &limit : limits) {
         QList<HistorySample> series;
@@ -216,10 +217,10 @@ QWidget *HistoryWindow::makeLimits(const QList<HistorySample> &samples, const QD
         }
         const HistorySample &latest = series.last();
         const QString name = latest.limitName.isEmpty() ? limit : latest.limitName;
-        QString summary = QStringLiteral("Peak %1 % in the last %2 days").arg(peak).arg(days);
         // A figure whose window has reset since says nothing of now.
-        if (!latest.resetsAt || *latest.resetsAt > now)
-            summary += QStringLiteral(" · now %1 %").arg(latest.usedPercent);
+        const QString summary = !latest.resetsAt || *latest.resetsAt > now
+            ? Quelta::tr("Peak %1 % in the last %n days · now %2 %", nullptr, days).arg(peak).arg(latest.usedPercent)
+            : Quelta::tr("Peak %1 % in the last %n days", nullptr, days).arg(peak);
         card->rows()->addWidget(text(name, 13, QFont::DemiBold, false, card));
         card->rows()->addWidget(text(summary, 11, QFont::Normal, true, card));
         const QList<QList<QPointF>> lines = usageChartLine::peaksPerColumn(usageChartLine::steps(series, from, now, now), chartColumns);
@@ -228,7 +229,7 @@ QWidget *HistoryWindow::makeLimits(const QList<HistorySample> &samples, const QD
         chart->setAccessibleDescription(summary);
         card->rows()->addWidget(chart);
     }
-    return section(QStringLiteral("Limits"), card, m_body);
+    return section(Quelta::tr("Limits"), card, m_body);
 }
 
 QWidget *HistoryWindow::makeRanOut(const QList<HistorySample> &samples, const QDateTime &from, const QDateTime &now)
@@ -238,7 +239,7 @@ QWidget *HistoryWindow::makeRanOut(const QList<HistorySample> &samples, const QD
     const QList<WindowReset> resets = m_history.store().resets({toRawValue(shown.provider), shown.name, std::nullopt, from});
     const QList<RanOutWindow> windows = ranOutWindows(resets, samples, now);
     if (windows.isEmpty())
-        card->rows()->addWidget(text(QStringLiteral("No limit ran out in this period."), 12, QFont::Normal, true, card));
+        card->rows()->addWidget(text(Quelta::tr("No limit ran out in this period."), 12, QFont::Normal, true, card));
     for (const RanOutWindow &window : windows.first(std::min(windows.size(), ranOutShown))) {
         auto *entry = new QWidget(card);
         auto *lines = new QVBoxLayout(entry);
@@ -251,8 +252,8 @@ QWidget *HistoryWindow::makeRanOut(const QList<HistorySample> &samples, const QD
         card->rows()->addWidget(entry);
     }
     if (windows.size() > ranOutShown)
-        card->rows()->addWidget(text(QStringLiteral("And %1 earlier.").arg(windows.size() - ranOutShown), 11, QFont::Normal, true, card));
-    return section(QStringLiteral("Ran Out"), card, m_body);
+        card->rows()->addWidget(text(Quelta::tr("And %n earlier.", nullptr, int(windows.size() - ranOutShown)), 11, QFont::Normal, true, card));
+    return section(Quelta::tr("Ran Out"), card, m_body);
 }
 
 QList<LimitChart *> HistoryWindow::charts() const

@@ -4,6 +4,7 @@
 
 #include "artwork/DesignColors.h"
 #include "artwork/PixelFont.h"
+#include "platform/Quelta.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -50,8 +51,8 @@ void LimitChart::paintEvent(QPaintEvent *)
     }
     painter.setPen(designColors::secondary(palette()));
     const QRectF dates(area.left(), area.bottom() + 4, area.width(), labelHeight);
-    painter.drawText(dates, Qt::AlignLeft | Qt::AlignVCenter, QLocale::c().toString(m_firstDay, QStringLiteral("d MMM")));
-    painter.drawText(dates, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Today"));
+    painter.drawText(dates, Qt::AlignLeft | Qt::AlignVCenter, QLocale().toString(m_firstDay, Quelta::tr("d MMM", "day and month")));
+    painter.drawText(dates, Qt::AlignRight | Qt::AlignVCenter, Quelta::tr("Today"));
 }
 
 } // namespace quelta

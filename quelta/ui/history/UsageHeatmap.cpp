@@ -2,6 +2,7 @@
 
 #include "artwork/DesignColors.h"
 #include "artwork/PixelFont.h"
+#include "platform/Quelta.h"
 
 #include <QHelpEvent>
 #include <QLocale>
@@ -55,9 +56,9 @@ std::optional<QDate> UsageHeatmap::dayAt(const QPoint &position) const
 
 QString UsageHeatmap::dayText(QDate day) const
 {
-    const QString name = QLocale::c().toString(day, QStringLiteral("ddd d MMM"));
+    const QString name = QLocale().toString(day, Quelta::tr("ddd d MMM", "weekday, day and month"));
     const auto peak = m_peaks.constFind(day);
-    return peak == m_peaks.cend() ? name + QStringLiteral(": no record") : name + QStringLiteral(": peak %1 %").arg(*peak);
+    return peak == m_peaks.cend() ? Quelta::tr("%1: no record").arg(name) : Quelta::tr("%1: peak %2 %").arg(name).arg(*peak);
 }
 
 void UsageHeatmap::paintEvent(QPaintEvent *)
@@ -69,7 +70,7 @@ void UsageHeatmap::paintEvent(QPaintEvent *)
     painter.setFont(font());
     for (const int weekday : {1, 3, 5}) {
         const QRectF row(0, (weekday - 1) * (cellSize + gap), dayLabelWidth - 6, cellSize);
-        painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, QLocale::c().dayName(weekday, QLocale::ShortFormat));
+        painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, QLocale().dayName(weekday, QLocale::ShortFormat));
     }
     for (QDate day = m_firstDay; day <= m_lastDay; day = day.addDays(1)) {
         QColor fill = designColors::withOpacity(primary, 0.05);

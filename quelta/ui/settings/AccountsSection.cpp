@@ -4,6 +4,7 @@
 #include "artwork/PixelFont.h"
 #include "commands/AccountChanges.h"
 #include "core/AllowanceMonitor.h"
+#include "platform/Quelta.h"
 #include "ui/widgets/ProviderIconTile.h"
 #include "ui/widgets/Switch.h"
 
@@ -61,19 +62,19 @@ QString problemText(AccountRegistry::Problem problem, ProviderID provider, const
 {
     switch (problem) {
     case AccountRegistry::Problem::folderMissing:
-        return QStringLiteral("That folder doesn’t exist.");
+        return Quelta::tr("That folder doesn’t exist.");
     case AccountRegistry::Problem::noSignIn:
-        return QStringLiteral("That folder holds no %1 sign-in. Sign in with %1 there first.").arg(toolName(provider));
+        return Quelta::tr("That folder holds no %1 sign-in. Sign in with %1 there first.").arg(toolName(provider));
     case AccountRegistry::Problem::nameInvalid:
-        return QStringLiteral("Name the account with letters, digits, “-”, “_” or “.”.");
+        return Quelta::tr("Name the account with letters, digits, “-”, “_” or “.”.");
     case AccountRegistry::Problem::nameTaken:
-        return QStringLiteral("An account named “%1” exists already. Choose another name.").arg(name);
+        return Quelta::tr("An account named “%1” exists already. Choose another name.").arg(name);
     case AccountRegistry::Problem::unknownAccount:
     case AccountRegistry::Problem::notAdded:
     case AccountRegistry::Problem::lastTracked:
         break;
     }
-    return QStringLiteral("That folder can’t be added.");
+    return Quelta::tr("That folder can’t be added.");
 }
 
 } // namespace
@@ -83,7 +84,7 @@ AccountsSection::AccountsSection(AccountChanges &changes, FolderChooser chooseFo
     , m_changes(changes)
     , m_chooseFolder(std::move(chooseFolder))
     , m_accountRows(new QVBoxLayout)
-    , m_add(new QPushButton(QStringLiteral("Add account…"), this))
+    , m_add(new QPushButton(Quelta::tr("Add account…"), this))
 {
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -115,15 +116,15 @@ QWidget *AccountsSection::makeForm()
     auto *folderLine = new QHBoxLayout;
     folderLine->setSpacing(8);
     m_provider = new QComboBox(m_form);
-    m_provider->setAccessibleName(QStringLiteral("Provider"));
+    m_provider->setAccessibleName(Quelta::tr("Provider"));
     m_provider->addItem(displayName(ProviderID::claudeCode), int(ProviderID::claudeCode));
     m_provider->addItem(displayName(ProviderID::codex), int(ProviderID::codex));
     folderLine->addWidget(m_provider);
     m_folder = new QLineEdit(m_form);
-    m_folder->setPlaceholderText(QStringLiteral("Folder"));
-    m_folder->setAccessibleName(QStringLiteral("Folder"));
+    m_folder->setPlaceholderText(Quelta::tr("Folder"));
+    m_folder->setAccessibleName(Quelta::tr("Folder"));
     folderLine->addWidget(m_folder, 1);
-    auto *choose = new QPushButton(QStringLiteral("Choose…"), m_form);
+    auto *choose = new QPushButton(Quelta::tr("Choose…"), m_form);
     connect(choose, &QPushButton::clicked, this, [this] {
         const QString folder = m_chooseFolder(this);
         if (folder.isEmpty())
@@ -138,13 +139,13 @@ QWidget *AccountsSection::makeForm()
     auto *nameLine = new QHBoxLayout;
     nameLine->setSpacing(8);
     m_name = new QLineEdit(m_form);
-    m_name->setPlaceholderText(QStringLiteral("Name, such as work"));
-    m_name->setAccessibleName(QStringLiteral("Account name"));
+    m_name->setPlaceholderText(Quelta::tr("Name, such as work"));
+    m_name->setAccessibleName(Quelta::tr("Account name"));
     nameLine->addWidget(m_name, 1);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), m_form);
+    auto *cancel = new QPushButton(Quelta::tr("Cancel"), m_form);
     connect(cancel, &QPushButton::clicked, this, [this] { showForm(false); });
     nameLine->addWidget(cancel);
-    m_confirm = new QPushButton(QStringLiteral("Add"), m_form);
+    m_confirm = new QPushButton(Quelta::tr("Add"), m_form);
     m_confirm->setDefault(true);
     connect(m_confirm, &QPushButton::clicked, this, &AccountsSection::submit);
     connect(m_name, &QLineEdit::returnPressed, this, &AccountsSection::submit);
@@ -179,7 +180,7 @@ void AccountsSection::submit()
     const QString folder = m_folder->text().trimmed();
     const QString name = m_name->text().trimmed();
     if (folder.isEmpty()) {
-        m_problem->setText(QStringLiteral("Choose the folder the account is signed in through."));
+        m_problem->setText(Quelta::tr("Choose the folder the account is signed in through."));
         m_problem->show();
         return;
     }
@@ -222,17 +223,17 @@ void AccountsSection::syncAccounts()
         auto *texts = new QVBoxLayout;
         texts->setSpacing(2);
         texts->addWidget(label(displayName(id), 13, QFont::DemiBold, false, row));
-        const QString origin = account.origin == AccountFolder::Origin::added ? QStringLiteral("Added") : QStringLiteral("Found");
-        texts->addWidget(label(origin + QStringLiteral(" · ") + shownFolder(account.folder, home), 11, QFont::Normal, true, row));
+        const QString origin = account.origin == AccountFolder::Origin::added ? Quelta::tr("Added · %1") : Quelta::tr("Found · %1");
+        texts->addWidget(label(origin.arg(shownFolder(account.folder, home)), 11, QFont::Normal, true, row));
         line->addLayout(texts, 1);
         if (account.origin == AccountFolder::Origin::added) {
-            auto *remove = new QPushButton(QStringLiteral("Remove"), row);
-            remove->setAccessibleName(QStringLiteral("Remove ") + displayName(id));
+            auto *remove = new QPushButton(Quelta::tr("Remove"), row);
+            remove->setAccessibleName(Quelta::tr("Remove %1").arg(displayName(id)));
             connect(remove, &QPushButton::clicked, this, [this, id] { m_changes.remove(id); });
             line->addWidget(remove, 0, Qt::AlignVCenter);
             m_removeButtons.insert(id, remove);
         }
-        auto *track = new Switch(QStringLiteral("Show ") + displayName(id) + QStringLiteral(" in Quelta"), row);
+        auto *track = new Switch(Quelta::tr("Show %1 in Quelta").arg(displayName(id)), row);
         connect(track, &QAbstractButton::toggled, this, [this, id](bool on) {
             if (!m_changes.track(id, on))
                 syncTracking();
@@ -244,7 +245,7 @@ void AccountsSection::syncAccounts()
     if (!m_switches.isEmpty())
         m_accountRows->addWidget(divider(this));
     if (m_switches.isEmpty()) {
-        auto *none = label(QStringLiteral("No other accounts found. Claude Code folders such as ~/.claude-work and Codex folders such as "
+        auto *none = label(Quelta::tr("No other accounts found. Claude Code folders such as ~/.claude-work and Codex folders such as "
                                           "~/.codex-work are found on their own."),
                            11, QFont::Normal, true, this);
         none->setContentsMargins(14, 12, 14, 0);

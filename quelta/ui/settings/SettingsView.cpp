@@ -12,6 +12,7 @@
 #include "history/HistoryRecorder.h"
 #include "platform/DetachedTask.h"
 #include "platform/LoginItem.h"
+#include "platform/Quelta.h"
 #include "ui/UiLogging.h"
 #include "ui/settings/AccountsSection.h"
 #include "ui/widgets/AlertBox.h"
@@ -114,16 +115,16 @@ QString badgeText(ConnectionState state)
 {
     switch (state) {
     case ConnectionState::loading:
-        return QStringLiteral("Checking");
+        return Quelta::tr("Checking");
     case ConnectionState::connected:
-        return QStringLiteral("Connected");
+        return Quelta::tr("Connected");
     case ConnectionState::needsConnection:
-        return QStringLiteral("Connect");
+        return Quelta::tr("Connect");
     case ConnectionState::unsupported:
     case ConnectionState::unavailable:
         break;
     }
-    return QStringLiteral("Unavailable");
+    return Quelta::tr("Unavailable");
 }
 
 QWidget *section(const QString &title, const QString &subtitle, Card *card, QWidget *parent)
@@ -169,13 +170,13 @@ QString limitLabel(ClaudeTrackedLimit limit)
 {
     switch (limit) {
     case ClaudeTrackedLimit::fiveHour:
-        return QStringLiteral("5-Hour Limit");
+        return Quelta::tr("5-Hour Limit");
     case ClaudeTrackedLimit::weeklyAllModels:
-        return QStringLiteral("Weekly Limit (All Models)");
+        return Quelta::tr("Weekly Limit (All Models)");
     case ClaudeTrackedLimit::weeklyFable5:
         break;
     }
-    return QStringLiteral("Weekly Limit (Fable 5)");
+    return Quelta::tr("Weekly Limit (Fable 5)");
 }
 
 } // namespace
@@ -195,7 +196,7 @@ SettingsView::SettingsView(Services services, QWidget *parent)
     if (m_services.history)
         column->addWidget(makeHistorySection());
     column->addWidget(makeSupportSection());
-    QLabel *closing = label(QStringLiteral("Credentials stay with each provider."), 10, QFont::Normal, false, this);
+    QLabel *closing = label(Quelta::tr("Credentials stay with each provider."), 10, QFont::Normal, false, this);
     QPalette tertiary = closing->palette();
     tertiary.setColor(QPalette::WindowText, designColors::tertiary(tertiary));
     closing->setPalette(tertiary);
@@ -239,16 +240,16 @@ QWidget *SettingsView::makeProvidersSection()
         texts->setSpacing(2);
         texts->addWidget(label(providers[index].name, 13, QFont::DemiBold, false, row));
         ProviderControls controls;
-        controls.caption = label(QStringLiteral("Claude Code requires a paid Claude subscription."), 11, QFont::Normal, true, row);
+        controls.caption = label(Quelta::tr("Claude Code requires a paid Claude subscription."), 11, QFont::Normal, true, row);
         texts->addWidget(controls.caption);
         line->addLayout(texts, 1);
         controls.badge = new Badge(row);
         line->addWidget(controls.badge, 0, Qt::AlignVCenter);
-        controls.connect = new QPushButton(QStringLiteral("Connect"), row);
+        controls.connect = new QPushButton(Quelta::tr("Connect"), row);
         connect(controls.connect, &QPushButton::clicked, this,
                 [this, id] { startDetached(connectProvider(id), lcUi, "connecting a provider"); });
         line->addWidget(controls.connect, 0, Qt::AlignVCenter);
-        const QString show = QStringLiteral("Show ") + providers[index].name + QStringLiteral(" in Quelta");
+        const QString show = Quelta::tr("Show %1 in Quelta").arg(providers[index].name);
         controls.visibility = new Switch(show, row);
         connect(controls.visibility, &QAbstractButton::toggled, this, [this, id](bool on) { m_services.monitor->setProvider(id, on); });
         line->addWidget(controls.visibility, 0, Qt::AlignVCenter);
@@ -264,14 +265,14 @@ QWidget *SettingsView::makeProvidersSection()
             auto *choice = new QHBoxLayout;
             choice->setContentsMargins(54, 10, 14, 10);
             choice->setSpacing(12);
-            QLabel *title = label(QStringLiteral("Usage Limit"), 12, QFont::Normal, false, m_limitRow);
+            QLabel *title = label(Quelta::tr("Usage Limit"), 12, QFont::Normal, false, m_limitRow);
             choice->addWidget(title);
             choice->addStretch(1);
             m_limitPicker = new QComboBox(m_limitRow);
             // Screen readers on Linux speak a combo box's current item as its name, and its label
             // through this relation.
             title->setBuddy(m_limitPicker);
-            m_limitPicker->setAccessibleName(QStringLiteral("Usage Limit"));
+            m_limitPicker->setAccessibleName(Quelta::tr("Usage Limit"));
             m_limitPicker->setFixedWidth(190);
             for (ClaudeTrackedLimit value : allCases<ClaudeTrackedLimit>())
                 m_limitPicker->addItem(limitLabel(value), QVariant::fromValue(int(value)));
@@ -285,7 +286,7 @@ QWidget *SettingsView::makeProvidersSection()
         if (index + 1 < providers.size())
             card->rows()->addWidget(divider(0, card));
     }
-    return section(QStringLiteral("Providers"), QStringLiteral("Choose which allowances appear in Quelta. Data stays on this computer."), card,
+    return section(Quelta::tr("Providers"), Quelta::tr("Choose which allowances appear in Quelta. Data stays on this computer."), card,
                    this);
 }
 
@@ -294,11 +295,11 @@ QWidget *SettingsView::makeAccountsSection()
     auto *card = new Card(this);
     AccountsSection::FolderChooser choose = m_services.chooseFolder;
     if (!choose)
-        choose = [](QWidget *parent) { return QFileDialog::getExistingDirectory(parent, QStringLiteral("Choose the Account’s Folder")); };
+        choose = [](QWidget *parent) { return QFileDialog::getExistingDirectory(parent, Quelta::tr("Choose the Account’s Folder")); };
     m_accountsSection = new AccountsSection(*m_services.accounts, std::move(choose), card);
     card->rows()->addWidget(m_accountsSection);
-    return section(QStringLiteral("Accounts"),
-                   QStringLiteral("Other Claude Code and Codex folders, each signed in to an account of its own."), card, this);
+    return section(Quelta::tr("Accounts"),
+                   Quelta::tr("Other Claude Code and Codex folders, each signed in to an account of its own."), card, this);
 }
 
 QWidget *SettingsView::makeNotificationsSection()
@@ -307,13 +308,13 @@ QWidget *SettingsView::makeNotificationsSection()
     auto *control = new QWidget;
     auto *controls = new QHBoxLayout(control);
     controls->setContentsMargins(0, 0, 0, 0);
-    m_alertsSwitch = new Switch(QStringLiteral("Allow usage alerts"), control);
+    m_alertsSwitch = new Switch(Quelta::tr("Allow usage alerts"), control);
     connect(m_alertsSwitch, &QAbstractButton::toggled, this, [this](bool on) { m_services.alerts->setNotificationsEnabled(on); });
-    m_openSettings = new QPushButton(QStringLiteral("Open Settings"), control);
+    m_openSettings = new QPushButton(Quelta::tr("Open Settings"), control);
     connect(m_openSettings, &QPushButton::clicked, this, [this] { m_services.alerts->openNotificationSettings(); });
     controls->addWidget(m_alertsSwitch);
     controls->addWidget(m_openSettings);
-    card->rows()->addWidget(standardRow(QStringLiteral("bell"), QStringLiteral("Usage Alerts"), {}, control, card, &m_alertStatus));
+    card->rows()->addWidget(standardRow(QStringLiteral("bell"), Quelta::tr("Usage Alerts"), {}, control, card, &m_alertStatus));
 
     m_alertOptions = new QWidget(card);
     auto *options = new QVBoxLayout(m_alertOptions);
@@ -328,13 +329,13 @@ QWidget *SettingsView::makeNotificationsSection()
         std::function<void(bool)> write;
     };
     const QList<Option> rows{
-        {QStringLiteral("Usage pace"), QStringLiteral("Warn when usage is rising quickly or may run out before reset."),
+        {Quelta::tr("Usage pace"), Quelta::tr("Warn when usage is rising quickly or may run out before reset."),
          [alerts] { return alerts->rapidUsageEnabled(); }, [alerts](bool on) { alerts->setRapidUsageEnabled(on); }},
-        {QStringLiteral("Low allowance"), QStringLiteral("Alert once at 25% and again at 10% remaining."),
+        {Quelta::tr("Low allowance"), Quelta::tr("Alert once at 25% and again at 10% remaining."),
          [alerts] { return alerts->lowAllowanceEnabled(); }, [alerts](bool on) { alerts->setLowAllowanceEnabled(on); }},
-        {QStringLiteral("Limit resets"), QStringLiteral("Let me know when an allowance is full again."),
+        {Quelta::tr("Limit resets"), Quelta::tr("Let me know when an allowance is full again."),
          [alerts] { return alerts->resetAlertsEnabled(); }, [alerts](bool on) { alerts->setResetAlertsEnabled(on); }},
-        {QStringLiteral("Disconnections"), QStringLiteral("Tell me when an enabled provider loses its connection."),
+        {Quelta::tr("Disconnections"), Quelta::tr("Tell me when an enabled provider loses its connection."),
          [alerts] { return alerts->disconnectedAlertsEnabled(); }, [alerts](bool on) { alerts->setDisconnectedAlertsEnabled(on); }},
     };
     for (const Option &option : rows) {
@@ -356,35 +357,35 @@ QWidget *SettingsView::makeNotificationsSection()
         options->addWidget(row);
     }
     card->rows()->addWidget(m_alertOptions);
-    return section(QStringLiteral("Notifications"), QStringLiteral("Get a quiet heads-up before an allowance becomes a problem."), card, this);
+    return section(Quelta::tr("Notifications"), Quelta::tr("Get a quiet heads-up before an allowance becomes a problem."), card, this);
 }
 
 QWidget *SettingsView::makeGeneralSection()
 {
     auto *card = new Card(this);
     AllowanceMonitor *monitor = m_services.monitor;
-    m_panelSwitch = new Switch(QStringLiteral("Show allowance in panel"));
+    m_panelSwitch = new Switch(Quelta::tr("Show allowance in panel"));
     connect(m_panelSwitch, &QAbstractButton::toggled, this, [monitor](bool on) {
         PanelAllowance panel = monitor->panelAllowance();
         panel.shown = on;
         monitor->setPanelAllowance(panel);
     });
-    card->rows()->addWidget(standardRow(QStringLiteral("quelta.mark"), QStringLiteral("Allowance in Panel"),
-                                        QStringLiteral("Show the tightest allowance, or the one you follow, beside the tray icon."),
+    card->rows()->addWidget(standardRow(QStringLiteral("quelta.mark"), Quelta::tr("Allowance in Panel"),
+                                        Quelta::tr("Show the tightest allowance, or the one you follow, beside the tray icon."),
                                         m_panelSwitch, card));
     m_panelRow = new QWidget(card);
     auto *choice = new QHBoxLayout(m_panelRow);
     choice->setContentsMargins(44, 0, 14, 10);
     choice->setSpacing(12);
-    QLabel *title = label(QStringLiteral("Follow"), 12, QFont::Normal, false, m_panelRow);
+    QLabel *title = label(Quelta::tr("Follow"), 12, QFont::Normal, false, m_panelRow);
     choice->addWidget(title);
     choice->addStretch(1);
     m_panelPicker = new QComboBox(m_panelRow);
     title->setBuddy(m_panelPicker);
-    m_panelPicker->setAccessibleName(QStringLiteral("Follow"));
+    m_panelPicker->setAccessibleName(Quelta::tr("Follow"));
     m_panelPicker->setFixedWidth(190);
     // Absent: the tightest.
-    m_panelPicker->addItem(QStringLiteral("Tightest Allowance"));
+    m_panelPicker->addItem(Quelta::tr("Tightest Allowance"));
     for (const ProviderAllowance &provider : monitor->providers())
         m_panelPicker->addItem(provider.name, QVariant::fromValue(int(provider.id)));
     connect(m_panelPicker, &QComboBox::activated, this, [this, monitor](int index) {
@@ -396,55 +397,55 @@ QWidget *SettingsView::makeGeneralSection()
     choice->addWidget(m_panelPicker);
     card->rows()->addWidget(m_panelRow);
     card->rows()->addWidget(divider(44, card));
-    m_loginSwitch = new Switch(QStringLiteral("Launch Quelta at Login"));
+    m_loginSwitch = new Switch(Quelta::tr("Launch Quelta at Login"));
     connect(m_loginSwitch, &QAbstractButton::toggled, this, &SettingsView::setLaunchAtLogin);
-    card->rows()->addWidget(standardRow(QStringLiteral("power"), QStringLiteral("Launch at Login"),
-                                        QStringLiteral("Open Quelta automatically when you log in."), m_loginSwitch, card));
+    card->rows()->addWidget(standardRow(QStringLiteral("power"), Quelta::tr("Launch at Login"),
+                                        Quelta::tr("Open Quelta automatically when you log in."), m_loginSwitch, card));
     card->rows()->addWidget(divider(44, card));
-    m_analyticsSwitch = new Switch(QStringLiteral("Share anonymous analytics"));
+    m_analyticsSwitch = new Switch(Quelta::tr("Share anonymous analytics"));
     connect(m_analyticsSwitch, &QAbstractButton::toggled, this, [this](bool on) { m_services.analytics->setEnabled(on); });
     card->rows()->addWidget(standardRow(
-        QStringLiteral("chart.bar"), QStringLiteral("Share Anonymous Analytics"),
-        QStringLiteral("Share setup, app activity and connection reliability. Provider names, balances and account details stay private."),
+        QStringLiteral("chart.bar"), Quelta::tr("Share Anonymous Analytics"),
+        Quelta::tr("Share setup, app activity and connection reliability. Provider names, balances and account details stay private."),
         m_analyticsSwitch, card));
-    return section(QStringLiteral("General"), {}, card, this);
+    return section(Quelta::tr("General"), {}, card, this);
 }
 
 QWidget *SettingsView::makeSupportSection()
 {
     auto *card = new Card(this);
-    auto *form = new QPushButton(QStringLiteral("Open Form"));
+    auto *form = new QPushButton(Quelta::tr("Open Form"));
     connect(form, &QPushButton::clicked, this, &SettingsView::openFeedbackForm);
-    card->rows()->addWidget(standardRow(QStringLiteral("bubble.left.and.bubble.right"), QStringLiteral("Send Feedback"),
-                                        QStringLiteral("Report a bug, request a feature or suggest a provider."), form, card));
+    card->rows()->addWidget(standardRow(QStringLiteral("bubble.left.and.bubble.right"), Quelta::tr("Send Feedback"),
+                                        Quelta::tr("Report a bug, request a feature or suggest a provider."), form, card));
     card->rows()->addWidget(divider(44, card));
-    auto *updates = new QPushButton(QStringLiteral("Check for Updates"));
+    auto *updates = new QPushButton(Quelta::tr("Check for Updates"));
     connect(updates, &QPushButton::clicked, this, [this] {
         m_services.analytics->track(QueltaAnalyticsEvent::of(QueltaAnalyticsEvent::Kind::updateCheckRequested));
         if (m_services.checkForUpdates)
             m_services.checkForUpdates();
     });
     card->rows()->addWidget(standardRow(QStringLiteral("info.circle"), QStringLiteral("Quelta ") + m_services.appVersion.value_or(QStringLiteral("1.0")),
-                                        QStringLiteral("Free · Linux"), updates, card));
-    return section(QStringLiteral("Support"), {}, card, this);
+                                        Quelta::tr("Free · Linux"), updates, card));
+    return section(Quelta::tr("Support"), {}, card, this);
 }
 
 QWidget *SettingsView::makeHistorySection()
 {
     auto *card = new Card(this);
     m_retentionPicker = new QComboBox;
-    m_retentionPicker->setAccessibleName(QStringLiteral("Keep History"));
-    const QList<QPair<HistoryRetention, QString>> choices{{HistoryRetention::days30, QStringLiteral("30 days")},
-                                                          {HistoryRetention::days90, QStringLiteral("90 days")},
-                                                          {HistoryRetention::days365, QStringLiteral("365 days")},
-                                                          {HistoryRetention::unlimited, QStringLiteral("Forever")}};
+    m_retentionPicker->setAccessibleName(Quelta::tr("Keep History"));
+    const QList<QPair<HistoryRetention, QString>> choices{{HistoryRetention::days30, Quelta::tr("30 days")},
+                                                          {HistoryRetention::days90, Quelta::tr("90 days")},
+                                                          {HistoryRetention::days365, Quelta::tr("365 days")},
+                                                          {HistoryRetention::unlimited, Quelta::tr("Forever")}};
     for (const auto &[retention, title] : choices)
         m_retentionPicker->addItem(title, QVariant::fromValue(int(retention)));
     connect(m_retentionPicker, &QComboBox::activated, this,
             [this](int index) { m_services.history->setRetention(HistoryRetention(m_retentionPicker->itemData(index).toInt())); });
     connect(m_services.history, &HistoryRecorder::retentionChanged, this, &SettingsView::syncRetention);
-    QWidget *keep = standardRow(QStringLiteral("clock"), QStringLiteral("Keep History"),
-                                QStringLiteral("How long Quelta keeps past figures on this computer."), m_retentionPicker, card);
+    QWidget *keep = standardRow(QStringLiteral("clock"), Quelta::tr("Keep History"),
+                                Quelta::tr("How long Quelta keeps past figures on this computer."), m_retentionPicker, card);
     // Screen readers on Linux speak a combo box's current item as its name, and its label
     // through this relation.
     for (QLabel *title : keep->findChildren<QLabel *>()) {
@@ -453,21 +454,21 @@ QWidget *SettingsView::makeHistorySection()
     }
     card->rows()->addWidget(keep);
     card->rows()->addWidget(divider(44, card));
-    m_showHistory = new QPushButton(QStringLiteral("Show History…"));
+    m_showHistory = new QPushButton(Quelta::tr("Show History…"));
     connect(m_showHistory, &QPushButton::clicked, this, [this] {
         if (m_services.showHistory)
             m_services.showHistory();
     });
-    card->rows()->addWidget(standardRow(QStringLiteral("chart.line"), QStringLiteral("Usage History"),
-                                        QStringLiteral("Each limit over the last days, daily peaks and the windows that ran out."),
+    card->rows()->addWidget(standardRow(QStringLiteral("chart.line"), Quelta::tr("Usage History"),
+                                        Quelta::tr("Each limit over the last days, daily peaks and the windows that ran out."),
                                         m_showHistory, card));
     card->rows()->addWidget(divider(44, card));
-    m_clearHistory = new QPushButton(QStringLiteral("Clear History…"));
+    m_clearHistory = new QPushButton(Quelta::tr("Clear History…"));
     connect(m_clearHistory, &QPushButton::clicked, this, &SettingsView::askToClearHistory);
-    card->rows()->addWidget(standardRow(QStringLiteral("trash"), QStringLiteral("Clear History"),
-                                        QStringLiteral("Forget every figure Quelta has recorded."), m_clearHistory, card));
+    card->rows()->addWidget(standardRow(QStringLiteral("trash"), Quelta::tr("Clear History"),
+                                        Quelta::tr("Forget every figure Quelta has recorded."), m_clearHistory, card));
     syncRetention();
-    return section(QStringLiteral("History"), {}, card, this);
+    return section(Quelta::tr("History"), {}, card, this);
 }
 
 void SettingsView::syncRetention()
@@ -477,17 +478,17 @@ void SettingsView::syncRetention()
 
 void SettingsView::askToClearHistory()
 {
-    auto *box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Clear History"), QStringLiteral("<b>Clear all history?</b>"),
+    auto *box = new QMessageBox(QMessageBox::NoIcon, Quelta::tr("Clear History"), QStringLiteral("<b>%1</b>").arg(Quelta::tr("Clear all history?")),
                                 QMessageBox::Cancel, this);
-    box->setInformativeText(QStringLiteral("Quelta forgets every figure it has recorded. This can’t be undone."));
-    QPushButton *clear = box->addButton(QStringLiteral("Clear History"), QMessageBox::DestructiveRole);
+    box->setInformativeText(Quelta::tr("Quelta forgets every figure it has recorded. This can’t be undone."));
+    QPushButton *clear = box->addButton(Quelta::tr("Clear History"), QMessageBox::DestructiveRole);
     box->setDefaultButton(QMessageBox::Cancel);
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::buttonClicked, this, [this, clear](QAbstractButton *button) {
         if (button != clear || m_services.history->clear())
             return;
-        showAlert({QStringLiteral("History couldn’t be cleared"),
-                   m_services.history->store().problem().value_or(QStringLiteral("The history file couldn’t be written."))});
+        showAlert({Quelta::tr("History couldn’t be cleared"),
+                   m_services.history->store().problem().value_or(Quelta::tr("The history file couldn’t be written."))});
     });
     box->open();
 }
@@ -505,7 +506,7 @@ void SettingsView::syncProvider(ProviderID id)
     const bool showsButton = state != ConnectionState::unsupported && enabled && state != ConnectionState::connected;
     const bool showsBadge = state != ConnectionState::unsupported && enabled && !showsButton;
     controls.connect->setVisible(showsButton);
-    controls.connect->setText(id != ProviderID::framer && connecting ? QStringLiteral("Signing in…") : QStringLiteral("Connect"));
+    controls.connect->setText(id != ProviderID::framer && connecting ? Quelta::tr("Signing in…") : Quelta::tr("Connect"));
     controls.connect->setEnabled(id == ProviderID::framer || !connecting);
     controls.badge->setVisible(showsBadge);
     controls.badge->setText(badgeText(state));
@@ -547,13 +548,13 @@ void SettingsView::syncAlerts()
     m_alertsSwitch->setVisible(!blocked);
     m_alertsSwitch->setOn(alerts.notificationsEnabled());
     using Status = UsageNotificationManager::AuthorizationStatus;
-    QString status = QStringLiteral("Quelta only checks enabled providers and keeps history on this computer.");
+    QString status = Quelta::tr("Quelta only checks enabled providers and keeps history on this computer.");
     if (alerts.lastDeliveryError())
         status = *alerts.lastDeliveryError();
     else if (alerts.authorizationStatus() == Status::denied)
-        status = QStringLiteral("Notifications are disabled in your desktop’s settings.");
+        status = Quelta::tr("Notifications are disabled in your desktop’s settings.");
     else if (!alerts.alertPresentationEnabled() && alerts.authorizationStatus() != Status::notDetermined)
-        status = QStringLiteral("Notification banners are turned off in your desktop’s settings.");
+        status = Quelta::tr("Notification banners are turned off in your desktop’s settings.");
     m_alertStatus->setText(status);
     m_alertOptions->setVisible(alerts.notificationsEnabled());
     for (const auto &[toggle, read] : m_optionSwitches)
@@ -575,9 +576,9 @@ void SettingsView::rereadDesktopState()
 void SettingsView::setLaunchAtLogin(bool enabled)
 {
     if (!m_services.loginItem->setEnabled(enabled)) {
-        showAlert({QStringLiteral("Allow Quelta to Launch at Login"),
-                   QStringLiteral("Quelta couldn’t add itself to the programs that start when you log in. Check that your autostart folder can "
-                                  "be written to.")});
+        showAlert({Quelta::tr("Allow Quelta to Launch at Login"),
+                   Quelta::tr("Quelta couldn’t add itself to the programs that start when you log in. Check that your autostart folder can "
+                              "be written to.")});
     }
     // The switch shows what is really there.
     m_loginSwitch->setOn(m_services.loginItem->isEnabled());
@@ -598,11 +599,11 @@ QCoro::Task<void> SettingsView::connectProvider(ProviderID id)
     if (!self || outcome == ConnectOutcome::connected || (outcome == ConnectOutcome::failed && id == ProviderID::framer))
         co_return;
     if (outcome == ConnectOutcome::freePlan) {
-        showAlert({QStringLiteral("Claude Code isn’t included"), freePlanAdvice()});
+        showAlert({Quelta::tr("Claude Code isn’t included"), freePlanAdvice()});
         co_return;
     }
     const bool installed = m_services.executable && m_services.executable(id).has_value();
-    showAlert({displayName(id) + QStringLiteral(" couldn’t connect"), connectFailureAdvice(id, installed)});
+    showAlert({Quelta::tr("%1 couldn’t connect").arg(displayName(id)), connectFailureAdvice(id, installed)});
 }
 
 void SettingsView::showAlert(Alert alert)

@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QScrollArea>
 #include <QTest>
+#include <QTranslator>
 
 using namespace quelta;
 
@@ -45,6 +46,10 @@ ProviderAllowance needsConnection(ProviderID id)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // English's plural forms, as the program speaks it.
+    QTranslator english;
+    if (!english.load(QStringLiteral(":/i18n/quelta_en.qm")) || !QCoreApplication::installTranslator(&english))
+        return 2;
     if (argc < 2)
         return 2;
     actions.setFileName(QString::fromLocal8Bit(argv[1]));

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QPointer>
 #include <QTest>
+#include <QTranslator>
 
 using namespace quelta;
 
@@ -80,7 +81,16 @@ class HistoryViewsTest : public QObject
         return nullptr;
     }
 
+    // English's plural forms, as the program speaks it.
+    QTranslator m_english;
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_english.load(QStringLiteral(":/i18n/quelta_en.qm")));
+        QVERIFY(QCoreApplication::installTranslator(&m_english));
+    }
+
     void init()
     {
         m_fixture = std::make_unique<test::Fixture>();
