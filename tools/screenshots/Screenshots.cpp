@@ -333,16 +333,16 @@ int main(int argc, char *argv[])
              monitor.beginConnecting(ProviderID::framer);
              monitor.finishConnecting(ProviderID::framer, false);
          }},
-        {QStringLiteral("accounts"), [&](test::Fixture &f, test::ScriptedLoads &loads) {
+        {QStringLiteral("accounts"), [&, resetsIn](test::Fixture &f, test::ScriptedLoads &loads) {
              const AccountSet five{ProviderID::framer, ProviderID::codex, chatGptPersonal, ProviderID::claudeCode, claudeWork};
              allowanceStore::saveAuthorizedProviders(f.store, five);
              allowanceStore::saveEnabledProviders(f.store, five);
              connectedAnswers(loads);
-             loads.answers.insert(chatGptPersonal, [] {
-                 return withLimit(ProviderID::codex, 71, QStringLiteral("5-hour limit"), QStringLiteral("71%"), QStringLiteral("Resets in 4h 2m")).forAccount(QStringLiteral("personal"));
+             loads.answers.insert(chatGptPersonal, [resetsIn] {
+                 return withLimit(ProviderID::codex, 71, QStringLiteral("5-hour limit"), percentNumber(71), resetsIn(4 * 3600 + 2 * 60)).forAccount(QStringLiteral("personal"));
              });
-             loads.answers.insert(claudeWork, [] {
-                 return withLimit(ProviderID::claudeCode, 34, QStringLiteral("Weekly · all models"), QStringLiteral("34%"), QStringLiteral("Resets in 5d 1h")).forAccount(QStringLiteral("work"));
+             loads.answers.insert(claudeWork, [resetsIn] {
+                 return withLimit(ProviderID::claudeCode, 34, QStringLiteral("Weekly · all models"), percentNumber(34), resetsIn(5 * 86400 + 3600)).forAccount(QStringLiteral("work"));
              });
          },
          [](AllowanceMonitor &monitor, test::ScriptedLoads &) { monitor.refresh(false); },

@@ -219,6 +219,9 @@ void ContentView::setHeightLimit(int limit)
 
 void ContentView::reportHeight()
 {
+    // With room for every row, no scroll bar: its width would rewrap a row taller and keep
+    // itself there once a text grew while the popover was open.
+    m_rowArea->setVerticalScrollBarPolicy(neededHeight() <= m_heightLimit ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     const int height = std::min(neededHeight(), m_heightLimit);
     const int wide = neededWidth();
     if (height == m_reportedHeight && wide == size().width())
