@@ -3,8 +3,6 @@
 #include "LimitChart.h"
 #include "UsageHeatmap.h"
 
-#include "artwork/DesignColors.h"
-#include "artwork/PixelFont.h"
 #include "core/AllowanceMonitor.h"
 #include "history/DailyPeaks.h"
 #include "history/HistoryRecorder.h"
@@ -12,13 +10,14 @@
 #include "history/UsageChartLine.h"
 #include "platform/Clock.h"
 #include "platform/Quelta.h"
+#include "ui/widgets/PlainLabel.h"
+#include "ui/widgets/TintedCard.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -34,52 +33,13 @@ constexpr int chartColumns = 1200;
 // The latest ones; a busy quarter would otherwise make a long column of them.
 constexpr qsizetype ranOutShown = 8;
 
-QLabel *text(const QString &content, int size, QFont::Weight weight, bool secondary, QWidget *parent)
-{
-    auto *label = new QLabel(content, parent);
-    // Limit names come from providers: shown as written.
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setFont(pixelFont(label->font(), size, weight));
-    if (secondary) {
-        QPalette faded = label->palette();
-        faded.setColor(QPalette::WindowText, designColors::secondary(faded));
-        label->setPalette(faded);
-    }
-    return label;
-}
-
-// Rows on a faint tint of the primary colour, rounded as the settings' cards are.
-class Card final : public QWidget
-{
-public:
-    explicit Card(QWidget *parent)
-        : QWidget(parent)
-    {
-        auto *column = new QVBoxLayout(this);
-        column->setContentsMargins(14, 12, 14, 12);
-        column->setSpacing(10);
-    }
-    QVBoxLayout *rows() const { return static_cast<QVBoxLayout *>(layout()); }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath shape;
-        shape.addRoundedRect(QRectF(rect()), 12, 12);
-        painter.fillPath(shape, designColors::withOpacity(designColors::primary(palette()), 0.04));
-    }
-};
-
-QWidget *section(const QString &title, Card *card, QWidget *parent)
+QWidget *section(const QString &title, TintedCard *card, QWidget *parent)
 {
     auto *box = new QWidget(parent);
     auto *column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(10);
-    column->addWidget(text(title, 17, QFont::DemiBold, false, box));
+    column->addWidget(plainLabel(title, 17, QFont::DemiBold, false, box));
     card->setParent(box);
     column->addWidget(card);
     return box;
@@ -87,7 +47,7 @@ QWidget *section(const QString &title, Card *card, QWidget *parent)
 
 QLabel *picker(const QString &title, QComboBox *box, QWidget *parent)
 {
-    QLabel *label = text(title, 12, QFont::Normal, false, parent);
+    QLabel *label = plainLabel(title, 12, QFont::Normal, false, parent);
     label->setWordWrap(false);
     // Screen readers on Linux speak a combo box's current item as its name, and its label
     // through this relation.
@@ -182,7 +142,7 @@ void HistoryWindow::reload()
     const QList<HistorySample> samples = m_history.store().samples(query);
 
     column->addWidget(makeLimits(samples, from, now));
-    auto *calendar = new Card(m_body);
+    auto *calendar = new TintedCard(m_body, {14, 12, 14, 12}, 10);
     QList<HistorySample> inPeriod;
     std::ranges::copy_if(samples, std::back_inserter(inPeriod), [&](const HistorySample &sample) { return sample.takenAt >= from; });
     const QMap<QDate, int> peaks = dailyPeaks(inPeriod, m_zone);
@@ -198,14 +158,14 @@ void HistoryWindow::reload()
 
 QWidget *HistoryWindow::makeLimits(const QList<HistorySample> &samples, const QDateTime &from, const QDateTime &now)
 {
-    auto *card = new Card(m_body);
+    auto *card = new TintedCard(m_body, {14, 12, 14, 12}, 10);
     QStringList limits;
     for (const HistorySample &sample : samples) {
         if (!limits.contains(sample.series.limitID))
             limits.append(sample.series.limitID);
     }
     if (limits.isEmpty())
-        card->rows()->addWidget(text(Quelta::tr("No history for this account yet."), 12, QFont::Normal, true, card));
+        card->rows()->addWidget(plainLabel(Quelta::tr("No history for this account yet."), 12, QFont::Normal, true, card));
     const int days = int(from.daysTo(now));
     for (const QString &limit : limits) {
         QList<HistorySample> series;
@@ -221,8 +181,8 @@ QWidget *HistoryWindow::makeLimits(const QList<HistorySample> &samples, const QD
         const QString summary = !latest.resetsAt || *latest.resetsAt > now
             ? Quelta::tr("Peak %1 % in the last %n days · now %2 %", nullptr, days).arg(peak).arg(latest.usedPercent)
             : Quelta::tr("Peak %1 % in the last %n days", nullptr, days).arg(peak);
-        card->rows()->addWidget(text(name, 13, QFont::DemiBold, false, card));
-        card->rows()->addWidget(text(summary, 11, QFont::Normal, true, card));
+        card->rows()->addWidget(plainLabel(name, 13, QFont::DemiBold, false, card));
+        card->rows()->addWidget(plainLabel(summary, 11, QFont::Normal, true, card));
         const QList<QList<QPointF>> lines = usageChartLine::peaksPerColumn(usageChartLine::steps(series, from, now, now), chartColumns);
         auto *chart = new LimitChart(lines, from.toTimeZone(m_zone).date(), card);
         chart->setAccessibleName(name);
@@ -234,25 +194,25 @@ QWidget *HistoryWindow::makeLimits(const QList<HistorySample> &samples, const QD
 
 QWidget *HistoryWindow::makeRanOut(const QList<HistorySample> &samples, const QDateTime &from, const QDateTime &now)
 {
-    auto *card = new Card(m_body);
+    auto *card = new TintedCard(m_body, {14, 12, 14, 12}, 10);
     const AccountID shown = account();
     const QList<WindowReset> resets = m_history.store().resets({toRawValue(shown.provider), shown.name, std::nullopt, from});
     const QList<RanOutWindow> windows = ranOutWindows(resets, samples, now);
     if (windows.isEmpty())
-        card->rows()->addWidget(text(Quelta::tr("No limit ran out in this period."), 12, QFont::Normal, true, card));
+        card->rows()->addWidget(plainLabel(Quelta::tr("No limit ran out in this period."), 12, QFont::Normal, true, card));
     for (const RanOutWindow &window : windows.first(std::min(windows.size(), ranOutShown))) {
         auto *entry = new QWidget(card);
         auto *lines = new QVBoxLayout(entry);
         lines->setContentsMargins(0, 0, 0, 0);
         lines->setSpacing(2);
-        lines->addWidget(text(window.limitName.isEmpty() ? window.series.limitID : window.limitName, 13, QFont::DemiBold, false, entry));
-        QLabel *when = text(ranOutDescription(window, now, m_zone), 11, QFont::Normal, true, entry);
+        lines->addWidget(plainLabel(window.limitName.isEmpty() ? window.series.limitID : window.limitName, 13, QFont::DemiBold, false, entry));
+        QLabel *when = plainLabel(ranOutDescription(window, now, m_zone), 11, QFont::Normal, true, entry);
         when->setObjectName(QStringLiteral("ranOut"));
         lines->addWidget(when);
         card->rows()->addWidget(entry);
     }
     if (windows.size() > ranOutShown)
-        card->rows()->addWidget(text(Quelta::tr("And %n earlier.", nullptr, int(windows.size() - ranOutShown)), 11, QFont::Normal, true, card));
+        card->rows()->addWidget(plainLabel(Quelta::tr("And %n earlier.", nullptr, int(windows.size() - ranOutShown)), 11, QFont::Normal, true, card));
     return section(Quelta::tr("Ran Out"), card, m_body);
 }
 

@@ -1,10 +1,10 @@
 #include "AccountsSection.h"
 
 #include "artwork/DesignColors.h"
-#include "artwork/PixelFont.h"
 #include "commands/AccountChanges.h"
 #include "core/AllowanceMonitor.h"
 #include "platform/Quelta.h"
+#include "ui/widgets/PlainLabel.h"
 #include "ui/widgets/ProviderIconTile.h"
 #include "ui/widgets/Switch.h"
 
@@ -20,21 +20,6 @@
 namespace quelta {
 
 namespace {
-
-QLabel *label(const QString &text, int size, QFont::Weight weight, bool secondary, QWidget *parent)
-{
-    auto *result = new QLabel(text, parent);
-    // Folders and names are the person's own: shown as written.
-    result->setTextFormat(Qt::PlainText);
-    result->setFont(pixelFont(result->font(), size, weight));
-    result->setWordWrap(true);
-    if (secondary) {
-        QPalette faded = result->palette();
-        faded.setColor(QPalette::WindowText, designColors::secondary(faded));
-        result->setPalette(faded);
-    }
-    return result;
-}
 
 // The rule between two rows, as the providers' card draws it.
 QFrame *divider(QWidget *parent)
@@ -152,7 +137,7 @@ QWidget *AccountsSection::makeForm()
     nameLine->addWidget(m_confirm);
     form->addLayout(nameLine);
 
-    m_problem = label({}, 11, QFont::Normal, false, m_form);
+    m_problem = plainLabel({}, 11, QFont::Normal, false, m_form);
     QPalette warning = m_problem->palette();
     warning.setColor(QPalette::WindowText, designColors::systemRed(warning));
     m_problem->setPalette(warning);
@@ -222,9 +207,9 @@ void AccountsSection::syncAccounts()
         line->addWidget(tile, 0, Qt::AlignVCenter);
         auto *texts = new QVBoxLayout;
         texts->setSpacing(2);
-        texts->addWidget(label(displayName(id), 13, QFont::DemiBold, false, row));
+        texts->addWidget(plainLabel(displayName(id), 13, QFont::DemiBold, false, row));
         const QString origin = account.origin == AccountFolder::Origin::added ? Quelta::tr("Added · %1") : Quelta::tr("Found · %1");
-        texts->addWidget(label(origin.arg(shownFolder(account.folder, home)), 11, QFont::Normal, true, row));
+        texts->addWidget(plainLabel(origin.arg(shownFolder(account.folder, home)), 11, QFont::Normal, true, row));
         line->addLayout(texts, 1);
         if (account.origin == AccountFolder::Origin::added) {
             auto *remove = new QPushButton(Quelta::tr("Remove"), row);
@@ -245,7 +230,7 @@ void AccountsSection::syncAccounts()
     if (!m_switches.isEmpty())
         m_accountRows->addWidget(divider(this));
     if (m_switches.isEmpty()) {
-        auto *none = label(Quelta::tr("No other accounts found. Claude Code folders such as ~/.claude-work and Codex folders such as "
+        auto *none = plainLabel(Quelta::tr("No other accounts found. Claude Code folders such as ~/.claude-work and Codex folders such as "
                                           "~/.codex-work are found on their own."),
                            11, QFont::Normal, true, this);
         none->setContentsMargins(14, 12, 14, 0);

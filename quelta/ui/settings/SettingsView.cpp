@@ -16,8 +16,10 @@
 #include "ui/UiLogging.h"
 #include "ui/settings/AccountsSection.h"
 #include "ui/widgets/AlertBox.h"
+#include "ui/widgets/PlainLabel.h"
 #include "ui/widgets/ProviderIconTile.h"
 #include "ui/widgets/Switch.h"
+#include "ui/widgets/TintedCard.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -35,21 +37,6 @@ namespace quelta {
 
 namespace {
 
-QLabel *label(const QString &text, int size, QFont::Weight weight, bool secondary, QWidget *parent)
-{
-    auto *result = new QLabel(text, parent);
-    // Provider names come from stored figures: shown as written.
-    result->setTextFormat(Qt::PlainText);
-    result->setFont(pixelFont(result->font(), size, weight));
-    result->setWordWrap(true);
-    if (secondary) {
-        QPalette faded = result->palette();
-        faded.setColor(QPalette::WindowText, designColors::secondary(faded));
-        result->setPalette(faded);
-    }
-    return result;
-}
-
 QFrame *divider(int indent, QWidget *parent)
 {
     auto *line = new QFrame(parent);
@@ -59,30 +46,6 @@ QFrame *divider(int indent, QWidget *parent)
     line->setStyleSheet(QStringLiteral("margin-left: %1px; background: rgba(128,128,128,60);").arg(indent));
     return line;
 }
-
-// A section's card: rows on a faint tint of the primary colour, rounded.
-class Card final : public QWidget
-{
-public:
-    explicit Card(QWidget *parent)
-        : QWidget(parent)
-    {
-        auto *column = new QVBoxLayout(this);
-        column->setContentsMargins(0, 0, 0, 0);
-        column->setSpacing(0);
-    }
-    QVBoxLayout *rows() const { return static_cast<QVBoxLayout *>(layout()); }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath shape;
-        shape.addRoundedRect(QRectF(rect()), 12, 12);
-        painter.fillPath(shape, designColors::withOpacity(designColors::primary(palette()), 0.04));
-    }
-};
 
 // "Connected", "Checking", … in a faint capsule.
 class Badge final : public QLabel
@@ -127,15 +90,15 @@ QString badgeText(ConnectionState state)
     return Quelta::tr("Unavailable");
 }
 
-QWidget *section(const QString &title, const QString &subtitle, Card *card, QWidget *parent)
+QWidget *section(const QString &title, const QString &subtitle, TintedCard *card, QWidget *parent)
 {
     auto *box = new QWidget(parent);
     auto *column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
-    column->addWidget(label(title, 17, QFont::DemiBold, false, box));
+    column->addWidget(plainLabel(title, 17, QFont::DemiBold, false, box));
     if (!subtitle.isEmpty())
-        column->addWidget(label(subtitle, 11, QFont::Normal, true, box));
+        column->addWidget(plainLabel(subtitle, 11, QFont::Normal, true, box));
     column->addSpacing(6);
     column->addWidget(card);
     return box;
@@ -155,8 +118,8 @@ QWidget *standardRow(const QString &symbol, const QString &title, const QString 
     line->addWidget(icon, 0, Qt::AlignVCenter);
     auto *texts = new QVBoxLayout;
     texts->setSpacing(2);
-    texts->addWidget(label(title, 13, QFont::DemiBold, false, row));
-    QLabel *describe = label(description, 11, QFont::Normal, true, row);
+    texts->addWidget(plainLabel(title, 13, QFont::DemiBold, false, row));
+    QLabel *describe = plainLabel(description, 11, QFont::Normal, true, row);
     texts->addWidget(describe);
     if (descriptionLabel)
         *descriptionLabel = describe;
@@ -196,7 +159,7 @@ SettingsView::SettingsView(Services services, QWidget *parent)
     if (m_services.history)
         column->addWidget(makeHistorySection());
     column->addWidget(makeSupportSection());
-    QLabel *closing = label(Quelta::tr("Credentials stay with each provider."), 10, QFont::Normal, false, this);
+    QLabel *closing = plainLabel(Quelta::tr("Credentials stay with each provider."), 10, QFont::Normal, false, this);
     QPalette tertiary = closing->palette();
     tertiary.setColor(QPalette::WindowText, designColors::tertiary(tertiary));
     closing->setPalette(tertiary);
@@ -223,7 +186,7 @@ SettingsView::SettingsView(Services services, QWidget *parent)
 
 QWidget *SettingsView::makeProvidersSection()
 {
-    auto *card = new Card(this);
+    auto *card = new TintedCard(this);
     // A provider's default account here; the others have a section of their own.
     QList<ProviderAllowance> providers = m_services.monitor->providers();
     providers.removeIf([](const ProviderAllowance &provider) { return !provider.accountName.isEmpty(); });
@@ -238,9 +201,9 @@ QWidget *SettingsView::makeProvidersSection()
         line->addWidget(tile, 0, Qt::AlignVCenter);
         auto *texts = new QVBoxLayout;
         texts->setSpacing(2);
-        texts->addWidget(label(providers[index].name, 13, QFont::DemiBold, false, row));
+        texts->addWidget(plainLabel(providers[index].name, 13, QFont::DemiBold, false, row));
         ProviderControls controls;
-        controls.caption = label(Quelta::tr("Claude Code requires a paid Claude subscription."), 11, QFont::Normal, true, row);
+        controls.caption = plainLabel(Quelta::tr("Claude Code requires a paid Claude subscription."), 11, QFont::Normal, true, row);
         texts->addWidget(controls.caption);
         line->addLayout(texts, 1);
         controls.badge = new Badge(row);
@@ -265,7 +228,7 @@ QWidget *SettingsView::makeProvidersSection()
             auto *choice = new QHBoxLayout;
             choice->setContentsMargins(54, 10, 14, 10);
             choice->setSpacing(12);
-            QLabel *title = label(Quelta::tr("Usage Limit"), 12, QFont::Normal, false, m_limitRow);
+            QLabel *title = plainLabel(Quelta::tr("Usage Limit"), 12, QFont::Normal, false, m_limitRow);
             choice->addWidget(title);
             choice->addStretch(1);
             m_limitPicker = new QComboBox(m_limitRow);
@@ -292,7 +255,7 @@ QWidget *SettingsView::makeProvidersSection()
 
 QWidget *SettingsView::makeAccountsSection()
 {
-    auto *card = new Card(this);
+    auto *card = new TintedCard(this);
     AccountsSection::FolderChooser choose = m_services.chooseFolder;
     if (!choose)
         choose = [](QWidget *parent) { return QFileDialog::getExistingDirectory(parent, Quelta::tr("Choose the Account’s Folder")); };
@@ -304,7 +267,7 @@ QWidget *SettingsView::makeAccountsSection()
 
 QWidget *SettingsView::makeNotificationsSection()
 {
-    auto *card = new Card(this);
+    auto *card = new TintedCard(this);
     auto *control = new QWidget;
     auto *controls = new QHBoxLayout(control);
     controls->setContentsMargins(0, 0, 0, 0);
@@ -347,8 +310,8 @@ QWidget *SettingsView::makeNotificationsSection()
         line->addSpacing(18 + line->spacing());
         auto *texts = new QVBoxLayout;
         texts->setSpacing(2);
-        texts->addWidget(label(option.title, 12, QFont::Medium, false, row));
-        texts->addWidget(label(option.description, 11, QFont::Normal, true, row));
+        texts->addWidget(plainLabel(option.title, 12, QFont::Medium, false, row));
+        texts->addWidget(plainLabel(option.description, 11, QFont::Normal, true, row));
         line->addLayout(texts, 1);
         auto *toggle = new Switch(option.title, row);
         connect(toggle, &QAbstractButton::toggled, this, option.write);
@@ -362,7 +325,7 @@ QWidget *SettingsView::makeNotificationsSection()
 
 QWidget *SettingsView::makeGeneralSection()
 {
-    auto *card = new Card(this);
+    auto *card = new TintedCard(this);
     AllowanceMonitor *monitor = m_services.monitor;
     m_panelSwitch = new Switch(Quelta::tr("Show allowance in panel"));
     connect(m_panelSwitch, &QAbstractButton::toggled, this, [monitor](bool on) {
@@ -377,7 +340,7 @@ QWidget *SettingsView::makeGeneralSection()
     auto *choice = new QHBoxLayout(m_panelRow);
     choice->setContentsMargins(44, 0, 14, 10);
     choice->setSpacing(12);
-    QLabel *title = label(Quelta::tr("Follow"), 12, QFont::Normal, false, m_panelRow);
+    QLabel *title = plainLabel(Quelta::tr("Follow"), 12, QFont::Normal, false, m_panelRow);
     choice->addWidget(title);
     choice->addStretch(1);
     m_panelPicker = new QComboBox(m_panelRow);
@@ -413,7 +376,7 @@ QWidget *SettingsView::makeGeneralSection()
 
 QWidget *SettingsView::makeSupportSection()
 {
-    auto *card = new Card(this);
+    auto *card = new TintedCard(this);
     auto *form = new QPushButton(Quelta::tr("Open Form"));
     connect(form, &QPushButton::clicked, this, &SettingsView::openFeedbackForm);
     card->rows()->addWidget(standardRow(QStringLiteral("bubble.left.and.bubble.right"), Quelta::tr("Send Feedback"),
@@ -432,7 +395,7 @@ QWidget *SettingsView::makeSupportSection()
 
 QWidget *SettingsView::makeHistorySection()
 {
-    auto *card = new Card(this);
+    auto *card = new TintedCard(this);
     m_retentionPicker = new QComboBox;
     m_retentionPicker->setAccessibleName(Quelta::tr("Keep History"));
     const QList<QPair<HistoryRetention, QString>> choices{{HistoryRetention::days30, Quelta::tr("30 days")},
