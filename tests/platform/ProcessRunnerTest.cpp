@@ -124,11 +124,14 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString pidFile = dir.filePath(QStringLiteral("pid"));
+        const QString helperReady = dir.filePath(QStringLiteral("helper"));
         test::ManualClock clock;
-        // The child ends on the terminate signal; its helper ignores it.
-        auto task = runProcess(shell(QStringLiteral("echo $$ > '%1'; (trap '' TERM; exec sleep 60) & exec sleep 60").arg(pidFile), 1s),
+        // The child ends on the terminate signal; its helper ignores it, once it has said so.
+        auto task = runProcess(shell(QStringLiteral("echo $$ > '%1'; (trap '' TERM; echo > '%2'; exec sleep 60) & exec sleep 60")
+                                         .arg(pidFile, helperReady),
+                                     1s),
                                {}, clock);
-        QTRY_VERIFY(readPid(pidFile) > 0);
+        QTRY_VERIFY(readPid(pidFile) > 0 && QFile::exists(helperReady));
         const int group = readPid(pidFile);
         QTRY_COMPARE(test::processGroupMembers(group).size(), 2);
 
