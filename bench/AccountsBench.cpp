@@ -7,8 +7,8 @@
 // the machine itself allows. Last, the command as a person runs it: the `quelta` program itself,
 // with one ChatGPT account against two (Claude's usage host cannot be moved for the real program).
 #include "SignedInHome.h"
+#include "StatusOutput.h"
 
-#include "commands/CommandLine.h"
 #include "connectors/AccountDiscovery.h"
 #include "connectors/ProviderConnectors.h"
 #include "connectors/ProviderHttpSession.h"
@@ -26,7 +26,6 @@
 #include <QNetworkReply>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <algorithm>
 #include <cstdio>
@@ -64,17 +63,7 @@ QCoro::Task<QString> status(QString home, QUrl usageHost, QList<quelta::AccountI
         return environment;
     };
     quelta::AllowanceMonitor monitor(store, clock, quelta::AllowanceMonitor::Dependencies{.connectors = connectors.loader(), .accounts = accounts});
-    QString output;
-    QTextStream out(&output);
-    quelta::ProviderConnection connection(monitor, {});
-    quelta::LocalCommandTarget target(monitor, connection, {});
-    // Named: GCC destroys a temporary in a co_await expression twice.
-    const QStringList arguments{QStringLiteral("status")};
-    const quelta::CommandLineEnvironment environment;
-    const int exitStatus = co_await quelta::runCommandLine(arguments, target, environment, out, out);
-    Q_UNUSED(exitStatus);
-    out.flush();
-    co_return output;
+    co_return co_await bench::statusOutput(monitor);
 }
 
 // The bare work of `accounts` accounts of each provider, started together.

@@ -2,8 +2,8 @@
 // usage endpoint on loopback), against the floor of the same work done bare in the same run:
 // one run of the stand-in app-server closed as soon as it has answered, and one usage request.
 #include "SignedInHome.h"
+#include "StatusOutput.h"
 
-#include "commands/CommandLine.h"
 #include "connectors/AccountDiscovery.h"
 #include "connectors/ProviderConnectors.h"
 #include "connectors/ProviderHttpSession.h"
@@ -68,17 +68,7 @@ QCoro::Task<QString> status(const QString &home, const QUrl &usageHost)
         return environment;
     };
     quelta::AllowanceMonitor monitor(store, clock, quelta::AllowanceMonitor::Dependencies{.connectors = connectors.loader()});
-    QString output;
-    QTextStream out(&output);
-    quelta::ProviderConnection connection(monitor, {});
-    quelta::LocalCommandTarget target(monitor, connection, {});
-    // Named: GCC destroys a temporary in a co_await expression twice.
-    const QStringList arguments{QStringLiteral("status")};
-    const quelta::CommandLineEnvironment environment;
-    const int exitStatus = co_await quelta::runCommandLine(arguments, target, environment, out, out);
-    Q_UNUSED(exitStatus);
-    out.flush();
-    co_return output;
+    co_return co_await bench::statusOutput(monitor);
 }
 
 QCoro::Task<void> floor(const QString &home, const QUrl &usageHost)
