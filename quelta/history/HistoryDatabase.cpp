@@ -17,6 +17,7 @@ namespace {
 // SQLite's own codes for a file that is damaged or is no database at all.
 constexpr int sqliteCorrupt = 11;
 constexpr int sqliteNotADatabase = 26;
+constexpr int sqliteBusy = 5;
 
 // Each schema version's statements, applied in order from the file's version on.
 const QList<QStringList> migrations = {
@@ -43,6 +44,19 @@ bool isDamage(const QSqlError &error)
 {
     const int code = error.nativeErrorCode().toInt();
     return code == sqliteCorrupt || code == sqliteNotADatabase;
+}
+
+// When two Quelta processes switch a new file to WAL at once, both hold a read lock and SQLite
+// refuses one at once instead of waiting; by the next try the other has switched it.
+bool switchToWal(QSqlQuery &query)
+{
+    constexpr int attempts = 5;
+    for (int attempt = 1;; ++attempt) {
+        if (query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && query.next())
+            return true;
+        if (attempt == attempts || query.lastError().nativeErrorCode().toInt() != sqliteBusy)
+            return false;
+    }
 }
 
 QString uniqueConnectionName()
@@ -95,7 +109,7 @@ HistoryDatabase::Attempt HistoryDatabase::tryOpen()
         return Attempt::failed;
     }
     QSqlQuery query(m_database);
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next()) {
+    if (!switchToWal(query)) {
         if (isDamage(query.lastError())) {
             m_database.close();
             return Attempt::damaged;
