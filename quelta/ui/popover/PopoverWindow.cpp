@@ -39,18 +39,22 @@ int popoverHeightLimit(const QRect &available)
 
 QPoint popoverPosition(const QSize &size, const QRect &anchor, const std::optional<QPoint> &pointer, const QRect &available)
 {
+    // A gap from the panel and the screen's edges, as the height limit leaves one.
+    const QRect inside = available.adjusted(gap, gap, -gap, -gap);
+    const auto keptInside = [&](QPoint position) {
+        position.setX(std::clamp(position.x(), inside.left(), std::max(inside.left(), inside.right() - size.width() + 1)));
+        position.setY(std::clamp(position.y(), inside.top(), std::max(inside.top(), inside.bottom() - size.height() + 1)));
+        return position;
+    };
     const bool useAnchor = anchor.isValid() && !anchor.isEmpty();
     // As GNOME opens its panel menus; its panel is at the top.
     if (!useAnchor && !pointer)
-        return QPoint(std::max(available.left(), available.right() + 1 - size.width()), available.top());
+        return keptInside(QPoint(inside.right() + 1 - size.width(), inside.top()));
     const QPoint reference = useAnchor ? anchor.center() : *pointer;
     // The panel's side: the half of the screen the icon or pointer is in.
     const bool fromTop = reference.y() < available.center().y();
     const int edge = useAnchor ? (fromTop ? anchor.bottom() : anchor.top()) : reference.y();
-    QPoint position(reference.x() - size.width() / 2, fromTop ? edge + gap : edge - gap - size.height());
-    position.setX(std::clamp(position.x(), available.left(), std::max(available.left(), available.right() - size.width() + 1)));
-    position.setY(std::clamp(position.y(), available.top(), std::max(available.top(), available.bottom() - size.height() + 1)));
-    return position;
+    return keptInside(QPoint(reference.x() - size.width() / 2, fromTop ? edge + gap : edge - gap - size.height()));
 }
 
 PopoverWindow::PopoverWindow(ContentView *content, Mode mode, QWidget *parent)

@@ -17,7 +17,7 @@ int popoverHeightLimit(const QRect &available);
 
 // Where the popover goes: centred under (or over, for a panel at the bottom) the tray icon, or
 // beside the pointer when the tray gives no geometry, or where a panel menu opens (top right)
-// when the pointer's position is not known either; always inside `available`.
+// when the pointer's position is not known either; always inside `available`, a gap from its edges.
 QPoint popoverPosition(const QSize &size, const QRect &anchor, const std::optional<QPoint> &pointer, const QRect &available);
 
 // The popover: a frameless popup that closes on an outside click, on Escape and when it loses

@@ -20,14 +20,14 @@ private Q_SLOTS:
         const QRect aboveBottomPanel(0, 0, 1280, 768);
         const std::optional<QPoint> anywhere = QPoint(5, 5);
         const std::optional<QPoint> unknown;
-        QTest::newRow("under an icon, centred") << QRect(600, 4, 24, 24) << anywhere << belowTopPanel << QPoint(455, 32);
-        QTest::newRow("under an icon at the right edge") << QRect(1250, 4, 24, 24) << anywhere << belowTopPanel << QPoint(968, 32);
-        QTest::newRow("over an icon in a bottom panel") << QRect(600, 772, 24, 24) << anywhere << aboveBottomPanel << QPoint(455, 368);
-        QTest::newRow("no geometry: under the pointer at the top") << QRect() << std::optional(QPoint(1000, 10)) << belowTopPanel << QPoint(844, 32);
-        QTest::newRow("no geometry: over the pointer at the bottom") << QRect() << std::optional(QPoint(20, 790)) << aboveBottomPanel << QPoint(0, 368);
-        QTest::newRow("no geometry, no pointer: top right under the panel") << QRect() << unknown << belowTopPanel << QPoint(968, 32);
-        QTest::newRow("no geometry, no pointer, beside a left panel") << QRect() << unknown << QRect(48, 0, 1232, 800) << QPoint(968, 0);
-        QTest::newRow("an icon wins over no pointer") << QRect(600, 4, 24, 24) << unknown << belowTopPanel << QPoint(455, 32);
+        QTest::newRow("under an icon, centred") << QRect(600, 4, 24, 24) << anywhere << belowTopPanel << QPoint(455, 36);
+        QTest::newRow("under an icon at the right edge") << QRect(1250, 4, 24, 24) << anywhere << belowTopPanel << QPoint(964, 36);
+        QTest::newRow("over an icon in a bottom panel") << QRect(600, 772, 24, 24) << anywhere << aboveBottomPanel << QPoint(455, 364);
+        QTest::newRow("no geometry: under the pointer at the top") << QRect() << std::optional(QPoint(1000, 10)) << belowTopPanel << QPoint(844, 36);
+        QTest::newRow("no geometry: over the pointer at the bottom") << QRect() << std::optional(QPoint(20, 790)) << aboveBottomPanel << QPoint(4, 364);
+        QTest::newRow("no geometry, no pointer: top right under the panel") << QRect() << unknown << belowTopPanel << QPoint(964, 36);
+        QTest::newRow("no geometry, no pointer, beside a left panel") << QRect() << unknown << QRect(48, 0, 1232, 800) << QPoint(964, 4);
+        QTest::newRow("an icon wins over no pointer") << QRect(600, 4, 24, 24) << unknown << belowTopPanel << QPoint(455, 36);
     }
 
     void placement()
@@ -39,7 +39,7 @@ private Q_SLOTS:
         const QSize size(312, 400);
         const QPoint position = popoverPosition(size, anchor, pointer, available);
         QCOMPARE(position, expected);
-        QVERIFY(available.contains(QRect(position, size)));
+        QVERIFY(available.adjusted(4, 4, -4, -4).contains(QRect(position, size)));
     }
 };
 
