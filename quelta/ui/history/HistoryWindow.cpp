@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -87,11 +88,7 @@ HistoryWindow::HistoryWindow(AllowanceMonitor &monitor, HistoryRecorder &history
     column->addLayout(m_sections);
     column->addStretch(1);
 
-    for (const ProviderAllowance &provider : m_monitor.providers())
-        m_accounts->addItem(displayName(accountOf(provider)), QVariant::fromValue(accountOf(provider).rawValue()));
-    const QList<ProviderAllowance> visible = m_monitor.visibleProviders();
-    if (!visible.isEmpty())
-        m_accounts->setCurrentIndex(m_accounts->findData(accountOf(visible.first()).rawValue()));
+    listAccounts();
     for (const int days : periodDays)
         m_period->addItem(Quelta::tr("Last %n days", nullptr, days), days);
 
@@ -110,7 +107,30 @@ HistoryWindow::HistoryWindow(AllowanceMonitor &monitor, HistoryRecorder &history
     connect(m_accounts, &QComboBox::currentIndexChanged, this, &HistoryWindow::reload);
     connect(m_period, &QComboBox::currentIndexChanged, this, &HistoryWindow::reload);
     connect(&m_history, &HistoryRecorder::recordChanged, this, &HistoryWindow::reload);
+    connect(&m_monitor, &AllowanceMonitor::enabledProvidersChanged, this, [this] {
+        const AccountID shown = account();
+        listAccounts();
+        if (account() != shown)
+            reload();
+    });
     reload();
+}
+
+void HistoryWindow::listAccounts()
+{
+    // The account shown stays chosen while it is still there; else the first one on show.
+    std::optional<AccountID> chosen;
+    if (m_accounts->currentIndex() >= 0)
+        chosen = account();
+    const QSignalBlocker quiet(m_accounts);
+    m_accounts->clear();
+    for (const ProviderAllowance &provider : m_monitor.providers())
+        m_accounts->addItem(displayName(accountOf(provider)), QVariant::fromValue(accountOf(provider).rawValue()));
+    int index = chosen ? m_accounts->findData(chosen->rawValue()) : -1;
+    const QList<ProviderAllowance> visible = m_monitor.visibleProviders();
+    if (index < 0 && !visible.isEmpty())
+        index = m_accounts->findData(accountOf(visible.first()).rawValue());
+    m_accounts->setCurrentIndex(std::max(0, index));
 }
 
 AccountID HistoryWindow::account() const

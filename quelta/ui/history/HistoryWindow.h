@@ -21,7 +21,8 @@ class UsageHeatmap;
 
 // The "Quelta History" window: for one account and the last 7, 30 or 90 days, each limit as a
 // chart, a calendar of daily peaks and the windows that ran out. Made when opened and deleted
-// when closed, so that an idle tray holds none of it; it follows the record while open.
+// when closed, so that an idle tray holds none of it; it follows the record and the accounts
+// while open.
 class HistoryWindow final : public QWidget
 {
     Q_OBJECT
@@ -42,6 +43,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void listAccounts();
     void reload();
     AccountID account() const;
     QWidget *makeLimits(const QList<HistorySample> &samples, const QDateTime &from, const QDateTime &now);

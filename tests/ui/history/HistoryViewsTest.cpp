@@ -203,6 +203,21 @@ private Q_SLOTS:
         QTRY_COMPARE(window.charts().size(), 1);
     }
 
+    // An account found while the window is open is offered; the one shown stays chosen until it is gone.
+    void theWindowFollowsTheAccounts()
+    {
+        start();
+        HistoryWindow window(*m_monitor, *m_history, QTimeZone(0));
+        window.showAccount(ProviderID::codex);
+        const AccountID work(ProviderID::codex, QStringLiteral("work"));
+        m_monitor->setAccounts(defaultAccounts() << work);
+        QVERIFY(window.accountPicker()->findText(QStringLiteral("ChatGPT · work")) >= 0);
+        QCOMPARE(window.accountPicker()->currentText(), QStringLiteral("ChatGPT"));
+        m_monitor->setAccounts({ProviderID::claudeCode, work});
+        QCOMPARE(window.accountPicker()->currentText(), QStringLiteral("Claude"));
+        QCOMPARE(window.charts().size(), 2);
+    }
+
     // Tab goes between the two choices, each named for screen readers; Escape closes the window,
     // which deletes it.
     void keyboardAndScreenReaders()
