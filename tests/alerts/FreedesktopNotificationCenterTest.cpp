@@ -50,8 +50,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, hostile);
         QVERIFY(m_server->start());
-        AlertMetric metric{QStringLiteral("claudeCode:weekly"), ProviderID::claudeCode, hostile, hostile};
-        metric.remaining = 20;
+        const AlertMetric metric{QStringLiteral("claudeCode:weekly"), ProviderID::claudeCode, hostile, hostile, 20, std::nullopt, std::nullopt, std::nullopt};
         const UsageAlert alert = lowAllowanceAlert(metric, 25);
         QCOMPARE(alert.body, hostile + QStringLiteral(" has 20% remaining."));
         for (const bool markup : {false, true}) {
@@ -151,8 +150,8 @@ private Q_SLOTS:
         test::ManualClock clock;
         FreedesktopNotificationCenter center;
         UsageNotificationManager manager(store, clock, center);
-        AlertMetric metric{QStringLiteral("codex:codex-primary"), ProviderID::codex, QStringLiteral("ChatGPT"), QStringLiteral("5-hour")};
-        metric.remaining = threshold - 2;
+        const AlertMetric metric{QStringLiteral("codex:codex-primary"), ProviderID::codex, QStringLiteral("ChatGPT"), QStringLiteral("5-hour"), threshold - 2,
+                                 std::nullopt, std::nullopt, std::nullopt};
         manager.deliver(lowAllowanceAlert(metric, threshold));
         QTRY_COMPARE(m_server->received.size(), 1);
         const Server::Notification &shown = m_server->received[0];
