@@ -222,7 +222,7 @@ private Q_SLOTS:
         QFETCH(QString, answer);
         QFETCH(int, samplesLeft);
         start({ProviderID::codex});
-        const HistorySample sample{m_fixture->clock.now(), {QStringLiteral("codex"), QString(), QStringLiteral("main")}, QStringLiteral("Weekly"), 40};
+        const HistorySample sample{m_fixture->clock.now(), {QStringLiteral("codex"), QString(), QStringLiteral("main")}, QStringLiteral("Weekly"), 40, std::nullopt, std::nullopt};
         QVERIFY(m_history->store().record({sample}));
         m_view->clearHistoryButton()->click();
         auto *box = m_view->findChild<QMessageBox *>();
