@@ -142,11 +142,11 @@
     </message>
     <message>
         <source>Resets in %1d %2h</source>
-        <translation>Wird in %1 T. %2 Std. zurückgesetzt</translation>
+        <translation>Wird in %1&#xa0;T.&#xa0;%2&#xa0;Std. zurückgesetzt</translation>
     </message>
     <message>
         <source>Resets in %1h %2m</source>
-        <translation>Wird in %1 Std. %2 Min. zurückgesetzt</translation>
+        <translation>Wird in %1&#xa0;Std.&#xa0;%2&#xa0;Min. zurückgesetzt</translation>
     </message>
     <message numerus="yes">
         <source>Resets in %nm</source>
@@ -767,27 +767,27 @@ Claude Code erfordert ein kostenpflichtiges Claude-Abo.</translation>
     <message>
         <source>%1d</source>
         <comment>a duration</comment>
-        <translation>%1 T.</translation>
+        <translation>%1&#xa0;T.</translation>
     </message>
     <message>
         <source>%1d %2h</source>
         <comment>a duration</comment>
-        <translation>%1 T. %2 Std.</translation>
+        <translation>%1&#xa0;T.&#xa0;%2&#xa0;Std.</translation>
     </message>
     <message>
         <source>%1h</source>
         <comment>a duration</comment>
-        <translation>%1 Std.</translation>
+        <translation>%1&#xa0;Std.</translation>
     </message>
     <message>
         <source>%1h %2m</source>
         <comment>a duration</comment>
-        <translation>%1 Std. %2 Min.</translation>
+        <translation>%1&#xa0;Std.&#xa0;%2&#xa0;Min.</translation>
     </message>
     <message>
         <source>%1m</source>
         <comment>a duration</comment>
-        <translation>%1 Min.</translation>
+        <translation>%1&#xa0;Min.</translation>
     </message>
     <message>
         <source>%1 has %2% remaining.</source>

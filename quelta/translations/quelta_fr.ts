@@ -142,11 +142,11 @@
     </message>
     <message>
         <source>Resets in %1d %2h</source>
-        <translation>Réinitialisation dans %1 j %2 h</translation>
+        <translation>Réinitialisation dans %1&#xa0;j&#xa0;%2&#xa0;h</translation>
     </message>
     <message>
         <source>Resets in %1h %2m</source>
-        <translation>Réinitialisation dans %1 h %2 min</translation>
+        <translation>Réinitialisation dans %1&#xa0;h&#xa0;%2&#xa0;min</translation>
     </message>
     <message numerus="yes">
         <source>Resets in %nm</source>
@@ -767,27 +767,27 @@ Claude Code nécessite un abonnement Claude payant.</translation>
     <message>
         <source>%1d</source>
         <comment>a duration</comment>
-        <translation>%1 j</translation>
+        <translation>%1&#xa0;j</translation>
     </message>
     <message>
         <source>%1d %2h</source>
         <comment>a duration</comment>
-        <translation>%1 j %2 h</translation>
+        <translation>%1&#xa0;j&#xa0;%2&#xa0;h</translation>
     </message>
     <message>
         <source>%1h</source>
         <comment>a duration</comment>
-        <translation>%1 h</translation>
+        <translation>%1&#xa0;h</translation>
     </message>
     <message>
         <source>%1h %2m</source>
         <comment>a duration</comment>
-        <translation>%1 h %2 min</translation>
+        <translation>%1&#xa0;h&#xa0;%2&#xa0;min</translation>
     </message>
     <message>
         <source>%1m</source>
         <comment>a duration</comment>
-        <translation>%1 min</translation>
+        <translation>%1&#xa0;min</translation>
     </message>
     <message>
         <source>%1 has %2% remaining.</source>

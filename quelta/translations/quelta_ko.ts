@@ -138,11 +138,11 @@
     </message>
     <message>
         <source>Resets in %1d %2h</source>
-        <translation>%1일 %2시간 후 재설정</translation>
+        <translation>%1일&#xa0;%2시간 후 재설정</translation>
     </message>
     <message>
         <source>Resets in %1h %2m</source>
-        <translation>%1시간 %2분 후 재설정</translation>
+        <translation>%1시간&#xa0;%2분 후 재설정</translation>
     </message>
     <message numerus="yes">
         <source>Resets in %nm</source>
@@ -765,7 +765,7 @@ Claude Code를 사용하려면 유료 Claude 구독이 필요합니다.</transla
     <message>
         <source>%1d %2h</source>
         <comment>a duration</comment>
-        <translation>%1일 %2시간</translation>
+        <translation>%1일&#xa0;%2시간</translation>
     </message>
     <message>
         <source>%1h</source>
@@ -775,7 +775,7 @@ Claude Code를 사용하려면 유료 Claude 구독이 필요합니다.</transla
     <message>
         <source>%1h %2m</source>
         <comment>a duration</comment>
-        <translation>%1시간 %2분</translation>
+        <translation>%1시간&#xa0;%2분</translation>
     </message>
     <message>
         <source>%1m</source>

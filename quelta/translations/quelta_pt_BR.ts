@@ -142,11 +142,11 @@
     </message>
     <message>
         <source>Resets in %1d %2h</source>
-        <translation>Redefine em %1 d %2 h</translation>
+        <translation>Redefine em %1&#xa0;d&#xa0;%2&#xa0;h</translation>
     </message>
     <message>
         <source>Resets in %1h %2m</source>
-        <translation>Redefine em %1 h %2 min</translation>
+        <translation>Redefine em %1&#xa0;h&#xa0;%2&#xa0;min</translation>
     </message>
     <message numerus="yes">
         <source>Resets in %nm</source>
@@ -767,27 +767,27 @@ O Claude Code exige uma assinatura paga do Claude.</translation>
     <message>
         <source>%1d</source>
         <comment>a duration</comment>
-        <translation>%1 d</translation>
+        <translation>%1&#xa0;d</translation>
     </message>
     <message>
         <source>%1d %2h</source>
         <comment>a duration</comment>
-        <translation>%1 d %2 h</translation>
+        <translation>%1&#xa0;d&#xa0;%2&#xa0;h</translation>
     </message>
     <message>
         <source>%1h</source>
         <comment>a duration</comment>
-        <translation>%1 h</translation>
+        <translation>%1&#xa0;h</translation>
     </message>
     <message>
         <source>%1h %2m</source>
         <comment>a duration</comment>
-        <translation>%1 h %2 min</translation>
+        <translation>%1&#xa0;h&#xa0;%2&#xa0;min</translation>
     </message>
     <message>
         <source>%1m</source>
         <comment>a duration</comment>
-        <translation>%1 min</translation>
+        <translation>%1&#xa0;min</translation>
     </message>
     <message>
         <source>%1 has %2% remaining.</source>

@@ -146,11 +146,11 @@
     </message>
     <message>
         <source>Resets in %1d %2h</source>
-        <translation>Сброс через %1 д %2 ч</translation>
+        <translation>Сброс через %1&#xa0;д&#xa0;%2&#xa0;ч</translation>
     </message>
     <message>
         <source>Resets in %1h %2m</source>
-        <translation>Сброс через %1 ч %2 мин</translation>
+        <translation>Сброс через %1&#xa0;ч&#xa0;%2&#xa0;мин</translation>
     </message>
     <message numerus="yes">
         <source>Resets in %nm</source>
@@ -774,27 +774,27 @@ Claude Code needs a paid Claude subscription.</source>
     <message>
         <source>%1d</source>
         <comment>a duration</comment>
-        <translation>%1 д</translation>
+        <translation>%1&#xa0;д</translation>
     </message>
     <message>
         <source>%1d %2h</source>
         <comment>a duration</comment>
-        <translation>%1 д %2 ч</translation>
+        <translation>%1&#xa0;д&#xa0;%2&#xa0;ч</translation>
     </message>
     <message>
         <source>%1h</source>
         <comment>a duration</comment>
-        <translation>%1 ч</translation>
+        <translation>%1&#xa0;ч</translation>
     </message>
     <message>
         <source>%1h %2m</source>
         <comment>a duration</comment>
-        <translation>%1 ч %2 мин</translation>
+        <translation>%1&#xa0;ч&#xa0;%2&#xa0;мин</translation>
     </message>
     <message>
         <source>%1m</source>
         <comment>a duration</comment>
-        <translation>%1 мин</translation>
+        <translation>%1&#xa0;мин</translation>
     </message>
     <message>
         <source>%1 has %2% remaining.</source>

@@ -138,11 +138,11 @@
     </message>
     <message>
         <source>Resets in %1d %2h</source>
-        <translation>%1 天 %2 小时后重置</translation>
+        <translation>%1&#xa0;天&#xa0;%2&#xa0;小时后重置</translation>
     </message>
     <message>
         <source>Resets in %1h %2m</source>
-        <translation>%1 小时 %2 分钟后重置</translation>
+        <translation>%1&#xa0;小时&#xa0;%2&#xa0;分钟后重置</translation>
     </message>
     <message numerus="yes">
         <source>Resets in %nm</source>
@@ -760,27 +760,27 @@ Claude Code 需要付费的 Claude 订阅。</translation>
     <message>
         <source>%1d</source>
         <comment>a duration</comment>
-        <translation>%1 天</translation>
+        <translation>%1&#xa0;天</translation>
     </message>
     <message>
         <source>%1d %2h</source>
         <comment>a duration</comment>
-        <translation>%1 天 %2 小时</translation>
+        <translation>%1&#xa0;天&#xa0;%2&#xa0;小时</translation>
     </message>
     <message>
         <source>%1h</source>
         <comment>a duration</comment>
-        <translation>%1 小时</translation>
+        <translation>%1&#xa0;小时</translation>
     </message>
     <message>
         <source>%1h %2m</source>
         <comment>a duration</comment>
-        <translation>%1 小时 %2 分钟</translation>
+        <translation>%1&#xa0;小时&#xa0;%2&#xa0;分钟</translation>
     </message>
     <message>
         <source>%1m</source>
         <comment>a duration</comment>
-        <translation>%1 分钟</translation>
+        <translation>%1&#xa0;分钟</translation>
     </message>
     <message>
         <source>%1 has %2% remaining.</source>

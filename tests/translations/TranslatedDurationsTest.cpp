@@ -66,7 +66,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rising");
 
         QTest::newRow("en") << "en" << "ChatGPT is running low" << "Weekly limit has 20% remaining." << "1d 1h" << "You’ve used 12% of your weekly limit within 30 minutes.";
-        QTest::newRow("de") << "de" << "ChatGPT wird knapp" << "Wochenlimit: noch 20\u00a0% übrig." << "1 T. 1 Std."
+        QTest::newRow("de") << "de" << "ChatGPT wird knapp" << "Wochenlimit: noch 20\u00a0% übrig." << "1\u00a0T.\u00a01\u00a0Std."
                             << "Sie haben in 30 Minuten 12\u00a0% Ihres Kontingents verbraucht (Wochenlimit).";
         QTest::newRow("ja") << "ja" << "ChatGPT の残りが少なくなっています" << "週間制限の残りは 20% です。" << "1日1時間"
                             << "30 分間で週間制限の 12% を使用しました。";
