@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -17,7 +18,8 @@ namespace {
 // SQLite's own codes for a file that is damaged or is no database at all.
 constexpr int sqliteCorrupt = 11;
 constexpr int sqliteNotADatabase = 26;
-constexpr int sqliteBusy = 5;
+// Setting a file up takes milliseconds; a lock held longer is another Quelta stuck.
+constexpr int setupLockTimeoutMs = 5000;
 
 // Each schema version's statements, applied in order from the file's version on.
 const QList<QStringList> migrations = {
@@ -46,19 +48,6 @@ bool isDamage(const QSqlError &error)
     return code == sqliteCorrupt || code == sqliteNotADatabase;
 }
 
-// When two Quelta processes switch a new file to WAL at once, both hold a read lock and SQLite
-// refuses one at once instead of waiting; by the next try the other has switched it.
-bool switchToWal(QSqlQuery &query)
-{
-    constexpr int attempts = 5;
-    for (int attempt = 1;; ++attempt) {
-        if (query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && query.next())
-            return true;
-        if (attempt == attempts || query.lastError().nativeErrorCode().toInt() != sqliteBusy)
-            return false;
-    }
-}
-
 QString uniqueConnectionName()
 {
     static std::atomic<int> counter = 0;
@@ -76,6 +65,11 @@ HistoryDatabase::HistoryDatabase(QString path)
         return;
     }
     m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    // One Quelta at a time sets the file up: two switching a new file to WAL together both hold
+    // a read lock, and SQLite refuses one at once whatever the busy timeout; two could also set
+    // the same damaged file aside. Without the lock (an unwritable folder) opening goes on alone.
+    QLockFile setup(m_path + QLatin1String(".lock"));
+    setup.tryLock(setupLockTimeoutMs);
     Attempt attempt = tryOpen();
     if (attempt == Attempt::damaged && setAside())
         attempt = tryOpen();
@@ -109,7 +103,7 @@ HistoryDatabase::Attempt HistoryDatabase::tryOpen()
         return Attempt::failed;
     }
     QSqlQuery query(m_database);
-    if (!switchToWal(query)) {
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next()) {
         if (isDamage(query.lastError())) {
             m_database.close();
             return Attempt::damaged;
