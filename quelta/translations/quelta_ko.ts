@@ -134,7 +134,7 @@
     <message>
         <source>d MMM</source>
         <comment>day and month</comment>
-        <translation>M월 d일</translation>
+        <translation>M월&#xa0;d일</translation>
     </message>
     <message>
         <source>Resets in %1d %2h</source>

@@ -138,7 +138,7 @@
     <message>
         <source>d MMM</source>
         <comment>day and month</comment>
-        <translation>d &apos;de&apos; MMM</translation>
+        <translation>d&#xa0;&apos;de&apos;&#xa0;MMM</translation>
     </message>
     <message>
         <source>Resets in %1d %2h</source>
